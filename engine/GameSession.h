@@ -1,0 +1,102 @@
+// The state of one table of six and the primitive card operations on it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/Card.h"
+#include "engine/MatchOptions.h"
+#include "engine/PlayerProfile.h"
+
+namespace zelvaro {
+
+class Random;
+
+inline constexpr int kSeats = 6;
+inline constexpr int kHandSlots = 12;
+inline constexpr int kPileSize = 104;
+inline constexpr int kHumanSeat = 0;
+
+using Hand = std::array<Card, kHandSlots>;
+using Trick = std::array<Card, kSeats>;
+
+struct SeatStats {
+    std::string surname;    // field 0
+    int score = 0;          // field 1: points, wins or chips by game type
+    int mark = 0;           // field 2: scratch mark of the table ranking
+    std::string firstName;  // field 3
+};
+
+class GameSession {
+public:
+    GameSession();
+
+    // Two identical 52-card packs, one after the other.
+    void buildMasterDeck();
+    // Refills the pile from the packs in random order, after skipping round(burn) + 1 draws.
+    void shuffleDeck(Random& random, double burn);
+    // Hand size by speed, then seat by seat from the top of the pile.
+    void dealHands();
+    // Moves every card of the pile to the front, keeping their order.
+    void compactDeck();
+    // Every hand highest first, empty places last.
+    void sortHands();
+    // The top card of the pile goes to the first empty place of `drawseat`.
+    void drawTopCard();
+    // The card goes to the bottom of the pile and its place is emptied.
+    void discardToDeck(int seat, int slot);
+    // The seat lays a card: to the bottom of the pile and into the trick; then the pile is
+    // compacted and the hands sorted.
+    void playToTrick(int seat, int slot);
+    // The pass mark in the first empty trick place.
+    void passInTrick();
+    // Empties the trick (value 0, no suit).
+    void clearTrick();
+
+    bool holdsCards(int seat) const { return !hands[seat][0].empty(); }
+    int cardsHeld(int seat) const;
+    int seatsHoldingCards() const;
+    // Trick places holding a real card (not empty, not a pass).
+    int realCardsInTrick() const;
+    // Seat that laid trick place k.
+    int seatOfTrickSlot(int k) const { return (k + trickleader) % kSeats; }
+    // Trick place where `seat` lays (or laid) in the current trick.
+    int trickSlotOfSeat(int seat) const { return (seat - trickleader + kSeats) % kSeats; }
+    // Cards in the pile and the hands together: always 104, since a laid card goes back to the
+    // bottom of the pile at once and the trick only shows a copy.
+    int cardsInPileAndHands() const;
+
+    std::array<Card, kPileSize> masterdeck{};
+    std::array<Card, kPileSize> deck{};
+    std::array<Hand, kSeats> hands{};
+    Trick trick{};
+    std::array<SeatStats, kSeats> seatstats{};
+    std::array<PlayerProfile, kSeats - 1> opponents{};
+    PlayerProfile humanprofile;
+    MatchOptions options;
+    std::string gamemode = "Partita";
+
+    std::int16_t turnseat = 0;
+    std::int16_t trickleader = 0;
+    std::int16_t trickwinner = 0;
+    std::int16_t secondwinner = -1;
+    std::int16_t tiecount = 0;
+    std::int16_t trickmax = 0;
+    std::int16_t chosenslot = 0;
+    std::int16_t pulsanticambio = 0;
+    std::int16_t changedecisions = 0;
+    std::int16_t tickcount = 0;
+    std::int32_t pot = 0;
+    std::int16_t winningvalue = 0;
+    std::int16_t winnercount = 0;
+    std::int16_t dealcount = 7;
+    std::int16_t dealpos = 0;
+    std::int16_t drawseat = 0;
+
+private:
+    void sortHand(Hand& hand);
+    int firstEmptyPilePlace() const;
+};
+
+}  // namespace zelvaro

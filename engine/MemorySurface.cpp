@@ -1,0 +1,75 @@
+#include "engine/MemorySurface.h"
+
+#include <stdexcept>
+
+namespace zelvaro {
+
+MemorySurface::MemorySurface() : states_(controlSlotCount()) {
+    for (int id = 0; id < kControlIdCount; ++id) {
+        const auto cid = static_cast<ControlId>(id);
+        const ControlInfo& info = controlInfo(cid);
+        const bool isTimer = info.name.starts_with("Timer");
+        const int n = info.elements == 0 ? 1 : info.elements;
+        for (int i = 0; i < n; ++i) {
+            State& s = at(Control{cid, info.elements == 0 ? -1 : i});
+            s.visible = info.visibleAtStart;
+            s.enabled = !isTimer;
+        }
+    }
+}
+
+MemorySurface::State& MemorySurface::at(Control c) {
+    const int elements = controlInfo(c.id).elements;
+    if ((elements == 0 && c.index != -1) || (elements > 0 && (c.index < 0 || c.index >= elements))) {
+        throw std::out_of_range("no such control element: " + objectName(c));
+    }
+    return states_[controlSlot(c)];
+}
+
+const MemorySurface::State& MemorySurface::at(Control c) const {
+    return const_cast<MemorySurface*>(this)->at(c);
+}
+
+void MemorySurface::setCaption(Control c, const std::string& text) { at(c).caption = text; }
+std::string MemorySurface::caption(Control c) const { return at(c).caption; }
+void MemorySurface::setPicture(Control c, const std::string& path) { at(c).picture = path; }
+std::string MemorySurface::picture(Control c) const { return at(c).picture; }
+void MemorySurface::setVisible(Control c, bool visible) { at(c).visible = visible; }
+bool MemorySurface::visible(Control c) const { return at(c).visible; }
+void MemorySurface::setEnabled(Control c, bool enabled) { at(c).enabled = enabled; }
+bool MemorySurface::enabled(Control c) const { return at(c).enabled; }
+void MemorySurface::setLeft(Control c, int twips) { at(c).left = twips; }
+void MemorySurface::setTop(Control c, int twips) { at(c).top = twips; }
+void MemorySurface::setWidth(Control c, int twips) { at(c).width = twips; }
+int MemorySurface::left(Control c) const { return at(c).left; }
+int MemorySurface::top(Control c) const { return at(c).top; }
+int MemorySurface::width(Control c) const { return at(c).width; }
+void MemorySurface::setForeColor(Control c, std::uint32_t rgb) { at(c).color = rgb; }
+std::uint32_t MemorySurface::foreColor(Control c) const { return at(c).color; }
+void MemorySurface::setChecked(Control c, bool checked) { at(c).checked = checked; }
+bool MemorySurface::checked(Control c) const { return at(c).checked; }
+void MemorySurface::clearItems(Control c) { at(c).items.clear(); }
+void MemorySurface::addItem(Control c, const std::string& item) { at(c).items.push_back(item); }
+std::vector<std::string> MemorySurface::items(Control c) const { return at(c).items; }
+void MemorySurface::setInterval(Control timer, int ms) { at(timer).interval = ms; }
+int MemorySurface::interval(Control timer) const { return at(timer).interval; }
+
+MessageAnswer MemorySurface::showMessage(const std::string& text, MessageButtons buttons) {
+    messages_.push_back({messageTitle_, text, buttons});
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (answers_.empty()) return MessageAnswer::No;
+    const MessageAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+void MemorySurface::setWindowSize(int widthTwips, int heightTwips) {
+    windowWidth_ = widthTwips;
+    windowHeight_ = heightTwips;
+}
+
+void MemorySurface::scriptAnswers(std::initializer_list<MessageAnswer> answers) {
+    answers_.insert(answers_.end(), answers.begin(), answers.end());
+}
+
+}  // namespace zelvaro

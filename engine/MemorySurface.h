@@ -1,0 +1,85 @@
+// A surface held in memory: every property a window would show, readable by tests and the
+// simulator; message boxes are answered from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/Surface.h"
+
+namespace zelvaro {
+
+class MemorySurface : public Surface {
+public:
+    MemorySurface();
+
+    void setCaption(Control c, const std::string& text) override;
+    std::string caption(Control c) const override;
+    void setPicture(Control c, const std::string& path) override;
+    std::string picture(Control c) const override;
+    void setVisible(Control c, bool visible) override;
+    bool visible(Control c) const override;
+    void setEnabled(Control c, bool enabled) override;
+    bool enabled(Control c) const override;
+    void setLeft(Control c, int twips) override;
+    void setTop(Control c, int twips) override;
+    void setWidth(Control c, int twips) override;
+    int left(Control c) const override;
+    int top(Control c) const override;
+    int width(Control c) const override;
+    void setForeColor(Control c, std::uint32_t rgb) override;
+    std::uint32_t foreColor(Control c) const override;
+    void setChecked(Control c, bool checked) override;
+    bool checked(Control c) const override;
+    void clearItems(Control c) override;
+    void addItem(Control c, const std::string& item) override;
+    std::vector<std::string> items(Control c) const override;
+    void setInterval(Control timer, int ms) override;
+    int interval(Control timer) const override;
+
+    MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
+    void setMessageTitle(const std::string& title) override { messageTitle_ = title; }
+    void setWindowSize(int widthTwips, int heightTwips) override;
+    void setWindowEnabled(bool enabled) override { windowEnabled_ = enabled; }
+    bool windowEnabled() const override { return windowEnabled_; }
+    void processEvents() override { ++processedEvents_; }
+    void closeWindow() override { windowClosed_ = true; }
+    bool windowClosed() const { return windowClosed_; }
+
+    // Answers for the next Yes/No boxes, in order; an unscripted box is answered No.
+    void scriptAnswers(std::initializer_list<MessageAnswer> answers);
+    struct ShownMessage {
+        std::string title;
+        std::string text;
+        MessageButtons buttons;
+    };
+    const std::vector<ShownMessage>& messages() const { return messages_; }
+    void clearMessages() { messages_.clear(); }
+    const std::string& messageTitle() const { return messageTitle_; }
+    int windowWidth() const { return windowWidth_; }
+    int windowHeight() const { return windowHeight_; }
+    int processedEvents() const { return processedEvents_; }
+
+private:
+    struct State {
+        std::string caption;
+        std::string picture;
+        std::vector<std::string> items;
+        int left = 0, top = 0, width = 0, interval = 0;
+        std::uint32_t color = kButtonTextColor;
+        bool visible = true, enabled = true, checked = false;
+    };
+    State& at(Control c);
+    const State& at(Control c) const;
+
+    std::vector<State> states_;
+    std::deque<MessageAnswer> answers_;
+    std::vector<ShownMessage> messages_;
+    std::string messageTitle_;
+    int windowWidth_ = 0, windowHeight_ = 0, processedEvents_ = 0;
+    bool windowEnabled_ = true;
+    bool windowClosed_ = false;
+};
+
+}  // namespace zelvaro

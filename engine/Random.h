@@ -1,0 +1,30 @@
+// The program's single random generator: the same start state at every launch, never
+// reseeded, draws in [0, 1). Which stretch of its sequence a game uses is decided by how
+// many draws came before, so skipping ahead is exact and cheap.
+#pragma once
+
+#include <cstdint>
+
+namespace zelvaro {
+
+class Random {
+public:
+    Random() = default;
+
+    // One draw r with 0 <= r < 1.
+    double next();
+    // Advances the sequence as `count` draws would, in O(log count).
+    void discard(std::uint64_t count);
+    // Draws made so far, including skipped ones.
+    std::uint64_t drawsMade() const { return draws_; }
+
+private:
+    static constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
+    static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
+    static constexpr std::uint64_t kStartState = 0x5A454C5641524F31ULL;
+
+    std::uint64_t state_ = kStartState;
+    std::uint64_t draws_ = 0;
+};
+
+}  // namespace zelvaro

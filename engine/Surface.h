@@ -1,0 +1,71 @@
+// The one narrow interface through which the game shows anything: control properties,
+// timers and message boxes, addressed by control name.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Controls.h"
+
+namespace zelvaro {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Colours as 0xRRGGBB.
+inline constexpr std::uint32_t kHighlightColor = 0xC0C000;  // red 192, green 192, blue 0
+inline constexpr std::uint32_t kButtonTextColor = 0xFFFFFFFF;  // the system colour for button text
+
+inline constexpr int kTwipsPerPixel = 15;
+
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    // Caption of a label, text of a text box or combo box.
+    virtual void setCaption(Control c, const std::string& text) = 0;
+    virtual std::string caption(Control c) const = 0;
+    // Picture path relative to the program folder ("carte/14 c.jpg"); empty clears it.
+    virtual void setPicture(Control c, const std::string& path) = 0;
+    virtual std::string picture(Control c) const = 0;
+    virtual void setVisible(Control c, bool visible) = 0;
+    virtual bool visible(Control c) const = 0;
+    virtual void setEnabled(Control c, bool enabled) = 0;
+    virtual bool enabled(Control c) const = 0;
+    // Geometry in twips.
+    virtual void setLeft(Control c, int twips) = 0;
+    virtual void setTop(Control c, int twips) = 0;
+    virtual void setWidth(Control c, int twips) = 0;
+    virtual int left(Control c) const = 0;
+    virtual int top(Control c) const = 0;
+    virtual int width(Control c) const = 0;
+    // Text colour; kButtonTextColor restores the system colour.
+    virtual void setForeColor(Control c, std::uint32_t rgb) = 0;
+    virtual std::uint32_t foreColor(Control c) const = 0;
+    // Check boxes.
+    virtual void setChecked(Control c, bool checked) = 0;
+    virtual bool checked(Control c) const = 0;
+    // Combo-box lists.
+    virtual void clearItems(Control c) = 0;
+    virtual void addItem(Control c, const std::string& item) = 0;
+    virtual std::vector<std::string> items(Control c) const = 0;
+    // Timers: enabled through setEnabled, interval in milliseconds.
+    virtual void setInterval(Control timer, int ms) = 0;
+    virtual int interval(Control timer) const = 0;
+
+    // A modal message box titled with the message title; returns the button pressed.
+    // No timer tick runs while it is open.
+    virtual MessageAnswer showMessage(const std::string& text, MessageButtons buttons) = 0;
+    virtual void setMessageTitle(const std::string& title) = 0;
+
+    // The whole window: size in twips, input on or off, pending events.
+    virtual void setWindowSize(int widthTwips, int heightTwips) = 0;
+    virtual void setWindowEnabled(bool enabled) = 0;
+    virtual bool windowEnabled() const = 0;
+    virtual void processEvents() = 0;
+    // Unloads the window, which ends the program.
+    virtual void closeWindow() = 0;
+};
+
+}  // namespace zelvaro

@@ -1,0 +1,523 @@
+#include "engine/TableEngine.h"
+
+#include <algorithm>
+
+#include "engine/ComputerPlayer.h"
+#include "engine/Random.h"
+#include "engine/Rounding.h"
+#include "engine/Showdown.h"
+#include "engine/display/TableDisplay.h"
+#include "store/Database.h"
+#include "store/Nummag.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro {
+namespace {
+
+constexpr int kFastTick = 100;
+
+// The score a seat must pass in the game types with a goal; 0 for the others.
+int goalThreshold(const std::string& punteggio) {
+    if (punteggio == "25 Punti" || punteggio == "Eliminazione 25") return 24;
+    if (punteggio == "50 Punti" || punteggio == "Eliminazione 50") return 49;
+    if (punteggio == "100 Punti" || punteggio == "Eliminazione 100") return 99;
+    if (punteggio == "Piatto 500") return 499;
+    if (punteggio == "Piatto 1000") return 999;
+    if (punteggio == "Piatto 2000") return 1999;
+    return 0;
+}
+
+bool isPointsGame(const std::string& punteggio) {
+    return punteggio == "25 Punti" || punteggio == "50 Punti" || punteggio == "100 Punti";
+}
+
+struct GoalTest {
+    bool found = false;
+    int leaders = 0;
+};
+
+// Who is past the threshold, and how many share the best score.
+GoalTest goalTest(const GameSession& session, int threshold, int handsleft) {
+    GoalTest result;
+    int best = 0;
+    for (const SeatStats& seat : session.seatstats) {
+        if (seat.score > threshold && seat.score > best) {
+            result.found = true;
+            result.leaders = 1;
+            best = seat.score;
+        } else if (seat.score > threshold && seat.score == best) {
+            result.found = true;
+            ++result.leaders;
+        }
+    }
+    if (handsleft == 0) result.found = true;
+    return result;
+}
+
+// The seat with the highest score; the lowest seat number among equals.
+int highestSeat(const GameSession& session) {
+    int max = 0, highest = 0;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (session.seatstats[seat].score > max) {
+            max = session.seatstats[seat].score;
+            highest = seat;
+        }
+    }
+    return highest;
+}
+
+}  // namespace
+
+bool TableEngine::running() const { return surface_.enabled(ctl::Timer1); }
+
+void TableEngine::prepareTable() {
+    const bool tournament = session_.gamemode == "Torneo";
+    const float fieldsize = tournament_.fieldsize;
+    surface_.setVisible(ctl::Frame6, false);
+    if (session_.options.isPotGame()) {
+        if (tournament) {
+            surface_.setInterval(ctl::Timer2,
+                                 static_cast<int>(roundHalfEven(30000.0f / (fieldsize / 6.0f))));
+            display_.showRoundHeader();
+        }
+        surface_.setCaption(ctl::Label34, "Piatto");
+        surface_.setVisible(ctl::Picture16, false);
+        surface_.setVisible(ctl::Picture17, false);
+    } else {
+        if (tournament) {
+            surface_.setInterval(ctl::Timer2,
+                                 static_cast<int>(roundHalfEven(30000.0f / (fieldsize / 5.0f))));
+            display_.showRoundHeader();
+        }
+        surface_.setCaption(ctl::Label34, "");
+        surface_.setVisible(ctl::Picture16, true);
+        surface_.setVisible(ctl::Picture17, true);
+    }
+    startHand();
+    surface_.setVisible(ctl::Label29, false);
+    display_.hideTablePlaces();
+    for (Control label : kMenuLabels) surface_.setEnabled(label, true);
+    surface_.setVisible(ctl::Frame3, false);
+    surface_.setVisible(ctl::Frame5, false);
+    session_.tickcount = 0;
+    display_.showOpponentPanels();
+    surface_.setEnabled(ctl::Timer1, true);
+    if (tournament) {
+        surface_.setEnabled(ctl::Timer2, true);
+        surface_.setEnabled(ctl::Timer3, true);
+    }
+}
+
+void TableEngine::startHand() {
+    surface_.setCaption(ctl::Label33, "Rallenta");
+    surface_.setInterval(ctl::Timer1, kFastTick);
+    session_.shuffleDeck(random_, readNummag(db_));
+    session_.dealHands();
+    session_.sortHands();
+    display_.showHands();
+    session_.compactDeck();
+    setMarks(-1, -1);
+    if (session_.options.changeAllowed()) {
+        surface_.setPicture(ctl::Picture19, "immagini/Cambio Carte.jpg");
+        session_.pulsanticambio = 0;
+        session_.changedecisions = 0;
+    } else {
+        surface_.setPicture(ctl::Picture19, "immagini/Non Cambio Carte.jpg");
+        surface_.setVisible(ctl::Command1, false);
+        surface_.setVisible(ctl::Command2, false);
+        session_.changedecisions = 6;
+        session_.pulsanticambio = 1;
+    }
+    if (!session_.options.isPotGame()) display_.showPrizeCards();
+    surface_.setVisible(ctl::Label29, false);
+    display_.hideTablePlaces();
+    session_.turnseat = session_.trickwinner;
+    display_.showTurnMarkerAt(session_.turnseat);
+    session_.tickcount = 0;
+}
+
+void TableEngine::tableTick() {
+    display_.showTableStandings();
+    if (session_.turnseat == kHumanSeat && session_.pulsanticambio == 0) {
+        surface_.setVisible(ctl::Command1, true);
+        surface_.setVisible(ctl::Command2, true);
+    } else if (session_.options.isPotGame()) {
+        display_.showPot(potCaption(computePot(session_.trick)));
+    }
+    if (++session_.tickcount > 1000) session_.tickcount = 0;
+    surface_.setVisible(ctl::Shape5, !surface_.visible(ctl::Shape5));
+
+    const int seat = session_.turnseat;
+    const bool changePhase = session_.options.changeAllowed() && session_.changedecisions != 6;
+    if (session_.tickcount > 2 && !changePhase && !session_.holdsCards(seat)) {
+        // A seat on turn without a card (the provisional winner that laid its last one, or
+        // the human out of cards) passes, so the trick always completes.
+        session_.passInTrick();
+        advanceTurn();
+        session_.tickcount = 0;
+    } else if (seat != kHumanSeat && session_.tickcount > 2) {
+        if (changePhase) {
+            computerChange(seat);
+        } else {
+            surface_.setVisible(ctl::Label29, false);
+            computerPlay(seat);
+        }
+        session_.tickcount = 0;
+    }
+
+    if (session_.tickcount == 1 && !session_.trick[5].empty()) {
+        surface_.setVisible(ctl::Shape5, false);
+        resolveTrick();
+        const int holding = session_.seatsHoldingCards();
+        if (holding == 1) {
+            endHand();
+        } else if (!session_.options.isPotGame()) {
+            display_.showPrizeCards();
+        } else if (holding == 0) {
+            endHand();
+        }
+    }
+}
+
+void TableEngine::advanceTurn() {
+    for (int step = 0; step < kSeats; ++step) {
+        session_.turnseat = static_cast<std::int16_t>((session_.turnseat + 1) % kSeats);
+        const int seat = session_.turnseat;
+        if (session_.holdsCards(seat) || seat == session_.trickwinner ||
+            seat == session_.secondwinner) {
+            break;
+        }
+        session_.passInTrick();
+    }
+    display_.showTurnMarkerAt(session_.turnseat);
+}
+
+void TableEngine::computerChange(int seat) {
+    const bool changes = computerChangeDecision(
+        session_.hands[seat], session_.opponents[seat - 1].aggressivita, computerDraw(random_));
+    if (changes) {
+        for (int k = 0; k < 2; ++k) {
+            const int slot = chooseDiscard(session_.hands[seat]);
+            if (slot >= 0) session_.discardToDeck(seat, slot);
+        }
+        session_.drawseat = static_cast<std::int16_t>(seat);
+        session_.drawTopCard();
+        session_.compactDeck();
+        session_.sortHands();
+        display_.showHands();
+    }
+    display_.showDecision(seat, changes ? "Cambio" : "Non cambio");
+    ++session_.changedecisions;
+    advanceTurn();
+}
+
+void TableEngine::computerPlay(int seat) {
+    int activeseats = 0, othercards = 0;
+    for (int s = 0; s < kSeats; ++s) {
+        if (session_.holdsCards(s)) ++activeseats;
+        if (s != seat) othercards += session_.cardsHeld(s);
+    }
+    const PlayView view{session_.hands[seat],
+                        session_.trick,
+                        activeseats,
+                        othercards,
+                        session_.opponents[seat - 1].aggressivita,
+                        session_.options.twoBeatsAce(),
+                        session_.options.isPotGame(),
+                        session_.options.premio,
+                        session_.deck[0].value,
+                        session_.deck[1].value};
+    session_.chosenslot = static_cast<std::int16_t>(computerPlayDecision(view, computerDraw(random_)));
+    if (session_.options.isPotGame()) display_.showPot(potCaption(computePot(session_.trick)));
+    display_.showLaidCard(seat, session_.hands[seat][session_.chosenslot]);
+    layCard(seat, session_.chosenslot);
+    advanceTurn();
+}
+
+void TableEngine::layCard(int seat, int slot) {
+    session_.playToTrick(seat, slot);
+    display_.showHands();
+    lookAtTrick();
+}
+
+void TableEngine::lookAtTrick() {
+    const ProvisionalResult provisional =
+        provisionalWinner(session_.trick, session_.options.twoBeatsAce());
+    session_.trickmax = static_cast<std::int16_t>(provisional.trickmax);
+    session_.trickwinner = static_cast<std::int16_t>(session_.seatOfTrickSlot(provisional.winnerSlot));
+    display_.showWinningMarkerAt(session_.trickwinner);
+}
+
+void TableEngine::cardClicked(int slot) {
+    if (session_.turnseat != kHumanSeat || slot < 0 || slot >= kHandSlots) return;
+    if (surface_.visible(ctl::Command1)) {
+        if (markA_ == slot) setMarks(-1, markB_);
+        else if (markB_ == slot) setMarks(markA_, -1);
+        else if (markA_ < 0) setMarks(slot, markB_);
+        else if (markB_ < 0) setMarks(markA_, slot);
+        return;
+    }
+    surface_.setVisible(ctl::Label29, false);
+    if (surface_.visible(ctl::Picture14) || session_.changedecisions != 6) return;
+    const Hand& hand = session_.hands[kHumanSeat];
+    if (hand[slot].empty()) return;
+    session_.turnseat = kHumanSeat;
+    session_.chosenslot = static_cast<std::int16_t>(slot);
+    const bool leading = std::all_of(session_.trick.begin(), session_.trick.end(),
+                                     [](Card c) { return c.empty(); });
+    const bool holdsOtherThanAces = std::any_of(
+        hand.begin(), hand.end(), [](Card c) { return !c.empty() && c.value != kAce; });
+    if (hand[slot].value == kAce && leading && holdsOtherThanAces) return;
+    display_.showLaidCard(kHumanSeat, hand[slot]);
+    layCard(kHumanSeat, slot);
+    advanceTurn();
+    session_.tickcount = 0;
+}
+
+void TableEngine::changeClicked() {
+    if (session_.turnseat != kHumanSeat || session_.pulsanticambio != 0) return;
+    if (markA_ < 0 || markB_ < 0) return;
+    for (int i = 0; i < kHandSlots; ++i) {
+        if (markA_ == i) session_.discardToDeck(kHumanSeat, i);
+        if (markB_ == i) session_.discardToDeck(kHumanSeat, i);
+    }
+    session_.drawseat = kHumanSeat;
+    session_.drawTopCard();
+    session_.compactDeck();
+    session_.sortHands();
+    display_.showHands();
+    setMarks(-1, -1);
+    surface_.setVisible(ctl::Command1, false);
+    surface_.setVisible(ctl::Command2, false);
+    ++session_.changedecisions;
+    advanceTurn();
+    session_.tickcount = 0;
+    session_.pulsanticambio = 1;
+}
+
+void TableEngine::keepClicked() {
+    if (session_.turnseat != kHumanSeat || session_.pulsanticambio != 0) return;
+    setMarks(-1, -1);
+    surface_.setVisible(ctl::Command1, false);
+    surface_.setVisible(ctl::Command2, false);
+    ++session_.changedecisions;
+    advanceTurn();
+    session_.pulsanticambio = 1;
+    session_.tickcount = 0;
+}
+
+void TableEngine::setMarks(int a, int b) {
+    markA_ = a;
+    markB_ = b;
+    display_.showSelectionMark(ctl::Shape3, a);
+    display_.showSelectionMark(ctl::Shape4, b);
+}
+
+void TableEngine::resolveTrick() {
+    const TrickOutcome outcome = findTrickWinner(session_.trick, session_.options.twoBeatsAce());
+    session_.tiecount = static_cast<std::int16_t>(outcome.tiecount);
+    session_.trickwinner = static_cast<std::int16_t>(session_.seatOfTrickSlot(outcome.winnerSlot));
+    session_.secondwinner = static_cast<std::int16_t>(
+        outcome.tiecount == 1 || outcome.secondSlot < 0 ? -1
+                                                        : session_.seatOfTrickSlot(outcome.secondSlot));
+
+    if (session_.options.isPotGame()) {
+        const PotResult pot = computePot(session_.trick);
+        display_.showPot(potCaption(pot));
+        session_.pot = pot.pot;
+        session_.winningvalue = static_cast<std::int16_t>(pot.winningvalue);
+        session_.winnercount = static_cast<std::int16_t>(pot.winnercount);
+        const int share = potShare(pot);
+        for (int k = 0; k < kSeats && pot.winnercount > 0; ++k) {
+            if (session_.trick[k].value != pot.winningvalue) continue;
+            const int seat = session_.seatOfTrickSlot(k);
+            session_.seatstats[seat].score += share;
+            session_.trickwinner = static_cast<std::int16_t>(seat);
+            if (session_.gamemode == "Torneo") addTournamentPoints(seat, share);
+        }
+    } else {
+        givePrizeCards(session_.trickwinner,
+                       session_.secondwinner >= 0 ? session_.secondwinner : session_.trickwinner);
+    }
+
+    if (session_.options.isEliminationGame()) scoreEliminations();
+
+    session_.compactDeck();
+    session_.sortHands();
+    display_.showHands();
+    display_.hideTablePlaces();
+    session_.trickleader = session_.trickwinner;
+    session_.turnseat = session_.trickwinner;
+    display_.showTurnMarkerAt(session_.turnseat);
+    session_.clearTrick();
+    session_.tickcount = 0;
+}
+
+void TableEngine::givePrizeCards(int winner, int second) {
+    // A hand has twelve places; a prize card for a full hand stays on the pile instead of
+    // being lost.
+    auto give = [this](int seat, int place) {
+        if (session_.deck[place].empty()) return;
+        for (Card& slot : session_.hands[seat]) {
+            if (slot.empty()) {
+                slot = session_.deck[place];
+                session_.deck[place] = kEmptyCard;
+                return;
+            }
+        }
+    };
+    give(winner, 0);
+    give(second, 1);
+}
+
+void TableEngine::scoreEliminations() {
+    const int holding = session_.seatsHoldingCards();
+    if (holding >= kSeats) return;
+    for (int k = 0; k < kSeats; ++k) {
+        if (!session_.trick[k].isReal()) continue;
+        const int seat = session_.seatOfTrickSlot(k);
+        if (session_.holdsCards(seat) || seat == session_.trickwinner ||
+            seat == session_.secondwinner) {
+            continue;
+        }
+        session_.seatstats[seat].score += kSeats - holding;
+        if (session_.gamemode == "Torneo") addTournamentPoints(seat, kSeats - holding);
+    }
+}
+
+std::string TableEngine::tournamentWhere(int seat) const {
+    const SeatStats& stats = session_.seatstats[seat];
+    return "WHERE cognome='" + Database::fApici(stats.surname) + "' and nome='" +
+           Database::fApici(stats.firstName) + "'";
+}
+
+int TableEngine::readTournamentPoints(int seat) {
+    const SeatStats& stats = session_.seatstats[seat];
+    const ResultSet rs = db_.query("SELECT * FROM torneo where cognome='" +
+                                   Database::fApici(stats.surname) + "' and nome='" +
+                                   Database::fApici(stats.firstName) + "'");
+    return rs.empty() ? 0 : static_cast<int>(rs.at("punti", 0).integer());
+}
+
+void TableEngine::writeTournamentPoints(int seat, int points) {
+    db_.execute("UPDATE torneo SET punti='" + std::to_string(points) + "'" + tournamentWhere(seat));
+}
+
+void TableEngine::addTournamentPoints(int seat, int amount) {
+    writeTournamentPoints(seat, readTournamentPoints(seat) + amount);
+}
+
+void TableEngine::endHand() {
+    surface_.setEnabled(ctl::Timer1, false);
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (session_.holdsCards(seat)) session_.trickwinner = static_cast<std::int16_t>(seat);
+    }
+    const std::string& type = session_.options.punteggio;
+    const bool tournament = session_.gamemode == "Torneo";
+    const int winner = session_.trickwinner;
+
+    if (type == "Partita Singola") {
+        session_.seatstats[winner].score = 1;
+        display_.showTableStandings();
+        announceWinner(winner);
+        return;
+    }
+    if (type == "3 Vinte" || type == "5 Vinte") {
+        session_.seatstats[winner].score += 1;
+        display_.showTableStandings();
+        if (session_.seatstats[winner].score == (type == "3 Vinte" ? 3 : 5)) {
+            announceWinner(winner);
+        } else {
+            nextHand(false, false);
+        }
+        return;
+    }
+    if (type == "Chips") {
+        for (int seat = 0; seat < kSeats; ++seat) {
+            session_.seatstats[seat].score += session_.holdsCards(seat) ? 5 : -1;
+        }
+        display_.showTableStandings();
+        nextHand(false, false);
+        return;
+    }
+
+    const bool points = isPointsGame(type);
+    const bool elimination = session_.options.isEliminationGame();
+    const bool pot = session_.options.isPotGame();
+    if (!points && !elimination && !pot) {
+        // An unknown game type: play on without scoring.
+        nextHand(false, false);
+        return;
+    }
+    if (elimination && tournament) addTournamentPoints(winner, 6);
+    if (points) session_.seatstats[winner].score += session_.cardsHeld(winner) + 5;
+    if (elimination) session_.seatstats[winner].score += 6;
+    display_.showTableStandings();
+    const GoalTest goal = goalTest(session_, goalThreshold(type), tournament_.handsleft);
+    const int named = points ? winner : highestSeat(session_);
+    if (points && tournament) writeTournamentPoints(winner, session_.seatstats[winner].score);
+
+    if (goal.found && goal.leaders == 1 && session_.gamemode == "Partita") {
+        announceWinner(named);
+    } else if (tournament && goal.found) {
+        finishTournamentTable();
+    } else if (elimination) {
+        nextHand(true, false);
+    } else {
+        nextHand(pot, pot);
+    }
+}
+
+void TableEngine::announceWinner(int seat) {
+    surface_.showMessage("Partita terminata\nIl vincitore e' " + session_.seatstats[seat].surname,
+                         MessageButtons::Ok);
+    surface_.setVisible(ctl::Picture1, false);
+    matchOver_ = true;
+}
+
+void TableEngine::finishTournamentTable() {
+    surface_.setVisible(ctl::Frame6, true);
+    surface_.setWindowEnabled(false);
+    const ResultSet options = db_.query("SELECT * FROM opzioni ");
+    const std::string limite = options.empty() ? std::string() : options.at(5, 0).text();
+    if (limite == "Senza Limite") {
+        surface_.setCaption(ctl::Label48, "Nessun Limite di Mani");
+        tournament_.handsleft = -1;
+    } else if (limite == "Limite 10 Mani") {
+        surface_.setCaption(ctl::Label48, "Max 10 Mani al Termine");
+        tournament_.handsleft = 10;
+    } else if (limite == "Limite 20 Mani") {
+        surface_.setCaption(ctl::Label48, "Max 20 Mani al Termine");
+        tournament_.handsleft = 20;
+    }
+    matchOver_ = true;
+}
+
+void TableEngine::nextHand(bool countDown, bool countDownFirst) {
+    session_.trickleader = session_.trickwinner;
+    if (countDown && !countDownFirst) {
+        // The elimination types read the limit afresh before the next hand.
+        const ResultSet options = db_.query("SELECT * FROM opzioni ");
+        if (!options.empty()) session_.options.limite = options.at(5, 0).text();
+        prepareTable();
+        countDownHandLimit();
+        return;
+    }
+    if (countDown) countDownHandLimit();
+    prepareTable();
+}
+
+void TableEngine::countDownHandLimit() {
+    // Only a tournament table plays under the hand limit; a single game neither counts nor
+    // shows it.
+    if (session_.gamemode != "Torneo") return;
+    if (session_.options.limite != "Senza Limite") {
+        --tournament_.handsleft;
+        surface_.setCaption(ctl::Label48,
+                            "Max " + std::to_string(tournament_.handsleft) + " Mani al Termine");
+    } else {
+        surface_.setCaption(ctl::Label48, "Nessun Limite di Mani");
+    }
+}
+
+}  // namespace zelvaro

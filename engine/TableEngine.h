@@ -1,0 +1,82 @@
+// One table's game: the hand cycle on Timer1, the showdown, the human's clicks, the computer
+// seats' moves and the end of each hand. Everything visible goes through the surface.
+#pragma once
+
+#include <string>
+
+#include "engine/GameSession.h"
+#include "engine/Surface.h"
+
+namespace zelvaro {
+
+class Database;
+class Random;
+class TableDisplay;
+struct Tournament;
+
+class TableEngine {
+public:
+    TableEngine(GameSession& session, Surface& surface, Random& random, Database& db,
+                TableDisplay& display, Tournament& tournament)
+        : session_(session), surface_(surface), random_(random), db_(db), display_(display),
+          tournament_(tournament) {}
+
+    // Readies the table for a hand, the first of a match or any after it, and starts Timer1.
+    void prepareTable();
+    // Shuffle, deal and the card-change state of a new hand.
+    void startHand();
+    // One tick of Timer1.
+    void tableTick();
+    // Moves the turn on, letting seats without cards pass.
+    void advanceTurn();
+
+    // The human's moves.
+    void cardClicked(int slot);
+    void changeClicked();
+    void keepClicked();
+
+    // The showdown of a full trick and the end of a hand.
+    void resolveTrick();
+    void endHand();
+
+    // A computer seat's moves.
+    void computerChange(int seat);
+    void computerPlay(int seat);
+
+    // The human's two change marks: a hand slot or -1.
+    int markA() const { return markA_; }
+    int markB() const { return markB_; }
+    // True while the hand cycle runs (Timer1 enabled).
+    bool running() const;
+    // Whether the last hand ended the match: a winner was announced or a tournament table
+    // finished. Cleared when a match starts.
+    bool matchOver() const { return matchOver_; }
+    void resetMatch() { matchOver_ = false; }
+
+private:
+    void layCard(int seat, int slot);
+    void lookAtTrick();
+    void givePrizeCards(int winner, int second);
+    void scoreEliminations();
+    void addTournamentPoints(int seat, int amount);
+    void writeTournamentPoints(int seat, int points);
+    int readTournamentPoints(int seat);
+    std::string tournamentWhere(int seat) const;
+    void announceWinner(int seat);
+    void finishTournamentTable();
+    void nextHand(bool countDown, bool countDownFirst);
+    void countDownHandLimit();
+    void setMarks(int a, int b);
+
+    GameSession& session_;
+    Surface& surface_;
+    Random& random_;
+    Database& db_;
+    TableDisplay& display_;
+    Tournament& tournament_;
+    int markA_ = -1;
+    int markB_ = -1;
+    bool matchOver_ = false;
+};
+
+}  // namespace zelvaro

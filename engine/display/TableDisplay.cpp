@@ -1,0 +1,246 @@
+#include "engine/display/TableDisplay.h"
+
+#include <cstdint>
+
+#include "engine/Rounding.h"
+#include "engine/display/TableLayout.h"
+#include "store/Database.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro {
+namespace {
+
+// The hand pictures of seats 0 to 5.
+constexpr std::array<ControlId, kSeats> kHandPictures{ControlId::Picture2, ControlId::Picture4,
+                                                      ControlId::Picture3, ControlId::Picture8,
+                                                      ControlId::Picture7, ControlId::Picture5};
+// Faces of opponent slots 0 to 4.
+constexpr std::array<Control, kSeats - 1> kFacePictures{ctl::Picture22, ctl::Picture23,
+                                                        ctl::Picture24, ctl::Picture25,
+                                                        ctl::Picture26};
+constexpr std::array<Control, 3> kTimers{ctl::Timer1, ctl::Timer2, ctl::Timer3};
+
+void placeAt(Surface& surface, Control c, layout::Point p) {
+    surface.setLeft(c, layout::twips(p.x));
+    surface.setTop(c, layout::twips(p.y));
+}
+
+}  // namespace
+
+std::string flagPicture(const std::string& nation) { return "bandiere/" + nation + ".jpg"; }
+std::string facePicture(int foto) { return "immagini/facce/" + std::to_string(foto) + ".jpg"; }
+std::string optionPicture(const std::string& optionText) { return "immagini/" + optionText + ".jpg"; }
+
+void TableDisplay::showHumanPanel() {
+    const PlayerProfile& human = session_.humanprofile;
+    surface_.setCaption(ctl::Label4, human.displayName());
+    surface_.setPicture(ctl::Image3, flagPicture(human.nazionalita));
+    surface_.setCaption(ctl::Label28, human.anno);
+    standingsShown_ = false;
+    handsShown_ = false;
+}
+
+void TableDisplay::showOpponentPanels() {
+    for (int j = 0; j < kSeats - 1; ++j) {
+        const PlayerProfile& opponent = session_.opponents[j];
+        surface_.setCaption(ctl::Label6[j], opponent.displayName());
+        surface_.setPicture(ctl::Image1[j], flagPicture(opponent.nazionalita));
+        surface_.setCaption(ctl::Label5[j], opponent.anno);
+        surface_.setWidth(ctl::Label8[j], opponent.aggressivita * 50 + opponent.cambiocarte * 21 + 5);
+        surface_.setPicture(kFacePictures[j], facePicture(opponent.foto));
+    }
+    standingsShown_ = false;
+}
+
+void TableDisplay::showHands() {
+    for (int seat = 0; seat < kSeats; ++seat) {
+        for (int i = 0; i < kHandSlots; ++i) {
+            const Card card = session_.hands[seat][i];
+            if (handsShown_ && shownHands_[seat][i] == card) continue;
+            const Control picture{kHandPictures[seat], i};
+            if (card.empty()) {
+                surface_.setVisible(picture, false);
+            } else {
+                surface_.setPicture(picture, seat == kHumanSeat ? cardPicture(card) : kCardBack);
+                surface_.setVisible(picture, true);
+            }
+            shownHands_[seat][i] = card;
+        }
+    }
+    handsShown_ = true;
+}
+
+void TableDisplay::showPrizeCards() {
+    const std::string& premio = session_.options.premio;
+    if (premio == "Nascosto") {
+        surface_.setPicture(ctl::Picture16, kCardBack);
+        surface_.setPicture(ctl::Picture17, kCardBack);
+    } else if (premio == "1 Carta") {
+        surface_.setPicture(ctl::Picture16, kCardBack);
+        surface_.setPicture(ctl::Picture17, cardPicture(session_.deck[0]));
+    } else if (premio == "2 Carte") {
+        surface_.setPicture(ctl::Picture16, cardPicture(session_.deck[0]));
+        surface_.setPicture(ctl::Picture17, cardPicture(session_.deck[1]));
+    }
+}
+
+void TableDisplay::showTableStandings() {
+    // Selection by score, six times; ties go to the higher seat number.
+    std::array<int, kSeats> order{};
+    std::array<int, kSeats> scores{};
+    for (SeatStats& seat : session_.seatstats) seat.mark = 1;
+    for (int rank = 0; rank < kSeats; ++rank) {
+        int best = -10000;
+        int chosen = -1;
+        for (int i = 0; i < kSeats; ++i) {
+            const SeatStats& seat = session_.seatstats[i];
+            const auto score = static_cast<std::int16_t>(seat.score);
+            if (seat.mark != 0 && (score >= best || chosen < 0)) {
+                best = score;
+                chosen = i;
+            }
+        }
+        session_.seatstats[chosen].mark = 0;
+        order[rank] = chosen;
+        scores[rank] = best;
+    }
+    if (standingsShown_ && order == shownOrder_ && scores == shownScores_) return;
+
+    std::string names, points;
+    for (int rank = 0; rank < kSeats; ++rank) {
+        const SeatStats& seat = session_.seatstats[order[rank]];
+        names += seat.surname + "\n";
+        points += std::to_string(scores[rank]) + "\n";
+        std::string flag = flagPicture(session_.humanprofile.nazionalita);
+        for (const PlayerProfile& opponent : session_.opponents) {
+            if (opponent.cognome == seat.surname) flag = flagPicture(opponent.nazionalita);
+        }
+        surface_.setPicture(ctl::Image4[rank], flag);
+    }
+    surface_.setCaption(ctl::Label31, names);
+    surface_.setCaption(ctl::Label32, points);
+    shownOrder_ = order;
+    shownScores_ = scores;
+    standingsShown_ = true;
+}
+
+void TableDisplay::showOptionBadges() {
+    const MatchOptions& options = session_.options;
+    surface_.setPicture(ctl::Picture15, optionPicture(options.tipopartita));
+    surface_.setPicture(ctl::Picture18, optionPicture(options.punteggio));
+    surface_.setPicture(ctl::Picture20, options.duesuperaasso == "Si"
+                                            ? "immagini/Duesuperaasso.jpg"
+                                            : "immagini/Duenonsuperaasso.jpg");
+    surface_.setPicture(ctl::Picture21, optionPicture(options.premio));
+}
+
+void TableDisplay::showRoundHeader() {
+    const ResultSet rs = db_.query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc ");
+    const int n = rs.rows();
+    surface_.setCaption(ctl::Label47, std::to_string(tournament_.roundnumber) + "* Turno - " +
+                                          std::to_string(n) + " Giocatori - " +
+                                          formatNumber(n / 6.0) + " Tavoli");
+}
+
+void TableDisplay::showHoverText(Control picture) {
+    const MatchOptions& options = session_.options;
+    std::string caption;
+    int left = surface_.left(picture);
+    if (picture == ctl::Picture15) {
+        caption = options.tipopartita;
+    } else if (picture == ctl::Picture18) {
+        caption = options.punteggio;
+    } else if (picture == ctl::Picture19) {
+        caption = options.cambiocarte == "Si" ? "Cambio Carte" : "No Cambio Carte";
+    } else if (picture == ctl::Picture20) {
+        caption = options.duesuperaasso == "Si" ? "2 supera Asso" : "2 non supera asso";
+    } else if (picture == ctl::Picture21) {
+        caption = options.premio;
+    } else {
+        return;
+    }
+    surface_.setCaption(ctl::Label19, caption);
+    surface_.setVisible(ctl::Label19, true);
+    surface_.setTop(ctl::Label19, 840);
+    if (picture == ctl::Picture21) {
+        // Right-aligned with the picture.
+        left = left + surface_.width(ctl::Picture15) - surface_.width(ctl::Label19);
+    }
+    surface_.setLeft(ctl::Label19, left);
+}
+
+void TableDisplay::toggleSpeed() {
+    const bool tournament = session_.gamemode == "Torneo";
+    const float fieldsize = tournament_.fieldsize;
+    if (surface_.interval(ctl::Timer1) == 1000) {
+        surface_.setInterval(ctl::Timer1, 100);
+        if (tournament) {
+            surface_.setInterval(ctl::Timer2,
+                                 static_cast<int>(roundHalfEven(30000.0f / (fieldsize / 5.0f))));
+        }
+        surface_.setCaption(ctl::Label33, "Rallenta");
+    } else {
+        surface_.setInterval(ctl::Timer1, 1000);
+        if (tournament) {
+            surface_.setInterval(
+                ctl::Timer2, 4 * static_cast<int>(roundHalfEven(30000.0f / (fieldsize / 6.0f))));
+        }
+        surface_.setCaption(ctl::Label33, "Velocizza");
+    }
+}
+
+void TableDisplay::confirmQuit() {
+    if (surface_.showMessage("Vuoi abbandonare la partita? ", MessageButtons::YesNo) !=
+        MessageAnswer::Yes) {
+        return;
+    }
+    for (Control timer : kTimers) surface_.setEnabled(timer, false);
+    surface_.setVisible(ctl::Label52, true);
+    surface_.setVisible(ctl::Picture1, false);
+}
+
+void TableDisplay::showTurnMarkerAt(int seat) {
+    placeAt(surface_, ctl::Shape5, layout::kTurnMarker[seat]);
+    surface_.setVisible(ctl::Shape5, true);
+}
+
+void TableDisplay::showWinningMarkerAt(int seat) {
+    const layout::Point place = layout::kTablePlace[seat];
+    placeAt(surface_, ctl::Shape6,
+            {place.x - layout::kWinMarkerMargin, place.y - layout::kWinMarkerMargin});
+    surface_.setVisible(ctl::Shape6, true);
+}
+
+void TableDisplay::showDecision(int seat, const std::string& text) {
+    const layout::Point place = layout::kTablePlace[seat];
+    placeAt(surface_, ctl::Label29,
+            {place.x + (layout::kCardWidth - layout::kDecisionLabelWidth) / 2,
+             place.y + (layout::kCardHeight - layout::kDecisionLabelHeight) / 2});
+    surface_.setCaption(ctl::Label29, text);
+    surface_.setVisible(ctl::Label29, true);
+}
+
+void TableDisplay::showLaidCard(int seat, Card card) {
+    const Control place = layout::kTablePlaceControl[seat];
+    surface_.setPicture(place, cardPicture(card));
+    surface_.setVisible(place, true);
+}
+
+void TableDisplay::hideTablePlaces() {
+    for (Control place : layout::kTablePlaceControl) surface_.setVisible(place, false);
+    surface_.setVisible(ctl::Shape6, false);
+}
+
+void TableDisplay::showPot(const std::string& caption) { surface_.setCaption(ctl::Label34, caption); }
+
+void TableDisplay::showSelectionMark(Control shape, int slot) {
+    if (slot < 0) {
+        surface_.setVisible(shape, false);
+        return;
+    }
+    placeAt(surface_, shape, {layout::kHumanHand.x + slot * layout::kHumanHandStep - 3,
+                              layout::kHumanHand.y - 3});
+    surface_.setVisible(shape, true);
+}
+
+}  // namespace zelvaro

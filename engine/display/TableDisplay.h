@@ -1,0 +1,65 @@
+// What the table panel shows: the display operations the engine and the game start call
+// after each change of the table state. They only read the state (the ranking mark aside).
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/GameSession.h"
+#include "engine/Surface.h"
+
+namespace zelvaro {
+
+class Database;
+struct Tournament;
+
+// The picture of a flag, a face, an option value.
+std::string flagPicture(const std::string& nation);
+std::string facePicture(int foto);
+std::string optionPicture(const std::string& optionText);
+
+class TableDisplay {
+public:
+    TableDisplay(Surface& surface, GameSession& session, Tournament& tournament, Database& db)
+        : surface_(surface), session_(session), tournament_(tournament), db_(db) {}
+
+    void showHumanPanel();
+    void showOpponentPanels();
+    void showHands();
+    void showPrizeCards();
+    void showTableStandings();
+    void showOptionBadges();
+    void showRoundHeader();
+    // Mouse over one of the five option pictures.
+    void showHoverText(Control picture);
+    void toggleSpeed();   // Label33
+    void confirmQuit();   // Label18 "Indietro"
+
+    // Markers and labels the engine moves from seat to seat.
+    void showTurnMarkerAt(int seat);
+    void showWinningMarkerAt(int seat);
+    void showDecision(int seat, const std::string& text);
+    void showLaidCard(int seat, Card card);
+    void hideTablePlaces();
+    void showPot(const std::string& caption);
+    void showSelectionMark(Control shape, int slot);
+
+    // Forget what the hands showed, so the next showHands draws every place.
+    void forgetShownHands() { handsShown_ = false; }
+
+private:
+    Surface& surface_;
+    GameSession& session_;
+    Tournament& tournament_;
+    Database& db_;
+
+    // What the hand pictures show now: redrawing an unchanged place is skipped.
+    std::array<Hand, kSeats> shownHands_{};
+    bool handsShown_ = false;
+    // The ranking last written: skipped when neither order nor scores changed.
+    std::array<int, kSeats> shownOrder_{};
+    std::array<int, kSeats> shownScores_{};
+    bool standingsShown_ = false;
+};
+
+}  // namespace zelvaro

@@ -1,0 +1,58 @@
+// Where things stand on the table panel, in pixels of the 1030 x 750 window. The window lays
+// its widgets out from these figures and the display operations move the markers by them,
+// so the two always agree.
+#pragma once
+
+#include <array>
+
+#include "engine/Controls.h"
+#include "engine/Surface.h"
+
+namespace zelvaro::layout {
+
+struct Point {
+    int x;
+    int y;
+};
+
+inline constexpr int kWindowWidth = 1030;
+inline constexpr int kWindowHeight = 750;
+
+// A face-up card on the table and in the human's hand.
+inline constexpr int kCardWidth = 72;
+inline constexpr int kCardHeight = 100;
+// The human's hand: 12 places overlapping from left to right.
+inline constexpr Point kHumanHand{90, 640};
+inline constexpr int kHumanHandStep = 54;
+// Opponents' hands: small backs.
+inline constexpr int kBackWidth = 36;
+inline constexpr int kBackHeight = 50;
+inline constexpr int kBackStep = 11;
+// Prize cards.
+inline constexpr int kPrizeWidth = 54;
+inline constexpr int kPrizeHeight = 75;
+
+// The table place of each seat (where its laid card shows), seat 0 to 5.
+inline constexpr std::array<Point, 6> kTablePlace{{
+    {376, 446}, {256, 396}, {256, 246}, {376, 196}, {496, 246}, {496, 396}}};
+// Top-left corner of each opponent's panel (seats 1 to 5 at index 1..5; index 0 unused).
+inline constexpr std::array<Point, 6> kSeatPanel{{
+    {0, 0}, {16, 392}, {16, 196}, {300, 62}, {596, 196}, {596, 392}}};
+inline constexpr int kSeatPanelWidth = 228;
+// Where each seat's turn marker blinks: beside its name.
+inline constexpr std::array<Point, 6> kTurnMarker{{
+    {16, 612}, {82, 396}, {82, 200}, {366, 66}, {662, 200}, {662, 396}}};
+inline constexpr int kTurnMarkerSize = 14;
+// The winning-card marker frames a table place with this margin.
+inline constexpr int kWinMarkerMargin = 5;
+// The decision label ("Cambio") sits over the seat's empty table place.
+inline constexpr int kDecisionLabelWidth = 96;
+inline constexpr int kDecisionLabelHeight = 26;
+
+// Table place control of each seat: seat 0 is the human's.
+inline constexpr std::array<Control, 6> kTablePlaceControl{
+    ctl::Picture14, ctl::Picture13, ctl::Picture12, ctl::Picture11, ctl::Picture10, ctl::Picture9};
+
+inline constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+
+}  // namespace zelvaro::layout

@@ -1,0 +1,201 @@
+#include "front/GameStart.h"
+
+#include <string>
+
+#include "engine/GameSession.h"
+#include "engine/Random.h"
+#include "engine/Rounding.h"
+#include "engine/TableEngine.h"
+#include "engine/display/TableDisplay.h"
+#include "front/ProfilePanel.h"
+#include "store/Database.h"
+#include "store/Nummag.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro {
+namespace {
+
+constexpr std::array<Control, 7> kTournamentLists{ctl::Label41, ctl::Label40, ctl::Label42,
+                                                  ctl::Label43, ctl::Label44, ctl::Label45,
+                                                  ctl::Combo7};
+// A pool that keeps offering the same few names must not hang the start.
+constexpr int kMaxDrawsPerSeat = 100000;
+
+PlayerProfile profileFromRow(const ResultSet& rs, int row, bool withFace) {
+    PlayerProfile p;
+    p.cognome = rs.at(0, row).text();
+    p.nome = rs.at(1, row).text();
+    p.nazionalita = rs.at(2, row).text();
+    p.anno = rs.at(3, row).text();
+    p.profilo = rs.at(4, row).text();
+    p.cambiocarte = static_cast<int>(rs.at(5, row).integer());
+    p.aggressivita = static_cast<int>(rs.at(6, row).integer());
+    if (withFace) p.foto = static_cast<int>(rs.at(7, row).integer());
+    return p;
+}
+
+void showTournamentLists(Surface& surface, bool visible) {
+    for (Control c : kTournamentLists) surface.setVisible(c, visible);
+    for (int i = 0; i < 6; ++i) {
+        surface.setVisible(ctl::Image5[i], visible);
+        surface.setVisible(ctl::Image6[i], visible);
+    }
+}
+
+}  // namespace
+
+void GameStart::disableMenuForPanel() {
+    for (Control label : {ctl::Label2, ctl::Label3, ctl::Label10, ctl::Label20, ctl::Label15}) {
+        surface_.setEnabled(label, false);
+    }
+    surface_.setVisible(ctl::Frame3, true);
+    surface_.setEnabled(ctl::Label35, false);
+}
+
+void GameStart::openProfilePanel() {
+    surface_.setCaption(ctl::Label48, "");
+    surface_.setCaption(ctl::Label47, "");
+    tournament_.tournamentflag = 0;
+    profiles_.prepareForOpening();
+    session_.clearTrick();
+    disableMenuForPanel();
+    surface_.setVisible(ctl::Label52, false);
+}
+
+void GameStart::openTournament() {
+    const ResultSet options = db_.query("SELECT * FROM opzioni ");
+    const std::string limite = options.at(5, 0).text();
+    auto setLimit = [this](const char* caption, int hands) {
+        surface_.setCaption(ctl::Label48, caption);
+        tournament_.handsleft = static_cast<std::int16_t>(hands);
+        tournament_.passesleft = static_cast<std::int16_t>(hands);
+    };
+    if (limite == "Senza Limite") setLimit("Nessun Limite di Mani", -1);
+    else if (limite == "Limite 10 Mani") setLimit("Max 10 Mani al Termine", 10);
+    else if (limite == "Limite 20 Mani") setLimit("Max 20 Mani al Termine", 20);
+
+    const std::string type = options.at(3, 0).text();
+    if (type == "Partita Singola" || type == "3 Vinte" || type == "5 Vinte" || type == "Chips") {
+        surface_.showMessage("Il Torneo non puo' essere disputato in modalita' Partita Singola",
+                             MessageButtons::Ok);
+        return;
+    }
+    db_.execute("DELETE FROM classifica ");
+    tournament_.tournamentflag = 1;
+    profiles_.prepareForOpening();
+    session_.clearTrick();
+    disableMenuForPanel();
+}
+
+void GameStart::closeProfilePanel() {
+    for (Control label : kMenuLabels) surface_.setEnabled(label, true);
+    surface_.setVisible(ctl::Frame3, false);
+}
+
+void GameStart::closeTournamentRules() {
+    for (Control label : kMenuLabels) surface_.setEnabled(label, true);
+    surface_.setVisible(ctl::Frame3, false);
+    surface_.setVisible(ctl::Frame5, false);
+}
+
+void GameStart::confirmProfile() {
+    if (surface_.caption(ctl::Label22).empty()) return;
+    if (tournament_.tournamentflag == 0) {
+        startSingleGame();
+    } else {
+        showTournamentRules();
+    }
+}
+
+void GameStart::loadOptions() {
+    const ResultSet row = db_.query("SELECT * FROM opzioni ");
+    MatchOptions& options = session_.options;
+    options.tipopartita = row.at(0, 0).text();
+    options.cambiocarte = row.at(1, 0).text();
+    options.duesuperaasso = row.at(2, 0).text();
+    options.punteggio = row.at(3, 0).text();
+    options.premio = row.at(4, 0).text();
+    options.limite = row.at(5, 0).text();
+}
+
+void GameStart::startSingleGame() {
+    loadOptions();
+    const std::string selected = surface_.caption(ctl::Label22);
+    const ResultSet humans = db_.query("SELECT * FROM giocatori where profilo='" + std::string("1") + "' ");
+    for (int row = 0; row < humans.rows(); ++row) {
+        if (humans.at(0, row).text() + " " + humans.at(1, row).text() == selected) {
+            session_.humanprofile = profileFromRow(humans, row, false);
+        }
+    }
+    display_.showHumanPanel();
+    session_.gamemode = "Partita";
+    showTournamentLists(surface_, false);
+    display_.showOptionBadges();
+    session_.seatstats[kHumanSeat] = {session_.humanprofile.cognome, 0, 0,
+                                      session_.humanprofile.nome};
+    if (!drawOpponents()) {
+        surface_.showMessage("Non ci sono abbastanza giocatori per formare un tavolo.",
+                             MessageButtons::Ok);
+        return;
+    }
+    session_.trickleader = static_cast<std::int16_t>(intFloor(random_.next() * 6));
+    session_.trickwinner = session_.trickleader;
+    engine_.resetMatch();
+    engine_.prepareTable();
+    display_.showTableStandings();
+    surface_.setEnabled(ctl::Timer1, true);
+    surface_.setVisible(ctl::Picture1, true);
+}
+
+bool GameStart::drawOpponents() {
+    const double n = readNummag(db_);
+    const ResultSet pool = db_.query("SELECT * FROM giocatori where profilo='" + std::string("0") + "' ");
+    const int c = pool.rows();
+    if (c < kSeats - 1) return false;
+    for (int slot = 0; slot < kSeats - 1; ++slot) {
+        for (int attempt = 0;; ++attempt) {
+            if (n >= 0) random_.discard(static_cast<std::uint64_t>(intFloor(n)) + 1);
+            const int row = static_cast<int>(intFloor(random_.next() * c));
+            const std::string candidate = pool.at(0, row).text() + " " + pool.at(1, row).text();
+            bool seated = false;
+            for (const PlayerProfile& opponent : session_.opponents) {
+                if (opponent.cognome + " " + opponent.nome == candidate) {
+                    seated = true;
+                    break;
+                }
+            }
+            if (seated && attempt < kMaxDrawsPerSeat) continue;
+            session_.seatstats[slot + 1] = {pool.at(0, row).text(), 0, 0, pool.at(1, row).text()};
+            session_.opponents[slot] = profileFromRow(pool, row, true);
+            break;
+        }
+    }
+    return true;
+}
+
+void GameStart::showTournamentRules() {
+    loadOptions();
+    session_.gamemode = "Torneo";
+    showTournamentLists(surface_, true);
+    const std::string& type = session_.options.punteggio;
+    const bool carriesPoints = type == "25 Punti" || type == "50 Punti" || type == "100 Punti" ||
+                               session_.options.isPotGame();
+    if (carriesPoints || session_.options.isEliminationGame()) {
+        tournament_.fieldsize = 1536;
+        surface_.setCaption(ctl::Label38,
+                            "Giocatori Partecipanti 1536 su 256 tavoli\nTurni di Gioco 9\n");
+        std::string rules =
+            "Il turno viene passato da chi raggiunge i punti prestabiliti e dal secondo e terzo "
+            "in classifica.\n";
+        if (carriesPoints) {
+            rules +=
+                "I giocatori si portano dietro i punti conquistati nel turno precedente e il "
+                "traguardo non e' altro che la moltiplicazione tra i punti da raggiungere e il "
+                "turno al quale si ha accesso.\n";
+        }
+        surface_.setCaption(ctl::Label38, surface_.caption(ctl::Label38) + rules);
+    }
+    surface_.setVisible(ctl::Frame5, true);
+}
+
+}  // namespace zelvaro

@@ -1,0 +1,36 @@
+// The profile panel: the user's own profiles, listed, shown, created and deleted.
+#pragma once
+
+#include <string>
+
+#include "engine/Surface.h"
+
+namespace zelvaro {
+
+class Database;
+
+class ProfilePanel {
+public:
+    ProfilePanel(Surface& surface, Database& db) : surface_(surface), db_(db) {}
+
+    // Fills Combo6 with the years "1960" to "2000". Called once at start-up.
+    void populate();
+    // What both game entries do when they open the panel: the profile list, each nation
+    // once in Combo5, empty name boxes, "Italia" and "1980".
+    void prepareForOpening();
+    void refreshProfileList();   // after opening, creating and deleting
+    void showSelectedProfile();  // a pick in the Combo4 list
+    void createProfile();        // Label26 "Crea"
+    void deleteProfile();        // Label27 "Elimina"
+
+private:
+    void fillNationList();
+
+    Surface& surface_;
+    Database& db_;
+    // The profile being deleted, between the lookup and the delete statement.
+    std::string deletingSurname_;
+    std::string deletingFirstName_;
+};
+
+}  // namespace zelvaro

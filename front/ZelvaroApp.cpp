@@ -1,0 +1,145 @@
+#include "front/ZelvaroApp.h"
+
+#include <exception>
+
+#include "engine/GameSession.h"
+#include "engine/Random.h"
+#include "engine/TableEngine.h"
+#include "engine/display/TableDisplay.h"
+#include "front/GameStart.h"
+#include "front/MainMenu.h"
+#include "front/OptionsPanel.h"
+#include "front/ProfilePanel.h"
+#include "front/RulesPanel.h"
+#include "store/Database.h"
+#include "store/Nummag.h"
+#include "store/PlayerPool.h"
+#include "store/Schema.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro {
+namespace {
+
+constexpr int kWindowWidthTwips = 15455;
+constexpr int kWindowHeightTwips = 11255;
+constexpr std::array<Control, 5> kOptionPictures{ctl::Picture15, ctl::Picture18, ctl::Picture19,
+                                                 ctl::Picture20, ctl::Picture21};
+
+}  // namespace
+
+ZelvaroApp::ZelvaroApp(Surface& surface, std::filesystem::path programFolder)
+    : surface_(surface),
+      programFolder_(std::move(programFolder)),
+      db_(std::make_unique<Database>()),
+      random_(std::make_unique<Random>()),
+      session_(std::make_unique<GameSession>()),
+      tournament_(std::make_unique<Tournament>()),
+      menu_(std::make_unique<MainMenu>(surface)),
+      options_(std::make_unique<OptionsPanel>(surface, *db_, *random_, *menu_)),
+      rules_(std::make_unique<RulesPanel>(surface, *db_, *random_, *menu_, programFolder_)),
+      profiles_(std::make_unique<ProfilePanel>(surface, *db_)),
+      display_(std::make_unique<TableDisplay>(surface, *session_, *tournament_, *db_)),
+      engine_(std::make_unique<TableEngine>(*session_, surface, *random_, *db_, *display_,
+                                            *tournament_)),
+      gameStart_(std::make_unique<GameStart>(surface, *db_, *random_, *session_, *tournament_,
+                                             *profiles_, *display_, *engine_)) {}
+
+ZelvaroApp::~ZelvaroApp() = default;
+
+Database& ZelvaroApp::database() { return *db_; }
+Random& ZelvaroApp::random() { return *random_; }
+GameSession& ZelvaroApp::session() { return *session_; }
+Tournament& ZelvaroApp::tournament() { return *tournament_; }
+TableEngine& ZelvaroApp::engine() { return *engine_; }
+
+bool ZelvaroApp::startUp() {
+    surface_.setWindowSize(kWindowWidthTwips, kWindowHeightTwips);
+    surface_.setMessageTitle("Zelvaro");
+    const std::filesystem::path file = programFolder_ / Database::kFileName;
+    try {
+        Database::recoverInterruptedCompaction(programFolder_);
+        db_->open(file);
+        ensureSchema(*db_);
+    } catch (const std::exception&) {
+        db_->close();
+        surface_.showMessage("Impossibile aprire il database " + file.string() +
+                                 ".\nIl file e' danneggiato o non appartiene a Zelvaro; "
+                                 "il programma verra' chiuso senza modificarlo.",
+                             MessageButtons::Ok);
+        return false;
+    }
+    updateNummag(*db_, *random_, nummag::kStartUp);
+    session_->buildMasterDeck();
+    options_->populate();
+    profiles_->populate();
+    ensurePlayerPool(*db_, *random_, surface_);
+    return true;
+}
+
+void ZelvaroApp::guarded(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const std::exception& error) {
+        surface_.showMessage(std::string("Errore del database: ") + error.what(),
+                             MessageButtons::Ok);
+    }
+}
+
+void ZelvaroApp::click(Control c) {
+    if (!surface_.enabled(c) || !surface_.windowEnabled()) return;
+    guarded([&] { dispatchClick(c); });
+}
+
+void ZelvaroApp::dispatchClick(Control c) {
+    if (c.id == ControlId::Picture2) return engine_->cardClicked(c.index);
+    switch (c.id) {
+        case ControlId::Label2: return gameStart_->openProfilePanel();
+        case ControlId::Label35: return gameStart_->openTournament();
+        case ControlId::Label10: return options_->openOptions();
+        case ControlId::Label15: return rules_->showRules();
+        case ControlId::Label20: return rules_->showCredits();
+        case ControlId::Label3: return exitProgram();
+        case ControlId::Label12: return options_->acceptOptions();
+        case ControlId::Label13: return options_->rejectOptions();
+        case ControlId::Label17: return rules_->closeRules();
+        case ControlId::Label9: return gameStart_->closeProfilePanel();
+        case ControlId::Label37: return gameStart_->closeTournamentRules();
+        case ControlId::Label21: return gameStart_->confirmProfile();
+        case ControlId::Label26: return profiles_->createProfile();
+        case ControlId::Label27: return profiles_->deleteProfile();
+        case ControlId::Label33: return display_->toggleSpeed();
+        case ControlId::Label18: return display_->confirmQuit();
+        case ControlId::Command1: return engine_->changeClicked();
+        case ControlId::Command2: return engine_->keepClicked();
+        default: return;
+    }
+}
+
+void ZelvaroApp::mouseMove(Control c) {
+    for (Control picture : kOptionPictures) {
+        if (c == picture) return display_->showHoverText(c);
+    }
+    menu_->mouseMoved(c);
+}
+
+void ZelvaroApp::mouseDown(Control c) { menu_->mousePressed(c); }
+
+void ZelvaroApp::comboSelected(Control c) {
+    guarded([&] {
+        if (c == ctl::Combo2) options_->applyPotRule();
+        if (c == ctl::Combo4) profiles_->showSelectedProfile();
+    });
+}
+
+void ZelvaroApp::timerTick(Control timer) {
+    if (!surface_.enabled(timer)) return;
+    if (timer == ctl::Timer1) guarded([&] { engine_->tableTick(); });
+}
+
+void ZelvaroApp::exitProgram() {
+    db_->compact();
+    db_->close();
+    surface_.closeWindow();
+}
+
+}  // namespace zelvaro

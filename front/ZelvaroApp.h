@@ -1,0 +1,74 @@
+// The application: owns the database, the random generator and every piece of game state for
+// the whole run, and turns the window's events into the game's operations.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "engine/Surface.h"
+
+namespace zelvaro {
+
+class Database;
+class GameSession;
+class GameStart;
+class MainMenu;
+class OptionsPanel;
+class ProfilePanel;
+class Random;
+class RulesPanel;
+class TableDisplay;
+class TableEngine;
+struct Tournament;
+
+class ZelvaroApp {
+public:
+    // `programFolder` holds the database, the pictures and the rules text.
+    ZelvaroApp(Surface& surface, std::filesystem::path programFolder);
+    ~ZelvaroApp();
+    ZelvaroApp(const ZelvaroApp&) = delete;
+    ZelvaroApp& operator=(const ZelvaroApp&) = delete;
+
+    // The start-up sequence. Returns false when the database cannot be opened: the user has
+    // been told which file, and the program should end without touching it.
+    bool startUp();
+
+    // Events forwarded by the window, each addressed by the control it happened on.
+    void click(Control c);
+    // Mouse moved over a label, a picture or a panel background (Form1: the window).
+    void mouseMove(Control c);
+    void mouseDown(Control c);
+    // An item picked from a combo box's list (Combo2, Combo4, Combo7).
+    void comboSelected(Control c);
+    void timerTick(Control timer);
+
+    Database& database();
+    Random& random();
+    GameSession& session();
+    Tournament& tournament();
+    TableEngine& engine();
+    const std::filesystem::path& programFolder() const { return programFolder_; }
+
+private:
+    void exitProgram();
+    // Runs an event's operation; a failing statement is reported instead of ending the game.
+    void guarded(const std::function<void()>& operation);
+    void dispatchClick(Control c);
+
+    Surface& surface_;
+    std::filesystem::path programFolder_;
+    std::unique_ptr<Database> db_;
+    std::unique_ptr<Random> random_;
+    std::unique_ptr<GameSession> session_;
+    std::unique_ptr<Tournament> tournament_;
+    std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<OptionsPanel> options_;
+    std::unique_ptr<RulesPanel> rules_;
+    std::unique_ptr<ProfilePanel> profiles_;
+    std::unique_ptr<TableDisplay> display_;
+    std::unique_ptr<TableEngine> engine_;
+    std::unique_ptr<GameStart> gameStart_;
+};
+
+}  // namespace zelvaro

@@ -1,0 +1,118 @@
+// The game's one database file, password-protected, and the few operations the game needs
+// on it. Statements are plain SQL text built by the callers; free text goes through fApici.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "store/Value.h"
+
+struct sqlite3;
+
+namespace zelvaro {
+
+class DatabaseError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A result fetched whole, addressed [column][row] in the table's own column order.
+class ResultSet {
+public:
+    ResultSet() = default;
+    ResultSet(std::vector<std::string> names, std::vector<std::vector<Value>> columns);
+
+    bool empty() const { return rows() == 0; }
+    int rows() const { return columns_.empty() ? 0 : static_cast<int>(columns_[0].size()); }
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    const Value& at(int column, int row) const { return columns_.at(column).at(row); }
+    // The position of a named column; throws DatabaseError when there is none.
+    int column(std::string_view name) const;
+    const Value& at(std::string_view name, int row) const { return at(column(name), row); }
+
+private:
+    std::vector<std::string> names_;
+    std::vector<std::vector<Value>> columns_;
+};
+
+class Database {
+public:
+    static constexpr const char* kFileName = "zelvaro.mdb";
+    static constexpr const char* kTempFileName = "zelvaroTemp.mdb";
+    static constexpr const char* kPassword = "kq27053864ramelo";
+
+    Database() = default;
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens the file with the game's key. A missing file is created empty. Throws
+    // DatabaseError when the file exists but cannot be read with the key (corrupt, foreign).
+    void open(const std::filesystem::path& file);
+    bool isOpen() const { return db_ != nullptr; }
+    const std::filesystem::path& file() const { return file_; }
+
+    ResultSet query(const std::string& sql);
+    void execute(const std::string& sql);
+    // Appends one row, assigning the named columns.
+    void appendRow(const std::string& table,
+                   const std::vector<std::pair<std::string, Value>>& columns);
+
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // Writes a compacted copy beside the file and puts it in the file's place in one step;
+    // closes the connection. Any failure ends it silently and leaves the original intact.
+    // `continueAfterStep` (tests only) may stop the work after step 1..4 as a crash would.
+    bool compact(const std::function<bool(int step)>& continueAfterStep = {});
+    void close();
+
+    // Text with every apostrophe doubled, for a single-quoted SQL literal: O'Neil'S ->
+    // O''Neil''S.
+    static std::string fApici(std::string_view value);
+    // Replaces every occurrence of `search` (letter case ignored) from the 1-based position
+    // `start` on; inserted text is never scanned again.
+    static std::string replace(std::string_view text, std::string_view search,
+                               std::string_view replacement, int start);
+
+    // A leftover compacted copy from a run stopped mid-exit: when the main file is missing,
+    // the copy takes its place; when both exist, the copy is an unfinished one and goes.
+    static void recoverInterruptedCompaction(const std::filesystem::path& folder);
+
+private:
+    void keyAndCheck();
+    std::filesystem::path file_;
+    sqlite3* db_ = nullptr;
+};
+
+// Runs its statements inside one transaction; rolls back unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db) : db_(db) { db_.beginTransaction(); }
+    ~Transaction() {
+        if (!done_) {
+            try {
+                db_.rollback();
+            } catch (...) {
+            }
+        }
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit() {
+        db_.commit();
+        done_ = true;
+    }
+
+private:
+    Database& db_;
+    bool done_ = false;
+};
+
+}  // namespace zelvaro

@@ -1,0 +1,106 @@
+#include "store/Schema.h"
+
+#include "store/Database.h"
+
+namespace zelvaro {
+namespace {
+
+std::string nationTableSql() {
+    std::string sql =
+        "CREATE TABLE IF NOT EXISTS nazioni (nazione TEXT COLLATE NOCASE, "
+        "nomecognome TEXT COLLATE NOCASE";
+    for (int i = 1; i <= 20; ++i) sql += ", n" + std::to_string(i) + " TEXT COLLATE NOCASE";
+    return sql + ")";
+}
+
+const char* const kTables[] = {
+    "CREATE TABLE IF NOT EXISTS giocatori (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE "
+    "NOCASE, nazionalita TEXT COLLATE NOCASE, anno NUMERIC, profilo NUMERIC, cambiocarte "
+    "NUMERIC, aggressivita NUMERIC, foto NUMERIC)",
+    "CREATE TABLE IF NOT EXISTS opzioni (tipopartita TEXT COLLATE NOCASE, cambiocarte TEXT "
+    "COLLATE NOCASE, \"2superaasso\" TEXT COLLATE NOCASE, punteggio TEXT COLLATE NOCASE, premio "
+    "TEXT COLLATE NOCASE, limite TEXT COLLATE NOCASE)",
+    "CREATE TABLE IF NOT EXISTS temp (descrizione TEXT COLLATE NOCASE, numero1 NUMERIC)",
+    "CREATE TABLE IF NOT EXISTS torneo (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE NOCASE, "
+    "tavolo NUMERIC, punti NUMERIC, eliminato NUMERIC DEFAULT 0, nazionalita TEXT COLLATE "
+    "NOCASE)",
+    "CREATE TABLE IF NOT EXISTS classifica (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE "
+    "NOCASE, tavolo NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE NOCASE)",
+    "CREATE INDEX IF NOT EXISTS giocatori_nome ON giocatori (cognome, nome)",
+    "CREATE INDEX IF NOT EXISTS giocatori_profilo ON giocatori (profilo)",
+    "CREATE INDEX IF NOT EXISTS nazioni_nazione ON nazioni (nazione, nomecognome)",
+    "CREATE INDEX IF NOT EXISTS torneo_nome ON torneo (cognome, nome)",
+    "CREATE INDEX IF NOT EXISTS torneo_tavolo ON torneo (tavolo)",
+};
+
+std::vector<std::string> splitOn(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find(separator, start);
+        parts.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+void seedNations(Database& db) {
+    for (const NationNames& row : parseNationNames(builtInNationNames())) {
+        std::vector<std::pair<std::string, Value>> columns{{"nazione", row.nation},
+                                                           {"nomecognome", row.kind}};
+        for (std::size_t i = 0; i < row.names.size() && i < 20; ++i) {
+            columns.emplace_back("n" + std::to_string(i + 1), row.names[i]);
+        }
+        db.appendRow("nazioni", columns);
+    }
+}
+
+}  // namespace
+
+std::vector<NationNames> parseNationNames(std::string_view text) {
+    std::vector<NationNames> rows;
+    for (const std::string& rawLine : splitOn(text, '\n')) {
+        const std::string_view line = trimmed(rawLine);
+        if (line.empty() || line.front() == '#') continue;
+        const std::vector<std::string> fields = splitOn(line, '|');
+        if (fields.size() != 3) continue;
+        NationNames row{std::string(trimmed(fields[0])), std::string(trimmed(fields[1])), {}};
+        for (const std::string& name : splitOn(fields[2], ';')) {
+            const std::string_view n = trimmed(name);
+            if (!n.empty()) row.names.emplace_back(n);
+        }
+        if (!row.nation.empty() && (row.kind == "cognome" || row.kind == "nome") &&
+            row.names.size() == 20) {
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+void ensureSchema(Database& db) {
+    Transaction transaction(db);
+    db.execute(nationTableSql());
+    for (const char* sql : kTables) db.execute(sql);
+    if (db.query("SELECT * FROM opzioni ").empty()) {
+        db.appendRow("opzioni", {{"tipopartita", "Normale"},
+                                 {"cambiocarte", "Si"},
+                                 {"2superaasso", "No"},
+                                 {"punteggio", "25 Punti"},
+                                 {"premio", "1 Carta"},
+                                 {"limite", "Senza Limite"}});
+    }
+    if (db.query("SELECT * FROM temp WHERE descrizione= 'nummag' ").empty()) {
+        db.appendRow("temp", {{"descrizione", "nummag"}, {"numero1", 0}});
+    }
+    if (db.query("SELECT * FROM nazioni").empty()) seedNations(db);
+    transaction.commit();
+}
+
+}  // namespace zelvaro

@@ -1,0 +1,29 @@
+// The six tables of the game's database and the rows a new file starts with.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvaro {
+
+class Database;
+
+struct NationNames {
+    std::string nation;
+    std::string kind;  // "cognome" or "nome"
+    std::vector<std::string> names;
+};
+
+// Parses the name lists ("Nation|kind|name;name;..." lines, '#' comments).
+std::vector<NationNames> parseNationNames(std::string_view text);
+
+// The name lists built into the program.
+std::string_view builtInNationNames();
+
+// Creates whatever of the six tables and their indexes is missing, and the fixed rows a
+// game cannot start without: the options row, the stored number, the nation name lists.
+// All in one transaction.
+void ensureSchema(Database& db);
+
+}  // namespace zelvaro

@@ -1,0 +1,17 @@
+// The state of a running tournament.
+#pragma once
+
+#include <cstdint>
+
+namespace zelvaro {
+
+struct Tournament {
+    std::int16_t tournamentflag = 0;  // 1 while the profile panel was opened for a tournament
+    std::int16_t fieldsize = 1536;
+    std::int16_t roundnumber = 1;
+    std::int16_t tablecursor = 1;
+    std::int16_t handsleft = 0;   // hands still to play at the human's table; -1 no limit
+    std::int16_t passesleft = 0;  // the same limit for the simulated tables
+};
+
+}  // namespace zelvaro
