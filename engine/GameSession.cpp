@@ -53,21 +53,25 @@ void GameSession::dealHands() {
 }
 
 void GameSession::compactDeck() {
-    // A stable move of the cards to the front, in one pass.
+    // A stable move of the cards to the front, in one pass. Most calls find the pile already
+    // compact: the first empty place is followed by empty places only.
     int write = 0;
-    for (int read = 0; read < kPileSize; ++read) {
+    while (write < kPileSize && !deck[write].empty()) ++write;
+    for (int read = write + 1; read < kPileSize; ++read) {
         if (!deck[read].empty()) {
-            if (write != read) {
-                deck[write] = deck[read];
-                deck[read] = kEmptyCard;
-            }
-            ++write;
+            deck[write++] = deck[read];
+            deck[read] = kEmptyCard;
         }
     }
 }
 
 void GameSession::sortHand(Hand& hand) {
-    // Insertion sort, highest value first; empty places (value 0) sink to the end.
+    // Insertion sort, highest value first; empty places (value 0) sink to the end. An already
+    // sorted hand, the usual case, costs one pass.
+    for (int i = 1; i < kHandSlots; ++i) {
+        if (hand[i - 1].value < hand[i].value) break;
+        if (i == kHandSlots - 1) return;
+    }
     for (int i = 1; i < kHandSlots; ++i) {
         const Card card = hand[i];
         int j = i - 1;

@@ -408,6 +408,7 @@ void TableEngine::addTournamentPoints(int seat, int amount) {
 }
 
 void TableEngine::endHand() {
+    ++handsPlayed_;
     surface_.setEnabled(ctl::Timer1, false);
     for (int seat = 0; seat < kSeats; ++seat) {
         if (session_.holdsCards(seat)) session_.trickwinner = static_cast<std::int16_t>(seat);

@@ -52,6 +52,8 @@ public:
     // finished. Cleared when a match starts.
     bool matchOver() const { return matchOver_; }
     void resetMatch() { matchOver_ = false; }
+    // Hands finished since the program started.
+    long handsPlayed() const { return handsPlayed_; }
 
 private:
     void layCard(int seat, int slot);
@@ -77,6 +79,7 @@ private:
     int markA_ = -1;
     int markB_ = -1;
     bool matchOver_ = false;
+    long handsPlayed_ = 0;
 };
 
 }  // namespace zelvaro

@@ -54,6 +54,7 @@ void TableDisplay::showOpponentPanels() {
 
 void TableDisplay::showHands() {
     for (int seat = 0; seat < kSeats; ++seat) {
+        if (handsShown_ && shownHands_[seat] == session_.hands[seat]) continue;
         for (int i = 0; i < kHandSlots; ++i) {
             const Card card = session_.hands[seat][i];
             if (handsShown_ && shownHands_[seat][i] == card) continue;
@@ -85,6 +86,11 @@ void TableDisplay::showPrizeCards() {
 }
 
 void TableDisplay::showTableStandings() {
+    std::array<int, kSeats> seatScores{};
+    for (int i = 0; i < kSeats; ++i) seatScores[i] = session_.seatstats[i].score;
+    if (standingsShown_ && seatScores == shownSeatScores_) return;
+    shownSeatScores_ = seatScores;
+
     // Selection by score, six times; ties go to the higher seat number.
     std::array<int, kSeats> order{};
     std::array<int, kSeats> scores{};
@@ -104,8 +110,6 @@ void TableDisplay::showTableStandings() {
         order[rank] = chosen;
         scores[rank] = best;
     }
-    if (standingsShown_ && order == shownOrder_ && scores == shownScores_) return;
-
     std::string names, points;
     for (int rank = 0; rank < kSeats; ++rank) {
         const SeatStats& seat = session_.seatstats[order[rank]];
@@ -119,8 +123,6 @@ void TableDisplay::showTableStandings() {
     }
     surface_.setCaption(ctl::Label31, names);
     surface_.setCaption(ctl::Label32, points);
-    shownOrder_ = order;
-    shownScores_ = scores;
     standingsShown_ = true;
 }
 

@@ -56,9 +56,9 @@ private:
     // What the hand pictures show now: redrawing an unchanged place is skipped.
     std::array<Hand, kSeats> shownHands_{};
     bool handsShown_ = false;
-    // The ranking last written: skipped when neither order nor scores changed.
-    std::array<int, kSeats> shownOrder_{};
-    std::array<int, kSeats> shownScores_{};
+    // The seats' scores when the ranking was last written: unchanged scores, unchanged
+    // ranking.
+    std::array<int, kSeats> shownSeatScores_{};
     bool standingsShown_ = false;
 };
 

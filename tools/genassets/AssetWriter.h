@@ -1,0 +1,28 @@
+#pragma once
+
+// Saves the generated pictures as JPEG files below the output folder.
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+class QImage;
+
+class AssetWriter
+{
+public:
+    explicit AssetWriter(const QString &outputFolder);
+
+    // Creates the output folder and the given sub-folders; false (with error()) if it cannot.
+    bool prepare(const QStringList &subFolders);
+    // Writes image as <folder>/<name>.jpg; false (with error()) if the file cannot be written.
+    bool save(const QString &folder, const QString &name, const QImage &image);
+
+    int written() const { return m_written; }
+    QString error() const { return m_error; }
+
+private:
+    QDir m_root;
+    QString m_error;
+    int m_written = 0;
+};

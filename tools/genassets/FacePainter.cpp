@@ -1,0 +1,849 @@
+#include "FacePainter.h"
+
+#include "PaintKit.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <random>
+
+namespace {
+
+enum class Hair { Bald, Buzz, Short, SidePart, Spiky, Curly, Afro, Long, Bob, Bun, Ponytail, Wavy };
+enum class Eyes { Dot, Round, Happy, Almond };
+enum class Brows { Arch, Straight, Raised, Thick };
+enum class Mouth { Smile, Open, Grin, Small, Smirk };
+enum class Nose { Curve, Button, Line };
+enum class FacialHair { None, Beard, Moustache, Goatee, Stubble, Chevron };
+enum class Collar { Crew, VNeck, Shirt, Turtle, Hoodie };
+enum class Glasses { None, Round, Square, Wide };
+
+// Everything that makes one face differ from another.
+struct Look
+{
+    QColor background;
+    QColor skin;
+    QColor hairColour;
+    QColor eyeColour;
+    QColor shirt;
+    QColor glassesColour;
+    Hair hair = Hair::Short;
+    Eyes eyes = Eyes::Dot;
+    Brows brows = Brows::Arch;
+    Mouth mouth = Mouth::Smile;
+    Nose nose = Nose::Curve;
+    FacialHair facialHair = FacialHair::None;
+    Collar collar = Collar::Crew;
+    Glasses glasses = Glasses::None;
+    bool feminine = false;
+    bool older = false;
+    bool earrings = false;
+    bool hoops = false;
+    bool freckles = false;
+    bool blush = false;
+    bool lipstick = false;
+    bool bangs = false;
+    qreal halfWidth = 27;
+    qreal halfHeight = 32;
+    qreal jaw = 0.6;
+};
+
+// Deterministic choices from a generator seeded with the face number.
+class Dice
+{
+public:
+    explicit Dice(int seed) : m_engine(static_cast<std::uint32_t>(seed) * 2654435761u + 12345u) {}
+    int below(int n) { return static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
+    bool chance(int percent) { return below(100) < percent; }
+    qreal between(qreal low, qreal high) { return low + (high - low) * (m_engine() % 10001) / 10000.0; }
+    template <typename T, std::size_t N>
+    T pick(const std::array<T, N> &items) { return items[below(static_cast<int>(N))]; }
+
+private:
+    std::mt19937 m_engine;
+};
+
+Look makeLook(int index)
+{
+    Dice dice(index);
+    Look look;
+    look.feminine = index % 2 == 0 ? dice.chance(70) : dice.chance(30);
+    look.older = dice.chance(18);
+
+    look.background = QColor::fromHsl(dice.below(360), 90 + dice.below(60), 214 + dice.below(16));
+    static const std::array<QColor, 9> skins = {
+        QColor(0xfd, 0xe2, 0xca), QColor(0xf6, 0xcf, 0xae), QColor(0xee, 0xbf, 0x97),
+        QColor(0xe0, 0xac, 0x80), QColor(0xcf, 0x96, 0x67), QColor(0xb7, 0x7b, 0x4f),
+        QColor(0x9a, 0x63, 0x3d), QColor(0x7c, 0x4c, 0x2e), QColor(0x5f, 0x3a, 0x24)};
+    look.skin = dice.pick(skins);
+
+    static const std::array<QColor, 9> hairs = {
+        QColor(0x1e, 0x18, 0x16), QColor(0x3b, 0x28, 0x1e), QColor(0x5e, 0x3f, 0x2a),
+        QColor(0x85, 0x5a, 0x36), QColor(0x9a, 0x3f, 0x1f), QColor(0xc2, 0x6b, 0x2e),
+        QColor(0xd8, 0xb0, 0x5c), QColor(0xea, 0xcf, 0x8c), QColor(0x2a, 0x22, 0x2e)};
+    look.hairColour = dice.pick(hairs);
+    if (look.older)
+        look.hairColour = dice.chance(50) ? QColor(0xb4, 0xb4, 0xb8) : QColor(0xe4, 0xe4, 0xe6);
+    // Very dark skin with very light hair reads oddly at this size; darken it.
+    if (look.skin.lightness() < 120 && look.hairColour.lightness() > 150 && !look.older)
+        look.hairColour = QColor(0x1e, 0x18, 0x16);
+
+    static const std::array<QColor, 6> irises = {
+        QColor(0x5a, 0x3a, 0x22), QColor(0x3b, 0x2a, 0x1e), QColor(0x3f, 0x7f, 0xbf),
+        QColor(0x4b, 0x8b, 0x5a), QColor(0x8a, 0x6a, 0x2e), QColor(0x55, 0x6b, 0x80)};
+    look.eyeColour = dice.pick(irises);
+
+    look.shirt = QColor::fromHsl(dice.below(360), 110 + dice.below(110), 90 + dice.below(70));
+
+    if (look.feminine) {
+        static const std::array<Hair, 9> styles = {Hair::Long, Hair::Long, Hair::Bob, Hair::Bun,
+                                                   Hair::Ponytail, Hair::Curly, Hair::Afro,
+                                                   Hair::Wavy, Hair::Short};
+        look.hair = dice.pick(styles);
+    } else {
+        static const std::array<Hair, 9> styles = {Hair::Bald, Hair::Buzz, Hair::Short, Hair::Short,
+                                                   Hair::SidePart, Hair::SidePart, Hair::Spiky,
+                                                   Hair::Curly, Hair::Afro};
+        look.hair = dice.pick(styles);
+        if (look.older && dice.chance(35))
+            look.hair = Hair::Bald;
+    }
+    look.bangs = dice.chance(45);
+
+    static const std::array<Eyes, 4> eyes = {Eyes::Dot, Eyes::Round, Eyes::Happy, Eyes::Almond};
+    look.eyes = dice.pick(eyes);
+    static const std::array<Brows, 4> brows = {Brows::Arch, Brows::Straight, Brows::Raised, Brows::Thick};
+    look.brows = dice.pick(brows);
+    static const std::array<Mouth, 5> mouths = {Mouth::Smile, Mouth::Open, Mouth::Grin, Mouth::Small,
+                                                Mouth::Smirk};
+    look.mouth = dice.pick(mouths);
+    static const std::array<Nose, 3> noses = {Nose::Curve, Nose::Button, Nose::Line};
+    look.nose = dice.pick(noses);
+    static const std::array<Collar, 5> collars = {Collar::Crew, Collar::VNeck, Collar::Shirt,
+                                                  Collar::Turtle, Collar::Hoodie};
+    look.collar = dice.pick(collars);
+
+    if (dice.chance(30)) {
+        static const std::array<Glasses, 3> frames = {Glasses::Round, Glasses::Square, Glasses::Wide};
+        look.glasses = dice.pick(frames);
+        static const std::array<QColor, 5> frameColours = {
+            QColor(0x22, 0x22, 0x22), QColor(0x6b, 0x3a, 0x1e), QColor(0x1d, 0x4f, 0xa8),
+            QColor(0xb0, 0x20, 0x40), QColor(0xa0, 0x80, 0x30)};
+        look.glassesColour = dice.pick(frameColours);
+    }
+    if (!look.feminine && dice.chance(look.older ? 60 : 42)) {
+        static const std::array<FacialHair, 5> beards = {FacialHair::Beard, FacialHair::Moustache,
+                                                         FacialHair::Goatee, FacialHair::Stubble,
+                                                         FacialHair::Chevron};
+        look.facialHair = dice.pick(beards);
+    }
+    look.earrings = look.feminine ? dice.chance(55) : dice.chance(8);
+    look.hoops = dice.chance(50);
+    look.freckles = dice.chance(15) && look.skin.lightness() > 170;
+    look.blush = dice.chance(look.feminine ? 70 : 35);
+    look.lipstick = look.feminine && dice.chance(35);
+
+    look.halfWidth = dice.between(25, 29);
+    look.halfHeight = dice.between(30, 34);
+    look.jaw = dice.between(0.45, 0.85);
+    return look;
+}
+
+// Geometry shared by all the drawing steps.
+struct Frame
+{
+    qreal cx = 60;
+    qreal cy = 56;
+    qreal hw = 27;
+    qreal hh = 32;
+};
+
+QPainterPath headPath(const Frame &f, qreal jaw)
+{
+    QPainterPath p;
+    p.moveTo(f.cx - f.hw, f.cy - 2);
+    p.cubicTo(f.cx - f.hw, f.cy - f.hh * 1.36, f.cx + f.hw, f.cy - f.hh * 1.36, f.cx + f.hw, f.cy - 2);
+    p.cubicTo(f.cx + f.hw, f.cy + f.hh * jaw, f.cx + f.hw * 0.45, f.cy + f.hh, f.cx, f.cy + f.hh);
+    p.cubicTo(f.cx - f.hw * 0.45, f.cy + f.hh, f.cx - f.hw, f.cy + f.hh * jaw, f.cx - f.hw, f.cy - 2);
+    p.closeSubpath();
+    return p;
+}
+
+QPainterPath circles(const std::vector<QPointF> &centres, qreal r)
+{
+    QPainterPath p;
+    p.setFillRule(Qt::WindingFill);
+    for (const QPointF &c : centres)
+        p.addEllipse(c, r, r);
+    return p.simplified();
+}
+
+void paintBackground(QPainter &p, const Look &look)
+{
+    QRadialGradient g(QPointF(60, 45), 85);
+    g.setColorAt(0, look.background.lighter(108));
+    g.setColorAt(1, look.background.darker(108));
+    p.fillRect(QRectF(0, 0, FacePainter::Size, FacePainter::Size), g);
+    // A soft halo behind the head.
+    p.setPen(Qt::NoPen);
+    QColor halo = Qt::white;
+    halo.setAlpha(45);
+    p.setBrush(halo);
+    p.drawEllipse(QPointF(60, 54), 46, 46);
+}
+
+void paintBody(QPainter &p, const Look &look, const Frame &f)
+{
+    const QColor line = look.shirt.darker(135);
+    QPainterPath body;
+    body.moveTo(f.cx - 58, 122);
+    body.cubicTo(f.cx - 56, 104, f.cx - 38, 98, f.cx - 15, 96);
+    body.lineTo(f.cx + 15, 96);
+    body.cubicTo(f.cx + 38, 98, f.cx + 56, 104, f.cx + 58, 122);
+    body.closeSubpath();
+    p.setPen(QPen(line, 1.3));
+    p.setBrush(look.shirt);
+    p.drawPath(body);
+
+    if (look.collar == Collar::Hoodie) {
+        QPainterPath hood;
+        hood.moveTo(f.cx - 30, 99);
+        hood.cubicTo(f.cx - 22, 92, f.cx + 22, 92, f.cx + 30, 99);
+        hood.cubicTo(f.cx + 22, 110, f.cx - 22, 110, f.cx - 30, 99);
+        p.setBrush(look.shirt.lighter(112));
+        p.drawPath(hood);
+        p.setPen(QPen(Qt::white, 1.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(f.cx - 6, 105), QPointF(f.cx - 7, 116));
+        p.drawLine(QPointF(f.cx + 6, 105), QPointF(f.cx + 7, 116));
+    }
+}
+
+void paintNeck(QPainter &p, const Look &look, const Frame &f)
+{
+    const QColor shade = look.skin.darker(112);
+    p.setPen(QPen(look.skin.darker(130), 1.1));
+    p.setBrush(shade);
+    QPainterPath neck;
+    neck.moveTo(f.cx - 11, f.cy + f.hh - 12);
+    neck.lineTo(f.cx - 12, 100);
+    neck.quadTo(f.cx, 106, f.cx + 12, 100);
+    neck.lineTo(f.cx + 11, f.cy + f.hh - 12);
+    neck.closeSubpath();
+    p.drawPath(neck);
+
+    const QColor line = look.shirt.darker(135);
+    switch (look.collar) {
+    case Collar::Crew: {
+        QPainterPath band;
+        band.moveTo(f.cx - 15, 96);
+        band.quadTo(f.cx, 108, f.cx + 15, 96);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(look.shirt.darker(115), 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(band);
+        break;
+    }
+    case Collar::VNeck: {
+        QPainterPath v;
+        v.moveTo(f.cx - 15, 96);
+        v.lineTo(f.cx, 112);
+        v.lineTo(f.cx + 15, 96);
+        p.setPen(QPen(line, 1.3));
+        p.setBrush(shade);
+        p.drawPath(v);
+        break;
+    }
+    case Collar::Shirt: {
+        p.setPen(QPen(QColor(0xb0, 0xb0, 0xb8), 1.0));
+        p.setBrush(Qt::white);
+        QPolygonF left, right;
+        left << QPointF(f.cx - 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx - 8, 112)
+             << QPointF(f.cx - 18, 99);
+        right << QPointF(f.cx + 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx + 8, 112)
+              << QPointF(f.cx + 18, 99);
+        p.drawPolygon(left);
+        p.drawPolygon(right);
+        p.setPen(Qt::NoPen);
+        p.setBrush(line);
+        p.drawEllipse(QPointF(f.cx, 115), 1.3, 1.3);
+        break;
+    }
+    case Collar::Turtle: {
+        p.setPen(QPen(line, 1.2));
+        p.setBrush(look.shirt.lighter(108));
+        p.drawRoundedRect(QRectF(f.cx - 15, 90, 30, 12), 5, 5);
+        break;
+    }
+    case Collar::Hoodie: break;
+    }
+}
+
+void paintEars(QPainter &p, const Look &look, const Frame &f)
+{
+    p.setPen(QPen(look.skin.darker(130), 1.1));
+    p.setBrush(look.skin);
+    for (int side = -1; side <= 1; side += 2) {
+        const QPointF c(f.cx + side * (f.hw - 0.5), f.cy + 4);
+        p.drawEllipse(c, 5.5, 8);
+        p.save();
+        p.setPen(QPen(look.skin.darker(125), 1.1));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(c.x() - 2.5, c.y() - 4.5, 5, 9), side < 0 ? 90 * 16 : -90 * 16, 180 * 16);
+        p.restore();
+    }
+}
+
+void paintEarrings(QPainter &p, const Look &look, const Frame &f)
+{
+    if (!look.earrings)
+        return;
+    const QColor gold(0xe8, 0xba, 0x3a);
+    for (int side = -1; side <= 1; side += 2) {
+        const QPointF c(f.cx + side * (f.hw + 0.5), f.cy + 14);
+        if (look.hoops) {
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(gold, 1.6));
+            p.drawEllipse(c + QPointF(0, 3), 3.6, 3.6);
+        } else {
+            p.setPen(QPen(gold.darker(130), 0.7));
+            p.setBrush(gold);
+            p.drawEllipse(c, 2.3, 2.3);
+        }
+    }
+}
+
+// Hair that falls behind the head and shoulders.
+void paintBackHair(QPainter &p, const Look &look, const Frame &f)
+{
+    const QColor c = look.hairColour;
+    p.setPen(QPen(c.darker(135), 1.2));
+    p.setBrush(c);
+    switch (look.hair) {
+    case Hair::Long:
+    case Hair::Wavy: {
+        QPainterPath back;
+        back.moveTo(f.cx - f.hw - 6, f.cy - 8);
+        back.cubicTo(f.cx - f.hw - 10, f.cy - f.hh * 1.6, f.cx + f.hw + 10, f.cy - f.hh * 1.6, f.cx + f.hw + 6, f.cy - 8);
+        back.cubicTo(f.cx + f.hw + 9, f.cy + 20, f.cx + f.hw + 10, f.cy + 38, f.cx + f.hw + 4, 104);
+        back.lineTo(f.cx - f.hw - 4, 104);
+        back.cubicTo(f.cx - f.hw - 10, f.cy + 38, f.cx - f.hw - 9, f.cy + 20, f.cx - f.hw - 6, f.cy - 8);
+        back.closeSubpath();
+        if (look.hair == Hair::Wavy) {
+            std::vector<QPointF> curls;
+            for (int i = 0; i < 6; ++i) {
+                curls.push_back(QPointF(f.cx - f.hw - 5 + (i % 2) * 2, f.cy - 2 + i * 8.5));
+                curls.push_back(QPointF(f.cx + f.hw + 5 - (i % 2) * 2, f.cy - 2 + i * 8.5));
+            }
+            back = back.united(circles(curls, 6));
+        }
+        p.drawPath(back);
+        break;
+    }
+    case Hair::Bob: {
+        QPainterPath back;
+        back.moveTo(f.cx - f.hw - 7, f.cy - 6);
+        back.cubicTo(f.cx - f.hw - 10, f.cy - f.hh * 1.6, f.cx + f.hw + 10, f.cy - f.hh * 1.6, f.cx + f.hw + 7, f.cy - 6);
+        back.cubicTo(f.cx + f.hw + 9, f.cy + 12, f.cx + f.hw + 8, f.cy + 20, f.cx + f.hw + 3, f.cy + 22);
+        back.lineTo(f.cx - f.hw - 3, f.cy + 22);
+        back.cubicTo(f.cx - f.hw - 8, f.cy + 20, f.cx - f.hw - 9, f.cy + 12, f.cx - f.hw - 7, f.cy - 6);
+        back.closeSubpath();
+        p.drawPath(back);
+        break;
+    }
+    case Hair::Afro: {
+        std::vector<QPointF> puffs;
+        const QPointF centre(f.cx, f.cy - 10);
+        const qreal r = f.hw + 12;
+        for (int i = 0; i < 16; ++i) {
+            const qreal a = i * 2 * 3.14159265358979 / 16;
+            puffs.push_back(QPointF(centre.x() + r * std::cos(a), centre.y() + r * 0.92 * std::sin(a)));
+        }
+        QPainterPath afro = circles(puffs, 9.5);
+        QPainterPath core;
+        core.addEllipse(centre, r, r * 0.92);
+        afro = afro.united(core);
+        p.drawPath(afro);
+        break;
+    }
+    case Hair::Curly: {
+        std::vector<QPointF> puffs;
+        for (int i = 0; i <= 10; ++i) {
+            const qreal a = 3.14159265358979 * (1.0 + i / 10.0);
+            puffs.push_back(QPointF(f.cx + (f.hw + 4) * std::cos(a), f.cy - 6 + (f.hh + 6) * std::sin(a)));
+        }
+        if (look.feminine) {
+            for (int i = 0; i < 4; ++i) {
+                puffs.push_back(QPointF(f.cx - f.hw - 4, f.cy + 2 + i * 8));
+                puffs.push_back(QPointF(f.cx + f.hw + 4, f.cy + 2 + i * 8));
+            }
+        }
+        p.drawPath(circles(puffs, 8));
+        break;
+    }
+    case Hair::Bun:
+        p.drawEllipse(QPointF(f.cx, f.cy - f.hh - 8), 12, 10);
+        break;
+    case Hair::Ponytail: {
+        QPainterPath tail;
+        tail.moveTo(f.cx + f.hw - 4, f.cy - 18);
+        tail.cubicTo(f.cx + f.hw + 20, f.cy - 18, f.cx + f.hw + 16, f.cy + 14, f.cx + f.hw + 10, f.cy + 30);
+        tail.cubicTo(f.cx + f.hw + 4, f.cy + 14, f.cx + f.hw + 4, f.cy - 4, f.cx + f.hw - 4, f.cy - 8);
+        tail.closeSubpath();
+        p.drawPath(tail);
+        break;
+    }
+    default: break;
+    }
+}
+
+// Hair over the top of the head: the cap, the fringe or the tufts of a bald head.
+void paintFrontHair(QPainter &p, const Look &look, const Frame &f)
+{
+    QColor c = look.hairColour;
+    const qreal top = f.cy - f.hh * 1.42;
+    QPainterPath cap;
+    switch (look.hair) {
+    case Hair::Bald:
+        if (look.older) {
+            p.setPen(QPen(c.darker(130), 1.0));
+            p.setBrush(c);
+            p.drawEllipse(QPointF(f.cx - f.hw + 1, f.cy - 10), 4, 7);
+            p.drawEllipse(QPointF(f.cx + f.hw - 1, f.cy - 10), 4, 7);
+        }
+        // A soft shine on the scalp.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 70));
+        p.drawEllipse(QPointF(f.cx - 9, f.cy - f.hh + 2), 7, 3.5);
+        return;
+    case Hair::Buzz:
+    case Hair::Short:
+    case Hair::Spiky: {
+        const qreal lift = look.hair == Hair::Buzz ? 1.33 : 1.5;
+        cap.moveTo(f.cx - f.hw - 1.5, f.cy + 1);
+        if (look.hair == Hair::Spiky) {
+            cap.lineTo(f.cx - f.hw - 3, f.cy - 12);
+            const int spikes = 7;
+            for (int i = 0; i <= spikes; ++i) {
+                const qreal t = static_cast<qreal>(i) / spikes;
+                const qreal x = f.cx - f.hw - 3 + t * (2 * f.hw + 6);
+                const qreal arc = std::sin(t * 3.14159265358979);
+                const qreal base = f.cy - 12 - arc * (f.hh * 0.95);
+                if (i > 0)
+                    cap.lineTo(x - (2 * f.hw + 6) / spikes / 2, base - 9 - arc * 3);
+                cap.lineTo(x, base);
+            }
+            cap.lineTo(f.cx + f.hw + 1.5, f.cy + 1);
+        } else {
+            cap.cubicTo(f.cx - f.hw - 4, f.cy - f.hh * lift, f.cx + f.hw + 4, f.cy - f.hh * lift,
+                        f.cx + f.hw + 1.5, f.cy + 1);
+        }
+        cap.lineTo(f.cx + f.hw - 3, f.cy + 1);
+        if (look.hair == Hair::Short) {
+            // A fringe of a few tufts swept towards one side.
+            const qreal y = f.cy - f.hh * 0.52;
+            const qreal right = f.cx + f.hw * 0.8, left = f.cx - f.hw * 0.8;
+            cap.cubicTo(f.cx + f.hw - 3, f.cy - 8, f.cx + f.hw - 2, y, right, y);
+            const int tufts = 4;
+            const qreal step = (right - left) / tufts;
+            for (int i = 0; i < tufts; ++i) {
+                const qreal x0 = right - i * step;
+                const qreal tipY = y + 4.5 + (i == 1 ? 1.5 : 0);
+                cap.quadTo(x0 - step * 0.3, y - 1, x0 - step * 0.85, tipY);
+                cap.quadTo(x0 - step * 0.9, y - 1.5, x0 - step, y - 0.5);
+            }
+            cap.cubicTo(f.cx - f.hw + 2, y, f.cx - f.hw + 3, f.cy - 8, f.cx - f.hw + 3, f.cy + 1);
+        } else {
+            cap.cubicTo(f.cx + f.hw - 4, f.cy - f.hh * 0.45, f.cx + f.hw * 0.35, f.cy - f.hh * 0.62, f.cx, f.cy - f.hh * 0.6);
+            cap.cubicTo(f.cx - f.hw * 0.35, f.cy - f.hh * 0.62, f.cx - f.hw + 4, f.cy - f.hh * 0.45, f.cx - f.hw + 3, f.cy + 1);
+        }
+        cap.closeSubpath();
+        if (look.hair == Hair::Buzz) {
+            c = QColor((c.red() + look.skin.red()) / 2, (c.green() + look.skin.green()) / 2,
+                       (c.blue() + look.skin.blue()) / 2);
+            c = c.darker(115);
+        }
+        break;
+    }
+    case Hair::SidePart: {
+        cap.moveTo(f.cx - f.hw - 1.5, f.cy + 1);
+        cap.cubicTo(f.cx - f.hw - 5, f.cy - f.hh * 1.55, f.cx + f.hw + 5, f.cy - f.hh * 1.55, f.cx + f.hw + 1.5, f.cy + 1);
+        cap.lineTo(f.cx + f.hw - 3, f.cy + 1);
+        cap.cubicTo(f.cx + f.hw - 3, f.cy - f.hh * 0.3, f.cx + f.hw * 0.2, f.cy - f.hh * 0.35, f.cx - f.hw * 0.35, f.cy - f.hh * 0.85);
+        cap.cubicTo(f.cx - f.hw * 0.6, f.cy - f.hh * 0.75, f.cx - f.hw + 3, f.cy - f.hh * 0.5, f.cx - f.hw + 3, f.cy + 1);
+        cap.closeSubpath();
+        break;
+    }
+    case Hair::Long:
+    case Hair::Wavy:
+    case Hair::Bob:
+    case Hair::Ponytail:
+    case Hair::Bun:
+    case Hair::Curly:
+    case Hair::Afro: {
+        const bool tight = look.hair == Hair::Bun || look.hair == Hair::Ponytail;
+        const bool sides = look.hair != Hair::Afro && look.hair != Hair::Curly && !tight;
+        const qreal lift = tight ? 1.42 : 1.55;
+        const qreal bottom = sides ? f.cy + 16 : f.cy + 1;
+        cap.moveTo(f.cx - f.hw - 2, bottom);
+        cap.cubicTo(f.cx - f.hw - 6, f.cy - f.hh * lift, f.cx + f.hw + 6, f.cy - f.hh * lift, f.cx + f.hw + 2, bottom);
+        cap.lineTo(f.cx + f.hw - 4, bottom);
+        if (look.bangs && !tight) {
+            cap.cubicTo(f.cx + f.hw - 3, f.cy - 6, f.cx + f.hw - 4, f.cy - f.hh * 0.42, f.cx + f.hw * 0.5, f.cy - f.hh * 0.42);
+            cap.quadTo(f.cx, f.cy - f.hh * 0.34, f.cx - f.hw * 0.5, f.cy - f.hh * 0.42);
+            cap.cubicTo(f.cx - f.hw + 4, f.cy - f.hh * 0.42, f.cx - f.hw + 3, f.cy - 6, f.cx - f.hw + 4, bottom);
+        } else {
+            cap.cubicTo(f.cx + f.hw - 3, f.cy - f.hh * 0.5, f.cx + f.hw * 0.4, f.cy - f.hh * 0.62, f.cx, f.cy - f.hh * 0.8);
+            cap.cubicTo(f.cx - f.hw * 0.4, f.cy - f.hh * 0.62, f.cx - f.hw + 3, f.cy - f.hh * 0.5, f.cx - f.hw + 4, bottom);
+        }
+        cap.closeSubpath();
+        if (look.hair == Hair::Afro || look.hair == Hair::Curly) {
+            // Curls along the hairline.
+            std::vector<QPointF> curls;
+            for (int i = 0; i <= 6; ++i) {
+                const qreal t = i / 6.0;
+                const qreal x = f.cx - f.hw * 0.85 + t * f.hw * 1.7;
+                const qreal y = f.cy - f.hh * 0.62 - std::sin(t * 3.14159265358979) * f.hh * 0.18;
+                curls.push_back(QPointF(x, y));
+            }
+            cap = cap.united(circles(curls, 5));
+        }
+        break;
+    }
+    }
+    p.setPen(QPen(c.darker(135), 1.2));
+    p.setBrush(c);
+    p.drawPath(cap);
+    // A light streak gives the hair some sheen.
+    p.save();
+    p.setClipPath(cap);
+    p.setBrush(Qt::NoBrush);
+    QColor sheen = c.lighter(140);
+    sheen.setAlpha(110);
+    p.setPen(QPen(sheen, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(f.cx - f.hw * 0.8, top + 6, f.hw * 1.2, f.hh * 0.9), 100 * 16, 50 * 16);
+    p.restore();
+}
+
+void paintFacialHair(QPainter &p, const Look &look, const Frame &f, const QPainterPath &head)
+{
+    QColor c = look.hairColour;
+    if (look.hair == Hair::Bald && !look.older)
+        c = QColor(0x3b, 0x28, 0x1e);
+    const qreal mouthY = f.cy + f.hh * 0.5;
+    p.setPen(QPen(c.darker(130), 1.0));
+    p.setBrush(c);
+    switch (look.facialHair) {
+    case FacialHair::None: return;
+    case FacialHair::Beard: {
+        QPainterPath lower;
+        lower.addRect(QRectF(0, f.cy + 2, 120, 60));
+        QPainterPath chin;
+        chin.addEllipse(QPointF(f.cx, f.cy + f.hh - 1), f.hw * 0.62, 8);
+        QPainterPath cheeks;
+        cheeks.addEllipse(QPointF(f.cx, f.cy + 5), f.hw * 0.7, f.hh * 0.3);
+        QPainterPath beard = head.intersected(lower).united(chin).subtracted(cheeks);
+        p.drawPath(beard);
+        break;
+    }
+    case FacialHair::Stubble: {
+        QPainterPath lower;
+        lower.addRect(QRectF(0, f.cy + 6, 120, 60));
+        QPainterPath cheeks;
+        cheeks.addEllipse(QPointF(f.cx, f.cy + 6), f.hw * 0.66, f.hh * 0.28);
+        QColor shadow = c;
+        shadow.setAlpha(70);
+        p.setPen(Qt::NoPen);
+        p.setBrush(shadow);
+        p.drawPath(head.intersected(lower).subtracted(cheeks));
+        break;
+    }
+    case FacialHair::Goatee:
+        p.drawEllipse(QPointF(f.cx, f.cy + f.hh - 4), 6, 6.5);
+        [[fallthrough]];
+    case FacialHair::Moustache:
+    case FacialHair::Chevron: {
+        QPainterPath m;
+        const qreal y = mouthY - 4.5;
+        if (look.facialHair == FacialHair::Chevron) {
+            m.moveTo(f.cx - 10, y + 4);
+            m.cubicTo(f.cx - 9, y - 3, f.cx + 9, y - 3, f.cx + 10, y + 4);
+            m.quadTo(f.cx, y + 1.5, f.cx - 10, y + 4);
+        } else {
+            m.moveTo(f.cx - 11, y + 3);
+            m.cubicTo(f.cx - 8, y - 3, f.cx - 2, y - 2, f.cx, y);
+            m.cubicTo(f.cx + 2, y - 2, f.cx + 8, y - 3, f.cx + 11, y + 3);
+            m.cubicTo(f.cx + 6, y + 1, f.cx + 3, y + 2.5, f.cx, y + 2);
+            m.cubicTo(f.cx - 3, y + 2.5, f.cx - 6, y + 1, f.cx - 11, y + 3);
+        }
+        m.closeSubpath();
+        p.drawPath(m);
+        break;
+    }
+    }
+}
+
+void paintFeatures(QPainter &p, const Look &look, const Frame &f)
+{
+    const QColor ink(0x2a, 0x1e, 0x1a);
+    const qreal eyeY = f.cy + 1;
+    const qreal eyeDx = f.hw * 0.42;
+
+    if (look.blush) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xf0, 0x70, 0x70, look.skin.lightness() > 150 ? 70 : 55));
+        p.drawEllipse(QPointF(f.cx - f.hw * 0.6, eyeY + 10), 6, 3.6);
+        p.drawEllipse(QPointF(f.cx + f.hw * 0.6, eyeY + 10), 6, 3.6);
+    }
+    if (look.freckles) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xa0, 0x60, 0x40, 150));
+        const QPointF spots[] = {{-3, 0}, {0, 2.5}, {3, 0.5}, {-1.5, -2.5}, {2, -2}};
+        for (int side = -1; side <= 1; side += 2)
+            for (const QPointF &s : spots)
+                p.drawEllipse(QPointF(f.cx + side * f.hw * 0.55 + s.x(), eyeY + 8 + s.y()), 0.7, 0.7);
+    }
+
+    // Eyebrows.
+    QColor browColour = look.hairColour.darker(look.hairColour.lightness() > 150 ? 160 : 115);
+    if (look.hair == Hair::Bald && !look.older)
+        browColour = QColor(0x3b, 0x28, 0x1e);
+    const qreal browWidth = look.brows == Brows::Thick ? 3.4 : 2.3;
+    p.setPen(QPen(browColour, browWidth, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (int side = -1; side <= 1; side += 2) {
+        const qreal x = f.cx + side * eyeDx;
+        const qreal y = eyeY - 9;
+        QPainterPath b;
+        switch (look.brows) {
+        case Brows::Arch:
+            b.moveTo(x - side * 5, y + 1.5);
+            b.quadTo(x, y - 3, x + side * 5.5, y + 1);
+            break;
+        case Brows::Straight:
+        case Brows::Thick:
+            b.moveTo(x - side * 5, y);
+            b.lineTo(x + side * 5, y + 0.5);
+            break;
+        case Brows::Raised:
+            b.moveTo(x - side * 5, y - 0.5);
+            b.quadTo(x - side * 1, y - 3.5, x + side * 5, y + 1.5);
+            break;
+        }
+        p.drawPath(b);
+    }
+
+    // Eyes.
+    for (int side = -1; side <= 1; side += 2) {
+        const QPointF c(f.cx + side * eyeDx, eyeY);
+        switch (look.eyes) {
+        case Eyes::Dot:
+            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
+            p.drawEllipse(c, 3, 3.6);
+            p.setBrush(Qt::white);
+            p.drawEllipse(c + QPointF(1, -1.2), 1, 1);
+            break;
+        case Eyes::Round:
+            p.setPen(QPen(ink, 1.0));
+            p.setBrush(Qt::white);
+            p.drawEllipse(c, 5, 4.4);
+            p.setPen(Qt::NoPen);
+            p.setBrush(look.eyeColour);
+            p.drawEllipse(c + QPointF(0, 0.4), 3, 3);
+            p.setBrush(ink);
+            p.drawEllipse(c + QPointF(0, 0.4), 1.5, 1.5);
+            p.setBrush(Qt::white);
+            p.drawEllipse(c + QPointF(1, -0.8), 0.9, 0.9);
+            break;
+        case Eyes::Happy: {
+            QPainterPath arc;
+            arc.moveTo(c.x() - 4.2, c.y() + 1.5);
+            arc.quadTo(c.x(), c.y() - 4, c.x() + 4.2, c.y() + 1.5);
+            p.setPen(QPen(ink, 2.1, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(arc);
+            break;
+        }
+        case Eyes::Almond: {
+            QPainterPath almond;
+            almond.moveTo(c.x() - 5.5, c.y() + 0.5);
+            almond.quadTo(c.x(), c.y() - 5, c.x() + 5.5, c.y() + 0.5);
+            almond.quadTo(c.x(), c.y() + 4, c.x() - 5.5, c.y() + 0.5);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawPath(almond);
+            p.save();
+            p.setClipPath(almond);
+            p.setBrush(look.eyeColour);
+            p.drawEllipse(c + QPointF(0, -0.3), 2.8, 2.8);
+            p.setBrush(ink);
+            p.drawEllipse(c + QPointF(0, -0.3), 1.4, 1.4);
+            p.restore();
+            QPainterPath lid;
+            lid.moveTo(c.x() - 5.8, c.y() + 0.5);
+            lid.quadTo(c.x(), c.y() - 5.2, c.x() + 5.8, c.y() + 0.5);
+            p.setPen(QPen(ink, look.feminine ? 1.8 : 1.3, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(lid);
+            if (look.feminine) {
+                const qreal outer = c.x() + side * 5.8;
+                p.drawLine(QPointF(outer, c.y() + 0.5), QPointF(outer + side * 1.8, c.y() - 1.5));
+            }
+            break;
+        }
+        }
+    }
+
+    // Nose.
+    const QColor noseColour = look.skin.darker(130);
+    const qreal noseY = eyeY + 9;
+    switch (look.nose) {
+    case Nose::Curve: {
+        QPainterPath n;
+        n.moveTo(f.cx - 3, noseY + 1);
+        n.quadTo(f.cx, noseY + 3.5, f.cx + 3, noseY + 1);
+        p.setPen(QPen(noseColour, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(n);
+        break;
+    }
+    case Nose::Button:
+        p.setPen(Qt::NoPen);
+        p.setBrush(look.skin.darker(112));
+        p.drawEllipse(QPointF(f.cx, noseY), 3.6, 2.8);
+        p.setBrush(QColor(255, 255, 255, 90));
+        p.drawEllipse(QPointF(f.cx - 1, noseY - 1), 1.1, 0.9);
+        break;
+    case Nose::Line: {
+        QPainterPath n;
+        n.moveTo(f.cx + 0.5, eyeY + 1);
+        n.quadTo(f.cx - 2.5, noseY + 1, f.cx - 1, noseY + 2.2);
+        n.lineTo(f.cx + 2.4, noseY + 1.6);
+        p.setPen(QPen(noseColour, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(n);
+        break;
+    }
+    }
+
+    // Mouth.
+    const qreal my = f.cy + f.hh * 0.52;
+    const QColor lip = look.lipstick ? QColor(0xc4, 0x2a, 0x48) : QColor(0x8a, 0x3a, 0x34);
+    switch (look.mouth) {
+    case Mouth::Smile:
+    case Mouth::Small: {
+        const qreal w = look.mouth == Mouth::Smile ? 8 : 5;
+        QPainterPath m;
+        m.moveTo(f.cx - w, my - 1);
+        m.quadTo(f.cx, my + (look.mouth == Mouth::Smile ? 6 : 3.5), f.cx + w, my - 1);
+        p.setPen(QPen(lip, look.lipstick ? 2.6 : 2.0, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(m);
+        break;
+    }
+    case Mouth::Smirk: {
+        QPainterPath m;
+        m.moveTo(f.cx - 6, my + 1);
+        m.quadTo(f.cx + 2, my + 3.5, f.cx + 7, my - 2);
+        p.setPen(QPen(lip, 2.0, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(m);
+        break;
+    }
+    case Mouth::Open:
+    case Mouth::Grin: {
+        const qreal w = look.mouth == Mouth::Open ? 8 : 10;
+        const qreal depth = look.mouth == Mouth::Open ? 8 : 6;
+        QPainterPath m;
+        m.moveTo(f.cx - w, my - 1.5);
+        m.quadTo(f.cx, my + 0.5, f.cx + w, my - 1.5);
+        m.quadTo(f.cx + w * 0.8, my + depth, f.cx, my + depth);
+        m.quadTo(f.cx - w * 0.8, my + depth, f.cx - w, my - 1.5);
+        m.closeSubpath();
+        p.setPen(QPen(look.lipstick ? lip : QColor(0x6a, 0x26, 0x22), 1.2, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        p.setBrush(QColor(0x6e, 0x22, 0x24));
+        p.drawPath(m);
+        p.save();
+        p.setClipPath(m);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(f.cx - w, my - 3, 2 * w, 4.2));
+        p.setBrush(QColor(0xe8, 0x72, 0x7c));
+        p.drawEllipse(QPointF(f.cx, my + depth + 1), w * 0.5, 3.4);
+        p.restore();
+        break;
+    }
+    }
+
+    if (look.older) {
+        p.setPen(QPen(look.skin.darker(122), 0.9, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        for (int side = -1; side <= 1; side += 2) {
+            const qreal x = f.cx + side * (eyeDx + 7);
+            p.drawLine(QPointF(x, eyeY - 1), QPointF(x + side * 2.5, eyeY - 2.5));
+            p.drawLine(QPointF(x, eyeY + 1), QPointF(x + side * 2.5, eyeY + 2));
+        }
+        p.drawArc(QRectF(f.cx - 8, eyeY - 19, 16, 6), 30 * 16, 120 * 16);
+    }
+}
+
+void paintGlasses(QPainter &p, const Look &look, const Frame &f)
+{
+    if (look.glasses == Glasses::None)
+        return;
+    const qreal eyeY = f.cy + 1;
+    const qreal eyeDx = f.hw * 0.42;
+    QColor lens(255, 255, 255, 55);
+    p.setPen(QPen(look.glassesColour, 1.8));
+    p.setBrush(lens);
+    for (int side = -1; side <= 1; side += 2) {
+        const QPointF c(f.cx + side * eyeDx, eyeY);
+        switch (look.glasses) {
+        case Glasses::Round: p.drawEllipse(c, 7.5, 7.5); break;
+        case Glasses::Square: p.drawRoundedRect(QRectF(c.x() - 8, c.y() - 6, 16, 12), 2.5, 2.5); break;
+        case Glasses::Wide: p.drawRoundedRect(QRectF(c.x() - 8.5, c.y() - 5, 17, 10), 4.5, 4.5); break;
+        case Glasses::None: break;
+        }
+        // Temple arm towards the ear.
+        p.drawLine(QPointF(f.cx + side * (eyeDx + 8), eyeY - 2), QPointF(f.cx + side * (f.hw - 0.5), eyeY - 3));
+    }
+    QPainterPath bridge;
+    bridge.moveTo(f.cx - eyeDx + 7.5, eyeY - 1);
+    bridge.quadTo(f.cx, eyeY - 4, f.cx + eyeDx - 7.5, eyeY - 1);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(bridge);
+}
+
+} // namespace
+
+QImage FacePainter::portrait(int index) const
+{
+    const Look look = makeLook(index);
+    Frame f;
+    f.hw = look.halfWidth;
+    f.hh = look.halfHeight;
+
+    QImage image = PaintKit::canvas(Size, Size, look.background);
+    QPainter p(&image);
+    PaintKit::prepare(p);
+
+    paintBackground(p, look);
+    paintBody(p, look, f);
+    paintBackHair(p, look, f);
+    paintNeck(p, look, f);
+    paintEars(p, look, f);
+    const QPainterPath head = headPath(f, look.jaw);
+    p.setPen(QPen(look.skin.darker(130), 1.2));
+    p.setBrush(look.skin);
+    p.drawPath(head);
+    paintFacialHair(p, look, f, head);
+    paintFeatures(p, look, f);
+    paintFrontHair(p, look, f);
+    paintGlasses(p, look, f);
+    paintEarrings(p, look, f);
+    return image;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+// Draws the badges that show the chosen game options at the table.
+
+#include "CardPainter.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class QRectF;
+
+class OptionPainter
+{
+public:
+    static constexpr int Width = 128;
+    static constexpr int Height = 96;
+
+    // Every option value that has a picture; the picture file is "<value>.jpg".
+    static QStringList optionNames();
+    // The badge of one option value; an empty image for a name not in optionNames().
+    QImage badge(const QString &option) const;
+
+private:
+    void paintMiniCard(QPainter &painter, const QRectF &rect, int value, Suit suit, bool faceUp,
+                       qreal angle) const;
+
+    CardPainter m_cards;
+};

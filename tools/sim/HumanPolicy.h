@@ -1,0 +1,26 @@
+// A simple legal way to play seat 0 through the human's own clicks, for the simulator and
+// the benchmarks: keep the hand, lay the lowest card the rules accept.
+#pragma once
+
+#include "engine/GameSession.h"
+#include "engine/MemorySurface.h"
+#include "front/ZelvaroApp.h"
+
+namespace zelvaro {
+
+inline void playHumanTurn(ZelvaroApp& app, MemorySurface& surface) {
+    GameSession& session = app.session();
+    if (session.turnseat != kHumanSeat) return;
+    if (surface.visible(ctl::Command1)) {
+        app.click(ctl::Command2);
+        return;
+    }
+    if (surface.visible(ctl::Picture14) || session.changedecisions != 6) return;
+    for (int slot = kHandSlots - 1; slot >= 0; --slot) {
+        if (session.hands[kHumanSeat][slot].empty()) continue;
+        app.click(ctl::Picture2[slot]);
+        if (surface.visible(ctl::Picture14)) return;
+    }
+}
+
+}  // namespace zelvaro
