@@ -149,7 +149,8 @@ void GameStart::startSingleGame() {
 
 bool GameStart::drawOpponents() {
     const double n = readNummag(db_);
-    const ResultSet pool = db_.query("SELECT * FROM giocatori where profilo='" + std::string("0") + "' ");
+    if (!pool_) pool_ = db_.query("SELECT * FROM giocatori where profilo='" + std::string("0") + "' ");
+    const ResultSet& pool = *pool_;
     const int c = pool.rows();
     if (c < kSeats - 1) return false;
     for (int slot = 0; slot < kSeats - 1; ++slot) {

@@ -2,11 +2,13 @@
 // tournament mode, its "Avanti", the opponents drawn from the pool.
 #pragma once
 
+#include <optional>
+
 #include "engine/Surface.h"
+#include "store/Database.h"
 
 namespace zelvaro {
 
-class Database;
 class GameSession;
 class MainMenu;
 class ProfilePanel;
@@ -47,6 +49,9 @@ private:
     ProfilePanel& profiles_;
     TableDisplay& display_;
     TableEngine& engine_;
+    // The computer players, read at the first game: the pool is only ever generated at
+    // start-up, and the panel's create and delete touch only the user's own profiles.
+    std::optional<ResultSet> pool_;
 };
 
 }  // namespace zelvaro

@@ -1,0 +1,116 @@
+#include "front/OptionsPanel.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/Random.h"
+#include "front/MainMenu.h"
+#include "store/Database.h"
+#include "store/Nummag.h"
+
+namespace zelvaro {
+namespace {
+
+constexpr std::array<std::string_view, 3> kSpeeds{"Lenta", "Normale", "Turbo"};
+constexpr std::array<std::string_view, 13> kGameTypes{
+    "Partita Singola", "25 Punti",    "50 Punti",        "100 Punti",       "3 Vinte",
+    "5 Vinte",         "Chips",       "Eliminazione 25", "Eliminazione 50", "Eliminazione 100",
+    "Piatto 500",      "Piatto 1000", "Piatto 2000"};
+constexpr std::array<std::string_view, 3> kPrizes{"Nascosto", "1 Carta", "2 Carte"};
+constexpr std::array<std::string_view, 3> kHandLimits{"Senza Limite", "Limite 10 Mani",
+                                                      "Limite 20 Mani"};
+
+// In the pot game types the cards are never changed.
+constexpr std::array<std::string_view, 3> kPotTypes{"Piatto 2000", "Piatto 1000", "Piatto 500"};
+
+template <std::size_t N>
+bool isOneOf(const std::array<std::string_view, N>& list, const std::string& text) {
+    return std::find(list.begin(), list.end(), text) != list.end();
+}
+
+template <std::size_t N>
+void fill(Surface& surface, Control combo, const std::array<std::string_view, N>& list) {
+    surface.clearItems(combo);
+    for (const std::string_view item : list) surface.addItem(combo, std::string(item));
+}
+
+std::string yesNo(bool ticked) {
+    return ticked ? "Si" : "No";
+}
+
+}  // namespace
+
+void OptionsPanel::populate() {
+    fill(surface_, ctl::Combo1, kSpeeds);
+    fill(surface_, ctl::Combo2, kGameTypes);
+    fill(surface_, ctl::Combo3, kPrizes);
+    fill(surface_, ctl::Combo8, kHandLimits);
+}
+
+void OptionsPanel::openOptions() {
+    const ResultSet row = db_.query("SELECT * FROM opzioni ");
+    if (!row.empty()) {
+        surface_.setCaption(ctl::Combo1, row.at(0, 0).text());
+        surface_.setCaption(ctl::Combo2, row.at(3, 0).text());
+        surface_.setCaption(ctl::Combo3, row.at(4, 0).text());
+        surface_.setCaption(ctl::Combo8, row.at(5, 0).text());
+        surface_.setChecked(ctl::Check1, row.at(1, 0).text() == "Si");
+        surface_.setChecked(ctl::Check2, row.at(2, 0).text() == "Si");
+    }
+    applyPotRule();
+    menu_.disableMenu();
+    surface_.setVisible(ctl::Frame1, true);
+}
+
+void OptionsPanel::applyPotRule() {
+    if (isOneOf(kPotTypes, surface_.caption(ctl::Combo2))) {
+        surface_.setChecked(ctl::Check1, false);
+        surface_.setEnabled(ctl::Check1, false);
+    } else {
+        surface_.setEnabled(ctl::Check1, true);
+    }
+}
+
+void OptionsPanel::acceptOptions() {
+    const std::string speed = surface_.caption(ctl::Combo1);
+    const std::string gameType = surface_.caption(ctl::Combo2);
+    const std::string prize = surface_.caption(ctl::Combo3);
+    // The three lists are checked against their items, so only known words reach the
+    // statements below; the hand limit is free text and is quoted.
+    if (!isOneOf(kSpeeds, speed)) {
+        surface_.showMessage("Controlla il tipo di partita.", MessageButtons::Ok);
+        return;
+    }
+    if (!isOneOf(kGameTypes, gameType)) {
+        surface_.showMessage("Controlla il punteggio.", MessageButtons::Ok);
+        return;
+    }
+    if (!isOneOf(kPrizes, prize)) {
+        surface_.showMessage("Controlla il premio.", MessageButtons::Ok);
+        return;
+    }
+    const std::string handLimit = Database::fApici(surface_.caption(ctl::Combo8));
+
+    Transaction transaction(db_);
+    db_.execute("UPDATE opzioni SET tipopartita='" + speed + "'");
+    db_.execute("UPDATE opzioni SET cambiocarte='" + yesNo(surface_.checked(ctl::Check1)) + "'");
+    db_.execute("UPDATE opzioni SET \"2superaasso\"='" + yesNo(surface_.checked(ctl::Check2)) +
+                "'");
+    db_.execute("UPDATE opzioni SET punteggio='" + gameType + "'");
+    db_.execute("UPDATE opzioni SET premio='" + prize + "'");
+    db_.execute("UPDATE opzioni SET limite='" + handLimit + "'");
+    transaction.commit();
+
+    surface_.setVisible(ctl::Frame1, false);
+    menu_.enableMenu();
+}
+
+void OptionsPanel::rejectOptions() {
+    surface_.setVisible(ctl::Frame1, false);
+    menu_.enableMenu();
+    updateNummag(db_, random_, nummag::kRejectOptions);
+}
+
+}  // namespace zelvaro

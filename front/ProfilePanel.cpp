@@ -1,0 +1,210 @@
+#include "front/ProfilePanel.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+#include "store/Database.h"
+
+namespace zelvaro {
+namespace {
+
+constexpr int kFirstYear = 1960;
+constexpr int kLastYear = 2000;
+
+const std::string kUserProfiles =
+    "SELECT * FROM giocatori where profilo='" + std::string("1") + "'";
+
+std::string_view trimBlanks(std::string_view s) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// The number a text reads as when the whole of it is one: an optional sign, digits and at
+// most one decimal separator ('.' or ','), blanks around it allowed. "R2D2" is no number.
+std::optional<double> wholeTextNumber(std::string_view text) {
+    std::string_view s = trimBlanks(text);
+    std::string normalized;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        if (s.front() == '-') normalized += '-';
+        s.remove_prefix(1);
+    }
+    bool digits = false, separator = false;
+    for (const char c : s) {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            digits = true;
+            normalized += c;
+        } else if ((c == '.' || c == ',') && !separator) {
+            separator = true;
+            normalized += '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) return std::nullopt;
+    double value = 0;
+    const char* end = normalized.data() + normalized.size();
+    const auto [ptr, ec] = std::from_chars(normalized.data(), end, value);
+    if (ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+// A name must hold something besides blanks and must not be a number.
+bool acceptableName(const std::string& name) {
+    return !trimBlanks(name).empty() && !wholeTextNumber(name);
+}
+
+std::optional<int> birthYear(const std::string& text) {
+    const std::optional<double> value = wholeTextNumber(text);
+    if (!value || *value != std::floor(*value)) return std::nullopt;
+    if (*value < kFirstYear || *value > kLastYear) return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+std::string displayName(const ResultSet& rows, int row) {
+    return rows.at(0, row).text() + " " + rows.at(1, row).text();
+}
+
+std::string flagPicture(const std::string& nation) {
+    return "bandiere/" + nation + ".jpg";
+}
+
+// Letter case ignored as the database does for its text columns.
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void ProfilePanel::populate() {
+    surface_.clearItems(ctl::Combo6);
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        surface_.addItem(ctl::Combo6, std::to_string(year));
+    }
+}
+
+void ProfilePanel::prepareForOpening() {
+    refreshProfileList();
+    fillNationList();
+    surface_.setCaption(ctl::Text1, "");
+    surface_.setCaption(ctl::Text2, "");
+    surface_.setCaption(ctl::Combo5, "Italia");
+    surface_.setCaption(ctl::Combo6, "1980");
+}
+
+void ProfilePanel::fillNationList() {
+    surface_.clearItems(ctl::Combo5);
+    const ResultSet rows = db_.query("SELECT * FROM nazioni order by nazione asc ");
+    std::string last;
+    for (int row = 0; row < rows.rows(); ++row) {
+        const std::string nation = rows.at(0, row).text();
+        if (sameIgnoringCase(nation, last)) continue;
+        surface_.addItem(ctl::Combo5, nation);
+        last = nation;
+    }
+}
+
+void ProfilePanel::refreshProfileList() {
+    surface_.setCaption(ctl::Label24, "Anno di nascita");
+    surface_.clearItems(ctl::Combo4);
+    surface_.setCaption(ctl::Combo4, "");
+    const ResultSet rows = db_.query(kUserProfiles + "order by cognome asc,nome asc ");
+    if (rows.empty()) {
+        surface_.setVisible(ctl::Image2, false);
+    } else {
+        for (int row = 0; row < rows.rows(); ++row) {
+            surface_.addItem(ctl::Combo4, displayName(rows, row));
+        }
+        surface_.setCaption(ctl::Combo4, displayName(rows, 0));
+        surface_.setPicture(ctl::Image2, flagPicture(rows.at(2, 0).text()));
+        surface_.setVisible(ctl::Image2, true);
+        surface_.setCaption(ctl::Label24,
+                            surface_.caption(ctl::Label24) + "  " + rows.at(3, 0).text());
+    }
+    surface_.setCaption(ctl::Label22, surface_.caption(ctl::Combo4));
+}
+
+void ProfilePanel::showSelectedProfile() {
+    const ResultSet rows = db_.query(kUserProfiles + "order by cognome asc,nome asc ");
+    const std::string chosen = surface_.caption(ctl::Combo4);
+    // Every matching row is shown in turn, so with two equal display names the last wins.
+    for (int row = 0; row < rows.rows(); ++row) {
+        if (displayName(rows, row) != chosen) continue;
+        surface_.setPicture(ctl::Image2, flagPicture(rows.at(2, row).text()));
+        surface_.setVisible(ctl::Image2, true);
+        surface_.setCaption(ctl::Label22, chosen);
+        surface_.setCaption(ctl::Label24, "Data di nascita   " + rows.at(3, row).text());
+    }
+}
+
+void ProfilePanel::createProfile() {
+    const std::string surname = surface_.caption(ctl::Text1);
+    const std::string firstName = surface_.caption(ctl::Text2);
+    const std::string nation = surface_.caption(ctl::Combo5);
+
+    if (!acceptableName(surname) || !acceptableName(firstName)) {
+        surface_.showMessage("Controlla il nome ed il cognome.", MessageButtons::Ok);
+        return;
+    }
+    if (!db_.query("SELECT * FROM giocatori where cognome='" + Database::fApici(surname) +
+                   "'and nome='" + Database::fApici(firstName) + "' ")
+             .empty()) {
+        surface_.showMessage("Giocatore gia' esistente.", MessageButtons::Ok);
+        return;
+    }
+    if (db_.query("SELECT * FROM nazioni where nazione='" + Database::fApici(nation) + "' ")
+            .empty()) {
+        surface_.showMessage("Nazionalita' inesistente.", MessageButtons::Ok);
+        return;
+    }
+    const std::optional<int> year = birthYear(surface_.caption(ctl::Combo6));
+    if (!year) {
+        surface_.showMessage("Data di nascita errata.", MessageButtons::Ok);
+        return;
+    }
+
+    db_.appendRow("giocatori", {{"cognome", surname},
+                                {"nome", firstName},
+                                {"nazionalita", nation},
+                                {"anno", *year},
+                                {"profilo", "1"},
+                                {"cambiocarte", "0"},
+                                {"aggressivita", "0"}});
+    refreshProfileList();
+}
+
+void ProfilePanel::deleteProfile() {
+    // With no profile of the user's there is nothing to delete, and nothing is asked.
+    const ResultSet rows = db_.query(kUserProfiles + " ");
+    if (rows.empty()) return;
+    if (surface_.showMessage("Vuoi davvero eliminare questo profilo? ", MessageButtons::YesNo) !=
+        MessageAnswer::Yes) {
+        return;
+    }
+    const std::string shown = surface_.caption(ctl::Label22);
+    bool found = false;
+    for (int row = 0; row < rows.rows(); ++row) {
+        if (displayName(rows, row) != shown) continue;
+        deletingSurname_ = rows.at(0, row).text();
+        deletingFirstName_ = rows.at(1, row).text();
+        found = true;
+    }
+    // A name left over from an earlier deletion must never be deleted again.
+    if (!found) return;
+    db_.execute("DELETE FROM giocatori where cognome='" + Database::fApici(deletingSurname_) +
+                "' and nome= '" + Database::fApici(deletingFirstName_) + "'");
+    refreshProfileList();
+}
+
+}  // namespace zelvaro

@@ -1,0 +1,423 @@
+// The profile panel: listing, showing, creating and deleting the user's own profiles.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/MemorySurface.h"
+#include "engine/Random.h"
+#include "front/ProfilePanel.h"
+#include "store/Database.h"
+#include "store/PlayerPool.h"
+#include "store/Schema.h"
+
+namespace zelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kBadName = "Controlla il nome ed il cognome.";
+constexpr const char* kExists = "Giocatore gia' esistente.";
+constexpr const char* kNoNation = "Nazionalita' inesistente.";
+constexpr const char* kBadYear = "Data di nascita errata.";
+constexpr const char* kConfirmDelete = "Vuoi davvero eliminare questo profilo? ";
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "zelvaro-profile-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("no temp folder");
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+std::string dump(const ResultSet& rs) {
+    std::string out;
+    for (int r = 0; r < rs.rows(); ++r) {
+        for (int c = 0; c < rs.columnCount(); ++c) out += rs.at(c, r).text() + "|";
+        out += "\n";
+    }
+    return out;
+}
+
+// The database holds the seed rows and a generated pool, made once for the suite; every
+// test starts without user profiles and with a fresh panel.
+class ProfilePanelTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = new TempFolder;
+        db_ = new Database;
+        db_->open(folder_->path() / Database::kFileName);
+        ensureSchema(*db_);
+        Random random;
+        MemorySurface surface;
+        ensurePlayerPool(*db_, random, surface);
+    }
+    static void TearDownTestSuite() {
+        delete db_;
+        delete folder_;
+        db_ = nullptr;
+        folder_ = nullptr;
+    }
+    void SetUp() override {
+        db().execute("DELETE FROM giocatori where profilo='1'");
+        panel.populate();
+        panel.prepareForOpening();
+    }
+
+    static Database& db() { return *db_; }
+
+    // Everything in the database except the user's own profiles.
+    std::string everythingElse() {
+        std::string out;
+        out += dump(db().query("SELECT name FROM sqlite_master order by name"));
+        out += dump(db().query("SELECT * FROM giocatori where profilo='0' order by rowid"));
+        for (const char* table : {"nazioni", "opzioni", "temp", "torneo", "classifica"}) {
+            out += dump(db().query(std::string("SELECT * FROM ") + table + " order by rowid"));
+        }
+        return out;
+    }
+    ResultSet userProfiles() {
+        return db().query("SELECT * FROM giocatori where profilo='1' order by rowid");
+    }
+
+    void fill(const std::string& surname, const std::string& firstName,
+              const std::string& nation = "Italia", const std::string& year = "1980") {
+        surface.setCaption(ctl::Text1, surname);
+        surface.setCaption(ctl::Text2, firstName);
+        surface.setCaption(ctl::Combo5, nation);
+        surface.setCaption(ctl::Combo6, year);
+    }
+    // Creates a profile and returns the message it gave, empty when none.
+    std::string create(const std::string& surname, const std::string& firstName,
+                       const std::string& nation = "Italia", const std::string& year = "1980") {
+        fill(surname, firstName, nation, year);
+        surface.clearMessages();
+        panel.createProfile();
+        if (surface.messages().empty()) return {};
+        EXPECT_EQ(surface.messages().size(), 1U);
+        EXPECT_EQ(surface.messages().back().buttons, MessageButtons::Ok);
+        return surface.messages().back().text;
+    }
+    void select(const std::string& displayName) {
+        surface.setCaption(ctl::Combo4, displayName);
+        panel.showSelectedProfile();
+    }
+    void deleteShown(MessageAnswer answer) {
+        surface.scriptAnswers({answer});
+        surface.clearMessages();
+        panel.deleteProfile();
+    }
+
+    MemorySurface surface;
+    ProfilePanel panel{surface, db()};
+
+private:
+    static TempFolder* folder_;
+    static Database* db_;
+};
+
+TempFolder* ProfilePanelTest::folder_ = nullptr;
+Database* ProfilePanelTest::db_ = nullptr;
+
+// ---------------------------------------------------------------------------------------
+// Opening the panel
+
+TEST_F(ProfilePanelTest, WithoutUserProfilesTheListIsEmptyAndTheFlagHidden) {
+    surface.setVisible(ctl::Image2, true);
+    panel.refreshProfileList();
+    EXPECT_TRUE(surface.items(ctl::Combo4).empty());
+    EXPECT_EQ(surface.caption(ctl::Combo4), "");
+    EXPECT_EQ(surface.caption(ctl::Label22), "");
+    EXPECT_EQ(surface.caption(ctl::Label24), "Anno di nascita");
+    EXPECT_FALSE(surface.visible(ctl::Image2));
+}
+
+TEST_F(ProfilePanelTest, OpeningEmptiesTheFormAndProposesItaliaAnd1980) {
+    fill("Rossi", "Marco", "Francia", "1970");
+    panel.prepareForOpening();
+    EXPECT_EQ(surface.caption(ctl::Text1), "");
+    EXPECT_EQ(surface.caption(ctl::Text2), "");
+    EXPECT_EQ(surface.caption(ctl::Combo5), "Italia");
+    EXPECT_EQ(surface.caption(ctl::Combo6), "1980");
+}
+
+TEST_F(ProfilePanelTest, NationListHoldsEachNationOnceInAlphabeticalOrder) {
+    panel.prepareForOpening();
+    panel.prepareForOpening();  // a second opening must not add the nations again
+    const std::vector<std::string> nations = surface.items(ctl::Combo5);
+    ASSERT_FALSE(nations.empty());
+    EXPECT_TRUE(std::is_sorted(nations.begin(), nations.end()));
+    EXPECT_EQ(std::adjacent_find(nations.begin(), nations.end()), nations.end());
+    EXPECT_NE(std::find(nations.begin(), nations.end(), "Italia"), nations.end());
+    const ResultSet distinct = db().query("SELECT DISTINCT nazione FROM nazioni");
+    EXPECT_EQ(static_cast<int>(nations.size()), distinct.rows());
+}
+
+TEST_F(ProfilePanelTest, NationSpelledInAnotherCaseIsListedOnce) {
+    std::vector<std::pair<std::string, Value>> row{{"nazione", "ITALIA"}, {"nomecognome", "nome"}};
+    for (int i = 1; i <= 20; ++i) row.emplace_back("n" + std::to_string(i), "Nome");
+    db().appendRow("nazioni", row);
+    panel.prepareForOpening();
+    db().execute("DELETE FROM nazioni WHERE rowid=(SELECT max(rowid) FROM nazioni)");
+
+    const std::vector<std::string> nations = surface.items(ctl::Combo5);
+    const auto italy = std::count_if(nations.begin(), nations.end(), [](const std::string& n) {
+        return n == "Italia" || n == "ITALIA";
+    });
+    EXPECT_EQ(italy, 1);
+    EXPECT_EQ(static_cast<int>(nations.size()),
+              db().query("SELECT DISTINCT nazione FROM nazioni").rows());
+}
+
+TEST_F(ProfilePanelTest, YearListRunsFrom1960To2000) {
+    const std::vector<std::string> years = surface.items(ctl::Combo6);
+    ASSERT_EQ(years.size(), 41U);
+    EXPECT_EQ(years.front(), "1960");
+    EXPECT_EQ(years[20], "1980");
+    EXPECT_EQ(years.back(), "2000");
+    panel.populate();
+    EXPECT_EQ(surface.items(ctl::Combo6).size(), 41U);
+}
+
+// ---------------------------------------------------------------------------------------
+// Creating
+
+TEST_F(ProfilePanelTest, CreatedProfileIsStoredAsAUserProfileAndShown) {
+    EXPECT_EQ(create("R2D2", "Marco", "Francia", "1980"), "");
+    const ResultSet rows = userProfiles();
+    ASSERT_EQ(rows.rows(), 1);
+    EXPECT_EQ(rows.at("cognome", 0).text(), "R2D2");
+    EXPECT_EQ(rows.at("nome", 0).text(), "Marco");
+    EXPECT_EQ(rows.at("nazionalita", 0).text(), "Francia");
+    EXPECT_EQ(rows.at("anno", 0).number(), 1980);
+    EXPECT_EQ(rows.at("cambiocarte", 0).number(), 0);
+    EXPECT_EQ(rows.at("aggressivita", 0).number(), 0);
+    EXPECT_TRUE(rows.at("foto", 0).isNull());
+
+    EXPECT_EQ(surface.items(ctl::Combo4), std::vector<std::string>{"R2D2 Marco"});
+    EXPECT_EQ(surface.caption(ctl::Combo4), "R2D2 Marco");
+    EXPECT_EQ(surface.caption(ctl::Label22), "R2D2 Marco");
+    EXPECT_EQ(surface.caption(ctl::Label24), "Anno di nascita  1980");
+    EXPECT_TRUE(surface.visible(ctl::Image2));
+    EXPECT_EQ(surface.picture(ctl::Image2), "bandiere/Francia.jpg");
+}
+
+TEST_F(ProfilePanelTest, ProfilesAreListedBySurnameThenFirstNameAndTheFirstIsShown) {
+    ASSERT_EQ(create("Verdi", "Anna", "Italia", "1961"), "");
+    ASSERT_EQ(create("Bianchi", "Luca", "Spagna", "1962"), "");
+    ASSERT_EQ(create("bianchi", "Aldo", "Grecia", "1963"), "");
+    EXPECT_EQ(surface.items(ctl::Combo4),
+              (std::vector<std::string>{"bianchi Aldo", "Bianchi Luca", "Verdi Anna"}));
+    EXPECT_EQ(surface.caption(ctl::Label22), "bianchi Aldo");
+    EXPECT_EQ(surface.caption(ctl::Label24), "Anno di nascita  1963");
+    EXPECT_EQ(surface.picture(ctl::Image2), "bandiere/Grecia.jpg");
+}
+
+TEST_F(ProfilePanelTest, PickingAProfileShowsItsNationAndBirthYear) {
+    ASSERT_EQ(create("Alfa", "Uno", "Italia", "1990"), "");
+    ASSERT_EQ(create("Beta", "Due", "Norvegia", "1975"), "");
+    select("Beta Due");
+    EXPECT_EQ(surface.caption(ctl::Label22), "Beta Due");
+    EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1975");
+    EXPECT_EQ(surface.picture(ctl::Image2), "bandiere/Norvegia.jpg");
+    EXPECT_TRUE(surface.visible(ctl::Image2));
+    select("Alfa Uno");
+    EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1990");
+    EXPECT_EQ(surface.picture(ctl::Image2), "bandiere/Italia.jpg");
+}
+
+TEST_F(ProfilePanelTest, NamesThatAreNumbersOrEmptyAreRefused) {
+    const std::string before = everythingElse();
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {"123", "Marco"}, {"Rossi", "1.5"}, {" 12 ", "Marco"}, {"-7", "Marco"}, {"Rossi", "3,14"},
+        {"", "Marco"},    {"Rossi", ""},    {"  ", "Marco"},   {"", ""},
+    };
+    for (const auto& [surname, firstName] : refused) {
+        EXPECT_EQ(create(surname, firstName), kBadName)
+            << "[" << surname << "] [" << firstName << "]";
+    }
+    EXPECT_TRUE(userProfiles().empty());
+    EXPECT_EQ(everythingElse(), before);
+}
+
+TEST_F(ProfilePanelTest, NamesMixingLettersAndDigitsAreAccepted) {
+    EXPECT_EQ(create("R2D2", "C3PO"), "");
+    EXPECT_EQ(create("12b", "Anna"), "");
+    EXPECT_EQ(create("1.2.3", "Anna"), "");
+    EXPECT_EQ(userProfiles().rows(), 3);
+}
+
+TEST_F(ProfilePanelTest, NameOfAGeneratedPlayerIsRefused) {
+    const ResultSet generated = db().query("SELECT * FROM giocatori where profilo='0'");
+    ASSERT_FALSE(generated.empty());
+    const std::string surname = generated.at(0, 0).text();
+    const std::string firstName = generated.at(1, 0).text();
+    const std::string before = everythingElse();
+    EXPECT_EQ(create(surname, firstName), kExists);
+    EXPECT_TRUE(userProfiles().empty());
+    EXPECT_EQ(everythingElse(), before);
+}
+
+TEST_F(ProfilePanelTest, ExistingProfileIsRefusedWhateverTheLetterCase) {
+    ASSERT_EQ(create("O'Hara", "Scarlett"), "");
+    EXPECT_EQ(create("O'Hara", "Scarlett", "Francia", "1970"), kExists);
+    EXPECT_EQ(create("o'hara", "SCARLETT"), kExists);
+    EXPECT_EQ(userProfiles().rows(), 1);
+}
+
+TEST_F(ProfilePanelTest, UnknownNationIsRefused) {
+    EXPECT_EQ(create("Rossi", "Zeno", "Atlantide"), kNoNation);
+    EXPECT_EQ(create("Rossi", "Zeno", ""), kNoNation);
+    EXPECT_EQ(create("Rossi", "Zeno", "Italia "), kNoNation);
+    EXPECT_TRUE(userProfiles().empty());
+}
+
+TEST_F(ProfilePanelTest, BirthYearMustBeAWholeYearFrom1960To2000) {
+    for (const char* year : {"1959", "2001", "abc", "", "1980.5", "19 80", "1980a", "-1980"}) {
+        EXPECT_EQ(create("Rossi", "Zeno", "Italia", year), kBadYear) << year;
+    }
+    EXPECT_TRUE(userProfiles().empty());
+    EXPECT_EQ(create("Primo", "Anno", "Italia", "1960"), "");
+    EXPECT_EQ(create("Ultimo", "Anno", "Italia", "2000"), "");
+    EXPECT_EQ(create("Decimale", "Anno", "Italia", "1980.0"), "");
+    select("Decimale Anno");
+    EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1980");
+}
+
+TEST_F(ProfilePanelTest, OnlyTheFirstFailingCheckIsReported) {
+    EXPECT_EQ(create("123", "Zeno", "Atlantide", "abc"), kBadName);
+    ASSERT_EQ(create("Primo", "Zeno"), "");
+    EXPECT_EQ(create("Primo", "Zeno", "Atlantide", "abc"), kExists);
+    EXPECT_EQ(create("Secondo", "Zeno", "Atlantide", "abc"), kNoNation);
+    EXPECT_EQ(userProfiles().rows(), 1);
+}
+
+// ---------------------------------------------------------------------------------------
+// Deleting
+
+TEST_F(ProfilePanelTest, ApostropheSurnameCanBeSelectedAndDeletedAgain) {
+    ASSERT_EQ(create("O'Brien", "Sean", "Irlanda", "1977"), "");
+    ASSERT_EQ(create("Zanetti", "Paolo"), "");
+    select("O'Brien Sean");
+    EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1977");
+    deleteShown(MessageAnswer::Yes);
+    ASSERT_EQ(surface.messages().size(), 1U);
+    EXPECT_EQ(surface.messages()[0].text, kConfirmDelete);
+    EXPECT_EQ(surface.messages()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(surface.items(ctl::Combo4), std::vector<std::string>{"Zanetti Paolo"});
+    EXPECT_EQ(surface.caption(ctl::Label22), "Zanetti Paolo");
+    ASSERT_EQ(userProfiles().rows(), 1);
+    EXPECT_EQ(userProfiles().at(0, 0).text(), "Zanetti");
+}
+
+TEST_F(ProfilePanelTest, AnsweringNoKeepsTheProfile) {
+    ASSERT_EQ(create("Rossi", "Zeno"), "");
+    deleteShown(MessageAnswer::No);
+    EXPECT_EQ(surface.messages().size(), 1U);
+    EXPECT_EQ(userProfiles().rows(), 1);
+    EXPECT_EQ(surface.caption(ctl::Label22), "Rossi Zeno");
+}
+
+TEST_F(ProfilePanelTest, DeletingRemovesOnlyTheShownProfileAndNoGeneratedPlayer) {
+    const std::string before = everythingElse();
+    ASSERT_EQ(create("Alfa", "Uno"), "");
+    ASSERT_EQ(create("Beta", "Due"), "");
+    select("Beta Due");
+    deleteShown(MessageAnswer::Yes);
+    ASSERT_EQ(userProfiles().rows(), 1);
+    EXPECT_EQ(userProfiles().at(0, 0).text(), "Alfa");
+    deleteShown(MessageAnswer::Yes);
+    EXPECT_TRUE(userProfiles().empty());
+    EXPECT_EQ(surface.caption(ctl::Label22), "");
+    EXPECT_FALSE(surface.visible(ctl::Image2));
+    EXPECT_EQ(everythingElse(), before);
+}
+
+TEST_F(ProfilePanelTest, DeleteWithoutUserProfilesAsksNothingAndChangesNothing) {
+    const std::string before = everythingElse();
+    deleteShown(MessageAnswer::Yes);
+    EXPECT_TRUE(surface.messages().empty());
+    EXPECT_EQ(everythingElse(), before);
+}
+
+// ---------------------------------------------------------------------------------------
+// Hostile and unusual text
+
+TEST_F(ProfilePanelTest, UnusualNamesAreStoredAndShownExactlyAsTyped) {
+    std::string longName;
+    while (longName.size() < 10000) longName += "Lo'ng ";
+    longName.resize(10000);
+    const std::vector<std::pair<std::string, std::string>> names{
+        {"O'Neil'S", "D'Artagnan'"},
+        {"'", "''"},
+        {"\"Quoted\"", "Mc\"Coy"},
+        {"x'; DROP TABLE giocatori; --", "x'; DROP TABLE giocatori; --"},
+        {"Robert'); DELETE FROM giocatori; --", "Bobby"},
+        {"Łukasz", "Ørsted"},
+        {"山田", "太郎"},
+        {"back\\slash", "%_*"},
+        {longName, "Lungo"},
+    };
+    const std::string before = everythingElse();
+    for (const auto& [surname, firstName] : names) {
+        const std::string shown = surname + " " + firstName;
+        ASSERT_EQ(create(surname, firstName, "Italia", "1985"), "") << shown.substr(0, 60);
+        const ResultSet rows = userProfiles();
+        ASSERT_EQ(rows.rows(), 1);
+        EXPECT_EQ(rows.at(0, 0).text(), surname);
+        EXPECT_EQ(rows.at(1, 0).text(), firstName);
+        EXPECT_EQ(surface.items(ctl::Combo4), std::vector<std::string>{shown});
+        select(shown);
+        EXPECT_EQ(surface.caption(ctl::Label22), shown);
+        EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1985");
+        // The same text again is found by the duplicate check.
+        EXPECT_EQ(create(surname, firstName), kExists) << shown.substr(0, 60);
+        deleteShown(MessageAnswer::Yes);
+        EXPECT_TRUE(userProfiles().empty()) << shown.substr(0, 60);
+        EXPECT_EQ(everythingElse(), before) << shown.substr(0, 60);
+    }
+}
+
+TEST_F(ProfilePanelTest, HostileNationAndYearAreRefusedWithTheirMessages) {
+    const std::string before = everythingElse();
+    EXPECT_EQ(create("Rossi", "Zeno", "x'; DROP TABLE giocatori; --"), kNoNation);
+    EXPECT_EQ(create("Rossi", "Zeno", "Italia' OR '1'='1"), kNoNation);
+    EXPECT_EQ(create("Rossi", "Zeno", "\"Italia\""), kNoNation);
+    EXPECT_EQ(create("Rossi", "Zeno", "Italia", "1980'; DROP TABLE giocatori; --"), kBadYear);
+    EXPECT_EQ(create("Rossi' OR '1'='1", "x' OR '1'='1", "Italia"), "");
+    EXPECT_EQ(userProfiles().rows(), 1);
+    EXPECT_EQ(everythingElse(), before);
+}
+
+TEST_F(ProfilePanelTest, NationWithAnApostropheCanBeChosen) {
+    std::vector<std::pair<std::string, Value>> row{{"nazione", "Costa d'Avorio"},
+                                                   {"nomecognome", "cognome"}};
+    for (int i = 1; i <= 20; ++i) row.emplace_back("n" + std::to_string(i), "Kone");
+    db().appendRow("nazioni", row);
+    const std::string created = create("Drogba", "Didier", "Costa d'Avorio", "1978");
+    const std::string flag = surface.picture(ctl::Image2);
+    panel.prepareForOpening();
+    const std::vector<std::string> nations = surface.items(ctl::Combo5);
+    db().execute("DELETE FROM nazioni where nazione='Costa d''Avorio'");
+
+    EXPECT_EQ(created, "");
+    EXPECT_EQ(flag, "bandiere/Costa d'Avorio.jpg");
+    EXPECT_NE(std::find(nations.begin(), nations.end(), "Costa d'Avorio"), nations.end());
+}
+
+}  // namespace
+}  // namespace zelvaro
