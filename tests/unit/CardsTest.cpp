@@ -1,0 +1,414 @@
+// The two packs, the draw pile and the hands: building, shuffling, dealing and every move
+// of a card between pile, hands and trick.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "engine/Card.h"
+#include "engine/GameSession.h"
+#include "engine/Random.h"
+#include "engine/Rounding.h"
+#include "tests/unit/TableFixture.h"
+
+namespace zelvaro::tabletest {
+namespace {
+
+class CardsTest : public ::testing::Test {
+protected:
+    CardsTest() { session.buildMasterDeck(); }
+
+    void shuffleAndDeal(const std::string& speed, double burn = 0) {
+        session.options.tipopartita = speed;
+        session.shuffleDeck(random, burn);
+        session.dealHands();
+        session.sortHands();
+    }
+
+    void expectAllCardsKept() const {
+        EXPECT_TRUE(eachCardExactlyTwice(pileAndHandCounts(session)));
+        EXPECT_EQ(session.cardsInPileAndHands(), kPileSize);
+    }
+
+    GameSession session;
+    Random random;
+};
+
+TEST_F(CardsTest, TwoPacksHoldEveryCardExactlyTwice) {
+    std::map<std::pair<int, char>, int> seen;
+    for (const Card& c : session.masterdeck) {
+        EXPECT_GE(c.value, 2);
+        EXPECT_LE(c.value, 14);
+        EXPECT_NE(std::string("cmfp").find(c.suit), std::string::npos) << c.suit;
+        ++seen[{c.value, c.suit}];
+    }
+    EXPECT_EQ(seen.size(), 52u);
+    for (const auto& [card, count] : seen) EXPECT_EQ(count, 2) << card.first << card.second;
+}
+
+TEST_F(CardsTest, PacksAreLaidOutSuitBySuitFromTwoToAce) {
+    EXPECT_EQ(session.masterdeck[0], makeCard(2, 'c'));
+    EXPECT_EQ(session.masterdeck[12], makeCard(14, 'c'));
+    EXPECT_EQ(session.masterdeck[13], makeCard(2, 'm'));
+    EXPECT_EQ(session.masterdeck[26], makeCard(2, 'f'));
+    EXPECT_EQ(session.masterdeck[51], makeCard(14, 'p'));
+    EXPECT_EQ(session.masterdeck[52], makeCard(2, 'c'));
+    EXPECT_EQ(session.masterdeck[103], makeCard(14, 'p'));
+}
+
+TEST_F(CardsTest, ShuffleKeepsEveryCard) {
+    session.shuffleDeck(random, 17);
+    EXPECT_EQ(cardsInPile(session), kPileSize);
+    expectAllCardsKept();
+}
+
+TEST_F(CardsTest, DealSizesFollowTheSpeed) {
+    const std::array<std::pair<const char*, int>, 3> speeds{{{"Lenta", 10}, {"Normale", 8}, {"Turbo", 6}}};
+    for (const auto& [speed, perSeat] : speeds) {
+        SCOPED_TRACE(speed);
+        shuffleAndDeal(speed);
+        for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(session.cardsHeld(seat), perSeat);
+        EXPECT_EQ(cardsInPile(session), kPileSize - 6 * perSeat);
+        EXPECT_TRUE(pileIsCompact(session));
+        expectAllCardsKept();
+    }
+}
+
+TEST_F(CardsTest, LentaLeavesFortyFourNormaleFiftySixTurboSixtyEight) {
+    shuffleAndDeal("Lenta");
+    EXPECT_EQ(cardsInPile(session), 44);
+    shuffleAndDeal("Normale");
+    EXPECT_EQ(cardsInPile(session), 56);
+    shuffleAndDeal("Turbo");
+    EXPECT_EQ(cardsInPile(session), 68);
+}
+
+TEST_F(CardsTest, UnknownSpeedKeepsThePreviousDealCount) {
+    shuffleAndDeal("Turbo");
+    shuffleAndDeal("Velocissima");
+    EXPECT_EQ(session.dealcount, 5);
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(session.cardsHeld(seat), 6);
+    session.dealcount = 3;
+    shuffleAndDeal("");
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(session.cardsHeld(seat), 4);
+    EXPECT_EQ(cardsInPile(session), 80);
+    expectAllCardsKept();
+}
+
+TEST_F(CardsTest, DealGivesEachSeatABlockFromTheTopAndKeepsThePileOrder) {
+    session.options.tipopartita = "Normale";
+    session.shuffleDeck(random, 0);
+    const auto before = session.deck;
+    session.dealHands();
+    for (int seat = 0; seat < kSeats; ++seat) {
+        for (int slot = 0; slot < 8; ++slot) {
+            EXPECT_EQ(session.hands[seat][slot], before[seat * 8 + slot]) << seat << "/" << slot;
+        }
+        for (int slot = 8; slot < kHandSlots; ++slot) EXPECT_TRUE(session.hands[seat][slot].empty());
+    }
+    for (int k = 0; k < 56; ++k) EXPECT_EQ(session.deck[k], before[48 + k]) << k;
+}
+
+TEST_F(CardsTest, DealClearsWhatTheHandsHeldBefore) {
+    session.hands[2].fill(makeCard(9, 'p'));
+    shuffleAndDeal("Turbo");
+    EXPECT_EQ(session.cardsHeld(2), 6);
+    expectAllCardsKept();
+}
+
+TEST_F(CardsTest, CompactMovesCardsToTheFrontInTheirOrder) {
+    session.deck.fill(kEmptyCard);
+    const std::vector<std::pair<int, Card>> placed{{0, makeCard(5, 'c')},  {3, makeCard(9, 'm')},
+                                                   {4, makeCard(2, 'p')},  {40, makeCard(14, 'f')},
+                                                   {41, makeCard(9, 'm')}, {103, makeCard(7, 'c')}};
+    for (const auto& [place, card] : placed) session.deck[place] = card;
+    session.compactDeck();
+    for (std::size_t k = 0; k < placed.size(); ++k) EXPECT_EQ(session.deck[k], placed[k].second) << k;
+    for (std::size_t k = placed.size(); k < kPileSize; ++k) EXPECT_TRUE(session.deck[k].empty()) << k;
+}
+
+TEST_F(CardsTest, CompactOfAFullPileChangesNothing) {
+    session.shuffleDeck(random, 3);
+    const auto before = session.deck;
+    session.compactDeck();
+    EXPECT_EQ(session.deck, before);
+}
+
+TEST_F(CardsTest, SortPutsTheHighestFirstAndEmptiesLast) {
+    session.hands[4].fill(kEmptyCard);
+    session.hands[4][0] = makeCard(5, 'c');
+    session.hands[4][2] = makeCard(14, 'm');
+    session.hands[4][3] = makeCard(9, 'f');
+    session.hands[4][6] = makeCard(2, 'p');
+    session.hands[4][11] = makeCard(12, 'c');
+    session.sortHands();
+    const Hand& h = session.hands[4];
+    EXPECT_EQ(h[0], makeCard(14, 'm'));
+    EXPECT_EQ(h[1], makeCard(12, 'c'));
+    EXPECT_EQ(h[2], makeCard(9, 'f'));
+    EXPECT_EQ(h[3], makeCard(5, 'c'));
+    EXPECT_EQ(h[4], makeCard(2, 'p'));
+    for (int j = 5; j < kHandSlots; ++j) EXPECT_TRUE(h[j].empty()) << j;
+}
+
+TEST_F(CardsTest, SortMovesACardOutOfOrderInTheLastPlace) {
+    const int values[kHandSlots] = {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 9};
+    for (int j = 0; j < kHandSlots; ++j) session.hands[0][j] = makeCard(values[j], "cmfp"[j % 4]);
+    session.sortHands();
+    EXPECT_TRUE(handIsSorted(session.hands[0]));
+    EXPECT_EQ(session.hands[0][11].value, 4);
+    EXPECT_EQ(session.hands[0][5].value, 9);
+    EXPECT_EQ(session.hands[0][6].value, 9);
+    EXPECT_NE(session.hands[0][5].suit, session.hands[0][6].suit);
+}
+
+TEST_F(CardsTest, SortKeepsValueAndSuitTogether) {
+    shuffleAndDeal("Lenta", 11);
+    for (const Hand& h : session.hands) EXPECT_TRUE(handIsSorted(h));
+    expectAllCardsKept();
+}
+
+TEST_F(CardsTest, DrawMovesExactlyOneCardEvenWithSeveralEmptySlots) {
+    shuffleAndDeal("Turbo");
+    session.hands[3].fill(kEmptyCard);
+    session.hands[3][0] = makeCard(13, 'c');
+    session.hands[3][3] = makeCard(4, 'm');
+    const Card top = session.deck[0];
+    const Card second = session.deck[1];
+    const int pileBefore = cardsInPile(session);
+    session.drawseat = 3;
+    session.drawTopCard();
+    EXPECT_EQ(session.cardsHeld(3), 3);
+    EXPECT_EQ(session.hands[3][1], top);  // the first empty place
+    EXPECT_TRUE(session.hands[3][2].empty());
+    EXPECT_TRUE(session.deck[0].empty());
+    session.compactDeck();
+    EXPECT_EQ(cardsInPile(session), pileBefore - 1);
+    EXPECT_EQ(session.deck[0], second);
+}
+
+TEST_F(CardsTest, DrawIntoAnEmptyHandFillsSlotZero) {
+    shuffleAndDeal("Normale");
+    const Card top = session.deck[0];
+    session.hands[1].fill(kEmptyCard);
+    session.drawseat = 1;
+    session.drawTopCard();
+    EXPECT_EQ(session.hands[1][0], top);
+    EXPECT_EQ(session.cardsHeld(1), 1);
+}
+
+TEST_F(CardsTest, DiscardGoesToTheBottomOfThePile) {
+    shuffleAndDeal("Normale");
+    const Card given = session.hands[2][5];
+    const int pileBefore = cardsInPile(session);
+    session.discardToDeck(2, 5);
+    EXPECT_TRUE(session.hands[2][5].empty());
+    EXPECT_EQ(session.hands[2][5].suit, kEmptySuit);
+    EXPECT_EQ(cardsInPile(session), pileBefore + 1);
+    EXPECT_EQ(session.deck[pileBefore], given);
+    EXPECT_EQ(session.cardsHeld(2), 7);
+    expectAllCardsKept();
+}
+
+TEST_F(CardsTest, PlayedCardGoesIntoTheTrickAndToTheBottomOfThePile) {
+    shuffleAndDeal("Normale");
+    session.clearTrick();
+    session.trickleader = 4;
+    session.playToTrick(4, 0);
+    const Card laid = session.trick[0];
+    const Card second = session.hands[5][3];
+    const int pileBefore = cardsInPile(session);
+    session.playToTrick(5, 3);
+    EXPECT_EQ(session.trick[1], second);
+    EXPECT_TRUE(session.trick[2].empty());
+    EXPECT_EQ(cardsInPile(session), pileBefore + 1);
+    EXPECT_EQ(session.deck[pileBefore], second);
+    EXPECT_EQ(session.deck[pileBefore - 1], laid);
+    EXPECT_EQ(session.cardsHeld(5), 7);
+    EXPECT_TRUE(handIsSorted(session.hands[5]));
+    EXPECT_TRUE(pileIsCompact(session));
+    expectAllCardsKept();
+}
+
+TEST_F(CardsTest, PlayingTheLastCardEmptiesTheHand) {
+    shuffleAndDeal("Turbo");
+    session.clearTrick();
+    for (int slot = 1; slot < 6; ++slot) session.discardToDeck(1, slot);
+    session.compactDeck();
+    ASSERT_EQ(session.cardsHeld(1), 1);
+    session.playToTrick(1, 0);
+    EXPECT_FALSE(session.holdsCards(1));
+    EXPECT_EQ(session.cardsHeld(1), 0);
+    expectAllCardsKept();
+}
+
+TEST_F(CardsTest, PassFillsTheFirstEmptyTrickPlaceOnly) {
+    shuffleAndDeal("Turbo");
+    session.clearTrick();
+    session.trick[0] = makeCard(9, 'c');
+    const auto pile = session.deck;
+    const auto hands = session.hands;
+    session.passInTrick();
+    EXPECT_EQ(session.trick[0], makeCard(9, 'c'));
+    EXPECT_EQ(session.trick[1].value, kPass);
+    EXPECT_TRUE(session.trick[2].empty());
+    session.passInTrick();
+    EXPECT_EQ(session.trick[2].value, kPass);
+    EXPECT_EQ(session.deck, pile);
+    EXPECT_EQ(session.hands, hands);
+    EXPECT_EQ(session.realCardsInTrick(), 1);
+}
+
+TEST_F(CardsTest, ClearedTrickIsEmpty) {
+    session.trick[3] = makeCard(4, 'f');
+    session.trick[5] = Card{kPass, kNoSuit};
+    session.clearTrick();
+    for (const Card& c : session.trick) EXPECT_TRUE(c.empty());
+}
+
+TEST_F(CardsTest, NoCardIsLostThroughAWholeSequenceOfMoves) {
+    shuffleAndDeal("Lenta", 5);
+    session.clearTrick();
+    for (int seat = 0; seat < kSeats; ++seat) {
+        session.discardToDeck(seat, 9);
+        session.discardToDeck(seat, 0);
+        session.drawseat = static_cast<std::int16_t>(seat);
+        session.drawTopCard();
+        session.compactDeck();
+        session.sortHands();
+        expectAllCardsKept();
+    }
+    session.trickleader = 2;
+    for (int k = 0; k < kSeats; ++k) {
+        session.playToTrick((2 + k) % kSeats, 3);
+        expectAllCardsKept();
+        EXPECT_TRUE(pileIsCompact(session));
+    }
+    EXPECT_EQ(session.realCardsInTrick(), 6);
+}
+
+TEST_F(CardsTest, SameBurnGivesTheSameOrderFromAFreshGenerator) {
+    Random first, second;
+    GameSession a, b;
+    a.buildMasterDeck();
+    b.buildMasterDeck();
+    a.shuffleDeck(first, 1234);
+    b.shuffleDeck(second, 1234);
+    EXPECT_EQ(a.deck, b.deck);
+}
+
+TEST_F(CardsTest, DifferentBurnsGiveDifferentOrders) {
+    Random first, second;
+    GameSession a, b;
+    a.buildMasterDeck();
+    b.buildMasterDeck();
+    a.shuffleDeck(first, 10);
+    b.shuffleDeck(second, 11);
+    EXPECT_NE(a.deck, b.deck);
+}
+
+TEST_F(CardsTest, BurnIsRoundedHalfToEvenAndSkipsOneDrawMore) {
+    auto shuffled = [](double burn, int drawnBefore) {
+        Random r;
+        for (int i = 0; i < drawnBefore; ++i) r.next();
+        GameSession s;
+        s.buildMasterDeck();
+        s.shuffleDeck(r, burn);
+        return s.deck;
+    };
+    // burn 5 skips 6 draws, as 5 draws made beforehand plus burn 0 (one skipped draw) do.
+    EXPECT_EQ(shuffled(5, 0), shuffled(0, 5));
+    EXPECT_EQ(shuffled(2.5, 0), shuffled(2, 0));
+    EXPECT_EQ(shuffled(3.5, 0), shuffled(4, 0));
+    EXPECT_EQ(shuffled(4.4, 0), shuffled(4, 0));
+    EXPECT_NE(shuffled(2.5, 0), shuffled(3, 0));
+}
+
+TEST_F(CardsTest, ShuffleFollowsTheDefinedDrawOrder) {
+    // Refill place by place: each pack card goes to the first free place drawn at random.
+    Random reference;
+    reference.discard(8 + 1);
+    std::array<Card, kPileSize> expected{};
+    expected.fill(kEmptyCard);
+    for (const Card& card : session.masterdeck) {
+        int r = 0;
+        do {
+            r = static_cast<int>(reference.next() * kPileSize);
+        } while (!expected[r].empty());
+        expected[r] = card;
+    }
+    session.shuffleDeck(random, 8);
+    EXPECT_EQ(session.deck, expected);
+    EXPECT_EQ(random.drawsMade(), reference.drawsMade());
+}
+
+TEST(RandomTest, DiscardEqualsTheSameNumberOfDraws) {
+    for (std::uint64_t n : {0ULL, 1ULL, 2ULL, 7ULL, 1000ULL, 12345ULL}) {
+        Random stepped, skipped;
+        for (std::uint64_t i = 0; i < n; ++i) stepped.next();
+        skipped.discard(n);
+        EXPECT_EQ(skipped.drawsMade(), n);
+        EXPECT_EQ(stepped.drawsMade(), n);
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(skipped.next(), stepped.next()) << n;
+    }
+}
+
+TEST(RandomTest, TwoGeneratorsStartTheSame) {
+    Random a, b;
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(a.next(), b.next());
+}
+
+TEST(RandomTest, DrawsLieInTheUnitInterval) {
+    Random r;
+    double sum = 0;
+    double low = 1, high = 0;
+    constexpr int kDraws = 200000;
+    for (int i = 0; i < kDraws; ++i) {
+        const double x = r.next();
+        ASSERT_GE(x, 0.0);
+        ASSERT_LT(x, 1.0);
+        sum += x;
+        low = std::min(low, x);
+        high = std::max(high, x);
+    }
+    EXPECT_NEAR(sum / kDraws, 0.5, 0.01);
+    EXPECT_LT(low, 0.001);
+    EXPECT_GT(high, 0.999);
+}
+
+TEST(RoundingTest, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(16.5), 16);
+    EXPECT_EQ(roundHalfEven(17.5), 18);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(0.49), 0);
+    EXPECT_EQ(roundHalfEven(0.51), 1);
+    EXPECT_EQ(roundHalfEven(-0.51), -1);
+    EXPECT_EQ(roundHalfEven(99.5), 100);
+    EXPECT_EQ(roundHalfEven(7.0), 7);
+}
+
+TEST(RoundingTest, IntRoundsDown) {
+    EXPECT_EQ(intFloor(2.9), 2);
+    EXPECT_EQ(intFloor(2.0), 2);
+    EXPECT_EQ(intFloor(-0.1), -1);
+    EXPECT_EQ(intFloor(-3.0), -3);
+    EXPECT_EQ(intFloor(-13.5), -14);
+    EXPECT_EQ(intFloor(0.999999), 0);
+}
+
+TEST(CardPictureTest, FacesAndEmptyPlace) {
+    EXPECT_EQ(cardPicture(makeCard(14, 'c')), "carte/14 c.jpg");
+    EXPECT_EQ(cardPicture(makeCard(2, 'p')), "carte/2 p.jpg");
+    EXPECT_EQ(cardPicture(makeCard(10, 'm')), "carte/10 m.jpg");
+    EXPECT_EQ(cardPicture(makeCard(11, 'f')), "carte/11 f.jpg");
+    EXPECT_EQ(cardPicture(kEmptyCard), "carte/0 o.jpg");
+    EXPECT_EQ(kCardBack, "carte/retro.jpg");
+}
+
+}  // namespace
+}  // namespace zelvaro::tabletest

@@ -1,0 +1,394 @@
+// The table tick: what each tick refreshes, when a computer seat moves, how the turn goes
+// round, when a trick is resolved and when a hand ends.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/Showdown.h"
+#include "tests/unit/TableFixture.h"
+
+namespace zelvaro::tabletest {
+namespace {
+
+class HandCycleTest : public TableFixture {
+protected:
+    int cardsOnTable() const {
+        int n = 0;
+        for (const Card& c : session.trick) n += c.empty() ? 0 : 1;
+        return n;
+    }
+};
+
+TEST_F(HandCycleTest, StartHandResetsTheTable) {
+    surface.setInterval(ctl::Timer1, 1000);
+    surface.setCaption(ctl::Label33, "Velocizza");
+    surface.setVisible(ctl::Label29, true);
+    surface.setVisible(ctl::Picture11, true);
+    surface.setVisible(ctl::Shape6, true);
+    session.tickcount = 40;
+    startDealtHand(optionsWith("25 Punti", "Si"), 4);
+    EXPECT_EQ(surface.interval(ctl::Timer1), 100);
+    EXPECT_EQ(surface.caption(ctl::Label33), "Rallenta");
+    EXPECT_TRUE(surface.enabled(ctl::Timer1));
+    EXPECT_EQ(surface.picture(ctl::Picture19), "immagini/Cambio Carte.jpg");
+    EXPECT_EQ(session.changedecisions, 0);
+    EXPECT_EQ(session.pulsanticambio, 0);
+    EXPECT_FALSE(surface.visible(ctl::Label29));
+    EXPECT_FALSE(surface.visible(ctl::Picture11));
+    EXPECT_FALSE(surface.visible(ctl::Shape6));
+    EXPECT_EQ(session.turnseat, 4);
+    EXPECT_TRUE(surface.visible(ctl::Shape5));
+    EXPECT_EQ(session.tickcount, 0);
+    for (const Card& c : session.trick) EXPECT_TRUE(c.empty());
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(session.cardsHeld(seat), 8);
+    EXPECT_TRUE(eachCardExactlyTwice(pileAndHandCounts(session)));
+    EXPECT_TRUE(pileIsCompact(session));
+}
+
+TEST_F(HandCycleTest, TickRefreshesTheTableRanking) {
+    startDealtHand(optionsWith("25 Punti"), 0);
+    setScores({0, 0, 0, 7, 0, 0});
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label31).substr(0, 6), "Verdi\n");
+    EXPECT_EQ(surface.caption(ctl::Label32).substr(0, 2), "7\n");
+    setScores({0, 0, 0, 7, 0, 9});
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label32).substr(0, 4), "9\n7\n");
+}
+
+TEST_F(HandCycleTest, ButtonsAppearOnlyWhenTheHumanMustDecide) {
+    startDealtHand(optionsWith("25 Punti", "Si"), 2);
+    tick();
+    EXPECT_FALSE(surface.visible(ctl::Command1));
+    startDealtHand(optionsWith("25 Punti", "Si"), 0);
+    EXPECT_FALSE(surface.visible(ctl::Command1));
+    tick();
+    EXPECT_TRUE(surface.visible(ctl::Command1));
+    EXPECT_TRUE(surface.visible(ctl::Command2));
+}
+
+TEST_F(HandCycleTest, TickNeverMovesTheHumanSeat) {
+    startDealtHand(optionsWith("25 Punti", "Si"), 0);
+    const Hand before = session.hands[0];
+    tick(50);
+    EXPECT_EQ(session.hands[0], before);
+    EXPECT_EQ(session.turnseat, 0);
+    EXPECT_EQ(session.changedecisions, 0);
+    startDealtHand(optionsWith("25 Punti", "No"), 0);
+    tick(50);
+    EXPECT_EQ(cardsOnTable(), 0);
+    EXPECT_EQ(session.cardsHeld(0), 8);
+}
+
+TEST_F(HandCycleTest, TickCountWrapsAfterAThousandWhileTheHumanWaits) {
+    startDealtHand(optionsWith("25 Punti", "No"), 0);
+    tick(1000);
+    EXPECT_EQ(session.tickcount, 1000);
+    tick();
+    EXPECT_EQ(session.tickcount, 0);
+    tick();
+    EXPECT_EQ(session.tickcount, 1);
+}
+
+TEST_F(HandCycleTest, TickCountNeverPassesThreeWhileComputersPlay) {
+    startDealtHand(optionsWith("25 Punti", "Si"), 1);
+    int highest = 0;
+    for (int i = 0; i < 200 && session.turnseat != 0; ++i) {
+        tick();
+        highest = std::max<int>(highest, session.tickcount);
+    }
+    EXPECT_LE(highest, 2);
+    EXPECT_EQ(session.turnseat, 0);
+}
+
+TEST_F(HandCycleTest, TurnMarkerBlinks) {
+    startDealtHand(optionsWith("25 Punti"), 0);
+    ASSERT_TRUE(surface.visible(ctl::Shape5));
+    tick();
+    EXPECT_FALSE(surface.visible(ctl::Shape5));
+    tick();
+    EXPECT_TRUE(surface.visible(ctl::Shape5));
+    tick();
+    EXPECT_FALSE(surface.visible(ctl::Shape5));
+}
+
+TEST_F(HandCycleTest, ComputerSeatMovesOnTheThirdTick) {
+    startDealtHand(optionsWith("25 Punti", "No"), 1);
+    surface.setVisible(ctl::Label29, true);
+    tick();
+    EXPECT_EQ(session.tickcount, 1);
+    EXPECT_EQ(cardsOnTable(), 0);
+    tick();
+    EXPECT_EQ(cardsOnTable(), 0);
+    tick();
+    EXPECT_EQ(cardsOnTable(), 1);
+    EXPECT_EQ(session.tickcount, 0);
+    EXPECT_EQ(session.cardsHeld(1), 7);
+    EXPECT_EQ(session.turnseat, 2);
+    EXPECT_TRUE(surface.visible(ctl::Picture13));
+    EXPECT_EQ(surface.picture(ctl::Picture13), cardPicture(session.trick[0]));
+    EXPECT_FALSE(surface.visible(ctl::Label29));
+    EXPECT_TRUE(eachCardExactlyTwice(pileAndHandCounts(session)));
+    tick(2);
+    EXPECT_EQ(cardsOnTable(), 1);
+    tick();
+    EXPECT_EQ(cardsOnTable(), 2);
+    EXPECT_TRUE(surface.visible(ctl::Picture12));
+}
+
+TEST_F(HandCycleTest, ComputerThatKeepsItsCardsSaysNonCambio) {
+    startDealtHand(optionsWith("25 Punti", "Si"), 1);
+    session.opponents[0].aggressivita = -500;  // threshold clamps to 1
+    const Hand before = session.hands[1];
+    tick(3);
+    EXPECT_EQ(surface.caption(ctl::Label29), "Non cambio");
+    EXPECT_TRUE(surface.visible(ctl::Label29));
+    EXPECT_EQ(session.hands[1], before);
+    EXPECT_EQ(session.changedecisions, 1);
+    EXPECT_EQ(session.turnseat, 2);
+    EXPECT_EQ(session.tickcount, 0);
+}
+
+TEST_F(HandCycleTest, ComputerThatChangesSaysCambio) {
+    startDealtHand(optionsWith("25 Punti", "Si"), 1);
+    session.opponents[0].aggressivita = 500;  // threshold clamps to 100
+    steerNextDraw([](int d) { return d < 100; });
+    tick(3);
+    EXPECT_EQ(surface.caption(ctl::Label29), "Cambio");
+    EXPECT_EQ(session.cardsHeld(1), 7);
+    EXPECT_EQ(session.changedecisions, 1);
+    EXPECT_TRUE(eachCardExactlyTwice(pileAndHandCounts(session)));
+    EXPECT_TRUE(pileIsCompact(session));
+}
+
+TEST_F(HandCycleTest, ChangePhaseEndsWithTheTurnBackAtTheLeader) {
+    startDealtHand(optionsWith("25 Punti", "Si"), 3);
+    int ticks = 0;
+    while (session.changedecisions < 6 && ticks < 100) {
+        tick();
+        ++ticks;
+        if (surface.visible(ctl::Command1)) engine.keepClicked();
+    }
+    EXPECT_EQ(session.changedecisions, 6);
+    EXPECT_EQ(ticks, 16);  // five computer decisions of three ticks, one tick for the human
+    EXPECT_EQ(session.turnseat, 3);
+    EXPECT_EQ(cardsOnTable(), 0);
+    tick(3);
+    EXPECT_EQ(cardsOnTable(), 1);  // the leader plays
+    EXPECT_EQ(session.changedecisions, 6);
+}
+
+TEST_F(HandCycleTest, TrickIsResolvedOnTheTickAfterTheSixthCard) {
+    startDealtHand(optionsWith("25 Punti", "No"), 2);
+    // Seats 2, 3, 4, 5 play; then the human; seat 1 lays the sixth card.
+    for (int i = 0; i < 12; ++i) tick();
+    ASSERT_EQ(session.turnseat, 0);
+    ASSERT_EQ(cardsOnTable(), 4);
+    engine.cardClicked(session.cardsHeld(0) - 1);
+    ASSERT_EQ(cardsOnTable(), 5);
+    tick(3);
+    ASSERT_EQ(cardsOnTable(), 6);
+    EXPECT_EQ(session.tickcount, 0);
+    const Trick full = session.trick;
+    const TrickOutcome outcome = findTrickWinner(full, false);
+    const int winner = (outcome.winnerSlot + 2) % kSeats;
+    const int second = outcome.secondSlot < 0 ? -1 : (outcome.secondSlot + 2) % kSeats;
+    const int heldBefore = session.cardsHeld(winner);
+    const int secondHeldBefore = second < 0 ? 0 : session.cardsHeld(second);
+
+    tick();
+    EXPECT_EQ(cardsOnTable(), 0);
+    EXPECT_EQ(session.trickwinner, winner);
+    EXPECT_EQ(session.trickleader, winner);
+    EXPECT_EQ(session.turnseat, winner);
+    if (second < 0) {
+        EXPECT_EQ(session.cardsHeld(winner), heldBefore + 2);
+    } else {
+        EXPECT_EQ(session.cardsHeld(winner), heldBefore + 1);
+        EXPECT_EQ(session.cardsHeld(second), secondHeldBefore + 1);
+        EXPECT_EQ(session.secondwinner, second);
+    }
+    EXPECT_FALSE(surface.visible(ctl::Picture14));
+    EXPECT_FALSE(surface.visible(ctl::Picture13));
+    EXPECT_TRUE(eachCardExactlyTwice(pileAndHandCounts(session)));
+    EXPECT_EQ(session.tickcount, 0);
+}
+
+TEST_F(HandCycleTest, TrickLaidLastByTheHumanIsResolvedOnTheNextTick) {
+    startDealtHand(optionsWith("25 Punti", "No"), 1);
+    for (int i = 0; i < 15; ++i) tick();
+    ASSERT_EQ(session.turnseat, 0);
+    ASSERT_EQ(cardsOnTable(), 5);
+    engine.cardClicked(session.cardsHeld(0) - 1);
+    EXPECT_EQ(cardsOnTable(), 6);
+    tick();
+    EXPECT_EQ(cardsOnTable(), 0);
+    EXPECT_EQ(session.cardsInPileAndHands(), kPileSize);
+}
+
+TEST_F(HandCycleTest, PrizeCardsAreShownForTheNextTrick) {
+    startDealtHand(optionsWith("25 Punti", "No", "No", "Normale", "2 Carte"), 1);
+    for (int i = 0; i < 15; ++i) tick();
+    engine.cardClicked(session.cardsHeld(0) - 1);
+    tick();
+    ASSERT_EQ(cardsOnTable(), 0);
+    EXPECT_EQ(surface.picture(ctl::Picture16), cardPicture(session.deck[0]));
+    EXPECT_EQ(surface.picture(ctl::Picture17), cardPicture(session.deck[1]));
+}
+
+TEST_F(HandCycleTest, AdvanceTurnPassesSeatsWithoutCards) {
+    startDealtHand(optionsWith("25 Punti"), 0);
+    setHand(2, {});
+    setHand(3, {});
+    session.clearTrick();
+    session.trickleader = 1;
+    setTrick({9});
+    session.trickwinner = 1;
+    session.secondwinner = -1;
+    session.turnseat = 1;
+    engine.advanceTurn();
+    EXPECT_EQ(session.turnseat, 4);
+    EXPECT_EQ(session.trick[1].value, kPass);
+    EXPECT_EQ(session.trick[2].value, kPass);
+    EXPECT_TRUE(session.trick[3].empty());
+}
+
+TEST_F(HandCycleTest, AdvanceTurnStopsAtTheWinnerEvenWithoutCards) {
+    startDealtHand(optionsWith("25 Punti"), 0);
+    setHand(2, {});
+    setHand(3, {});
+    session.clearTrick();
+    session.trickwinner = 3;
+    session.secondwinner = -1;
+    session.turnseat = 1;
+    engine.advanceTurn();
+    EXPECT_EQ(session.turnseat, 3);
+    EXPECT_EQ(session.trick[0].value, kPass);
+    EXPECT_TRUE(session.trick[1].empty());
+
+    session.clearTrick();
+    session.trickwinner = 5;
+    session.secondwinner = 2;
+    session.turnseat = 1;
+    engine.advanceTurn();
+    EXPECT_EQ(session.turnseat, 2);
+    EXPECT_TRUE(session.trick[0].empty());
+}
+
+TEST_F(HandCycleTest, SeatOnTurnWithoutACardPassesSoTheTrickCompletes) {
+    startDealtHand(optionsWith("Piatto 500"), 0);
+    // Seat 3 won the last trick with its last card and now leads with an empty hand.
+    setHand(3, {});
+    session.trickleader = 3;
+    session.trickwinner = 3;
+    session.turnseat = 3;
+    tick(3);
+    EXPECT_EQ(session.trick[0].value, kPass);
+    EXPECT_EQ(session.turnseat, 4);
+    int ticks = 0;
+    while (session.turnseat != 0 && ticks < 50) {
+        tick();
+        ++ticks;
+    }
+    ASSERT_EQ(session.turnseat, 0);
+    engine.cardClicked(session.cardsHeld(0) - 1);
+    tick(3);  // seat 1
+    tick(3);  // seat 2
+    EXPECT_EQ(cardsOnTable(), 6);
+    tick();
+    EXPECT_EQ(cardsOnTable(), 0);
+}
+
+TEST_F(HandCycleTest, HumanOnTurnWithoutACardPassesToo) {
+    startDealtHand(optionsWith("Piatto 500"), 0);
+    setHand(0, {});
+    session.trickwinner = 0;
+    session.turnseat = 0;
+    tick(3);
+    EXPECT_EQ(session.trick[0].value, kPass);
+    EXPECT_EQ(session.turnseat, 1);
+}
+
+TEST_F(HandCycleTest, PotCaptionFollowsTheTableInPiattoGames) {
+    startDealtHand(optionsWith("Piatto 500"), 2);
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto");
+    session.trickleader = 2;
+    setTrick({9, 12, 12, 15, 15});
+    session.turnseat = 1;
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto: 33  (2 Vincitori 16)");
+    session.clearTrick();
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto: 0");
+}
+
+TEST_F(HandCycleTest, PotCaptionWaitsWhileTheHumanDecidesOnTheChange) {
+    startDealtHand(optionsWith("Piatto 500", "Si"), 0);
+    setTrick({9});
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto");
+}
+
+TEST_F(HandCycleTest, NoPotCaptionInOtherGames) {
+    startDealtHand(optionsWith("25 Punti"), 2);
+    setTrick({9, 12});
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "");
+}
+
+TEST_F(HandCycleTest, HandEndsWhenOneSeatKeepsCards) {
+    startDealtHand(optionsWith("Partita Singola"), 1);
+    emptyAllHands();
+    setHand(1, {5});
+    setHand(2, {9});
+    session.turnseat = 1;
+    tick(3);  // seat 1 lays the 5
+    EXPECT_EQ(session.turnseat, 2);
+    tick(3);  // seat 2 lays the 9; the four empty seats pass
+    EXPECT_EQ(cardsOnTable(), 6);
+    EXPECT_EQ(session.turnseat, 2);
+    EXPECT_TRUE(surface.messages().empty());
+    tick();
+    EXPECT_EQ(session.seatstats[2].score, 1);
+    ASSERT_EQ(surface.messages().size(), 1u);
+    EXPECT_EQ(surface.messages()[0].text, "Partita terminata\nIl vincitore e' D'Angelo");
+    EXPECT_FALSE(surface.enabled(ctl::Timer1));
+    EXPECT_TRUE(engine.matchOver());
+}
+
+TEST_F(HandCycleTest, PiattoHandEndsWhenNobodyKeepsCards) {
+    startDealtHand(optionsWith("Piatto 500"), 1);
+    emptyAllHands();
+    setHand(1, {5});
+    setHand(2, {9});
+    session.turnseat = 1;
+    tick(6);
+    ASSERT_EQ(cardsOnTable(), 6);
+    const int stopsBefore = surface.timer1Stops;
+    tick();
+    EXPECT_EQ(surface.timer1Stops, stopsBefore + 1);  // the hand was scored
+    EXPECT_EQ(session.seatstats[2].score, 14);
+    EXPECT_TRUE(surface.messages().empty());
+    // The next hand is dealt and led by the last trick's winner.
+    EXPECT_TRUE(surface.enabled(ctl::Timer1));
+    EXPECT_EQ(session.turnseat, 2);
+    EXPECT_EQ(session.trickleader, 2);
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(session.cardsHeld(seat), 8);
+}
+
+TEST_F(HandCycleTest, HandGoesOnWhileTwoSeatsHoldCards) {
+    startDealtHand(optionsWith("Partita Singola"), 1);
+    emptyAllHands();
+    setHand(1, {5, 4});
+    setHand(2, {9});
+    session.turnseat = 1;
+    tick(7);
+    EXPECT_TRUE(surface.messages().empty());
+    EXPECT_TRUE(surface.enabled(ctl::Timer1));
+    EXPECT_EQ(session.turnseat, 2);
+    EXPECT_EQ(session.cardsHeld(2), 2);
+    EXPECT_EQ(session.cardsHeld(1), 1);
+}
+
+}  // namespace
+}  // namespace zelvaro::tabletest

@@ -1,0 +1,436 @@
+// The end of a hand: how each game type credits it, when the match is over, the winner's
+// message, the tournament table's hand limit.
+#include <gtest/gtest.h>
+
+#include "tests/unit/TableFixture.h"
+
+namespace zelvaro::tabletest {
+namespace {
+
+class MatchEndTest : public TableFixture {
+protected:
+    void startMatch(const std::string& punteggio, const std::string& gamemode = "Partita") {
+        session.gamemode = gamemode;
+        MatchOptions o = optionsWith(punteggio);
+        o.limite = storedLimit;
+        startDealtHand(o, 0);
+        surface.setVisible(ctl::Picture1, true);
+    }
+
+    // The hand ends with `holder` alone holding `cards` cards.
+    void endHandWith(int holder, int cards) {
+        emptyAllHands();
+        for (int i = 0; i < cards; ++i) session.hands[holder][i] = cardOf(13 - i, i);
+        engine.endHand();
+    }
+
+    void storeLimit(const std::string& limite) {
+        storedLimit = limite;
+        db.execute("UPDATE opzioni SET limite='" + limite + "'");
+    }
+
+    bool nextHandDealt() {
+        if (!surface.enabled(ctl::Timer1)) return false;
+        for (int seat = 0; seat < kSeats; ++seat) {
+            if (session.cardsHeld(seat) != 8) return false;
+        }
+        return true;
+    }
+
+    void expectWinnerMessage(const std::string& name) {
+        ASSERT_EQ(surface.messages().size(), 1u);
+        EXPECT_EQ(surface.messages()[0].text, "Partita terminata\nIl vincitore e' " + name);
+        EXPECT_EQ(surface.messages()[0].title, "Zelvaro");
+        EXPECT_EQ(surface.messages()[0].buttons, MessageButtons::Ok);
+        EXPECT_FALSE(surface.visible(ctl::Picture1));
+        EXPECT_FALSE(surface.enabled(ctl::Timer1));
+        EXPECT_TRUE(engine.matchOver());
+    }
+
+    void expectMatchGoesOn() {
+        EXPECT_TRUE(surface.messages().empty());
+        EXPECT_TRUE(surface.visible(ctl::Picture1));
+        EXPECT_FALSE(surface.visible(ctl::Frame6));
+        EXPECT_TRUE(nextHandDealt());
+        EXPECT_FALSE(engine.matchOver());
+    }
+
+    void expectTournamentTableDone() {
+        EXPECT_TRUE(surface.messages().empty());
+        EXPECT_TRUE(surface.visible(ctl::Frame6));
+        EXPECT_FALSE(surface.windowEnabled());
+        EXPECT_FALSE(surface.enabled(ctl::Timer1));
+        EXPECT_TRUE(engine.matchOver());
+    }
+
+    std::string storedLimit = "Senza Limite";
+};
+
+// ----- Partita Singola -----
+
+TEST_F(MatchEndTest, SingleHandGameEndsAfterTheFirstHand) {
+    startMatch("Partita Singola");
+    endHandWith(3, 2);
+    EXPECT_EQ(scores(), (std::array<int, 6>{0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(session.trickwinner, 3);
+    expectWinnerMessage("Verdi");
+    EXPECT_EQ(surface.caption(ctl::Label31).substr(0, 6), "Verdi\n");
+    EXPECT_EQ(surface.caption(ctl::Label32), "1\n0\n0\n0\n0\n0\n");
+}
+
+TEST_F(MatchEndTest, WinnerWithAnApostropheIsNamedAsWritten) {
+    startMatch("Partita Singola");
+    endHandWith(2, 5);
+    expectWinnerMessage("D'Angelo");
+}
+
+// ----- points -----
+
+TEST_F(MatchEndTest, PointsWinnerGainsCardsLeftPlusFive) {
+    startMatch("50 Punti");
+    setScores({4, 0, 0, 10, 0, 0});
+    endHandWith(3, 3);
+    EXPECT_EQ(scores(), (std::array<int, 6>{4, 0, 0, 18, 0, 0}));
+    expectMatchGoesOn();
+    EXPECT_EQ(session.trickleader, 3);
+    EXPECT_EQ(session.turnseat, 3);
+    EXPECT_EQ(surface.caption(ctl::Label32).substr(0, 3), "18\n");
+}
+
+TEST_F(MatchEndTest, TwelveCardsLeftGainSeventeen) {
+    startMatch("100 Punti");
+    endHandWith(5, 12);
+    EXPECT_EQ(session.seatstats[5].score, 17);
+}
+
+TEST_F(MatchEndTest, ExactlyFiftyEndsAFiftyPointsGame) {
+    startMatch("50 Punti");
+    setScores({0, 30, 0, 42, 0, 0});
+    endHandWith(3, 3);
+    EXPECT_EQ(session.seatstats[3].score, 50);
+    expectWinnerMessage("Verdi");
+}
+
+TEST_F(MatchEndTest, FortyNineDoesNotEndAFiftyPointsGame) {
+    startMatch("50 Punti");
+    setScores({0, 30, 0, 41, 0, 0});
+    endHandWith(3, 3);
+    EXPECT_EQ(session.seatstats[3].score, 49);
+    expectMatchGoesOn();
+}
+
+TEST_F(MatchEndTest, TwentyFivePointsGoalIsTwentyFive) {
+    startMatch("25 Punti");
+    setScores({0, 0, 18, 0, 0, 0});
+    endHandWith(2, 1);
+    EXPECT_EQ(session.seatstats[2].score, 24);
+    expectMatchGoesOn();
+    endHandWith(2, 1);
+    EXPECT_EQ(session.seatstats[2].score, 30);
+    expectWinnerMessage("D'Angelo");
+}
+
+TEST_F(MatchEndTest, TieAboveTheGoalGoesOnInASingleGame) {
+    startMatch("50 Punti");
+    setScores({0, 50, 0, 42, 0, 0});
+    endHandWith(3, 3);
+    EXPECT_EQ(session.seatstats[3].score, 50);
+    expectMatchGoesOn();
+}
+
+TEST_F(MatchEndTest, TieAboveTheGoalEndsATournamentTable) {
+    storeLimit("Limite 20 Mani");
+    startMatch("50 Punti", "Torneo");
+    addTorneoRows(0);
+    tournament.handsleft = 7;
+    setScores({0, 50, 0, 42, 0, 0});
+    endHandWith(3, 3);
+    expectTournamentTableDone();
+    EXPECT_EQ(surface.caption(ctl::Label48), "Max 20 Mani al Termine");
+    EXPECT_EQ(tournament.handsleft, 20);
+    EXPECT_EQ(torneoPoints(3), 50);  // the table score, written as it stands
+    EXPECT_EQ(torneoPoints(1), 0);
+}
+
+TEST_F(MatchEndTest, PointsTournamentWritesTheWinnersTableScore) {
+    startMatch("25 Punti", "Torneo");
+    addTorneoRows(100);
+    tournament.handsleft = -1;
+    setScores({0, 0, 5, 0, 0, 0});
+    endHandWith(2, 4);
+    EXPECT_EQ(torneoPoints(2), 14);
+    EXPECT_EQ(torneoPoints(0), 100);
+    EXPECT_FALSE(surface.visible(ctl::Frame6));
+    EXPECT_TRUE(nextHandDealt());
+}
+
+TEST_F(MatchEndTest, PointsTournamentTableNeverCountsDown) {
+    storeLimit("Limite 10 Mani");
+    startMatch("25 Punti", "Torneo");
+    addTorneoRows(0);
+    tournament.handsleft = 10;
+    surface.setCaption(ctl::Label48, "Max 10 Mani al Termine");
+    for (int hand = 0; hand < 3; ++hand) {
+        endHandWith(hand + 1, 1);
+        EXPECT_EQ(tournament.handsleft, 10);
+        EXPECT_EQ(surface.caption(ctl::Label48), "Max 10 Mani al Termine");
+        EXPECT_TRUE(nextHandDealt());
+    }
+}
+
+TEST_F(MatchEndTest, FinishedTableTakesTheLimitFromTheStoredOptions) {
+    const std::array<std::pair<const char*, std::pair<const char*, int>>, 3> limits{
+        {{"Senza Limite", {"Nessun Limite di Mani", -1}},
+         {"Limite 10 Mani", {"Max 10 Mani al Termine", 10}},
+         {"Limite 20 Mani", {"Max 20 Mani al Termine", 20}}}};
+    for (const auto& [limite, expected] : limits) {
+        SCOPED_TRACE(limite);
+        storeLimit(limite);
+        startMatch("25 Punti", "Torneo");
+        addTorneoRows(0);
+        setScores({0, 0, 0, 0, 30, 0});
+        tournament.handsleft = 3;
+        surface.setWindowEnabled(true);
+        endHandWith(1, 1);
+        expectTournamentTableDone();
+        EXPECT_EQ(surface.caption(ctl::Label48), expected.first);
+        EXPECT_EQ(tournament.handsleft, expected.second);
+        resetStore(db);
+    }
+}
+
+TEST_F(MatchEndTest, UnknownLimitTextLeavesTheCounterAlone) {
+    storeLimit("Limite 15 Mani");
+    startMatch("25 Punti", "Torneo");
+    addTorneoRows(0);
+    setScores({0, 0, 0, 0, 30, 0});
+    tournament.handsleft = 3;
+    surface.setCaption(ctl::Label48, "prima");
+    endHandWith(1, 1);
+    expectTournamentTableDone();
+    EXPECT_EQ(surface.caption(ctl::Label48), "prima");
+    EXPECT_EQ(tournament.handsleft, 3);
+}
+
+// ----- wins -----
+
+TEST_F(MatchEndTest, ThirdWinEndsThreeWins) {
+    startMatch("3 Vinte");
+    setScores({2, 2, 0, 1, 0, 0});
+    endHandWith(3, 4);
+    EXPECT_EQ(scores(), (std::array<int, 6>{2, 2, 0, 2, 0, 0}));
+    expectMatchGoesOn();
+    endHandWith(0, 2);
+    EXPECT_EQ(session.seatstats[0].score, 3);
+    expectWinnerMessage("Rossi");
+}
+
+TEST_F(MatchEndTest, FiveWinsNeedsFive) {
+    startMatch("5 Vinte");
+    setScores({0, 2, 0, 0, 4, 0});
+    endHandWith(1, 1);
+    EXPECT_EQ(session.seatstats[1].score, 3);
+    expectMatchGoesOn();
+    endHandWith(4, 1);
+    EXPECT_EQ(session.seatstats[4].score, 5);
+    expectWinnerMessage("Neri");
+}
+
+TEST_F(MatchEndTest, WinsEndTheMatchInATournamentToo) {
+    startMatch("3 Vinte", "Torneo");
+    setScores({0, 0, 2, 0, 0, 0});
+    endHandWith(2, 3);
+    expectWinnerMessage("D'Angelo");
+    EXPECT_FALSE(surface.visible(ctl::Frame6));
+}
+
+// ----- Chips -----
+
+TEST_F(MatchEndTest, ChipsHolderGainsFiveAndTheOthersLoseOne) {
+    startMatch("Chips");
+    endHandWith(4, 2);
+    EXPECT_EQ(scores(), (std::array<int, 6>{-1, -1, -1, -1, 5, -1}));
+    expectMatchGoesOn();
+    EXPECT_EQ(session.trickleader, 4);
+    EXPECT_EQ(surface.caption(ctl::Label32).substr(0, 2), "5\n");
+}
+
+TEST_F(MatchEndTest, ChipsNeverEnds) {
+    startMatch("Chips");
+    for (int hand = 0; hand < 40; ++hand) endHandWith(hand % 2 == 0 ? 5 : 1, 3);
+    EXPECT_EQ(scores(), (std::array<int, 6>{-40, 80, -40, -40, -40, 80}));
+    expectMatchGoesOn();
+}
+
+// ----- Eliminazione -----
+
+TEST_F(MatchEndTest, EliminationWinnerGainsSix) {
+    startMatch("Eliminazione 25");
+    setScores({3, 1, 0, 2, 4, 5});
+    endHandWith(1, 7);
+    EXPECT_EQ(scores(), (std::array<int, 6>{3, 7, 0, 2, 4, 5}));
+    expectMatchGoesOn();
+    EXPECT_EQ(session.trickleader, 1);
+}
+
+TEST_F(MatchEndTest, EliminationNamesTheHighestSeatNotTheHandWinner) {
+    startMatch("Eliminazione 50");
+    setScores({10, 20, 30, 50, 40, 62});
+    endHandWith(3, 2);
+    EXPECT_EQ(session.seatstats[3].score, 56);
+    expectWinnerMessage("Galli");
+}
+
+TEST_F(MatchEndTest, EliminationTieAtTheTopGoesOn) {
+    startMatch("Eliminazione 50");
+    setScores({10, 20, 30, 56, 40, 62});
+    endHandWith(3, 2);
+    EXPECT_EQ(session.seatstats[3].score, 62);
+    expectMatchGoesOn();
+}
+
+TEST_F(MatchEndTest, EliminationSingleGameNeitherCountsNorShowsTheLimit) {
+    storeLimit("Limite 10 Mani");
+    startMatch("Eliminazione 100");
+    tournament.handsleft = 0;
+    for (int hand = 0; hand < 3; ++hand) {
+        endHandWith(2, 2);
+        expectMatchGoesOn();
+        EXPECT_EQ(tournament.handsleft, 0);
+        EXPECT_EQ(surface.caption(ctl::Label48), "");
+    }
+    tournament.handsleft = 7;  // what a tournament left behind
+    endHandWith(2, 2);
+    EXPECT_EQ(tournament.handsleft, 7);
+    EXPECT_EQ(surface.caption(ctl::Label48), "");
+}
+
+TEST_F(MatchEndTest, EliminationTournamentAddsSixToTheWinnersPoints) {
+    startMatch("Eliminazione 25", "Torneo");
+    addTorneoRows(12);
+    tournament.handsleft = -1;
+    endHandWith(2, 1);
+    EXPECT_EQ(torneoPoints(2), 18);
+    EXPECT_EQ(torneoPoints(3), 12);
+    EXPECT_EQ(session.seatstats[2].score, 6);
+    EXPECT_EQ(surface.caption(ctl::Label48), "Nessun Limite di Mani");
+}
+
+TEST_F(MatchEndTest, EliminationTournamentTableEndsAfterTheEleventhHandOfTen) {
+    storeLimit("Limite 10 Mani");
+    startMatch("Eliminazione 100", "Torneo");
+    addTorneoRows(0);
+    tournament.handsleft = 10;
+    endHandWith(3, 2);
+    EXPECT_EQ(surface.caption(ctl::Label48), "Max 9 Mani al Termine");
+    EXPECT_EQ(tournament.handsleft, 9);
+    for (int hand = 2; hand <= 10; ++hand) {
+        endHandWith(hand % 2 == 0 ? 1 : 3, 2);
+        EXPECT_FALSE(engine.matchOver()) << hand;
+        EXPECT_TRUE(nextHandDealt()) << hand;
+    }
+    EXPECT_EQ(tournament.handsleft, 0);
+    EXPECT_EQ(surface.caption(ctl::Label48), "Max 0 Mani al Termine");
+    EXPECT_FALSE(surface.visible(ctl::Frame6));
+
+    endHandWith(1, 2);  // the eleventh hand
+    expectTournamentTableDone();
+    EXPECT_EQ(tournament.handsleft, 10);
+    EXPECT_EQ(surface.caption(ctl::Label48), "Max 10 Mani al Termine");
+    EXPECT_EQ(torneoPoints(1), 36);
+    EXPECT_EQ(torneoPoints(3), 30);
+}
+
+TEST_F(MatchEndTest, EliminationReadsTheLimitAfreshBeforeCounting) {
+    storeLimit("Limite 10 Mani");
+    startMatch("Eliminazione 100", "Torneo");
+    addTorneoRows(0);
+    session.options.limite = "Senza Limite";
+    tournament.handsleft = 10;
+    endHandWith(3, 2);
+    EXPECT_EQ(tournament.handsleft, 9);
+    EXPECT_EQ(session.options.limite, "Limite 10 Mani");
+}
+
+// ----- Piatto -----
+
+TEST_F(MatchEndTest, PiattoCreditsNothingAtTheEndOfTheHand) {
+    startMatch("Piatto 500");
+    setScores({100, 200, 150, 0, 90, 10});
+    endHandWith(4, 3);
+    EXPECT_EQ(scores(), (std::array<int, 6>{100, 200, 150, 0, 90, 10}));
+    expectMatchGoesOn();
+    EXPECT_EQ(session.trickleader, 4);
+}
+
+TEST_F(MatchEndTest, PiattoNamesTheHighestSeat) {
+    startMatch("Piatto 500");
+    setScores({100, 200, 510, 0, 90, 10});
+    endHandWith(4, 3);
+    expectWinnerMessage("D'Angelo");
+}
+
+TEST_F(MatchEndTest, PiattoNamesTheHighestOfTwoSeatsPastTheGoal) {
+    startMatch("Piatto 1000");
+    setScores({100, 200, 1010, 0, 1020, 10});
+    endHandWith(1, 3);
+    expectWinnerMessage("Neri");
+}
+
+TEST_F(MatchEndTest, PiattoGoalIsPassedNotReached) {
+    startMatch("Piatto 2000");
+    setScores({100, 200, 1999, 0, 90, 10});
+    endHandWith(2, 3);
+    expectMatchGoesOn();
+    session.seatstats[2].score = 2000;
+    endHandWith(2, 3);
+    expectWinnerMessage("D'Angelo");
+}
+
+TEST_F(MatchEndTest, PiattoTieAtTheTopGoesOn) {
+    startMatch("Piatto 500");
+    setScores({510, 200, 510, 0, 90, 10});
+    endHandWith(2, 3);
+    expectMatchGoesOn();
+}
+
+TEST_F(MatchEndTest, PiattoHandWithNobodyHoldingIsLedByTheLastTricksWinner) {
+    startMatch("Piatto 500");
+    session.trickwinner = 5;
+    emptyAllHands();
+    engine.endHand();
+    expectMatchGoesOn();
+    EXPECT_EQ(session.trickleader, 5);
+    EXPECT_EQ(session.turnseat, 5);
+}
+
+TEST_F(MatchEndTest, PiattoTournamentCountsDownWithTheLimitItHolds) {
+    storeLimit("Limite 20 Mani");
+    startMatch("Piatto 500", "Torneo");
+    addTorneoRows(0);
+    tournament.handsleft = 20;
+    endHandWith(3, 2);
+    EXPECT_EQ(tournament.handsleft, 19);
+    EXPECT_EQ(surface.caption(ctl::Label48), "Max 19 Mani al Termine");
+
+    db.execute("UPDATE opzioni SET limite='Senza Limite'");
+    endHandWith(3, 2);  // the held options still say "Limite 20 Mani"
+    EXPECT_EQ(tournament.handsleft, 18);
+    session.options.limite = "Senza Limite";
+    endHandWith(3, 2);
+    EXPECT_EQ(tournament.handsleft, 18);
+    EXPECT_EQ(surface.caption(ctl::Label48), "Nessun Limite di Mani");
+}
+
+TEST_F(MatchEndTest, PiattoTournamentTableEndsWhenTheLimitRunsOut) {
+    storeLimit("Limite 10 Mani");
+    startMatch("Piatto 500", "Torneo");
+    addTorneoRows(0);
+    tournament.handsleft = 0;
+    endHandWith(3, 2);
+    expectTournamentTableDone();
+    EXPECT_EQ(tournament.handsleft, 10);
+}
+
+}  // namespace
+}  // namespace zelvaro::tabletest
