@@ -19,6 +19,7 @@
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/Schema.h"
+#include "tests/unit/TempFolder.h"
 
 namespace zelvaro {
 namespace {
@@ -28,24 +29,7 @@ namespace fs = std::filesystem;
 const std::array<Control, 6> kMenu{ctl::Label2,  ctl::Label3,  ctl::Label10,
                                    ctl::Label20, ctl::Label15, ctl::Label35};
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "zelvaro-front-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("no temp folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testsupport::TempFolder;
 
 void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);

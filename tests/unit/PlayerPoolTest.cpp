@@ -15,30 +15,14 @@
 #include "store/Database.h"
 #include "store/PlayerPool.h"
 #include "store/Schema.h"
+#include "tests/unit/TempFolder.h"
 
 namespace zelvaro {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "zelvaro-pool-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("no temp folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testsupport::TempFolder;
 
 // Notes what the window looked like each time pending events were let run.
 class WatchingSurface : public MemorySurface {

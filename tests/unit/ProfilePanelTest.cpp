@@ -13,6 +13,7 @@
 #include "store/Database.h"
 #include "store/PlayerPool.h"
 #include "store/Schema.h"
+#include "tests/unit/TempFolder.h"
 
 namespace zelvaro {
 namespace {
@@ -25,24 +26,7 @@ constexpr const char* kNoNation = "Nazionalita' inesistente.";
 constexpr const char* kBadYear = "Data di nascita errata.";
 constexpr const char* kConfirmDelete = "Vuoi davvero eliminare questo profilo? ";
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "zelvaro-profile-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("no temp folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testsupport::TempFolder;
 
 std::string dump(const ResultSet& rs) {
     std::string out;

@@ -23,29 +23,13 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "tournament/Tournament.h"
+#include "tests/unit/TempFolder.h"
 
 namespace zelvaro::tabletest {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "zelvaro-table-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("no temp folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testsupport::TempFolder;
 
 struct PoolPlayer {
     const char* cognome;
