@@ -1,0 +1,85 @@
+// Helpers shared by the window tests: where the drawn pictures are, finding controls by
+// their game names, and answering the modal message boxes the game opens.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QString>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "engine/Controls.h"
+
+namespace zelvaro::guitest {
+
+// The tests are built into <build>/tests; the pictures lie in <build>.
+inline QString assetFolder() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+}
+
+inline QString nameOf(Control c) {
+    return QString::fromStdString(objectName(c));
+}
+
+template <class W = QWidget>
+W* find(QWidget& window, Control c) {
+    return window.findChild<W*>(nameOf(c));
+}
+
+// What happened to a message box answered by answerNextMessage.
+struct AnsweredMessage {
+    bool seen = false;
+    QString title;
+    QString text;
+    bool hadYes = false;
+    bool hadNo = false;
+    bool hadOk = false;
+};
+
+// Waits (inside the box's own event loop) for the next modal message box, notes what it
+// showed and presses `button` on it. The result is filled in once the box has been seen.
+inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardButton button) {
+    auto answered = std::make_shared<AnsweredMessage>();
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answered, button, tries = 0]() mutable {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            if (++tries > 1000) {  // ten seconds: no box is coming
+                poll->stop();
+                poll->deleteLater();
+            }
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        answered->seen = true;
+        answered->title = box->windowTitle();
+        answered->text = box->text();
+        answered->hadYes = box->button(QMessageBox::Yes) != nullptr;
+        answered->hadNo = box->button(QMessageBox::No) != nullptr;
+        answered->hadOk = box->button(QMessageBox::Ok) != nullptr;
+        if (QAbstractButton* pressed = box->button(button)) {
+            pressed->click();
+        } else {
+            box->reject();
+        }
+    });
+    poll->start();
+    return answered;
+}
+
+// A left click in the middle of a control, as the user makes it.
+inline void clickOn(QWidget& window, Control c) {
+    QWidget* target = find(window, c);
+    QVERIFY2(target != nullptr, qPrintable(nameOf(c)));
+    // A user can only click what is on the screen.
+    QVERIFY2(target->isVisible(), qPrintable(nameOf(c) + QStringLiteral(" is not shown")));
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+}  // namespace zelvaro::guitest

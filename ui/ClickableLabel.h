@@ -1,0 +1,49 @@
+// A caption of the game window: it reports clicks, presses and mouse moves, and can draw
+// itself as a label button, as a plate behind short notices, as a progress bar, or as a
+// list whose lines keep a fixed pitch (so pictures beside it line up with its rows).
+#pragma once
+
+#include <QLabel>
+
+namespace zelvaro::ui {
+
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    enum class Look {
+        Plain,     // the text alone
+        Button,    // a clickable word on a soft outlined plate
+        Plate,     // text on a dark plate; nothing at all while the text is empty
+        Progress,  // a gold bar carrying the text
+    };
+
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+    void setLook(Look look);
+    Look look() const { return look_; }
+    // Lines drawn one per row of this height; 0 leaves the text to QLabel.
+    void setRowHeight(int pixels);
+    int rowHeight() const { return rowHeight_; }
+
+signals:
+    void clicked();
+    void mouseMoved();
+    void mousePressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+    // The caption's colour as the game set it, dimmed while disabled.
+    QColor textColor() const;
+    void paintRows(QPainter& painter, const QRect& area) const;
+
+private:
+    Look look_ = Look::Plain;
+    int rowHeight_ = 0;
+    bool pressed_ = false;
+};
+
+}  // namespace zelvaro::ui

@@ -1,0 +1,76 @@
+// The game's one window: builds every control under its game name, lays the screens out,
+// and hands each click, mouse move, list pick and timer tick to the application, one at a
+// time.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+#include "engine/Controls.h"
+#include "engine/Surface.h"
+#include "ui/WindowEvents.h"
+
+class QTimer;
+
+namespace zelvaro {
+class ZelvaroApp;
+}
+
+namespace zelvaro::ui {
+
+class ControlBuilder;
+class GameStyle;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Pictures used by the window's own decoration are read from `assetFolder`.
+    explicit MainWindow(const QString& assetFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The application that receives the events. Until it is attached events are dropped.
+    void attach(ZelvaroApp& app);
+    // Any other receiver (tests); it must outlive the window or be detached with nullptr.
+    void attach(WindowEvents* events);
+
+    void forwardClick(Control c);
+    void forwardMouseMove(Control c);
+    void forwardMouseDown(Control c);
+    void forwardComboSelected(Control c);
+    void forwardTimerTick(Control timer);
+
+    // A modal message box with no icon. No event reaches the application while it is open.
+    MessageAnswer showMessageBox(const QString& text, MessageButtons buttons);
+    void setMessageTitle(const QString& title) { messageTitle_ = title; }
+    const QString& messageTitle() const { return messageTitle_; }
+    bool messageOpen() const { return openMessages_ > 0; }
+    // The style shared by the window's text boxes, lists and check boxes.
+    GameStyle* inputStyle() const { return inputStyle_; }
+
+private:
+    void buildMenu(ControlBuilder& make);
+    void buildOptionsPanel(ControlBuilder& make);
+    void buildRulesPanel(ControlBuilder& make);
+    void buildProfilePanel(ControlBuilder& make);
+    void buildTournamentPanels(ControlBuilder& make);
+    void buildScreens(ControlBuilder& make);
+    void buildTimers();
+    void applyStartVisibility();
+
+    // Runs one handler of the application; a second event arriving while one runs (from a
+    // message box or a pending-events pass) is dropped, so handlers never overlap.
+    template <class Handler>
+    void dispatch(Handler&& handler, QTimer* timer = nullptr);
+    void reportFailure(const QString& what, QTimer* timer);
+
+    QString assetFolder_;
+    QString messageTitle_ = QStringLiteral("Zelvaro");
+    GameStyle* inputStyle_ = nullptr;
+    std::unique_ptr<WindowEvents> appEvents_;
+    WindowEvents* events_ = nullptr;
+    int handling_ = 0;
+    int openMessages_ = 0;
+};
+
+}  // namespace zelvaro::ui

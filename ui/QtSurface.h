@@ -1,0 +1,84 @@
+// The game's surface over the real window: every control property the game sets lands on
+// the widget of the same name. Setting a property to the value it already has does nothing,
+// so the frequent refreshes of the table cost no repaint.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Surface.h"
+#include "ui/PictureCache.h"
+
+class QTimer;
+class QWidget;
+
+namespace zelvaro::ui {
+
+class MainWindow;
+
+class QtSurface : public Surface {
+public:
+    // Pictures are read from `assetFolder`. Throws std::logic_error when the window lacks
+    // a control of the game.
+    QtSurface(MainWindow& window, const QString& assetFolder);
+
+    void setCaption(Control c, const std::string& text) override;
+    std::string caption(Control c) const override;
+    void setPicture(Control c, const std::string& path) override;
+    std::string picture(Control c) const override;
+    void setVisible(Control c, bool visible) override;
+    bool visible(Control c) const override;
+    void setEnabled(Control c, bool enabled) override;
+    bool enabled(Control c) const override;
+    void setLeft(Control c, int twips) override;
+    void setTop(Control c, int twips) override;
+    void setWidth(Control c, int twips) override;
+    int left(Control c) const override;
+    int top(Control c) const override;
+    int width(Control c) const override;
+    void setForeColor(Control c, std::uint32_t rgb) override;
+    std::uint32_t foreColor(Control c) const override;
+    void setChecked(Control c, bool checked) override;
+    bool checked(Control c) const override;
+    void clearItems(Control c) override;
+    void addItem(Control c, const std::string& item) override;
+    std::vector<std::string> items(Control c) const override;
+    void setInterval(Control timer, int ms) override;
+    int interval(Control timer) const override;
+
+    MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
+    void setMessageTitle(const std::string& title) override;
+
+    void setWindowSize(int widthTwips, int heightTwips) override;
+    void setWindowEnabled(bool enabled) override;
+    bool windowEnabled() const override;
+    void processEvents() override;
+    void closeWindow() override;
+
+    // The widget behind a control (nullptr for timers).
+    QWidget* widget(Control c) const;
+    QTimer* timer(Control c) const;
+
+private:
+    // What the window knows of one control; geometry is kept in twips as the game set it,
+    // so that small steps (5 twips) add up even though the screen moves in whole pixels.
+    struct Slot {
+        QWidget* widget = nullptr;
+        QTimer* timer = nullptr;
+        int left = 0, top = 0, width = 0;
+        std::uint32_t color = kButtonTextColor;
+        std::string picture;
+        bool timerEnabled = false;
+    };
+    Slot& slot(Control c);
+    const Slot& slot(Control c) const;
+    void runTimer(Slot& s);
+
+    MainWindow& window_;
+    PictureCache pictures_;
+    std::vector<Slot> slots_;
+};
+
+}  // namespace zelvaro::ui

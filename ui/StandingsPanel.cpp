@@ -1,0 +1,155 @@
+#include "ui/StandingsPanel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <array>
+
+#include "ui/ColumnHeader.h"
+#include "ui/ControlBuilder.h"
+#include "ui/FeltPainter.h"
+#include "ui/PictureBox.h"
+#include "ui/Theme.h"
+
+namespace zelvaro::ui {
+namespace {
+
+constexpr QRect kSheet{34, 76, 962, 580};
+constexpr int kHeaderTop = 86;
+constexpr int kRowsTop = 122;
+constexpr int kRowHeight = 26;
+constexpr int kRows = 20;
+
+struct Column {
+    const char* word;
+    int left;
+    int width;
+    Qt::Alignment alignment;
+};
+
+// Naz, then the seven text columns: position, player, points, table, position at the table,
+// gap to the one above, lead over the one below.
+constexpr Column kFlagColumn{"Naz", 56, 40, Qt::AlignCenter};
+constexpr std::array<Column, 7> kColumns{{
+    {"Pos", 104, 54, Qt::AlignCenter},
+    {"Giocatori", 172, 352, Qt::AlignLeft},
+    {"Punti", 530, 80, Qt::AlignCenter},
+    {"Tav", 618, 70, Qt::AlignCenter},
+    {"Pos/Tav", 696, 90, Qt::AlignCenter},
+    {"Svant", 794, 90, Qt::AlignCenter},
+    {"Vant", 892, 90, Qt::AlignCenter},
+}};
+
+}  // namespace
+
+StandingsPanel::StandingsPanel(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StandingsPanel::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    event->accept();
+}
+
+void StandingsPanel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void StandingsPanel::resizeEvent(QResizeEvent*) {
+    sheet_ = QPixmap();
+}
+
+void StandingsPanel::build(ControlBuilder& make) {
+    auto* title = make.label(this, ctl::Label49, QRect(0, 16, width(), 52), "Classifica Torneo",
+                             ClickableLabel::Look::Plain, Qt::AlignCenter);
+    title->setFont(Theme::serif(34, true));
+    QPalette gold = title->palette();
+    gold.setColor(QPalette::WindowText, Theme::paleGold());
+    title->setPalette(gold);
+
+    const int headerLeft = kFlagColumn.left;
+    auto* header = make.adopt(new ColumnHeader(this), ctl::Label50,
+                              QRect(headerLeft, kHeaderTop, kSheet.right() - 12 - headerLeft, 28));
+    header->setText(
+        "Naz  Pos  Giocatori                                                                Punti  "
+        "    "
+        "Tav   Pos/Tav Svant     Vant");
+    header->setFont(Theme::sans(13, true));
+    header->setPalette(gold);
+    QList<ColumnHeader::Column> words;
+    words.append(
+        {QString::fromLatin1(kFlagColumn.word), 0, kFlagColumn.width, kFlagColumn.alignment});
+    for (const Column& column : kColumns) {
+        words.append({QString::fromLatin1(column.word), column.left - headerLeft, column.width,
+                      column.alignment});
+    }
+    header->setColumns(words);
+
+    for (int row = 0; row < kRows; ++row) {
+        auto* flag = make.picture(this, ctl::Image7[row],
+                                  QRect(kFlagColumn.left + (kFlagColumn.width - 27) / 2,
+                                        kRowsTop + row * kRowHeight + 4, 27, 18));
+        flag->setOutlined(true);
+    }
+    for (int i = 0; i < 7; ++i) {
+        const Column& column = kColumns[i];
+        auto* text = make.label(this, ctl::Label51[i],
+                                QRect(column.left, kRowsTop, column.width, kRows * kRowHeight),
+                                QString(), ClickableLabel::Look::Plain, column.alignment);
+        text->setRowHeight(kRowHeight);
+        text->setFont(Theme::sans(13, i == 1));
+    }
+
+    const int pagerTop = kSheet.bottom() + 22;
+    make.command(this, ctl::Command3, QRect(404, pagerTop, 56, 32), "<<");
+    auto* page = make.label(this, ctl::Label56, QRect(466, pagerTop, 44, 32), "1",
+                            ClickableLabel::Look::Plain, Qt::AlignRight | Qt::AlignVCenter);
+    page->setFont(Theme::sans(15, true));
+    auto* slash = make.label(this, ctl::Label55, QRect(510, pagerTop, 14, 32), "/",
+                             ClickableLabel::Look::Plain, Qt::AlignCenter);
+    slash->setFont(Theme::sans(15));
+    auto* pages = make.label(this, ctl::Label54, QRect(524, pagerTop, 44, 32), QString(),
+                             ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
+    pages->setFont(Theme::sans(15));
+    make.command(this, ctl::Command4, QRect(572, pagerTop, 56, 32), ">>");
+
+    auto* back = make.label(this, ctl::Label53, QRect(kSheet.right() - 124, pagerTop, 124, 32),
+                            "Indietro", ClickableLabel::Look::Button, Qt::AlignCenter);
+    back->setFont(Theme::sans(14, true));
+    back->setCursor(Qt::PointingHandCursor);
+}
+
+void StandingsPanel::paintSheet() {
+    sheet_ = QPixmap::fromImage(
+        FeltPainter::felt(size(), Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.3}));
+    QPainter painter(&sheet_);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 150), 1.4));
+    painter.setBrush(QColor(4, 20, 10, 190));
+    painter.drawRoundedRect(QRectF(kSheet).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
+
+    // Header band, then alternate rows lightly shaded.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xc9, 0xa4, 0x3a, 40));
+    painter.drawRect(QRectF(kSheet.left() + 1, kHeaderTop - 4, kSheet.width() - 2, 36));
+    for (int row = 0; row < kRows; row += 2) {
+        painter.setBrush(QColor(255, 255, 255, 13));
+        painter.drawRect(QRectF(kSheet.left() + 8, kRowsTop + row * kRowHeight, kSheet.width() - 16,
+                                kRowHeight));
+    }
+    painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 55), 1.0));
+    for (const Column& column : kColumns) {
+        const qreal x = column.left - 4.5;
+        painter.drawLine(QPointF(x, kHeaderTop + 2), QPointF(x, kRowsTop + kRows * kRowHeight));
+    }
+}
+
+void StandingsPanel::paintEvent(QPaintEvent*) {
+    if (sheet_.size() != size()) paintSheet();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, sheet_);
+}
+
+}  // namespace zelvaro::ui
