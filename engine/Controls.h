@@ -108,6 +108,11 @@ ZELVARO_CONTROLS(ZELVARO_CONSTANT)
 #undef ZELVARO_CONSTANT
 }  // namespace ctl
 
+// The timers' intervals before the game first sets them, in milliseconds.
+inline constexpr int timerStartInterval(ControlId timer) {
+    return timer == ControlId::Timer1 ? 100 : timer == ControlId::Timer2 ? 500 : 2000;
+}
+
 // The main menu's six entries.
 inline constexpr std::array<Control, 6> kMenuLabels{ctl::Label2,  ctl::Label3,  ctl::Label10,
                                                    ctl::Label20, ctl::Label15, ctl::Label35};

@@ -14,6 +14,7 @@ MemorySurface::MemorySurface() : states_(controlSlotCount()) {
             State& s = at(Control{cid, info.elements == 0 ? -1 : i});
             s.visible = info.visibleAtStart;
             s.enabled = !isTimer;
+            if (isTimer) s.interval = timerStartInterval(cid);
         }
     }
 }

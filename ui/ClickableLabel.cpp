@@ -22,6 +22,11 @@ void ClickableLabel::setRowHeight(int pixels) {
     update();
 }
 
+void ClickableLabel::setFitToWidth(bool fit) {
+    fitToWidth_ = fit;
+    update();
+}
+
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) pressed_ = true;
     emit mousePressed();
@@ -62,9 +67,30 @@ void ClickableLabel::paintRows(QPainter& painter, const QRect& area) const {
     }
 }
 
+void ClickableLabel::paintFitted(QPainter& painter) const {
+    const QRect area = contentsRect();
+    // The window's fonts are sized in pixels.
+    QFont fitted = font();
+    const int smallest = qMax(8, fitted.pixelSize() * 7 / 10);
+    while (QFontMetrics(fitted).horizontalAdvance(text()) > area.width() &&
+           fitted.pixelSize() > smallest) {
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    painter.setFont(fitted);
+    painter.setPen(textColor());
+    painter.drawText(area, int(alignment()),
+                     QFontMetrics(fitted).elidedText(text(), Qt::ElideRight, area.width()));
+}
+
 void ClickableLabel::paintEvent(QPaintEvent* event) {
     if (look_ == Look::Plain && rowHeight_ == 0) {
-        QLabel::paintEvent(event);
+        if (!fitToWidth_) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        paintFitted(painter);
         return;
     }
     QPainter painter(this);

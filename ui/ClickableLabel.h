@@ -24,6 +24,9 @@ public:
     // Lines drawn one per row of this height; 0 leaves the text to QLabel.
     void setRowHeight(int pixels);
     int rowHeight() const { return rowHeight_; }
+    // A one-line caption too long for the label is drawn smaller, then cut with an ellipsis,
+    // rather than clipped.
+    void setFitToWidth(bool fit);
 
 signals:
     void clicked();
@@ -39,10 +42,12 @@ protected:
     // The caption's colour as the game set it, dimmed while disabled.
     QColor textColor() const;
     void paintRows(QPainter& painter, const QRect& area) const;
+    void paintFitted(QPainter& painter) const;
 
 private:
     Look look_ = Look::Plain;
     int rowHeight_ = 0;
+    bool fitToWidth_ = false;
     bool pressed_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -316,12 +317,10 @@ void MainWindow::buildScreens(ControlBuilder& make) {
 
 void MainWindow::buildTimers() {
     // The table tick, the tournament tick and the standings tick, at their first pace.
-    const std::array<std::pair<Control, int>, 3> timers{
-        {{ctl::Timer1, 100}, {ctl::Timer2, 500}, {ctl::Timer3, 2000}}};
-    for (const auto& [timer, interval] : timers) {
+    for (const Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) {
         auto* clock = new QTimer(this);
         clock->setObjectName(QString::fromStdString(zelvaro::objectName(timer)));
-        clock->setInterval(interval);
+        clock->setInterval(timerStartInterval(timer.id));
         connect(clock, &QTimer::timeout, this, [this, timer] { forwardTimerTick(timer); });
     }
 }
@@ -399,6 +398,7 @@ MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons but
     box.setFont(Theme::sans(14));
     for (QAbstractButton* button : box.buttons()) {
         button->setStyle(inputStyle_);
+        button->setIcon(QIcon());  // plain words, as on the game's other buttons
         button->setMinimumWidth(96);
     }
     ++openMessages_;

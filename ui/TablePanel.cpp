@@ -180,6 +180,7 @@ void TablePanel::buildSeats(ControlBuilder& make) {
                        at(corner, QRect(kInfoLeft, 3, layout::kSeatPanelWidth - kInfoLeft - 6, 22)),
                        QString());
         styleName(name);
+        name->setFitToWidth(true);
         auto* flag =
             make.picture(this, ctl::Image1[slot], at(corner, QRect(kInfoLeft, 29, 27, 18)));
         flag->setOutlined(true);
@@ -212,6 +213,7 @@ void TablePanel::buildTrick(ControlBuilder& make) {
 void TablePanel::buildHuman(ControlBuilder& make) {
     auto* name = make.label(this, ctl::Label4, QRect(36, 605, 172, 26), QString());
     styleName(name, 14);
+    name->setFitToWidth(true);
     auto* flag = make.picture(this, ctl::Image3, QRect(214, 609, 27, 18));
     flag->setOutlined(true);
     auto* year = make.label(this, ctl::Label28, QRect(250, 605, 78, 26), QString());
