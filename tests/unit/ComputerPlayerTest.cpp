@@ -21,18 +21,6 @@ Hand handOf(std::initializer_list<int> values) {
     return h;
 }
 
-Trick trickOf(std::initializer_list<int> values) {
-    Trick t{};
-    t.fill(Card{0, kNoSuit});
-    int k = 0;
-    for (int v : values) {
-        if (v == kPass) t[k] = Card{kPass, kNoSuit};
-        else if (v != 0) t[k] = Card{v, "pfmc"[k % 4]};
-        ++k;
-    }
-    return t;
-}
-
 // ----- the draw -----
 
 TEST(ComputerDrawTest, DrawIsTheRoundedPercentPlusThirty) {

@@ -13,13 +13,14 @@
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/Schema.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/unit/TestDatabase.h"
 
 namespace zelvaro {
 namespace {
 
 namespace fs = std::filesystem;
 
+using testsupport::SeededDatabase;
 using testsupport::TempFolder;
 
 std::string readBytes(const fs::path& path) {
@@ -64,16 +65,11 @@ TEST(StatementQuoting, ReplaceStartsAtTheGivenPosition) {
 class DatabaseTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        folder_ = new TempFolder;
-        db_ = new Database;
-        db_->open(folder_->path() / Database::kFileName);
-        ensureSchema(*db_);
+        shared_ = new SeededDatabase;
     }
     static void TearDownTestSuite() {
-        delete db_;
-        delete folder_;
-        db_ = nullptr;
-        folder_ = nullptr;
+        delete shared_;
+        shared_ = nullptr;
     }
     void SetUp() override {
         db.execute("DELETE FROM giocatori");
@@ -85,15 +81,13 @@ protected:
                    Database::fApici(surname) + "', 'Nome', '" + table + "', '0', 'Italia')");
     }
 
-    Database& db = *db_;
+    Database& db = shared_->db;
 
 private:
-    static TempFolder* folder_;
-    static Database* db_;
+    static SeededDatabase* shared_;
 };
 
-TempFolder* DatabaseTest::folder_ = nullptr;
-Database* DatabaseTest::db_ = nullptr;
+SeededDatabase* DatabaseTest::shared_ = nullptr;
 
 TEST_F(DatabaseTest, ApostropheSurnameIsFoundAgainByTheSameLookup) {
     db.appendRow("giocatori", {{"cognome", "O'Brien"}, {"nome", "Sean"}, {"profilo", "1"}});

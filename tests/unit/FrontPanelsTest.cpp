@@ -19,7 +19,7 @@
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/Schema.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/unit/TestDatabase.h"
 
 namespace zelvaro {
 namespace {
@@ -29,6 +29,7 @@ namespace fs = std::filesystem;
 const std::array<Control, 6> kMenu{ctl::Label2,  ctl::Label3,  ctl::Label10,
                                    ctl::Label20, ctl::Label15, ctl::Label35};
 
+using testsupport::SeededDatabase;
 using testsupport::TempFolder;
 
 void writeFile(const fs::path& path, const std::string& bytes) {
@@ -165,16 +166,11 @@ TEST_F(MainMenuTest, PressingOtherLabelsLightsNothing) {
 class StoredDatabase : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        folder_ = new TempFolder;
-        db_ = new Database;
-        db_->open(folder_->path() / Database::kFileName);
-        ensureSchema(*db_);
+        shared_ = new SeededDatabase;
     }
     static void TearDownTestSuite() {
-        delete db_;
-        delete folder_;
-        db_ = nullptr;
-        folder_ = nullptr;
+        delete shared_;
+        shared_ = nullptr;
     }
     void SetUp() override {
         db().execute("DELETE FROM opzioni");
@@ -186,8 +182,8 @@ protected:
                                    {"limite", "Senza Limite"}});
     }
 
-    static Database& db() { return *db_; }
-    static const fs::path& folder() { return folder_->path(); }
+    static Database& db() { return shared_->db; }
+    static const fs::path& folder() { return shared_->folder.path(); }
 
     std::vector<std::string> optionsRow() {
         const ResultSet rs = db().query("SELECT * FROM opzioni ");
@@ -206,12 +202,10 @@ protected:
     MainMenu menu{surface};
 
 private:
-    static TempFolder* folder_;
-    static Database* db_;
+    static SeededDatabase* shared_;
 };
 
-TempFolder* StoredDatabase::folder_ = nullptr;
-Database* StoredDatabase::db_ = nullptr;
+SeededDatabase* StoredDatabase::shared_ = nullptr;
 
 // ---------------------------------------------------------------------------------------
 // Options

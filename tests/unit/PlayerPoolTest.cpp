@@ -15,7 +15,7 @@
 #include "store/Database.h"
 #include "store/PlayerPool.h"
 #include "store/Schema.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/unit/TestDatabase.h"
 
 namespace zelvaro {
 namespace {

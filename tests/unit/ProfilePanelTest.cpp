@@ -13,7 +13,7 @@
 #include "store/Database.h"
 #include "store/PlayerPool.h"
 #include "store/Schema.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/unit/TestDatabase.h"
 
 namespace zelvaro {
 namespace {
@@ -26,6 +26,7 @@ constexpr const char* kNoNation = "Nazionalita' inesistente.";
 constexpr const char* kBadYear = "Data di nascita errata.";
 constexpr const char* kConfirmDelete = "Vuoi davvero eliminare questo profilo? ";
 
+using testsupport::SeededDatabase;
 using testsupport::TempFolder;
 
 std::string dump(const ResultSet& rs) {
@@ -42,19 +43,14 @@ std::string dump(const ResultSet& rs) {
 class ProfilePanelTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        folder_ = new TempFolder;
-        db_ = new Database;
-        db_->open(folder_->path() / Database::kFileName);
-        ensureSchema(*db_);
+        shared_ = new SeededDatabase;
         Random random;
         MemorySurface surface;
-        ensurePlayerPool(*db_, random, surface);
+        ensurePlayerPool(shared_->db, random, surface);
     }
     static void TearDownTestSuite() {
-        delete db_;
-        delete folder_;
-        db_ = nullptr;
-        folder_ = nullptr;
+        delete shared_;
+        shared_ = nullptr;
     }
     void SetUp() override {
         db().execute("DELETE FROM giocatori where profilo='1'");
@@ -62,7 +58,7 @@ protected:
         panel.prepareForOpening();
     }
 
-    static Database& db() { return *db_; }
+    static Database& db() { return shared_->db; }
 
     // Everything in the database except the user's own profiles.
     std::string everythingElse() {
@@ -110,12 +106,10 @@ protected:
     ProfilePanel panel{surface, db()};
 
 private:
-    static TempFolder* folder_;
-    static Database* db_;
+    static SeededDatabase* shared_;
 };
 
-TempFolder* ProfilePanelTest::folder_ = nullptr;
-Database* ProfilePanelTest::db_ = nullptr;
+SeededDatabase* ProfilePanelTest::shared_ = nullptr;
 
 // ---------------------------------------------------------------------------------------
 // Opening the panel

@@ -8,18 +8,6 @@
 namespace zelvaro::tabletest {
 namespace {
 
-Trick trickOf(std::initializer_list<int> values) {
-    Trick t{};
-    t.fill(Card{0, kNoSuit});
-    int k = 0;
-    for (int v : values) {
-        if (v == kPass) t[k] = Card{kPass, kNoSuit};
-        else if (v != 0) t[k] = Card{v, "cmfp"[k % 4]};
-        ++k;
-    }
-    return t;
-}
-
 // ----- ranking -----
 
 TEST(TrickWinnerTest, LastOfThreeEqualCardsWinsAndTheOneBeforeIsSecond) {

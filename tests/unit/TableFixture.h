@@ -23,13 +23,26 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "tournament/Tournament.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/unit/TestDatabase.h"
 
 namespace zelvaro::tabletest {
 
 namespace fs = std::filesystem;
 
 using testsupport::TempFolder;
+
+// A trick laid in slot order: 0 leaves a place empty, 15 is a pass.
+inline Trick trickOf(std::initializer_list<int> values) {
+    Trick t{};
+    t.fill(Card{0, kNoSuit});
+    int k = 0;
+    for (int v : values) {
+        if (v == kPass) t[k] = Card{kPass, kNoSuit};
+        else if (v != 0) t[k] = Card{v, "cmfp"[k % 4]};
+        ++k;
+    }
+    return t;
+}
 
 struct PoolPlayer {
     const char* cognome;

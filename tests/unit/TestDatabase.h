@@ -1,4 +1,4 @@
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// Temporary folders and databases for the tests.
 #pragma once
 
 #include <stdlib.h>
@@ -8,8 +8,12 @@
 #include <string>
 #include <system_error>
 
+#include "store/Database.h"
+#include "store/Schema.h"
+
 namespace zelvaro::testsupport {
 
+// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
 public:
     TempFolder() {
@@ -27,6 +31,16 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// A database of its own in a fresh folder, with the tables and fixed rows a new game has.
+struct SeededDatabase {
+    SeededDatabase() {
+        db.open(folder.path() / Database::kFileName);
+        ensureSchema(db);
+    }
+    TempFolder folder;
+    Database db;
 };
 
 }  // namespace zelvaro::testsupport
