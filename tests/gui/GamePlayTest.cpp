@@ -41,12 +41,11 @@ class GamePlayTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(programFolder_.isValid());
-        window_ = std::make_unique<ui::MainWindow>(guitest::assetFolder());
-        surface_ = std::make_unique<ui::QtSurface>(*window_, guitest::assetFolder());
-        app_ = std::make_unique<ZelvaroApp>(*surface_, programFolder_.path().toStdString());
-        window_->attach(*app_);
+        game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
+        window_ = &game_->window;
+        app_ = &game_->app;
         window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
         QVERIFY(app_->startUp());
         app_->database().appendRow("giocatori", {{"cognome", "Ferri"},
                                                  {"nome", "Giulia"},
@@ -57,12 +56,7 @@ private slots:
                                                  {"aggressivita", "0"}});
     }
 
-    void cleanupTestCase() {
-        window_->attach(static_cast<ui::WindowEvents*>(nullptr));
-        app_.reset();
-        surface_.reset();
-        window_.reset();
-    }
+    void cleanupTestCase() { game_.reset(); }
 
     void aSingleHandGameIsPlayedToItsWinner() {
         setOptions("Partita Singola", "Si", "1 Carta");
@@ -285,9 +279,9 @@ private:
     }
 
     QTemporaryDir programFolder_;
-    std::unique_ptr<ui::MainWindow> window_;
-    std::unique_ptr<ui::QtSurface> surface_;
-    std::unique_ptr<ZelvaroApp> app_;
+    std::unique_ptr<guitest::GameWindow> game_;
+    ui::MainWindow* window_ = nullptr;
+    ZelvaroApp* app_ = nullptr;
     long handsBefore_ = 0;
     int changesMade_ = 0;
     int keepsMade_ = 0;

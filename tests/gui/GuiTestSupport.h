@@ -13,6 +13,9 @@
 #include <memory>
 
 #include "engine/Controls.h"
+#include "front/ZelvaroApp.h"
+#include "ui/MainWindow.h"
+#include "ui/QtSurface.h"
 
 namespace zelvaro::guitest {
 
@@ -72,6 +75,22 @@ inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardB
     poll->start();
     return answered;
 }
+
+// The real window with the game attached to it, its database in `programFolder`.
+struct GameWindow {
+    explicit GameWindow(const QString& programFolder)
+        : window(assetFolder()), surface(window, assetFolder()),
+          app(surface, programFolder.toStdString()) {
+        window.attach(app);
+    }
+    ~GameWindow() { window.attach(static_cast<ui::WindowEvents*>(nullptr)); }
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    ui::MainWindow window;
+    ui::QtSurface surface;
+    ZelvaroApp app;
+};
 
 // A left click in the middle of a control, as the user makes it.
 inline void clickOn(QWidget& window, Control c) {

@@ -55,21 +55,15 @@ private slots:
         // The rules text travels with the program.
         QVERIFY(QFile::copy(guitest::assetFolder() + QStringLiteral("/regolamento.txt"),
                             programFolder_.filePath(QStringLiteral("regolamento.txt"))));
-        window_ = std::make_unique<ui::MainWindow>(guitest::assetFolder());
-        surface_ = std::make_unique<ui::QtSurface>(*window_, guitest::assetFolder());
-        app_ = std::make_unique<ZelvaroApp>(*surface_, programFolder_.path().toStdString());
-        window_->attach(*app_);
+        game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
+        window_ = &game_->window;
+        app_ = &game_->app;
         window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
         QVERIFY(app_->startUp());
     }
 
-    void cleanupTestCase() {
-        window_->attach(static_cast<ui::WindowEvents*>(nullptr));
-        app_.reset();
-        surface_.reset();
-        window_.reset();
-    }
+    void cleanupTestCase() { game_.reset(); }
 
     void startsOnTheMenuAlone() {
         for (const Control c : kMenu) {
@@ -225,9 +219,9 @@ private slots:
 
 private:
     QTemporaryDir programFolder_;
-    std::unique_ptr<ui::MainWindow> window_;
-    std::unique_ptr<ui::QtSurface> surface_;
-    std::unique_ptr<ZelvaroApp> app_;
+    std::unique_ptr<guitest::GameWindow> game_;
+    ui::MainWindow* window_ = nullptr;
+    ZelvaroApp* app_ = nullptr;
 };
 
 QTEST_MAIN(MenuNavigationTest)
