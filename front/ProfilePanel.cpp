@@ -24,8 +24,9 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
-// The number a text reads as when the whole of it is one: an optional sign, digits and at
-// most one decimal separator ('.' or ','), blanks around it allowed. "R2D2" is no number.
+// The number a text reads as when the whole of it is one: an optional sign, digits with at
+// most one decimal separator ('.' or ','), an optional exponent ("1e5"), blanks around it
+// allowed. "R2D2" is no number.
 std::optional<double> wholeTextNumber(std::string_view text) {
     std::string_view s = trimBlanks(text);
     std::string normalized;
@@ -33,19 +34,24 @@ std::optional<double> wholeTextNumber(std::string_view text) {
         if (s.front() == '-') normalized += '-';
         s.remove_prefix(1);
     }
-    bool digits = false, separator = false;
-    for (const char c : s) {
+    bool digits = false, separator = false, exponent = false, exponentDigits = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
         if (std::isdigit(static_cast<unsigned char>(c))) {
-            digits = true;
+            (exponent ? exponentDigits : digits) = true;
             normalized += c;
-        } else if ((c == '.' || c == ',') && !separator) {
+        } else if ((c == '.' || c == ',') && !separator && !exponent) {
             separator = true;
             normalized += '.';
+        } else if ((c == 'e' || c == 'E') && digits && !exponent) {
+            exponent = true;
+            normalized += 'e';
+            if (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-')) normalized += s[++i];
         } else {
             return std::nullopt;
         }
     }
-    if (!digits) return std::nullopt;
+    if (!digits || (exponent && !exponentDigits)) return std::nullopt;
     double value = 0;
     const char* end = normalized.data() + normalized.size();
     const auto [ptr, ec] = std::from_chars(normalized.data(), end, value);

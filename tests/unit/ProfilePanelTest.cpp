@@ -223,6 +223,7 @@ TEST_F(ProfilePanelTest, NamesThatAreNumbersOrEmptyAreRefused) {
     const std::vector<std::pair<std::string, std::string>> refused{
         {"123", "Marco"}, {"Rossi", "1.5"}, {" 12 ", "Marco"}, {"-7", "Marco"}, {"Rossi", "3,14"},
         {"", "Marco"},    {"Rossi", ""},    {"  ", "Marco"},   {"", ""},
+        {"1e5", "Marco"}, {"Rossi", "2E-3"},
     };
     for (const auto& [surname, firstName] : refused) {
         EXPECT_EQ(create(surname, firstName), kBadName)
@@ -236,7 +237,8 @@ TEST_F(ProfilePanelTest, NamesMixingLettersAndDigitsAreAccepted) {
     EXPECT_EQ(create("R2D2", "C3PO"), "");
     EXPECT_EQ(create("12b", "Anna"), "");
     EXPECT_EQ(create("1.2.3", "Anna"), "");
-    EXPECT_EQ(userProfiles().rows(), 3);
+    EXPECT_EQ(create("7e", "Anna"), "");
+    EXPECT_EQ(userProfiles().rows(), 4);
 }
 
 TEST_F(ProfilePanelTest, NameOfAGeneratedPlayerIsRefused) {
