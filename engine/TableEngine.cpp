@@ -132,7 +132,7 @@ void TableEngine::startHand() {
     surface_.setVisible(ctl::Label29, false);
     display_.hideTablePlaces();
     session_.turnseat = session_.trickwinner;
-    display_.showTurnMarkerAt(session_.turnseat);
+    display_.moveTurnMarkerTo(session_.turnseat);
     session_.tickcount = 0;
 }
 
@@ -348,7 +348,7 @@ void TableEngine::resolveTrick() {
     display_.hideTablePlaces();
     session_.trickleader = session_.trickwinner;
     session_.turnseat = session_.trickwinner;
-    display_.showTurnMarkerAt(session_.turnseat);
+    display_.moveTurnMarkerTo(session_.turnseat);
     session_.clearTrick();
     session_.tickcount = 0;
 }

@@ -201,8 +201,12 @@ void TableDisplay::confirmQuit() {
     surface_.setVisible(ctl::Picture1, false);
 }
 
-void TableDisplay::showTurnMarkerAt(int seat) {
+void TableDisplay::moveTurnMarkerTo(int seat) {
     placeAt(surface_, ctl::Shape5, layout::kTurnMarker[seat]);
+}
+
+void TableDisplay::showTurnMarkerAt(int seat) {
+    moveTurnMarkerTo(seat);
     surface_.setVisible(ctl::Shape5, true);
 }
 

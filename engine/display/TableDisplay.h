@@ -35,7 +35,9 @@ public:
     void toggleSpeed();   // Label33
     void confirmQuit();   // Label18 "Indietro"
 
-    // Markers and labels the engine moves from seat to seat.
+    // Markers and labels the engine moves from seat to seat. The turn marker blinks: moving it
+    // leaves it as it is, showing it makes it visible there.
+    void moveTurnMarkerTo(int seat);
     void showTurnMarkerAt(int seat);
     void showWinningMarkerAt(int seat);
     void showDecision(int seat, const std::string& text);

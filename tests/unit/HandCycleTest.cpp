@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/Showdown.h"
+#include "engine/display/TableLayout.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {
@@ -37,7 +38,9 @@ TEST_F(HandCycleTest, StartHandResetsTheTable) {
     EXPECT_FALSE(surface.visible(ctl::Picture11));
     EXPECT_FALSE(surface.visible(ctl::Shape6));
     EXPECT_EQ(session.turnseat, 4);
-    EXPECT_TRUE(surface.visible(ctl::Shape5));
+    // The turn marker stands at the leader's seat; the ticks make it blink.
+    EXPECT_EQ(surface.left(ctl::Shape5), layout::twips(layout::kTurnMarker[4].x));
+    EXPECT_EQ(surface.top(ctl::Shape5), layout::twips(layout::kTurnMarker[4].y));
     EXPECT_EQ(session.tickcount, 0);
     for (const Card& c : session.trick) EXPECT_TRUE(c.empty());
     for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(session.cardsHeld(seat), 8);
@@ -103,13 +106,13 @@ TEST_F(HandCycleTest, TickCountNeverPassesThreeWhileComputersPlay) {
 
 TEST_F(HandCycleTest, TurnMarkerBlinks) {
     startDealtHand(optionsWith("25 Punti"), 0);
-    ASSERT_TRUE(surface.visible(ctl::Shape5));
+    const bool atStart = surface.visible(ctl::Shape5);
     tick();
-    EXPECT_FALSE(surface.visible(ctl::Shape5));
+    EXPECT_NE(surface.visible(ctl::Shape5), atStart);
     tick();
-    EXPECT_TRUE(surface.visible(ctl::Shape5));
+    EXPECT_EQ(surface.visible(ctl::Shape5), atStart);
     tick();
-    EXPECT_FALSE(surface.visible(ctl::Shape5));
+    EXPECT_NE(surface.visible(ctl::Shape5), atStart);
 }
 
 TEST_F(HandCycleTest, ComputerSeatMovesOnTheThirdTick) {
@@ -201,6 +204,9 @@ TEST_F(HandCycleTest, TrickIsResolvedOnTheTickAfterTheSixthCard) {
     EXPECT_EQ(session.trickwinner, winner);
     EXPECT_EQ(session.trickleader, winner);
     EXPECT_EQ(session.turnseat, winner);
+    // The marker, hidden for the showdown, waits at the winner's seat for the next blink.
+    EXPECT_FALSE(surface.visible(ctl::Shape5));
+    EXPECT_EQ(surface.left(ctl::Shape5), layout::twips(layout::kTurnMarker[winner].x));
     if (second < 0) {
         EXPECT_EQ(session.cardsHeld(winner), heldBefore + 2);
     } else {
