@@ -250,6 +250,9 @@ void TableEngine::lookAtTrick() {
 
 void TableEngine::cardClicked(int slot) {
     if (session_.turnseat != kHumanSeat || slot < 0 || slot >= kHandSlots) return;
+    const Hand& hand = session_.hands[kHumanSeat];
+    // Only a card can be clicked: an empty place shows no picture.
+    if (hand[slot].empty()) return;
     if (surface_.visible(ctl::Command1)) {
         if (markA_ == slot) setMarks(-1, markB_);
         else if (markB_ == slot) setMarks(markA_, -1);
@@ -259,8 +262,6 @@ void TableEngine::cardClicked(int slot) {
     }
     surface_.setVisible(ctl::Label29, false);
     if (surface_.visible(ctl::Picture14) || session_.changedecisions != 6) return;
-    const Hand& hand = session_.hands[kHumanSeat];
-    if (hand[slot].empty()) return;
     session_.turnseat = kHumanSeat;
     session_.chosenslot = static_cast<std::int16_t>(slot);
     const bool leading = std::all_of(session_.trick.begin(), session_.trick.end(),

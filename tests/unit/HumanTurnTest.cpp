@@ -56,6 +56,20 @@ TEST_F(HumanTurnTest, ClickIsIgnoredWhileAComputerSeatHoldsTheTurn) {
     EXPECT_FALSE(surface.visible(ctl::Picture14));
 }
 
+TEST_F(HumanTurnTest, AnEmptyPlaceCanNeitherBeMarkedNorLaid) {
+    openChangeQuestion();
+    engine.cardClicked(11);  // a "Lenta" hand fills places 0 to 9
+    EXPECT_EQ(engine.markA(), -1);
+    EXPECT_FALSE(surface.visible(ctl::Shape3));
+
+    humanToPlay({12, 9, 5});
+    engine.cardClicked(7);
+    EXPECT_EQ(session.cardsHeld(0), 3);
+    EXPECT_TRUE(session.trick[0].empty());
+    EXPECT_FALSE(surface.visible(ctl::Picture14));
+    EXPECT_EQ(session.turnseat, 0);
+}
+
 TEST_F(HumanTurnTest, ClicksDuringTheChangeQuestionToggleTwoMarks) {
     openChangeQuestion();
     const Hand before = humanHand();
