@@ -27,7 +27,11 @@ const ControlInfo& controlInfo(ControlId id) { return kInfo[static_cast<int>(id)
 
 std::string objectName(Control c) {
     std::string name(controlInfo(c.id).name);
-    if (c.index >= 0) name += "(" + std::to_string(c.index) + ")";
+    if (c.index >= 0) {
+        name += '(';
+        name += std::to_string(c.index);
+        name += ')';
+    }
     return name;
 }
 

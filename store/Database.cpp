@@ -12,7 +12,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string sqlLiteral(std::string_view text) { return "'" + Database::fApici(text) + "'"; }
+std::string sqlLiteral(std::string_view text) {
+    std::string literal = "'";
+    literal += Database::fApici(text);
+    literal += '\'';
+    return literal;
+}
 
 // Forces a file's content to the disk before it takes the place of another.
 bool syncFile(const fs::path& path) {

@@ -9,7 +9,7 @@ std::string nationTableSql() {
     std::string sql =
         "CREATE TABLE IF NOT EXISTS nazioni (nazione TEXT COLLATE NOCASE, "
         "nomecognome TEXT COLLATE NOCASE";
-    for (int i = 1; i <= 20; ++i) sql += ", n" + std::to_string(i) + " TEXT COLLATE NOCASE";
+    for (int i = 1; i <= 20; ++i) sql += ", " + nameColumn(i) + " TEXT COLLATE NOCASE";
     return sql + ")";
 }
 
@@ -56,13 +56,19 @@ void seedNations(Database& db) {
         std::vector<std::pair<std::string, Value>> columns{{"nazione", row.nation},
                                                            {"nomecognome", row.kind}};
         for (std::size_t i = 0; i < row.names.size() && i < 20; ++i) {
-            columns.emplace_back("n" + std::to_string(i + 1), row.names[i]);
+            columns.emplace_back(nameColumn(static_cast<int>(i) + 1), row.names[i]);
         }
         db.appendRow("nazioni", columns);
     }
 }
 
 }  // namespace
+
+std::string nameColumn(int i) {
+    std::string column = "n";
+    column += std::to_string(i);
+    return column;
+}
 
 std::vector<NationNames> parseNationNames(std::string_view text) {
     std::vector<NationNames> rows;

@@ -15,6 +15,9 @@ struct NationNames {
     std::vector<std::string> names;
 };
 
+// The column of a nazioni row holding its i-th name (i = 1 to 20): "n1" to "n20".
+std::string nameColumn(int i);
+
 // Parses the name lists ("Nation|kind|name;name;..." lines, '#' comments).
 std::vector<NationNames> parseNationNames(std::string_view text);
 

@@ -147,7 +147,7 @@ TEST_F(ProfilePanelTest, NationListHoldsEachNationOnceInAlphabeticalOrder) {
 
 TEST_F(ProfilePanelTest, NationSpelledInAnotherCaseIsListedOnce) {
     std::vector<std::pair<std::string, Value>> row{{"nazione", "ITALIA"}, {"nomecognome", "nome"}};
-    for (int i = 1; i <= 20; ++i) row.emplace_back("n" + std::to_string(i), "Nome");
+    for (int i = 1; i <= 20; ++i) row.emplace_back(nameColumn(i), "Nome");
     db().appendRow("nazioni", row);
     panel.prepareForOpening();
     db().execute("DELETE FROM nazioni WHERE rowid=(SELECT max(rowid) FROM nazioni)");
@@ -386,7 +386,7 @@ TEST_F(ProfilePanelTest, HostileNationAndYearAreRefusedWithTheirMessages) {
 TEST_F(ProfilePanelTest, NationWithAnApostropheCanBeChosen) {
     std::vector<std::pair<std::string, Value>> row{{"nazione", "Costa d'Avorio"},
                                                    {"nomecognome", "cognome"}};
-    for (int i = 1; i <= 20; ++i) row.emplace_back("n" + std::to_string(i), "Kone");
+    for (int i = 1; i <= 20; ++i) row.emplace_back(nameColumn(i), "Kone");
     db().appendRow("nazioni", row);
     const std::string created = create("Drogba", "Didier", "Costa d'Avorio", "1978");
     const std::string flag = surface.picture(ctl::Image2);
