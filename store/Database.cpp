@@ -120,6 +120,8 @@ void Database::open(const fs::path& file) {
 
 void Database::keyAndCheck() {
     execute(std::string("PRAGMA key = ") + sqlLiteral(kPassword));
+    // A second copy of the game on the same file waits its turn briefly instead of failing.
+    sqlite3_busy_timeout(db_, 2000);
     // Reading the schema is the first moment a wrong key or a damaged file shows.
     query("SELECT count(*) FROM sqlite_master");
     query("PRAGMA journal_mode=WAL");
