@@ -1,5 +1,7 @@
 // Engine throughput: whole hands per second through the hand cycle on the in-memory surface,
 // and the cost of one Timer1 tick (median, 99th percentile, worst).
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -7,8 +9,6 @@
 #include <string>
 #include <system_error>
 #include <vector>
-
-#include <unistd.h>
 
 #include "engine/MemorySurface.h"
 #include "engine/TableEngine.h"
@@ -22,15 +22,20 @@ using Clock = std::chrono::steady_clock;
 int main(int argc, char** argv) {
     const long targetHands = argc > 1 ? std::atol(argv[1]) : 200000;
     std::error_code ec;
-    const fs::path folder = fs::temp_directory_path() / ("zelvaro-bench-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("zelvaro-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder, ec);
     MemorySurface surface;
     ZelvaroApp app(surface, folder);
     if (!app.startUp()) return 1;
     Database& db = app.database();
     db.execute("UPDATE opzioni SET punteggio='Chips'");
-    db.appendRow("giocatori", {{"cognome", "Banco"}, {"nome", "Prova"}, {"nazionalita", "Italia"},
-                               {"anno", 1980}, {"profilo", "1"}, {"cambiocarte", "0"},
+    db.appendRow("giocatori", {{"cognome", "Banco"},
+                               {"nome", "Prova"},
+                               {"nazionalita", "Italia"},
+                               {"anno", 1980},
+                               {"profilo", "1"},
+                               {"cambiocarte", "0"},
                                {"aggressivita", "0"}});
     app.click(ctl::Label2);
     surface.setCaption(ctl::Label22, "Banco Prova");
@@ -53,10 +58,12 @@ int main(int argc, char** argv) {
     const long hands = app.engine().handsPlayed() - first;
     std::sort(tickNanos.begin(), tickNanos.end());
     auto percentile = [&](double p) {
-        return tickNanos[static_cast<std::size_t>(p * static_cast<double>(tickNanos.size() - 1))] / 1000.0;
+        return tickNanos[static_cast<std::size_t>(p * static_cast<double>(tickNanos.size() - 1))] /
+               1000.0;
     };
     std::printf("hands: %ld  ticks: %ld  time: %.2f s\n", hands, ticks, seconds);
-    std::printf("engine hands per second: %.0f (target >= 20000)\n", static_cast<double>(hands) / seconds);
+    std::printf("engine hands per second: %.0f (target >= 20000)\n",
+                static_cast<double>(hands) / seconds);
     std::printf("tableTick: median %.2f us  p99 %.2f us (target < 20)  max %.1f us\n",
                 percentile(0.5), percentile(0.99), tickNanos.back() / 1000.0);
     db.close();

@@ -1,12 +1,12 @@
 // Start-up time to an enabled menu: the first start on an empty folder (database created,
 // pool generated) and a warm start on the same folder.
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
-
-#include <unistd.h>
 
 #include "engine/MemorySurface.h"
 #include "front/ZelvaroApp.h"
@@ -32,7 +32,8 @@ double timedStart(const fs::path& folder, bool& ok) {
 
 int main() {
     std::error_code ec;
-    const fs::path folder = fs::temp_directory_path() / ("zelvaro-start-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("zelvaro-start-" + std::to_string(::getpid()));
     fs::remove_all(folder, ec);
     fs::create_directories(folder, ec);
     bool ok = false;
