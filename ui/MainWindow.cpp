@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -322,6 +322,7 @@ void MainWindow::buildTimers() {
         clock->setObjectName(QString::fromStdString(zelvaro::objectName(timer)));
         clock->setInterval(timerStartInterval(timer.id));
         connect(clock, &QTimer::timeout, this, [this, timer] { forwardTimerTick(timer); });
+        timers_.insert(static_cast<int>(timer.id), clock);
     }
 }
 
@@ -377,8 +378,7 @@ void MainWindow::forwardComboSelected(Control c) {
 }
 
 void MainWindow::forwardTimerTick(Control timer) {
-    auto* clock = findChild<QTimer*>(QString::fromStdString(zelvaro::objectName(timer)),
-                                     Qt::FindDirectChildrenOnly);
+    QTimer* clock = timers_.value(static_cast<int>(timer.id), nullptr);
     dispatch([this, timer] { events_->timerTick(timer); }, clock);
 }
 

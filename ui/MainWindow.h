@@ -3,6 +3,7 @@
 // time.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -69,6 +70,8 @@ private:
     GameStyle* inputStyle_ = nullptr;
     std::unique_ptr<WindowEvents> appEvents_;
     WindowEvents* events_ = nullptr;
+    // The three timers by their control id, looked up once.
+    QHash<int, QTimer*> timers_;
     int handling_ = 0;
     int openMessages_ = 0;
 };
