@@ -20,7 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using testsupport::SeededDatabase;
 using testsupport::TempFolder;
 
 std::string readBytes(const fs::path& path) {
@@ -62,15 +61,8 @@ TEST(StatementQuoting, ReplaceStartsAtTheGivenPosition) {
 // Stored values and statements
 
 // One database for the statement tests; each starts with empty player and entrant tables.
-class DatabaseTest : public ::testing::Test {
+class DatabaseTest : public testsupport::SharedDatabaseTest<DatabaseTest> {
 protected:
-    static void SetUpTestSuite() {
-        shared_ = new SeededDatabase;
-    }
-    static void TearDownTestSuite() {
-        delete shared_;
-        shared_ = nullptr;
-    }
     void SetUp() override {
         db.execute("DELETE FROM giocatori");
         db.execute("DELETE FROM torneo");
@@ -81,13 +73,8 @@ protected:
                    Database::fApici(surname) + "', 'Nome', '" + table + "', '0', 'Italia')");
     }
 
-    Database& db = shared_->db;
-
-private:
-    static SeededDatabase* shared_;
+    Database& db = SharedDatabaseTest::db();
 };
-
-SeededDatabase* DatabaseTest::shared_ = nullptr;
 
 TEST_F(DatabaseTest, ApostropheSurnameIsFoundAgainByTheSameLookup) {
     db.appendRow("giocatori", {{"cognome", "O'Brien"}, {"nome", "Sean"}, {"profilo", "1"}});

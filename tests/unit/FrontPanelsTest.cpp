@@ -29,7 +29,6 @@ namespace fs = std::filesystem;
 const std::array<Control, 6> kMenu{ctl::Label2,  ctl::Label3,  ctl::Label10,
                                    ctl::Label20, ctl::Label15, ctl::Label35};
 
-using testsupport::SeededDatabase;
 using testsupport::TempFolder;
 
 void writeFile(const fs::path& path, const std::string& bytes) {
@@ -163,15 +162,8 @@ TEST_F(MainMenuTest, PressingOtherLabelsLightsNothing) {
 // A database shared by the options and rules tests; each test starts from the seed options
 // row and its own surface.
 
-class StoredDatabase : public ::testing::Test {
+class StoredDatabase : public testsupport::SharedDatabaseTest<StoredDatabase> {
 protected:
-    static void SetUpTestSuite() {
-        shared_ = new SeededDatabase;
-    }
-    static void TearDownTestSuite() {
-        delete shared_;
-        shared_ = nullptr;
-    }
     void SetUp() override {
         db().execute("DELETE FROM opzioni");
         db().appendRow("opzioni", {{"tipopartita", "Normale"},
@@ -181,9 +173,6 @@ protected:
                                    {"premio", "1 Carta"},
                                    {"limite", "Senza Limite"}});
     }
-
-    static Database& db() { return shared_->db; }
-    static const fs::path& folder() { return shared_->folder.path(); }
 
     std::vector<std::string> optionsRow() {
         const ResultSet rs = db().query("SELECT * FROM opzioni ");
@@ -200,12 +189,7 @@ protected:
     RecordingSurface surface;
     Random random;
     MainMenu menu{surface};
-
-private:
-    static SeededDatabase* shared_;
 };
-
-SeededDatabase* StoredDatabase::shared_ = nullptr;
 
 // ---------------------------------------------------------------------------------------
 // Options

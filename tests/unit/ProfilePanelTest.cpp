@@ -26,7 +26,6 @@ constexpr const char* kNoNation = "Nazionalita' inesistente.";
 constexpr const char* kBadYear = "Data di nascita errata.";
 constexpr const char* kConfirmDelete = "Vuoi davvero eliminare questo profilo? ";
 
-using testsupport::SeededDatabase;
 using testsupport::TempFolder;
 
 std::string dump(const ResultSet& rs) {
@@ -40,25 +39,19 @@ std::string dump(const ResultSet& rs) {
 
 // The database holds the seed rows and a generated pool, made once for the suite; every
 // test starts without user profiles and with a fresh panel.
-class ProfilePanelTest : public ::testing::Test {
+class ProfilePanelTest : public testsupport::SharedDatabaseTest<ProfilePanelTest> {
 protected:
     static void SetUpTestSuite() {
-        shared_ = new SeededDatabase;
+        SharedDatabaseTest::SetUpTestSuite();
         Random random;
         MemorySurface surface;
-        ensurePlayerPool(shared_->db, random, surface);
-    }
-    static void TearDownTestSuite() {
-        delete shared_;
-        shared_ = nullptr;
+        ensurePlayerPool(db(), random, surface);
     }
     void SetUp() override {
         db().execute("DELETE FROM giocatori where profilo='1'");
         panel.populate();
         panel.prepareForOpening();
     }
-
-    static Database& db() { return shared_->db; }
 
     // Everything in the database except the user's own profiles.
     std::string everythingElse() {
@@ -104,12 +97,7 @@ protected:
 
     MemorySurface surface;
     ProfilePanel panel{surface, db()};
-
-private:
-    static SeededDatabase* shared_;
 };
-
-SeededDatabase* ProfilePanelTest::shared_ = nullptr;
 
 // ---------------------------------------------------------------------------------------
 // Opening the panel
@@ -221,9 +209,9 @@ TEST_F(ProfilePanelTest, PickingAProfileShowsItsNationAndBirthYear) {
 TEST_F(ProfilePanelTest, NamesThatAreNumbersOrEmptyAreRefused) {
     const std::string before = everythingElse();
     const std::vector<std::pair<std::string, std::string>> refused{
-        {"123", "Marco"}, {"Rossi", "1.5"}, {" 12 ", "Marco"}, {"-7", "Marco"}, {"Rossi", "3,14"},
-        {"", "Marco"},    {"Rossi", ""},    {"  ", "Marco"},   {"", ""},
-        {"1e5", "Marco"}, {"Rossi", "2E-3"},
+        {"123", "Marco"},  {"Rossi", "1.5"}, {" 12 ", "Marco"}, {"-7", "Marco"},
+        {"Rossi", "3,14"}, {"", "Marco"},    {"Rossi", ""},     {"  ", "Marco"},
+        {"", ""},          {"1e5", "Marco"}, {"Rossi", "2E-3"},
     };
     for (const auto& [surname, firstName] : refused) {
         EXPECT_EQ(create(surname, firstName), kBadName)

@@ -1,6 +1,7 @@
 // Temporary folders and databases for the tests.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -17,7 +18,8 @@ namespace zelvaro::testsupport {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zelvaro-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zelvaro-test-XXXXXX").string();
         if (!mkdtemp(pattern.data())) throw std::runtime_error("no temp folder");
         path_ = pattern;
     }
@@ -41,6 +43,23 @@ struct SeededDatabase {
     }
     TempFolder folder;
     Database db;
+};
+
+// A suite whose tests share one seeded database, made before the first test and removed
+// after the last. `Suite` is the suite itself, so that every suite has a database of its own.
+template <class Suite>
+class SharedDatabaseTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { shared_ = new SeededDatabase; }
+    static void TearDownTestSuite() {
+        delete shared_;
+        shared_ = nullptr;
+    }
+    static Database& db() { return shared_->db; }
+    static const std::filesystem::path& folder() { return shared_->folder.path(); }
+
+private:
+    static inline SeededDatabase* shared_ = nullptr;
 };
 
 }  // namespace zelvaro::testsupport
