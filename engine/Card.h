@@ -2,7 +2,11 @@
 // Value 0 marks an empty place, 15 a pass in the trick.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
+#include <type_traits>
 
 namespace zelvaro {
 
@@ -12,8 +16,12 @@ inline constexpr char kEmptySuit = 'o';
 inline constexpr char kNoSuit = '\0';  // the pass mark and a cleared trick carry no suit
 
 struct Card {
-    int value = 0;
+    std::int8_t value = 0;
     char suit = kEmptySuit;
+
+    constexpr Card() = default;
+    constexpr Card(int cardValue, char cardSuit)
+        : value(static_cast<std::int8_t>(cardValue)), suit(cardSuit) {}
 
     bool empty() const { return value == 0; }
     bool isPass() const { return value == kPass; }
@@ -22,6 +30,14 @@ struct Card {
 };
 
 inline constexpr Card kEmptyCard{0, kEmptySuit};
+
+// Two card rows hold the same cards in the same places. A card is two bytes without padding,
+// so the rows compare as memory.
+static_assert(std::has_unique_object_representations_v<Card>);
+template <std::size_t N>
+bool sameCards(const std::array<Card, N>& a, const std::array<Card, N>& b) {
+    return std::memcmp(a.data(), b.data(), sizeof(Card) * N) == 0;
+}
 
 // "carte/14 c.jpg"; an empty place is "carte/0 o.jpg".
 const std::string& cardPicture(Card card);

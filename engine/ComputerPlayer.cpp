@@ -46,7 +46,7 @@ int attackSlot(const PlayView& view, int trickmax, int trickposition, int fallba
     if (trickposition == 6) {
         int highestOnTable = 0;
         for (const Card& card : view.trick) {
-            if (card.isReal()) highestOnTable = std::max(highestOnTable, card.value);
+            if (card.isReal()) highestOnTable = std::max(highestOnTable, int{card.value});
         }
         const int refined = lowestAbove(hand, highestOnTable);
         if (refined >= 0) chosen = refined;
@@ -135,9 +135,9 @@ int computerPlayDecision(const PlayView& view, int draw) {
 
     const int base = 100 - (6 - trickposition) * 20 + strength - 50;
     int threshold = base + view.aggressivita - 15;
-    if (view.premio == "1 Carta") {
+    if (isText(view.premio, "1 Carta")) {
         threshold = base + view.aggressivita - 30 + 2 * view.prize0;
-    } else if (view.premio == "2 Carte") {
+    } else if (isText(view.premio, "2 Carte")) {
         threshold = base + view.aggressivita - 60 + 2 * (view.prize0 + view.prize1);
     }
     threshold = clampThreshold(threshold);

@@ -27,7 +27,7 @@ struct PlayView {
     int aggressivita = 0;
     bool twoBeatsAce = false;
     bool potGame = false;
-    std::string premio;   // which prize cards are face up
+    const std::string& premio;  // which prize cards are face up
     int prize0 = 0;       // value of the top pile card
     int prize1 = 0;       // value of the second pile card
 };

@@ -85,13 +85,41 @@ struct ControlInfo {
     bool visibleAtStart;
 };
 
-const ControlInfo& controlInfo(ControlId id);
+namespace detail {
+inline constexpr std::array<ControlInfo, kControlIdCount> kControlInfo{{
+#define ZELVARO_INFO(name, elements, visible) {#name, elements, visible != 0},
+    ZELVARO_CONTROLS(ZELVARO_INFO)
+#undef ZELVARO_INFO
+}};
+
+constexpr std::array<int, kControlIdCount + 1> makeSlotOffsets() {
+    std::array<int, kControlIdCount + 1> offsets{};
+    for (int i = 0; i < kControlIdCount; ++i) {
+        offsets[i + 1] = offsets[i] + (kControlInfo[i].elements == 0 ? 1 : kControlInfo[i].elements);
+    }
+    return offsets;
+}
+inline constexpr auto kSlotOffsets = makeSlotOffsets();
+}  // namespace detail
+
+constexpr const ControlInfo& controlInfo(ControlId id) {
+    return detail::kControlInfo[static_cast<int>(id)];
+}
 // "Label48" for a single control, "Picture2(3)" for an array element: the widget's objectName.
 std::string objectName(Control c);
 // Number of addressable controls, array elements counted one by one.
-int controlSlotCount();
+constexpr int controlSlotCount() { return detail::kSlotOffsets[kControlIdCount]; }
+// Whether the control exists: a single control has index -1, an array element an index
+// inside the array.
+constexpr bool controlExists(Control c) {
+    const int elements = controlInfo(c.id).elements;
+    return elements == 0 ? c.index == -1 : c.index >= 0 && c.index < elements;
+}
 // Dense position of a control among all addressable ones (0 .. controlSlotCount()-1).
-int controlSlot(Control c);
+constexpr int controlSlot(Control c) {
+    const int base = detail::kSlotOffsets[static_cast<int>(c.id)];
+    return c.index < 0 ? base : base + c.index;
+}
 
 namespace ctl {
 template <int N>

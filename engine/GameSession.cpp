@@ -2,13 +2,36 @@
 
 #include <algorithm>
 
+#include "engine/CardWords.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 
 namespace zelvaro {
 namespace {
 constexpr char kSuitOfQuarter[4] = {'c', 'm', 'f', 'p'};
+
+using namespace cardwords;
+static_assert(kPileSize % kCardsPerWord == 0);
+
+enum class Looking { ForEmptyPlace, ForCard };
+
+// The first place at or after `from` that is empty, or that holds a card; kPileSize if none.
+// The lanes before `from` in its word are made to look like what is not looked for.
+int scanPile(const std::array<Card, kPileSize>& deck, int from, Looking looking) {
+    if (from >= kPileSize) return kPileSize;
+    const int skipped = from % kCardsPerWord;
+    std::uint64_t before = skipped == 0 ? 0 : (1ull << (kLaneBits * skipped)) - 1;
+    for (int place = from - skipped; place < kPileSize; place += kCardsPerWord, before = 0) {
+        const std::uint64_t word = values(&deck[place]);
+        const std::uint64_t lanes = looking == Looking::ForEmptyPlace
+                                        ? emptyLanes(word | (before & kLaneOnes))
+                                        : cardLanes(word & ~before);
+        if (lanes != 0) return place + lowestLane(lanes);
+    }
+    return kPileSize;
 }
+
+}  // namespace
 
 GameSession::GameSession() {
     deck.fill(kEmptyCard);
@@ -52,26 +75,37 @@ void GameSession::dealHands() {
     compactDeck();
 }
 
-void GameSession::compactDeck() {
-    // A stable move of the cards to the front, in one pass. Most calls find the pile already
-    // compact: the first empty place is followed by empty places only.
-    int write = 0;
-    while (write < kPileSize && !deck[write].empty()) ++write;
-    for (int read = write + 1; read < kPileSize; ++read) {
-        if (!deck[read].empty()) {
-            deck[write++] = deck[read];
-            deck[read] = kEmptyCard;
-        }
+int GameSession::firstEmptyPilePlace(int from) const {
+    return scanPile(deck, from, Looking::ForEmptyPlace);
+}
+
+int GameSession::firstPileCard(int from) const {
+    return scanPile(deck, from, Looking::ForCard);
+}
+
+void GameSession::compactDeck() { compactDeckFrom(0); }
+
+void GameSession::compactDeckFrom(int known) {
+    // A stable move of the cards to the front, run by run: the places between `write` and a
+    // run are all empty, so a run moves down whole and leaves empty places behind it. Most
+    // calls find the pile already compact, and the two scans are all there is.
+    int write = firstEmptyPilePlace(known);
+    for (int read = firstPileCard(write); read < kPileSize; read = firstPileCard(read)) {
+        const int runEnd = firstEmptyPilePlace(read);
+        const int length = runEnd - read;
+        std::copy(deck.begin() + read, deck.begin() + runEnd, deck.begin() + write);
+        std::fill(deck.begin() + write + length, deck.begin() + runEnd, kEmptyCard);
+        write += length;
+        read = runEnd;
     }
 }
 
 void GameSession::sortHand(Hand& hand) {
     // Insertion sort, highest value first; empty places (value 0) sink to the end. An already
-    // sorted hand, the usual case, costs one pass.
-    for (int i = 1; i < kHandSlots; ++i) {
-        if (hand[i - 1].value < hand[i].value) break;
-        if (i == kHandSlots - 1) return;
-    }
+    // sorted hand, the usual case, costs one branch-free pass.
+    bool sorted = true;
+    for (int i = 1; i < kHandSlots; ++i) sorted &= hand[i - 1].value >= hand[i].value;
+    if (sorted) return;
     for (int i = 1; i < kHandSlots; ++i) {
         const Card card = hand[i];
         int j = i - 1;
@@ -98,23 +132,15 @@ void GameSession::drawTopCard() {
     }
 }
 
-int GameSession::firstEmptyPilePlace() const {
-    for (int i = 0; i < kPileSize; ++i) {
-        if (deck[i].empty()) return i;
-    }
-    return -1;
-}
-
 void GameSession::discardToDeck(int seat, int slot) {
-    const int place = firstEmptyPilePlace();
-    if (place >= 0) deck[place] = hands[seat][slot];
+    const int place = firstEmptyPilePlace(0);
+    if (place < kPileSize) deck[place] = hands[seat][slot];
     hands[seat][slot] = kEmptyCard;
 }
 
 void GameSession::playToTrick(int seat, int slot) {
     const Card card = hands[seat][slot];
-    const int place = firstEmptyPilePlace();
-    if (place >= 0) deck[place] = card;
+    const int place = firstEmptyPilePlace(0);
     for (Card& t : trick) {
         if (t.empty()) {
             t = card;
@@ -122,8 +148,13 @@ void GameSession::playToTrick(int seat, int slot) {
         }
     }
     hands[seat][slot] = kEmptyCard;
-    compactDeck();
-    sortHands();
+    if (place < kPileSize) {
+        deck[place] = card;
+        // Every place up to the card's holds a card: compaction looks on from there.
+        compactDeckFrom(place + 1);
+    }
+    // Only the seat's own hand changed: it closes up behind the card laid.
+    sortHand(hands[seat]);
 }
 
 void GameSession::passInTrick() {

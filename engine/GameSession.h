@@ -47,7 +47,7 @@ public:
     // The card goes to the bottom of the pile and its place is emptied.
     void discardToDeck(int seat, int slot);
     // The seat lays a card: to the bottom of the pile and into the trick; then the pile is
-    // compacted and the hands sorted.
+    // compacted and the seat's hand sorted (the others did not change).
     void playToTrick(int seat, int slot);
     // The pass mark in the first empty trick place.
     void passInTrick();
@@ -96,7 +96,11 @@ public:
 
 private:
     void sortHand(Hand& hand);
-    int firstEmptyPilePlace() const;
+    // The first empty pile place, or the first card, at or after `from`; kPileSize if none.
+    int firstEmptyPilePlace(int from) const;
+    int firstPileCard(int from) const;
+    // Compaction when every place before `known` is known to hold a card.
+    void compactDeckFrom(int known);
 };
 
 }  // namespace zelvaro

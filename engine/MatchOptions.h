@@ -1,9 +1,16 @@
 // The six option texts of the options row, compared literally everywhere.
 #pragma once
 
+#include <cstring>
 #include <string>
 
 namespace zelvaro {
+
+// Equality with a literal, cheap enough for every tick: the length decides first.
+template <std::size_t N>
+bool isText(const std::string& text, const char (&literal)[N]) {
+    return text.size() == N - 1 && std::memcmp(text.data(), literal, N - 1) == 0;
+}
 
 struct MatchOptions {
     std::string tipopartita = "Normale";  // speed: "Lenta", "Normale", "Turbo"
@@ -13,14 +20,15 @@ struct MatchOptions {
     std::string premio = "1 Carta";       // prize cards shown: "Nascosto", "1 Carta", "2 Carte"
     std::string limite = "Senza Limite";  // hand limit
 
-    bool twoBeatsAce() const { return duesuperaasso == "Si"; }
-    bool changeAllowed() const { return cambiocarte == "Si"; }
+    bool twoBeatsAce() const { return isText(duesuperaasso, "Si"); }
+    bool changeAllowed() const { return isText(cambiocarte, "Si"); }
     bool isPotGame() const {
-        return punteggio == "Piatto 500" || punteggio == "Piatto 1000" || punteggio == "Piatto 2000";
+        return isText(punteggio, "Piatto 500") || isText(punteggio, "Piatto 1000") ||
+               isText(punteggio, "Piatto 2000");
     }
     bool isEliminationGame() const {
-        return punteggio == "Eliminazione 25" || punteggio == "Eliminazione 50" ||
-               punteggio == "Eliminazione 100";
+        return isText(punteggio, "Eliminazione 25") || isText(punteggio, "Eliminazione 50") ||
+               isText(punteggio, "Eliminazione 100");
     }
 };
 

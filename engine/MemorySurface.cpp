@@ -19,16 +19,8 @@ MemorySurface::MemorySurface() : states_(controlSlotCount()) {
     }
 }
 
-MemorySurface::State& MemorySurface::at(Control c) {
-    const int elements = controlInfo(c.id).elements;
-    if ((elements == 0 && c.index != -1) || (elements > 0 && (c.index < 0 || c.index >= elements))) {
-        throw std::out_of_range("no such control element: " + objectName(c));
-    }
-    return states_[controlSlot(c)];
-}
-
-const MemorySurface::State& MemorySurface::at(Control c) const {
-    return const_cast<MemorySurface*>(this)->at(c);
+void MemorySurface::throwNoSuchControl(Control c) {
+    throw std::out_of_range("no such control element: " + objectName(c));
 }
 
 void MemorySurface::setCaption(Control c, const std::string& text) { at(c).caption = text; }

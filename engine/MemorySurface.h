@@ -70,8 +70,13 @@ private:
         std::uint32_t color = kButtonTextColor;
         bool visible = true, enabled = true, checked = false;
     };
-    State& at(Control c);
-    const State& at(Control c) const;
+    // The state of a control; a control the window does not have is a programming error.
+    State& at(Control c) {
+        if (!controlExists(c)) throwNoSuchControl(c);
+        return states_[controlSlot(c)];
+    }
+    const State& at(Control c) const { return const_cast<MemorySurface*>(this)->at(c); }
+    [[noreturn]] static void throwNoSuchControl(Control c);
 
     std::vector<State> states_;
     std::deque<MessageAnswer> answers_;

@@ -76,13 +76,8 @@ bool ZelvaroApp::startUp() {
     return true;
 }
 
-void ZelvaroApp::guarded(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const std::exception& error) {
-        surface_.showMessage(std::string("Errore del database: ") + error.what(),
-                             MessageButtons::Ok);
-    }
+void ZelvaroApp::reportFailure(const std::exception& error) {
+    surface_.showMessage(std::string("Errore del database: ") + error.what(), MessageButtons::Ok);
 }
 
 void ZelvaroApp::click(Control c) {

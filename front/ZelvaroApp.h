@@ -3,7 +3,7 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
+#include <exception>
 #include <memory>
 
 #include "engine/Surface.h"
@@ -53,7 +53,15 @@ public:
 private:
     void exitProgram();
     // Runs an event's operation; a failing statement is reported instead of ending the game.
-    void guarded(const std::function<void()>& operation);
+    template <typename Operation>
+    void guarded(Operation&& operation) {
+        try {
+            operation();
+        } catch (const std::exception& error) {
+            reportFailure(error);
+        }
+    }
+    void reportFailure(const std::exception& error);
     void dispatchClick(Control c);
 
     Surface& surface_;

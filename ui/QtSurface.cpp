@@ -62,9 +62,7 @@ QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
 }
 
 QtSurface::Slot& QtSurface::slot(Control c) {
-    const int elements = controlInfo(c.id).elements;
-    if ((elements == 0 && c.index != -1) ||
-        (elements > 0 && (c.index < 0 || c.index >= elements))) {
+    if (!controlExists(c)) {
         throw std::out_of_range("no such control element: " + objectName(c));
     }
     return slots_[controlSlot(c)];

@@ -1,7 +1,9 @@
 #include "engine/display/TableDisplay.h"
 
 #include <cstdint>
+#include <cstring>
 
+#include "engine/CardWords.h"
 #include "engine/Rounding.h"
 #include "engine/display/TableLayout.h"
 #include "store/Database.h"
@@ -52,12 +54,32 @@ void TableDisplay::showOpponentPanels() {
     standingsShown_ = false;
 }
 
+static_assert(kHandSlots == 3 * cardwords::kCardsPerWord);
+
+TableDisplay::HandLook TableDisplay::lookOf(int seat) const {
+    // The human sees the faces; an opponent's places show a back or nothing.
+    HandLook look{};
+    const Hand& hand = session_.hands[seat];
+    for (int w = 0; w < kWordsPerHand; ++w) {
+        const Card* first = &hand[w * cardwords::kCardsPerWord];
+        if (seat == kHumanSeat) {
+            std::memcpy(&look[w], first, sizeof look[w]);
+        } else {
+            look[w] = cardwords::cardLanes(cardwords::values(first));
+        }
+    }
+    return look;
+}
+
 void TableDisplay::showHands() {
     for (int seat = 0; seat < kSeats; ++seat) {
-        if (handsShown_ && shownHands_[seat] == session_.hands[seat]) continue;
+        const HandLook look = lookOf(seat);
+        if (handsShown_ && look == shownLooks_[seat]) continue;
         for (int i = 0; i < kHandSlots; ++i) {
+            const int w = i / cardwords::kCardsPerWord;
+            const int shift = (i % cardwords::kCardsPerWord) * cardwords::kLaneBits;
+            if (handsShown_ && ((look[w] ^ shownLooks_[seat][w]) >> shift & 0xFFFF) == 0) continue;
             const Card card = session_.hands[seat][i];
-            if (handsShown_ && shownHands_[seat][i] == card) continue;
             const Control picture{kHandPictures[seat], i};
             if (card.empty()) {
                 surface_.setVisible(picture, false);
@@ -65,8 +87,8 @@ void TableDisplay::showHands() {
                 surface_.setPicture(picture, seat == kHumanSeat ? cardPicture(card) : kCardBack);
                 surface_.setVisible(picture, true);
             }
-            shownHands_[seat][i] = card;
         }
+        shownLooks_[seat] = look;
     }
     handsShown_ = true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "engine/GameSession.h"
@@ -55,8 +56,12 @@ private:
     Tournament& tournament_;
     Database& db_;
 
-    // What the hand pictures show now: redrawing an unchanged place is skipped.
-    std::array<Hand, kSeats> shownHands_{};
+    // What a hand's pictures show, four places a word: the human's cards, or for an
+    // opponent only which places hold a card. Redrawing an unchanged place is skipped.
+    static constexpr int kWordsPerHand = 3;
+    using HandLook = std::array<std::uint64_t, kWordsPerHand>;
+    HandLook lookOf(int seat) const;
+    std::array<HandLook, kSeats> shownLooks_{};
     bool handsShown_ = false;
     // The seats' scores when the ranking was last written: unchanged scores, unchanged
     // ranking.

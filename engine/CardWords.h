@@ -1,0 +1,40 @@
+// Cards four at a time: a card is two bytes, its value byte first, so a 64-bit word holds
+// four cards, each value byte the low byte of a 16-bit lane. The pile scans and the hand
+// display compare whole words instead of card after card.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/Card.h"
+
+namespace zelvaro::cardwords {
+
+static_assert(sizeof(Card) == 2 && std::endian::native == std::endian::little);
+inline constexpr int kCardsPerWord = 4;
+inline constexpr std::uint64_t kValueBytes = 0x00FF00FF00FF00FFull;
+inline constexpr std::uint64_t kLaneOnes = 0x0001000100010001ull;
+inline constexpr std::uint64_t kLaneTops = 0x8000800080008000ull;
+inline constexpr int kLaneBits = 16;
+
+// The value bytes of the four cards starting at `first`.
+inline std::uint64_t values(const Card* first) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, first, sizeof word);
+    return word & kValueBytes;
+}
+
+// The lanes whose value is 0. Only the lowest such lane is sure, which is the one a scan
+// needs: a borrow only runs upwards from an empty lane.
+inline std::uint64_t emptyLanes(std::uint64_t values) {
+    return (values - kLaneOnes) & ~values & kLaneTops;
+}
+// The lanes whose value is not 0 (values fit a byte, so no carry leaves a lane). Exact.
+inline std::uint64_t cardLanes(std::uint64_t values) {
+    return (values + (kLaneTops - kLaneOnes)) & kLaneTops;
+}
+// The place, within its word, of the lowest lane set.
+inline int lowestLane(std::uint64_t lanes) { return std::countr_zero(lanes) / kLaneBits; }
+
+}  // namespace zelvaro::cardwords
