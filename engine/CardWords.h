@@ -3,7 +3,9 @@
 // display compare whole words instead of card after card.
 #pragma once
 
+#include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -34,7 +36,31 @@ inline std::uint64_t emptyLanes(std::uint64_t values) {
 inline std::uint64_t cardLanes(std::uint64_t values) {
     return (values + (kLaneTops - kLaneOnes)) & kLaneTops;
 }
+// How many lanes are set (each lane's top bit is moved to its bottom and the four are summed
+// into the top lane).
+inline int laneCount(std::uint64_t lanes) {
+    return static_cast<int>(((lanes >> (kLaneBits - 1)) * kLaneOnes) >> (3 * kLaneBits));
+}
 // The place, within its word, of the lowest lane set.
 inline int lowestLane(std::uint64_t lanes) { return std::countr_zero(lanes) / kLaneBits; }
+
+// Whether the values never rise from one place to the next, empty places (0) included. Each
+// lane is compared with the lane after it: lane | 0x100 minus the next keeps bit 8 exactly when
+// it is not smaller, and no borrow crosses a lane.
+template <std::size_t N>
+bool valuesNeverRise(const std::array<Card, N>& cards) {
+    static_assert(N % kCardsPerWord == 0);
+    constexpr std::uint64_t kBit8 = 0x0100010001000100ull;
+    bool neverRise = true;
+    for (std::size_t first = 0; first < N; first += kCardsPerWord) {
+        const std::uint64_t here = values(&cards[first]);
+        std::uint64_t next = here >> kLaneBits;
+        if (first + kCardsPerWord < N) {
+            next |= values(&cards[first + kCardsPerWord]) << (3 * kLaneBits);
+        }
+        neverRise &= (((here | kBit8) - next) & kBit8) == kBit8;
+    }
+    return neverRise;
+}
 
 }  // namespace zelvaro::cardwords

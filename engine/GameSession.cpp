@@ -102,10 +102,8 @@ void GameSession::compactDeckFrom(int known) {
 
 void GameSession::sortHand(Hand& hand) {
     // Insertion sort, highest value first; empty places (value 0) sink to the end. An already
-    // sorted hand, the usual case, costs one branch-free pass.
-    bool sorted = true;
-    for (int i = 1; i < kHandSlots; ++i) sorted &= hand[i - 1].value >= hand[i].value;
-    if (sorted) return;
+    // sorted hand, the usual case, costs three word comparisons.
+    if (valuesNeverRise(hand)) return;
     for (int i = 1; i < kHandSlots; ++i) {
         const Card card = hand[i];
         int j = i - 1;
@@ -147,14 +145,17 @@ void GameSession::playToTrick(int seat, int slot) {
             break;
         }
     }
-    hands[seat][slot] = kEmptyCard;
     if (place < kPileSize) {
         deck[place] = card;
         // Every place up to the card's holds a card: compaction looks on from there.
         compactDeckFrom(place + 1);
     }
-    // Only the seat's own hand changed: it closes up behind the card laid.
-    sortHand(hands[seat]);
+    // Only the seat's own hand changed. It closes up behind the card laid, which is the
+    // order a sorted hand keeps; the sort then only checks it.
+    Hand& hand = hands[seat];
+    std::copy(hand.begin() + slot + 1, hand.end(), hand.begin() + slot);
+    hand.back() = kEmptyCard;
+    sortHand(hand);
 }
 
 void GameSession::passInTrick() {
@@ -169,8 +170,12 @@ void GameSession::passInTrick() {
 void GameSession::clearTrick() { trick.fill(Card{0, kNoSuit}); }
 
 int GameSession::cardsHeld(int seat) const {
-    return static_cast<int>(
-        std::count_if(hands[seat].begin(), hands[seat].end(), [](Card c) { return !c.empty(); }));
+    static_assert(kHandSlots % kCardsPerWord == 0);
+    int count = 0;
+    for (int first = 0; first < kHandSlots; first += kCardsPerWord) {
+        count += laneCount(cardLanes(values(&hands[seat][first])));
+    }
+    return count;
 }
 
 int GameSession::seatsHoldingCards() const {

@@ -212,11 +212,12 @@ void TableEngine::computerChange(int seat) {
 }
 
 void TableEngine::computerPlay(int seat) {
-    int activeseats = 0, othercards = 0;
+    int activeseats = 0, allcards = 0;
     for (int s = 0; s < kSeats; ++s) {
         if (session_.holdsCards(s)) ++activeseats;
-        if (s != seat) othercards += session_.cardsHeld(s);
+        allcards += session_.cardsHeld(s);
     }
+    const int othercards = allcards - session_.cardsHeld(seat);
     const PlayView view{session_.hands[seat],
                         session_.trick,
                         activeseats,
@@ -236,7 +237,7 @@ void TableEngine::computerPlay(int seat) {
 
 void TableEngine::layCard(int seat, int slot) {
     session_.playToTrick(seat, slot);
-    display_.showHands();
+    display_.showHand(seat);
     lookAtTrick();
 }
 

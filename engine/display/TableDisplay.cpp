@@ -72,15 +72,26 @@ TableDisplay::HandLook TableDisplay::lookOf(int seat) const {
 }
 
 void TableDisplay::showHands() {
-    for (int seat = 0; seat < kSeats; ++seat) {
-        const HandLook look = lookOf(seat);
-        if (handsShown_ && look == shownLooks_[seat]) continue;
-        for (int i = 0; i < kHandSlots; ++i) {
-            const int w = i / cardwords::kCardsPerWord;
-            const int shift = (i % cardwords::kCardsPerWord) * cardwords::kLaneBits;
-            if (handsShown_ && ((look[w] ^ shownLooks_[seat][w]) >> shift & 0xFFFF) == 0) continue;
-            const Card card = session_.hands[seat][i];
-            const Control picture{kHandPictures[seat], i};
+    for (int seat = 0; seat < kSeats; ++seat) showHandOf(seat);
+    handsShown_ = true;
+}
+
+void TableDisplay::showHand(int seat) {
+    if (!handsShown_) return showHands();
+    showHandOf(seat);
+}
+
+void TableDisplay::showHandOf(int seat) {
+    const HandLook look = lookOf(seat);
+    for (int w = 0; w < kWordsPerHand; ++w) {
+        // Only the places whose lane changed are drawn again.
+        std::uint64_t changed = handsShown_ ? look[w] ^ shownLooks_[seat][w] : ~0ull;
+        while (changed != 0) {
+            const int lane = cardwords::lowestLane(changed);
+            changed &= ~(0xFFFFull << (lane * cardwords::kLaneBits));
+            const int slot = w * cardwords::kCardsPerWord + lane;
+            const Card card = session_.hands[seat][slot];
+            const Control picture{kHandPictures[seat], slot};
             if (card.empty()) {
                 surface_.setVisible(picture, false);
             } else {
@@ -88,9 +99,8 @@ void TableDisplay::showHands() {
                 surface_.setVisible(picture, true);
             }
         }
-        shownLooks_[seat] = look;
     }
-    handsShown_ = true;
+    shownLooks_[seat] = look;
 }
 
 void TableDisplay::showPrizeCards() {

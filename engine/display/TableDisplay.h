@@ -27,6 +27,8 @@ public:
     void showHumanPanel();
     void showOpponentPanels();
     void showHands();
+    // After a change to one seat's hand only.
+    void showHand(int seat);
     void showPrizeCards();
     void showTableStandings();
     void showOptionBadges();
@@ -61,6 +63,7 @@ private:
     static constexpr int kWordsPerHand = 3;
     using HandLook = std::array<std::uint64_t, kWordsPerHand>;
     HandLook lookOf(int seat) const;
+    void showHandOf(int seat);
     std::array<HandLook, kSeats> shownLooks_{};
     bool handsShown_ = false;
     // The seats' scores when the ranking was last written: unchanged scores, unchanged

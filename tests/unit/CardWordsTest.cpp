@@ -1,0 +1,208 @@
+// The card operations read cards four at a time. These tests hold them to plain card-by-card
+// versions over many random layouts: holes anywhere in the pile, hands in any order, equal
+// values, empty places in the middle, the first and the last place.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "engine/CardWords.h"
+#include "engine/GameSession.h"
+#include "engine/MemorySurface.h"
+#include "engine/display/TableDisplay.h"
+#include "store/Database.h"
+#include "tests/unit/TableFixture.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro::tabletest {
+namespace {
+
+// A small generator of its own, so the layouts do not depend on the game's.
+class Layouts {
+public:
+    explicit Layouts(std::uint64_t seed) : state_(seed) {}
+    int below(int n) {
+        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
+    }
+    Card card() { return Card{2 + below(13), "cmfp"[below(4)]}; }
+    // A pile where each place holds a card with the given chance in percent.
+    std::array<Card, kPileSize> pile(int percent) {
+        std::array<Card, kPileSize> pile{};
+        for (Card& place : pile) place = below(100) < percent ? card() : kEmptyCard;
+        return pile;
+    }
+    Hand hand(int percent) {
+        Hand hand{};
+        for (Card& place : hand) place = below(100) < percent ? card() : kEmptyCard;
+        return hand;
+    }
+
+private:
+    std::uint64_t state_;
+};
+
+std::array<Card, kPileSize> compactedByHand(const std::array<Card, kPileSize>& pile) {
+    std::array<Card, kPileSize> result{};
+    result.fill(kEmptyCard);
+    int write = 0;
+    for (const Card& card : pile) {
+        if (!card.empty()) result[write++] = card;
+    }
+    return result;
+}
+
+int firstEmptyByHand(const std::array<Card, kPileSize>& pile) {
+    for (int place = 0; place < kPileSize; ++place) {
+        if (pile[place].empty()) return place;
+    }
+    return -1;
+}
+
+Hand sortedByHand(Hand hand) {
+    std::stable_sort(hand.begin(), hand.end(), [](Card a, Card b) { return a.value > b.value; });
+    return hand;
+}
+
+constexpr int kDensities[] = {0, 3, 30, 50, 70, 97, 100};
+
+TEST(CardWordsTest, CompactionMatchesAPlainStableCompaction) {
+    Layouts layouts(1);
+    for (int density : kDensities) {
+        for (int round = 0; round < 300; ++round) {
+            GameSession session;
+            session.deck = layouts.pile(density);
+            const auto expected = compactedByHand(session.deck);
+            session.compactDeck();
+            ASSERT_EQ(session.deck, expected) << "density " << density << " round " << round;
+        }
+    }
+}
+
+TEST(CardWordsTest, ACardGoesToTheFirstEmptyPlaceWhereverTheHolesAre) {
+    Layouts layouts(2);
+    for (int density : kDensities) {
+        for (int round = 0; round < 300; ++round) {
+            GameSession session;
+            session.deck = layouts.pile(density);
+            session.hands[3].fill(kEmptyCard);
+            session.hands[3][0] = layouts.card();
+            auto expected = session.deck;
+            const int place = firstEmptyByHand(expected);
+            if (place >= 0) expected[place] = session.hands[3][0];
+            session.discardToDeck(3, 0);
+            ASSERT_EQ(session.deck, expected) << "density " << density << " round " << round;
+            EXPECT_TRUE(session.hands[3][0].empty());
+        }
+    }
+}
+
+TEST(CardWordsTest, LayingACardMatchesPlacingItThenCompactingAndSorting) {
+    Layouts layouts(3);
+    for (int density : kDensities) {
+        for (int round = 0; round < 300; ++round) {
+            GameSession session;
+            session.deck = layouts.pile(density);
+            const int seat = layouts.below(kSeats);
+            session.hands[seat] = sortedByHand(layouts.hand(80));
+            if (session.hands[seat][0].empty()) session.hands[seat][0] = layouts.card();
+            const int held = session.cardsHeld(seat);
+            const int slot = layouts.below(held);
+            const Card laid = session.hands[seat][slot];
+
+            auto pile = session.deck;
+            const int place = firstEmptyByHand(pile);
+            if (place >= 0) pile[place] = laid;
+            Hand hand = session.hands[seat];
+            hand[slot] = kEmptyCard;
+
+            session.playToTrick(seat, slot);
+            ASSERT_EQ(session.deck, compactedByHand(pile)) << "density " << density;
+            ASSERT_EQ(session.hands[seat], sortedByHand(hand)) << "density " << density;
+            EXPECT_EQ(session.trick[0], laid);
+        }
+    }
+}
+
+TEST(CardWordsTest, SortingMatchesAStableSortHighestFirst) {
+    Layouts layouts(4);
+    for (int density : kDensities) {
+        for (int round = 0; round < 500; ++round) {
+            GameSession session;
+            for (Hand& hand : session.hands) hand = layouts.hand(density);
+            // Half of the hands start sorted: the quick check must let them be, and only them.
+            for (int seat = 0; seat < kSeats; seat += 2) {
+                session.hands[seat] = sortedByHand(session.hands[seat]);
+            }
+            auto expected = session.hands;
+            for (Hand& hand : expected) hand = sortedByHand(hand);
+            session.sortHands();
+            ASSERT_EQ(session.hands, expected) << "density " << density << " round " << round;
+        }
+    }
+}
+
+TEST(CardWordsTest, NeverRiseSeesARiseInEveryPlaceAndAcrossWords) {
+    Hand hand{};
+    for (int i = 0; i < kHandSlots; ++i) hand[i] = Card{13 - i, 'c'};  // 13 down to 2
+    EXPECT_TRUE(cardwords::valuesNeverRise(hand));
+    for (int i = 1; i < kHandSlots; ++i) {
+        Hand risen = hand;
+        risen[i] = Card{hand[i - 1].value + 1, 'p'};  // just above the place before it
+        EXPECT_FALSE(cardwords::valuesNeverRise(risen)) << "rise at place " << i;
+    }
+    Hand withHole = hand;
+    withHole[5] = kEmptyCard;  // a card after an empty place is a rise
+    EXPECT_FALSE(cardwords::valuesNeverRise(withHole));
+    Hand equal{};
+    equal.fill(Card{9, 'f'});
+    EXPECT_TRUE(cardwords::valuesNeverRise(equal));
+    Hand empty{};
+    empty.fill(kEmptyCard);
+    EXPECT_TRUE(cardwords::valuesNeverRise(empty));
+}
+
+TEST(CardWordsTest, CardsHeldCountsEveryPlaceWhateverTheOrder) {
+    Layouts layouts(5);
+    for (int density : kDensities) {
+        for (int round = 0; round < 200; ++round) {
+            GameSession session;
+            session.hands[1] = layouts.hand(density);
+            const auto expected = std::count_if(session.hands[1].begin(), session.hands[1].end(),
+                                                [](Card c) { return !c.empty(); });
+            ASSERT_EQ(session.cardsHeld(1), expected);
+        }
+    }
+}
+
+// The display draws again only the places that changed. Whatever the hands went through, the
+// pictures must end up as a full redraw would leave them.
+TEST(CardWordsTest, HandPicturesAlwaysEndAsAFullRedrawLeavesThem) {
+    Layouts layouts(6);
+    MemorySurface surface;
+    GameSession session;
+    Tournament tournament;
+    Database db;
+    TableDisplay display(surface, session, tournament, db);
+    const std::array<ControlId, kSeats> pictures{ControlId::Picture2, ControlId::Picture4,
+                                                 ControlId::Picture3, ControlId::Picture8,
+                                                 ControlId::Picture7, ControlId::Picture5};
+    for (int round = 0; round < 400; ++round) {
+        const int seat = layouts.below(kSeats);
+        session.hands[seat] = layouts.hand(kDensities[layouts.below(7)]);
+        if (layouts.below(2) == 0) display.showHand(seat);
+        else display.showHands();
+        for (int slot = 0; slot < kHandSlots; ++slot) {
+            const Card card = session.hands[seat][slot];
+            const Control picture{pictures[seat], slot};
+            ASSERT_EQ(surface.visible(picture), !card.empty()) << seat << "/" << slot;
+            if (card.empty()) continue;
+            ASSERT_EQ(surface.picture(picture), seat == kHumanSeat ? cardPicture(card) : kCardBack)
+                << seat << "/" << slot;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zelvaro::tabletest
