@@ -1,10 +1,22 @@
 // The six option texts of the options row, compared literally everywhere.
 #pragma once
 
+#include <array>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace zelvaro {
+
+// The values each option can take, in the order the options panel lists them.
+inline constexpr std::array<std::string_view, 3> kSpeeds{"Lenta", "Normale", "Turbo"};
+inline constexpr std::array<std::string_view, 13> kGameTypes{
+    "Partita Singola", "25 Punti",    "50 Punti",        "100 Punti",       "3 Vinte",
+    "5 Vinte",         "Chips",       "Eliminazione 25", "Eliminazione 50", "Eliminazione 100",
+    "Piatto 500",      "Piatto 1000", "Piatto 2000"};
+inline constexpr std::array<std::string_view, 3> kPrizes{"Nascosto", "1 Carta", "2 Carte"};
+inline constexpr std::array<std::string_view, 3> kHandLimits{"Senza Limite", "Limite 10 Mani",
+                                                             "Limite 20 Mani"};
 
 // Equality with a literal, cheap enough for every tick: the length decides first.
 template <std::size_t N>

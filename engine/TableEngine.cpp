@@ -80,7 +80,7 @@ void TableEngine::prepareTable() {
                                  static_cast<int>(roundHalfEven(30000.0f / (fieldsize / 6.0f))));
             display_.showRoundHeader();
         }
-        surface_.setCaption(ctl::Label34, "Piatto");
+        display_.showPotTitle("Piatto");
         surface_.setVisible(ctl::Picture16, false);
         surface_.setVisible(ctl::Picture17, false);
     } else {
@@ -89,7 +89,7 @@ void TableEngine::prepareTable() {
                                  static_cast<int>(roundHalfEven(30000.0f / (fieldsize / 5.0f))));
             display_.showRoundHeader();
         }
-        surface_.setCaption(ctl::Label34, "");
+        display_.showPotTitle("");
         surface_.setVisible(ctl::Picture16, true);
         surface_.setVisible(ctl::Picture17, true);
     }
@@ -142,7 +142,7 @@ void TableEngine::tableTick() {
         surface_.setVisible(ctl::Command1, true);
         surface_.setVisible(ctl::Command2, true);
     } else if (session_.options.isPotGame()) {
-        display_.showPot(potCaption(computePot(session_.trick)));
+        display_.showPot(computePot(session_.trick));
     }
     if (++session_.tickcount > 1000) session_.tickcount = 0;
     surface_.setVisible(ctl::Shape5, !surface_.visible(ctl::Shape5));
@@ -229,7 +229,7 @@ void TableEngine::computerPlay(int seat) {
                         session_.deck[0].value,
                         session_.deck[1].value};
     session_.chosenslot = static_cast<std::int16_t>(computerPlayDecision(view, computerDraw(random_)));
-    if (session_.options.isPotGame()) display_.showPot(potCaption(computePot(session_.trick)));
+    if (session_.options.isPotGame()) display_.showPot(computePot(session_.trick));
     display_.showLaidCard(seat, session_.hands[seat][session_.chosenslot]);
     layCard(seat, session_.chosenslot);
     advanceTurn();
@@ -325,7 +325,7 @@ void TableEngine::resolveTrick() {
 
     if (session_.options.isPotGame()) {
         const PotResult pot = computePot(session_.trick);
-        display_.showPot(potCaption(pot));
+        display_.showPot(pot);
         session_.pot = pot.pot;
         session_.winningvalue = static_cast<std::int16_t>(pot.winningvalue);
         session_.winnercount = static_cast<std::int16_t>(pot.winnercount);

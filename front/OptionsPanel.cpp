@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/MatchOptions.h"
 #include "engine/Random.h"
 #include "front/MainMenu.h"
 #include "store/Database.h"
@@ -12,15 +13,6 @@
 
 namespace zelvaro {
 namespace {
-
-constexpr std::array<std::string_view, 3> kSpeeds{"Lenta", "Normale", "Turbo"};
-constexpr std::array<std::string_view, 13> kGameTypes{
-    "Partita Singola", "25 Punti",    "50 Punti",        "100 Punti",       "3 Vinte",
-    "5 Vinte",         "Chips",       "Eliminazione 25", "Eliminazione 50", "Eliminazione 100",
-    "Piatto 500",      "Piatto 1000", "Piatto 2000"};
-constexpr std::array<std::string_view, 3> kPrizes{"Nascosto", "1 Carta", "2 Carte"};
-constexpr std::array<std::string_view, 3> kHandLimits{"Senza Limite", "Limite 10 Mani",
-                                                      "Limite 20 Mani"};
 
 // In the pot game types the cards are never changed.
 constexpr std::array<std::string_view, 3> kPotTypes{"Piatto 2000", "Piatto 1000", "Piatto 500"};

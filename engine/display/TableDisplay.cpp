@@ -269,7 +269,18 @@ void TableDisplay::hideTablePlaces() {
     surface_.setVisible(ctl::Shape6, false);
 }
 
-void TableDisplay::showPot(const std::string& caption) { surface_.setCaption(ctl::Label34, caption); }
+void TableDisplay::showPot(const PotResult& pot) {
+    // The caption shows the pot and the share, which the winners' number decides.
+    if (potShown_ && pot.pot == shownPot_.pot && pot.winnercount == shownPot_.winnercount) return;
+    surface_.setCaption(ctl::Label34, potCaption(pot));
+    shownPot_ = pot;
+    potShown_ = true;
+}
+
+void TableDisplay::showPotTitle(const std::string& title) {
+    surface_.setCaption(ctl::Label34, title);
+    potShown_ = false;
+}
 
 void TableDisplay::showSelectionMark(Control shape, int slot) {
     if (slot < 0) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/GameSession.h"
+#include "engine/Showdown.h"
 #include "engine/Surface.h"
 
 namespace zelvaro {
@@ -46,7 +47,10 @@ public:
     void showDecision(int seat, const std::string& text);
     void showLaidCard(int seat, Card card);
     void hideTablePlaces();
-    void showPot(const std::string& caption);
+    // The pot caption of the table's cards; written again only when it changes.
+    void showPot(const PotResult& pot);
+    // "Piatto" over the pot at the start of a match, or nothing in the other game types.
+    void showPotTitle(const std::string& title);
     void showSelectionMark(Control shape, int slot);
 
     // Forget what the hands showed, so the next showHands draws every place.
@@ -70,6 +74,9 @@ private:
     // ranking.
     std::array<int, kSeats> shownSeatScores_{};
     bool standingsShown_ = false;
+    // The pot the caption shows, while it shows one.
+    PotResult shownPot_{};
+    bool potShown_ = false;
 };
 
 }  // namespace zelvaro

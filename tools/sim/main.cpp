@@ -1,11 +1,13 @@
 // zelvaro-sim: plays single games headless on a copy of the database and prints how the
 // seats fared. Seat 0 is played through the human's own clicks by a simple legal policy.
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -34,14 +36,7 @@ struct SimOptions {
     long chipsHands = 50;  // a "Chips" match never ends by itself: it is left after this many
 };
 
-const std::vector<std::string> kTypes{"Partita Singola", "25 Punti",        "50 Punti",
-                                      "100 Punti",       "3 Vinte",         "5 Vinte",
-                                      "Chips",           "Eliminazione 25", "Eliminazione 50",
-                                      "Eliminazione 100", "Piatto 500",     "Piatto 1000",
-                                      "Piatto 2000"};
-const std::vector<std::string> kSpeeds{"Lenta", "Normale", "Turbo"};
-const std::vector<std::string> kYesNo{"Si", "No"};
-const std::vector<std::string> kPrizes{"Nascosto", "1 Carta", "2 Carte"};
+constexpr std::array<std::string_view, 2> kYesNo{"Si", "No"};
 
 [[noreturn]] void usage(const std::string& problem) {
     std::fprintf(stderr,
@@ -53,13 +48,17 @@ const std::vector<std::string> kPrizes{"Nascosto", "1 Carta", "2 Carte"};
     std::exit(2);
 }
 
-std::string oneOf(const std::string& option, const std::string& value,
-                  const std::vector<std::string>& allowed) {
-    for (const std::string& a : allowed) {
+template <typename List>
+std::string oneOf(const std::string& option, const std::string& value, const List& allowed) {
+    for (std::string_view a : allowed) {
         if (a == value) return value;
     }
     std::string list;
-    for (const std::string& a : allowed) list += (list.empty() ? "" : ", ") + ("\"" + a + "\"");
+    for (std::string_view a : allowed) {
+        list += list.empty() ? "\"" : ", \"";
+        list += a;
+        list += '"';
+    }
     usage("bad value \"" + value + "\" for " + option + " (one of " + list + ")");
 }
 
@@ -76,7 +75,7 @@ SimOptions parse(int argc, char** argv) {
                 usage("bad value \"" + value + "\" for --games (a whole number from 1)");
             }
         } else if (arg == "--type") {
-            o.type = oneOf(arg, value, kTypes);
+            o.type = oneOf(arg, value, kGameTypes);
         } else if (arg == "--speed") {
             o.speed = oneOf(arg, value, kSpeeds);
         } else if (arg == "--change") {
