@@ -17,7 +17,8 @@ enum class Looking { ForEmptyPlace, ForCard };
 
 // The first place at or after `from` that is empty, or that holds a card; kPileSize if none.
 // The lanes before `from` in its word are made to look like what is not looked for.
-int scanPile(const std::array<Card, kPileSize>& deck, int from, Looking looking) {
+template <Looking looking>
+int scanPile(const std::array<Card, kPileSize>& deck, int from) {
     if (from >= kPileSize) return kPileSize;
     const int skipped = from % kCardsPerWord;
     std::uint64_t before = skipped == 0 ? 0 : (1ull << (kLaneBits * skipped)) - 1;
@@ -76,11 +77,11 @@ void GameSession::dealHands() {
 }
 
 int GameSession::firstEmptyPilePlace(int from) const {
-    return scanPile(deck, from, Looking::ForEmptyPlace);
+    return scanPile<Looking::ForEmptyPlace>(deck, from);
 }
 
 int GameSession::firstPileCard(int from) const {
-    return scanPile(deck, from, Looking::ForCard);
+    return scanPile<Looking::ForCard>(deck, from);
 }
 
 void GameSession::compactDeck() { compactDeckFrom(0); }
@@ -168,15 +169,6 @@ void GameSession::passInTrick() {
 }
 
 void GameSession::clearTrick() { trick.fill(Card{0, kNoSuit}); }
-
-int GameSession::cardsHeld(int seat) const {
-    static_assert(kHandSlots % kCardsPerWord == 0);
-    int count = 0;
-    for (int first = 0; first < kHandSlots; first += kCardsPerWord) {
-        count += laneCount(cardLanes(values(&hands[seat][first])));
-    }
-    return count;
-}
 
 int GameSession::seatsHoldingCards() const {
     int count = 0;

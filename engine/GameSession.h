@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Card.h"
+#include "engine/CardWords.h"
 #include "engine/MatchOptions.h"
 #include "engine/PlayerProfile.h"
 
@@ -19,6 +20,7 @@ inline constexpr int kPileSize = 104;
 inline constexpr int kHumanSeat = 0;
 
 using Hand = std::array<Card, kHandSlots>;
+static_assert(kHandSlots % cardwords::kCardsPerWord == 0);
 using Trick = std::array<Card, kSeats>;
 
 struct SeatStats {
@@ -55,7 +57,13 @@ public:
     void clearTrick();
 
     bool holdsCards(int seat) const { return !hands[seat][0].empty(); }
-    int cardsHeld(int seat) const;
+    int cardsHeld(int seat) const {
+        int count = 0;
+        for (int first = 0; first < kHandSlots; first += cardwords::kCardsPerWord) {
+            count += cardwords::laneCount(cardwords::cardLanes(cardwords::values(&hands[seat][first])));
+        }
+        return count;
+    }
     int seatsHoldingCards() const;
     // Trick places holding a real card (not empty, not a pass).
     int realCardsInTrick() const;

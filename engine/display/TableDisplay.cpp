@@ -60,13 +60,10 @@ TableDisplay::HandLook TableDisplay::lookOf(int seat) const {
     // The human sees the faces; an opponent's places show a back or nothing.
     HandLook look{};
     const Hand& hand = session_.hands[seat];
-    for (int w = 0; w < kWordsPerHand; ++w) {
-        const Card* first = &hand[w * cardwords::kCardsPerWord];
-        if (seat == kHumanSeat) {
-            std::memcpy(&look[w], first, sizeof look[w]);
-        } else {
-            look[w] = cardwords::cardLanes(cardwords::values(first));
-        }
+    static_assert(sizeof look == sizeof hand);
+    std::memcpy(look.data(), hand.data(), sizeof look);
+    if (seat != kHumanSeat) {
+        for (std::uint64_t& word : look) word = cardwords::cardLanes(word & cardwords::kValueBytes);
     }
     return look;
 }
@@ -83,6 +80,7 @@ void TableDisplay::showHand(int seat) {
 
 void TableDisplay::showHandOf(int seat) {
     const HandLook look = lookOf(seat);
+    if (handsShown_ && look == shownLooks_[seat]) return;
     for (int w = 0; w < kWordsPerHand; ++w) {
         // Only the places whose lane changed are drawn again.
         std::uint64_t changed = handsShown_ ? look[w] ^ shownLooks_[seat][w] : ~0ull;

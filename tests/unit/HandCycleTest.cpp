@@ -328,6 +328,28 @@ TEST_F(HandCycleTest, PotCaptionFollowsTheTableInPiattoGames) {
     EXPECT_EQ(surface.caption(ctl::Label34), "Piatto: 0");
 }
 
+TEST_F(HandCycleTest, PotCaptionChangesWithThePotAndTheWinnersAndAfterANewMatch) {
+    startDealtHand(optionsWith("Piatto 500"), 2);
+    session.trickleader = 2;
+    session.turnseat = 1;
+    setTrick({9, 12});
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto: 21  (1 Vincitore 21)");
+    setTrick({9, 12, 12});  // same top card, a second winner
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto: 33  (2 Vincitori 16)");
+    setTrick({10, 11, 12});  // same pot, one winner again
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto: 33  (1 Vincitore 33)");
+    // A new match writes its title over the caption; the same pot must be shown again after it.
+    engine.prepareTable();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto");
+    setTrick({10, 11, 12});
+    session.turnseat = 1;
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label34), "Piatto: 33  (1 Vincitore 33)");
+}
+
 TEST_F(HandCycleTest, PotCaptionWaitsWhileTheHumanDecidesOnTheChange) {
     startDealtHand(optionsWith("Piatto 500", "Si"), 0);
     setTrick({9});
