@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/CardWords.h"
@@ -67,80 +68,82 @@ Hand sortedByHand(Hand hand) {
 
 constexpr int kDensities[] = {0, 3, 30, 50, 70, 97, 100};
 
-TEST(CardWordsTest, CompactionMatchesAPlainStableCompaction) {
-    Layouts layouts(1);
+// Runs `check(layouts, density)` for every density, `rounds` times each, and stops at the first
+// failed assertion.
+template <typename Check>
+void forEachLayout(std::uint64_t seed, int rounds, Check check) {
+    Layouts layouts(seed);
     for (int density : kDensities) {
-        for (int round = 0; round < 300; ++round) {
-            GameSession session;
-            session.deck = layouts.pile(density);
-            const auto expected = compactedByHand(session.deck);
-            session.compactDeck();
-            ASSERT_EQ(session.deck, expected) << "density " << density << " round " << round;
+        for (int round = 0; round < rounds; ++round) {
+            SCOPED_TRACE("density " + std::to_string(density) + " round " + std::to_string(round));
+            check(layouts, density);
+            if (::testing::Test::HasFatalFailure()) return;
         }
     }
+}
+
+TEST(CardWordsTest, CompactionMatchesAPlainStableCompaction) {
+    forEachLayout(1, 300, [](Layouts& layouts, int density) {
+        GameSession session;
+        session.deck = layouts.pile(density);
+        const auto expected = compactedByHand(session.deck);
+        session.compactDeck();
+        ASSERT_EQ(session.deck, expected);
+    });
 }
 
 TEST(CardWordsTest, ACardGoesToTheFirstEmptyPlaceWhereverTheHolesAre) {
-    Layouts layouts(2);
-    for (int density : kDensities) {
-        for (int round = 0; round < 300; ++round) {
-            GameSession session;
-            session.deck = layouts.pile(density);
-            session.hands[3].fill(kEmptyCard);
-            session.hands[3][0] = layouts.card();
-            auto expected = session.deck;
-            const int place = firstEmptyByHand(expected);
-            if (place >= 0) expected[place] = session.hands[3][0];
-            session.discardToDeck(3, 0);
-            ASSERT_EQ(session.deck, expected) << "density " << density << " round " << round;
-            EXPECT_TRUE(session.hands[3][0].empty());
-        }
-    }
+    forEachLayout(2, 300, [](Layouts& layouts, int density) {
+        GameSession session;
+        session.deck = layouts.pile(density);
+        session.hands[3].fill(kEmptyCard);
+        session.hands[3][0] = layouts.card();
+        auto expected = session.deck;
+        const int place = firstEmptyByHand(expected);
+        if (place >= 0) expected[place] = session.hands[3][0];
+        session.discardToDeck(3, 0);
+        ASSERT_EQ(session.deck, expected);
+        EXPECT_TRUE(session.hands[3][0].empty());
+    });
 }
 
 TEST(CardWordsTest, LayingACardMatchesPlacingItThenCompactingAndSorting) {
-    Layouts layouts(3);
-    for (int density : kDensities) {
-        for (int round = 0; round < 300; ++round) {
-            GameSession session;
-            session.deck = layouts.pile(density);
-            const int seat = layouts.below(kSeats);
-            session.hands[seat] = sortedByHand(layouts.hand(80));
-            if (session.hands[seat][0].empty()) session.hands[seat][0] = layouts.card();
-            const int held = session.cardsHeld(seat);
-            const int slot = layouts.below(held);
-            const Card laid = session.hands[seat][slot];
+    forEachLayout(3, 300, [](Layouts& layouts, int density) {
+        GameSession session;
+        session.deck = layouts.pile(density);
+        const int seat = layouts.below(kSeats);
+        session.hands[seat] = sortedByHand(layouts.hand(80));
+        if (session.hands[seat][0].empty()) session.hands[seat][0] = layouts.card();
+        const int held = session.cardsHeld(seat);
+        const int slot = layouts.below(held);
+        const Card laid = session.hands[seat][slot];
 
-            auto pile = session.deck;
-            const int place = firstEmptyByHand(pile);
-            if (place >= 0) pile[place] = laid;
-            Hand hand = session.hands[seat];
-            hand[slot] = kEmptyCard;
+        auto pile = session.deck;
+        const int place = firstEmptyByHand(pile);
+        if (place >= 0) pile[place] = laid;
+        Hand hand = session.hands[seat];
+        hand[slot] = kEmptyCard;
 
-            session.playToTrick(seat, slot);
-            ASSERT_EQ(session.deck, compactedByHand(pile)) << "density " << density;
-            ASSERT_EQ(session.hands[seat], sortedByHand(hand)) << "density " << density;
-            EXPECT_EQ(session.trick[0], laid);
-        }
-    }
+        session.playToTrick(seat, slot);
+        ASSERT_EQ(session.deck, compactedByHand(pile));
+        ASSERT_EQ(session.hands[seat], sortedByHand(hand));
+        EXPECT_EQ(session.trick[0], laid);
+    });
 }
 
 TEST(CardWordsTest, SortingMatchesAStableSortHighestFirst) {
-    Layouts layouts(4);
-    for (int density : kDensities) {
-        for (int round = 0; round < 500; ++round) {
-            GameSession session;
-            for (Hand& hand : session.hands) hand = layouts.hand(density);
-            // Half of the hands start sorted: the quick check must let them be, and only them.
-            for (int seat = 0; seat < kSeats; seat += 2) {
-                session.hands[seat] = sortedByHand(session.hands[seat]);
-            }
-            auto expected = session.hands;
-            for (Hand& hand : expected) hand = sortedByHand(hand);
-            session.sortHands();
-            ASSERT_EQ(session.hands, expected) << "density " << density << " round " << round;
+    forEachLayout(4, 500, [](Layouts& layouts, int density) {
+        GameSession session;
+        for (Hand& hand : session.hands) hand = layouts.hand(density);
+        // Half of the hands start sorted: the quick check must let them be, and only them.
+        for (int seat = 0; seat < kSeats; seat += 2) {
+            session.hands[seat] = sortedByHand(session.hands[seat]);
         }
-    }
+        auto expected = session.hands;
+        for (Hand& hand : expected) hand = sortedByHand(hand);
+        session.sortHands();
+        ASSERT_EQ(session.hands, expected);
+    });
 }
 
 TEST(CardWordsTest, NeverRiseSeesARiseInEveryPlaceAndAcrossWords) {
@@ -164,16 +167,13 @@ TEST(CardWordsTest, NeverRiseSeesARiseInEveryPlaceAndAcrossWords) {
 }
 
 TEST(CardWordsTest, CardsHeldCountsEveryPlaceWhateverTheOrder) {
-    Layouts layouts(5);
-    for (int density : kDensities) {
-        for (int round = 0; round < 200; ++round) {
-            GameSession session;
-            session.hands[1] = layouts.hand(density);
-            const auto expected = std::count_if(session.hands[1].begin(), session.hands[1].end(),
-                                                [](Card c) { return !c.empty(); });
-            ASSERT_EQ(session.cardsHeld(1), expected);
-        }
-    }
+    forEachLayout(5, 200, [](Layouts& layouts, int density) {
+        GameSession session;
+        session.hands[1] = layouts.hand(density);
+        const auto expected = std::count_if(session.hands[1].begin(), session.hands[1].end(),
+                                            [](Card c) { return !c.empty(); });
+        ASSERT_EQ(session.cardsHeld(1), expected);
+    });
 }
 
 // The display draws again only the places that changed. Whatever the hands went through, the
