@@ -2,9 +2,7 @@
 // Value 0 marks an empty place, 15 a pass in the trick.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <type_traits>
 
@@ -31,13 +29,8 @@ struct Card {
 
 inline constexpr Card kEmptyCard{0, kEmptySuit};
 
-// Two card rows hold the same cards in the same places. A card is two bytes without padding,
-// so the rows compare as memory.
+// Two bytes without padding: rows of cards can be read and compared as memory.
 static_assert(std::has_unique_object_representations_v<Card>);
-template <std::size_t N>
-bool sameCards(const std::array<Card, N>& a, const std::array<Card, N>& b) {
-    return std::memcmp(a.data(), b.data(), sizeof(Card) * N) == 0;
-}
 
 // "carte/14 c.jpg"; an empty place is "carte/0 o.jpg".
 const std::string& cardPicture(Card card);

@@ -54,8 +54,6 @@ void TableDisplay::showOpponentPanels() {
     standingsShown_ = false;
 }
 
-static_assert(kHandSlots == 3 * cardwords::kCardsPerWord);
-
 TableDisplay::HandLook TableDisplay::lookOf(int seat) const {
     // The human sees the faces; an opponent's places show a back or nothing.
     HandLook look{};
