@@ -11,25 +11,7 @@
 namespace zelvaro::ui {
 
 FeltWidget::FeltWidget(const QString& assetFolder, QWidget* parent)
-    : QWidget(parent), assetFolder_(assetFolder) {
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void FeltWidget::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved();
-    event->accept();
-}
-
-void FeltWidget::resizeEvent(QResizeEvent*) {
-    background_ = QPixmap();
-}
-
-void FeltWidget::paintEvent(QPaintEvent*) {
-    if (background_.size() != size()) paintBackground();
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
-}
+    : PaintedScreen(parent), assetFolder_(assetFolder) {}
 
 void FeltWidget::paintFan(QPainter& painter, QPointF pivot, const QStringList& cards,
                           qreal firstAngle, qreal step) {
@@ -59,11 +41,11 @@ void FeltWidget::paintFan(QPainter& painter, QPointF pivot, const QStringList& c
     }
 }
 
-void FeltWidget::paintBackground() {
+void FeltWidget::paintBackground(QPixmap& background) {
     const QImage felt =
         FeltPainter::felt(size(), Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.38});
-    background_ = QPixmap::fromImage(felt);
-    QPainter painter(&background_);
+    background = QPixmap::fromImage(felt);
+    QPainter painter(&background);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 

@@ -5,31 +5,25 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
-#include <QWidget>
+
+#include "ui/PaintedScreen.h"
 
 namespace zelvaro::ui {
 
-class FeltWidget : public QWidget {
+class FeltWidget : public PaintedScreen {
     Q_OBJECT
 public:
     // Card pictures for the decoration are read from `assetFolder`/carte.
     explicit FeltWidget(const QString& assetFolder, QWidget* parent = nullptr);
 
-signals:
-    void mouseMoved();
-
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void paintBackground(QPixmap& background) override;
 
 private:
-    void paintBackground();
     void paintFan(QPainter& painter, QPointF pivot, const QStringList& cards, qreal firstAngle,
                   qreal step);
 
     QString assetFolder_;
-    QPixmap background_;
 };
 
 }  // namespace zelvaro::ui

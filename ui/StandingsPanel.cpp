@@ -42,22 +42,10 @@ constexpr std::array<Column, 7> kColumns{{
 
 }  // namespace
 
-StandingsPanel::StandingsPanel(QWidget* parent) : QWidget(parent) {
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void StandingsPanel::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved();
-    event->accept();
-}
+StandingsPanel::StandingsPanel(QWidget* parent) : PaintedScreen(parent) {}
 
 void StandingsPanel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-}
-
-void StandingsPanel::resizeEvent(QResizeEvent*) {
-    sheet_ = QPixmap();
 }
 
 void StandingsPanel::build(ControlBuilder& make) {
@@ -120,10 +108,10 @@ void StandingsPanel::build(ControlBuilder& make) {
     back->setCursor(Qt::PointingHandCursor);
 }
 
-void StandingsPanel::paintSheet() {
-    sheet_ = QPixmap::fromImage(
+void StandingsPanel::paintBackground(QPixmap& sheet) {
+    sheet = QPixmap::fromImage(
         FeltPainter::felt(size(), Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.3}));
-    QPainter painter(&sheet_);
+    QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing);
 
     painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 150), 1.4));
@@ -144,12 +132,6 @@ void StandingsPanel::paintSheet() {
         const qreal x = column.left - 4.5;
         painter.drawLine(QPointF(x, kHeaderTop + 2), QPointF(x, kRowsTop + kRows * kRowHeight));
     }
-}
-
-void StandingsPanel::paintEvent(QPaintEvent*) {
-    if (sheet_.size() != size()) paintSheet();
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, sheet_);
 }
 
 }  // namespace zelvaro::ui

@@ -3,32 +3,24 @@
 #pragma once
 
 #include <QPixmap>
-#include <QWidget>
+
+#include "ui/PaintedScreen.h"
 
 namespace zelvaro::ui {
 
 class ControlBuilder;
 
-class StandingsPanel : public QWidget {
+class StandingsPanel : public PaintedScreen {
     Q_OBJECT
 public:
     explicit StandingsPanel(QWidget* parent = nullptr);
 
     void build(ControlBuilder& make);
 
-signals:
-    void mouseMoved();
-
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void paintBackground(QPixmap& sheet) override;
 
-private:
-    void paintSheet();
-
-    QPixmap sheet_;
 };
 
 }  // namespace zelvaro::ui

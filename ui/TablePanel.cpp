@@ -79,22 +79,10 @@ void setTextColor(QWidget* widget, const QColor& color) {
 
 }  // namespace
 
-TablePanel::TablePanel(QWidget* parent) : QWidget(parent) {
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void TablePanel::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved();
-    event->accept();
-}
+TablePanel::TablePanel(QWidget* parent) : PaintedScreen(parent) {}
 
 void TablePanel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-}
-
-void TablePanel::resizeEvent(QResizeEvent*) {
-    cloth_ = QPixmap();
 }
 
 void TablePanel::followVisibility(QWidget* widget) {
@@ -301,10 +289,10 @@ void TablePanel::buildRanking(ControlBuilder& make) {
     standings->setCursor(Qt::PointingHandCursor);
 }
 
-void TablePanel::paintCloth() {
-    cloth_ = QPixmap::fromImage(
+void TablePanel::paintBackground(QPixmap& cloth) {
+    cloth = QPixmap::fromImage(
         FeltPainter::felt(size(), QColor(0x25, 0x7d, 0x45), QColor(0x0c, 0x3a, 0x1f), {0.4, 0.5}));
-    QPainter painter(&cloth_);
+    QPainter painter(&cloth);
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The printed playing area around the six table places.
@@ -348,9 +336,8 @@ void TablePanel::paintCloth() {
 }
 
 void TablePanel::paintEvent(QPaintEvent*) {
-    if (cloth_.size() != size()) paintCloth();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, cloth_);
+    painter.drawPixmap(0, 0, background());
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The ranking column reaches down to the tournament lists only when they are shown.

@@ -5,13 +5,14 @@
 #pragma once
 
 #include <QPixmap>
-#include <QWidget>
+
+#include "ui/PaintedScreen.h"
 
 namespace zelvaro::ui {
 
 class ControlBuilder;
 
-class TablePanel : public QWidget {
+class TablePanel : public PaintedScreen {
     Q_OBJECT
 public:
     explicit TablePanel(QWidget* parent = nullptr);
@@ -19,14 +20,10 @@ public:
     // Creates the table's controls as children of this panel.
     void build(ControlBuilder& make);
 
-signals:
-    void mouseMoved();
-
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void paintBackground(QPixmap& cloth) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -35,11 +32,9 @@ private:
     void buildTrick(ControlBuilder& make);
     void buildTopStrip(ControlBuilder& make);
     void buildRanking(ControlBuilder& make);
-    void paintCloth();
     // Repaints the cloth when one of these controls is shown or hidden.
     void followVisibility(QWidget* widget);
 
-    QPixmap cloth_;
     QWidget* prizeCard_ = nullptr;
     QWidget* tournamentList_ = nullptr;
 };

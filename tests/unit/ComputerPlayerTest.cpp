@@ -309,13 +309,20 @@ TEST(PlayDecisionTest, TwoFaceUpPrizeCardsCountTwiceTheirSum) {
     EXPECT_EQ(c.play(59), 0);
 }
 
+// A pot game seat holding 12, 12, 3 with four seats still in.
+PlayCase potCase(std::initializer_list<int> table, int othercards, int aggressivita) {
+    PlayCase c{handOf({12, 12, 3}), trickOf(table)};
+    c.activeseats = 4;
+    c.othercards = othercards;
+    c.aggressivita = aggressivita;
+    c.potGame = true;
+    return c;
+}
+
 TEST(PlayDecisionTest, PotGameLowShareWeakensTheSeat) {
     // 43 + 60 (own sum above the table) - 30 (share 10 is 100% of the top card) = 73;
     // base 63; threshold 58.
-    PlayCase c{handOf({12, 12, 3}), trickOf({10, 10})};
-    c.activeseats = 4;
-    c.othercards = 10;
-    c.potGame = true;
+    PlayCase c = potCase({10, 10}, 10, 10);
     EXPECT_EQ(c.play(57), 1);
     EXPECT_EQ(c.play(58), 0);
     c.potGame = false;  // strength 43, threshold 28
@@ -326,31 +333,20 @@ TEST(PlayDecisionTest, PotGameLowShareWeakensTheSeat) {
 
 TEST(PlayDecisionTest, PotGameRichShareStrengthensTheSeat) {
     // -17 + 60 + 30 (share 22 is 220% of the top card 10) = 73; base 83; threshold 69.
-    PlayCase c{handOf({12, 12, 3}), trickOf({10, 5, 7})};
-    c.activeseats = 4;
-    c.othercards = 40;
-    c.aggressivita = 1;
-    c.potGame = true;
+    const PlayCase c = potCase({10, 5, 7}, 40, 1);
     EXPECT_EQ(c.play(68), 1);
     EXPECT_EQ(c.play(69), 0);
 }
 
 TEST(PlayDecisionTest, PotGameShareOfExactlyTwiceTheTopCardIsNotEnough) {
     // Share 12 on a top card of 6: q = 200, so -30: strength 13, threshold 9.
-    PlayCase c{handOf({12, 12, 3}), trickOf({6, 4, 2})};
-    c.activeseats = 4;
-    c.othercards = 40;
-    c.aggressivita = 1;
-    c.potGame = true;
+    const PlayCase c = potCase({6, 4, 2}, 40, 1);
     EXPECT_EQ(c.play(30), 0);
 }
 
 TEST(PlayDecisionTest, PotGameLeaderKeepsItsStrengthWithNothingToShare) {
     // 43 + 60 and nothing else; base 53; threshold 48.
-    PlayCase c{handOf({12, 12, 3}), trickOf({})};
-    c.activeseats = 4;
-    c.othercards = 10;
-    c.potGame = true;
+    const PlayCase c = potCase({}, 10, 10);
     EXPECT_EQ(c.play(47), 1);
     EXPECT_EQ(c.play(48), 0);
 }
