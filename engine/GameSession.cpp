@@ -11,26 +11,6 @@ namespace {
 constexpr char kSuitOfQuarter[4] = {'c', 'm', 'f', 'p'};
 
 using namespace cardwords;
-static_assert(kPileSize % kCardsPerWord == 0);
-
-enum class Looking { ForEmptyPlace, ForCard };
-
-// The first place at or after `from` that is empty, or that holds a card; kPileSize if none.
-// The lanes before `from` in its word are made to look like what is not looked for.
-template <Looking looking>
-int scanPile(const std::array<Card, kPileSize>& deck, int from) {
-    if (from >= kPileSize) return kPileSize;
-    const int skipped = from % kCardsPerWord;
-    std::uint64_t before = skipped == 0 ? 0 : (1ull << (kLaneBits * skipped)) - 1;
-    for (int place = from - skipped; place < kPileSize; place += kCardsPerWord, before = 0) {
-        const std::uint64_t word = values(&deck[place]);
-        const std::uint64_t lanes = looking == Looking::ForEmptyPlace
-                                        ? emptyLanes(word | (before & kLaneOnes))
-                                        : cardLanes(word & ~before);
-        if (lanes != 0) return place + lowestLane(lanes);
-    }
-    return kPileSize;
-}
 
 }  // namespace
 
@@ -56,7 +36,7 @@ void GameSession::shuffleDeck(Random& random, double burn) {
         do {
             r = static_cast<int>(intFloor(random.next() * kPileSize));
         } while (!deck[r].empty());
-        deck[r] = card;
+        deck.set(r, card);
     }
 }
 
@@ -68,38 +48,14 @@ void GameSession::dealHands() {
     dealpos = 0;
     for (Hand& hand : hands) {
         for (int slot = 0; slot <= dealcount && slot < kHandSlots; ++slot) {
-            hand[slot] = deck[dealpos];
-            deck[dealpos] = kEmptyCard;
+            hand[slot] = deck.take(dealpos);
             ++dealpos;
         }
     }
     compactDeck();
 }
 
-int GameSession::firstEmptyPilePlace(int from) const {
-    return scanPile<Looking::ForEmptyPlace>(deck, from);
-}
-
-int GameSession::firstPileCard(int from) const {
-    return scanPile<Looking::ForCard>(deck, from);
-}
-
-void GameSession::compactDeck() { compactDeckFrom(0); }
-
-void GameSession::compactDeckFrom(int known) {
-    // A stable move of the cards to the front, run by run: the places between `write` and a
-    // run are all empty, so a run moves down whole and leaves empty places behind it. Most
-    // calls find the pile already compact, and the two scans are all there is.
-    int write = firstEmptyPilePlace(known);
-    for (int read = firstPileCard(write); read < kPileSize; read = firstPileCard(read)) {
-        const int runEnd = firstEmptyPilePlace(read);
-        const int length = runEnd - read;
-        std::copy(deck.begin() + read, deck.begin() + runEnd, deck.begin() + write);
-        std::fill(deck.begin() + write + length, deck.begin() + runEnd, kEmptyCard);
-        write += length;
-        read = runEnd;
-    }
-}
+void GameSession::compactDeck() { deck.compact(); }
 
 void GameSession::sortHand(Hand& hand) {
     // Insertion sort, highest value first; empty places (value 0) sink to the end. An already
@@ -124,38 +80,40 @@ void GameSession::drawTopCard() {
     Hand& hand = hands[drawseat];
     for (Card& place : hand) {
         if (place.empty()) {
-            place = deck[0];
-            deck[0] = kEmptyCard;
+            place = deck.take(0);
             return;
         }
     }
 }
 
 void GameSession::discardToDeck(int seat, int slot) {
-    const int place = firstEmptyPilePlace(0);
-    if (place < kPileSize) deck[place] = hands[seat][slot];
+    deck.putAtFirstEmptyPlace(hands[seat][slot]);
     hands[seat][slot] = kEmptyCard;
 }
 
 void GameSession::playToTrick(int seat, int slot) {
     const Card card = hands[seat][slot];
-    const int place = firstEmptyPilePlace(0);
     for (Card& t : trick) {
         if (t.empty()) {
             t = card;
             break;
         }
     }
-    if (place < kPileSize) {
-        deck[place] = card;
-        // Every place up to the card's holds a card: compaction looks on from there.
-        compactDeckFrom(place + 1);
-    }
+    deck.putAtFirstEmptyPlace(card);
+    deck.compact();
     // Only the seat's own hand changed. It closes up behind the card laid, which is the
     // order a sorted hand keeps; the sort then only checks it.
     Hand& hand = hands[seat];
     std::copy(hand.begin() + slot + 1, hand.end(), hand.begin() + slot);
     hand.back() = kEmptyCard;
+    sortHand(hand);
+}
+
+void GameSession::givePileCard(int seat, int place) {
+    Hand& hand = hands[seat];
+    const auto slot = std::find_if(hand.begin(), hand.end(), [](Card c) { return c.empty(); });
+    if (deck[place].empty() || slot == hand.end()) return;
+    *slot = deck.take(place);
     sortHand(hand);
 }
 
@@ -182,8 +140,7 @@ int GameSession::realCardsInTrick() const {
 }
 
 int GameSession::cardsInPileAndHands() const {
-    int count = static_cast<int>(
-        std::count_if(deck.begin(), deck.end(), [](Card c) { return !c.empty(); }));
+    int count = deck.cardCount();
     for (int seat = 0; seat < kSeats; ++seat) count += cardsHeld(seat);
     return count;
 }

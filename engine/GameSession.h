@@ -8,6 +8,7 @@
 #include "engine/Card.h"
 #include "engine/CardWords.h"
 #include "engine/MatchOptions.h"
+#include "engine/Pile.h"
 #include "engine/PlayerProfile.h"
 
 namespace zelvaro {
@@ -16,7 +17,6 @@ class Random;
 
 inline constexpr int kSeats = 6;
 inline constexpr int kHandSlots = 12;
-inline constexpr int kPileSize = 104;
 inline constexpr int kHumanSeat = 0;
 
 using Hand = std::array<Card, kHandSlots>;
@@ -51,6 +51,9 @@ public:
     // The seat lays a card: to the bottom of the pile and into the trick; then the pile is
     // compacted and the seat's hand sorted (the others did not change).
     void playToTrick(int seat, int slot);
+    // A prize card: pile place `place` goes to the seat's first empty hand place and the hand
+    // is sorted again. A hand of twelve leaves the card on the pile instead of losing it.
+    void givePileCard(int seat, int place);
     // The pass mark in the first empty trick place.
     void passInTrick();
     // Empties the trick (value 0, no suit).
@@ -76,7 +79,7 @@ public:
     int cardsInPileAndHands() const;
 
     std::array<Card, kPileSize> masterdeck{};
-    std::array<Card, kPileSize> deck{};
+    Pile deck;
     std::array<Hand, kSeats> hands{};
     Trick trick{};
     std::array<SeatStats, kSeats> seatstats{};
@@ -104,11 +107,6 @@ public:
 
 private:
     void sortHand(Hand& hand);
-    // The first empty pile place, or the first card, at or after `from`; kPileSize if none.
-    int firstEmptyPilePlace(int from) const;
-    int firstPileCard(int from) const;
-    // Compaction when every place before `known` is known to hold a card.
-    void compactDeckFrom(int known);
 };
 
 }  // namespace zelvaro

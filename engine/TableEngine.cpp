@@ -344,9 +344,6 @@ void TableEngine::resolveTrick() {
 
     if (session_.options.isEliminationGame()) scoreEliminations();
 
-    session_.compactDeck();
-    session_.sortHands();
-    display_.showHands();
     display_.hideTablePlaces();
     session_.trickleader = session_.trickwinner;
     session_.turnseat = session_.trickwinner;
@@ -356,20 +353,13 @@ void TableEngine::resolveTrick() {
 }
 
 void TableEngine::givePrizeCards(int winner, int second) {
-    // A hand has twelve places; a prize card for a full hand stays on the pile instead of
-    // being lost.
-    auto give = [this](int seat, int place) {
-        if (session_.deck[place].empty()) return;
-        for (Card& slot : session_.hands[seat]) {
-            if (slot.empty()) {
-                slot = session_.deck[place];
-                session_.deck[place] = kEmptyCard;
-                return;
-            }
-        }
-    };
-    give(winner, 0);
-    give(second, 1);
+    // Only the hands that receive a card change: every other hand was closed up and shown
+    // when its card was laid.
+    session_.givePileCard(winner, 0);
+    session_.givePileCard(second, 1);
+    session_.compactDeck();
+    display_.showHand(winner);
+    display_.showHand(second);
 }
 
 void TableEngine::scoreEliminations() {

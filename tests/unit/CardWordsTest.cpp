@@ -13,53 +13,12 @@
 #include "engine/MemorySurface.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
+#include "tests/unit/Layouts.h"
 #include "tests/unit/TableFixture.h"
 #include "tournament/Tournament.h"
 
 namespace zelvaro::tabletest {
 namespace {
-
-// A small generator of its own, so the layouts do not depend on the game's.
-class Layouts {
-public:
-    explicit Layouts(std::uint64_t seed) : state_(seed) {}
-    int below(int n) {
-        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
-        return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
-    }
-    Card card() { return Card{2 + below(13), "cmfp"[below(4)]}; }
-    // A pile where each place holds a card with the given chance in percent.
-    std::array<Card, kPileSize> pile(int percent) {
-        std::array<Card, kPileSize> pile{};
-        for (Card& place : pile) place = below(100) < percent ? card() : kEmptyCard;
-        return pile;
-    }
-    Hand hand(int percent) {
-        Hand hand{};
-        for (Card& place : hand) place = below(100) < percent ? card() : kEmptyCard;
-        return hand;
-    }
-
-private:
-    std::uint64_t state_;
-};
-
-std::array<Card, kPileSize> compactedByHand(const std::array<Card, kPileSize>& pile) {
-    std::array<Card, kPileSize> result{};
-    result.fill(kEmptyCard);
-    int write = 0;
-    for (const Card& card : pile) {
-        if (!card.empty()) result[write++] = card;
-    }
-    return result;
-}
-
-int firstEmptyByHand(const std::array<Card, kPileSize>& pile) {
-    for (int place = 0; place < kPileSize; ++place) {
-        if (pile[place].empty()) return place;
-    }
-    return -1;
-}
 
 Hand sortedByHand(Hand hand) {
     std::stable_sort(hand.begin(), hand.end(), [](Card a, Card b) { return a.value > b.value; });
@@ -86,7 +45,7 @@ TEST(CardWordsTest, CompactionMatchesAPlainStableCompaction) {
     forEachLayout(1, 300, [](Layouts& layouts, int density) {
         GameSession session;
         session.deck = layouts.pile(density);
-        const auto expected = compactedByHand(session.deck);
+        const auto expected = compactedByHand(session.deck.places());
         session.compactDeck();
         ASSERT_EQ(session.deck, expected);
     });
@@ -98,7 +57,7 @@ TEST(CardWordsTest, ACardGoesToTheFirstEmptyPlaceWhereverTheHolesAre) {
         session.deck = layouts.pile(density);
         session.hands[3].fill(kEmptyCard);
         session.hands[3][0] = layouts.card();
-        auto expected = session.deck;
+        auto expected = session.deck.places();
         const int place = firstEmptyByHand(expected);
         if (place >= 0) expected[place] = session.hands[3][0];
         session.discardToDeck(3, 0);
@@ -118,7 +77,7 @@ TEST(CardWordsTest, LayingACardMatchesPlacingItThenCompactingAndSorting) {
         const int slot = layouts.below(held);
         const Card laid = session.hands[seat][slot];
 
-        auto pile = session.deck;
+        auto pile = session.deck.places();
         const int place = firstEmptyByHand(pile);
         if (place >= 0) pile[place] = laid;
         Hand hand = session.hands[seat];

@@ -122,7 +122,7 @@ TEST_F(CardsTest, CompactMovesCardsToTheFrontInTheirOrder) {
     const std::vector<std::pair<int, Card>> placed{{0, makeCard(5, 'c')},  {3, makeCard(9, 'm')},
                                                    {4, makeCard(2, 'p')},  {40, makeCard(14, 'f')},
                                                    {41, makeCard(9, 'm')}, {103, makeCard(7, 'c')}};
-    for (const auto& [place, card] : placed) session.deck[place] = card;
+    for (const auto& [place, card] : placed) session.deck.set(place, card);
     session.compactDeck();
     for (std::size_t k = 0; k < placed.size(); ++k) EXPECT_EQ(session.deck[k], placed[k].second) << k;
     for (std::size_t k = placed.size(); k < kPileSize; ++k) EXPECT_TRUE(session.deck[k].empty()) << k;

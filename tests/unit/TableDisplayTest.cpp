@@ -173,7 +173,7 @@ TEST_F(TableDisplayTest, PrizeCardsByPremio) {
     EXPECT_EQ(surface.picture(ctl::Picture16), "carte/13 p.jpg");
     EXPECT_EQ(surface.picture(ctl::Picture17), "carte/4 c.jpg");
     session.options.premio = "Tutte";
-    session.deck[0] = makeCard(2, 'f');
+    session.deck.set(0, makeCard(2, 'f'));
     display.showPrizeCards();
     EXPECT_EQ(surface.picture(ctl::Picture16), "carte/13 p.jpg");
     EXPECT_EQ(surface.picture(ctl::Picture17), "carte/4 c.jpg");

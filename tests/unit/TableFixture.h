@@ -287,7 +287,7 @@ protected:
     void setPile(std::initializer_list<Card> cards) {
         session.deck.fill(kEmptyCard);
         int k = 0;
-        for (const Card& c : cards) session.deck[k++] = c;
+        for (const Card& c : cards) session.deck.set(k++, c);
     }
 
     void setScores(std::initializer_list<int> scores) {
