@@ -1,11 +1,22 @@
 #include "engine/Card.h"
 
 #include <array>
+#include <cstdint>
+#include <string_view>
 
 namespace zelvaro {
 namespace {
 
 constexpr std::string_view kSuits = "cmfp";
+// The place of each suit letter in kSuits, -1 for any other character.
+constexpr auto kSuitIndex = [] {
+    std::array<std::int8_t, 256> index{};
+    index.fill(-1);
+    for (std::size_t s = 0; s < kSuits.size(); ++s) {
+        index[static_cast<unsigned char>(kSuits[s])] = static_cast<std::int8_t>(s);
+    }
+    return index;
+}();
 
 struct PictureTable {
     std::array<std::array<std::string, 4>, 15> faces;
@@ -23,8 +34,8 @@ struct PictureTable {
 
 const std::string& cardPicture(Card card) {
     static const PictureTable table;
-    const auto suit = kSuits.find(card.suit);
-    if (!card.isReal() || suit == std::string_view::npos) return table.emptyPlace;
+    const int suit = kSuitIndex[static_cast<unsigned char>(card.suit)];
+    if (!card.isReal() || suit < 0) return table.emptyPlace;
     return table.faces[card.value][suit];
 }
 

@@ -36,11 +36,15 @@ inline std::uint64_t emptyLanes(std::uint64_t values) {
 inline std::uint64_t cardLanes(std::uint64_t values) {
     return (values + (kLaneTops - kLaneOnes)) & kLaneTops;
 }
-// How many lanes are set (each lane's top bit is moved to its bottom and the four are summed
-// into the top lane).
-inline int laneCount(std::uint64_t lanes) {
-    return static_cast<int>(((lanes >> (kLaneBits - 1)) * kLaneOnes) >> (3 * kLaneBits));
+// The four lanes' numbers added up (the multiply sums them into the top lane); the sum must
+// fit a lane.
+inline int laneSum(std::uint64_t counts) {
+    return static_cast<int>((counts * kLaneOnes) >> (3 * kLaneBits));
 }
+// Each set lane as the number 1 in that lane.
+inline std::uint64_t laneOnes(std::uint64_t lanes) { return lanes >> (kLaneBits - 1); }
+// How many lanes are set.
+inline int laneCount(std::uint64_t lanes) { return laneSum(laneOnes(lanes)); }
 // The place, within its word, of the lowest lane set.
 inline int lowestLane(std::uint64_t lanes) { return std::countr_zero(lanes) / kLaneBits; }
 

@@ -111,9 +111,13 @@ void GameSession::playToTrick(int seat, int slot) {
 
 void GameSession::givePileCard(int seat, int place) {
     Hand& hand = hands[seat];
-    const auto slot = std::find_if(hand.begin(), hand.end(), [](Card c) { return c.empty(); });
-    if (deck[place].empty() || slot == hand.end()) return;
-    *slot = deck.take(place);
+    auto slot = static_cast<int>(
+        std::find_if(hand.begin(), hand.end(), [](Card c) { return c.empty(); }) - hand.begin());
+    if (deck[place].empty() || slot == kHandSlots) return;
+    // In a sorted hand the card moves up past every lower card; the sort then only checks.
+    const Card card = deck.take(place);
+    for (; slot > 0 && hand[slot - 1].value < card.value; --slot) hand[slot] = hand[slot - 1];
+    hand[slot] = card;
     sortHand(hand);
 }
 

@@ -60,12 +60,12 @@ public:
     void clearTrick();
 
     bool holdsCards(int seat) const { return !hands[seat][0].empty(); }
-    int cardsHeld(int seat) const {
-        int count = 0;
-        for (int first = 0; first < kHandSlots; first += cardwords::kCardsPerWord) {
-            count += cardwords::laneCount(cardwords::cardLanes(cardwords::values(&hands[seat][first])));
-        }
-        return count;
+    int cardsHeld(int seat) const { return cardwords::laneSum(placesHolding(hands[seat])); }
+    // The cards of all six hands together.
+    int cardsHeldByAll() const {
+        std::uint64_t counts = 0;  // at most 18 a lane
+        for (const Hand& hand : hands) counts += placesHolding(hand);
+        return cardwords::laneSum(counts);
     }
     int seatsHoldingCards() const;
     // Trick places holding a real card (not empty, not a pass).
@@ -106,6 +106,14 @@ public:
     std::int16_t drawseat = 0;
 
 private:
+    // Per lane, how many of the hand's three words hold a card there.
+    static std::uint64_t placesHolding(const Hand& hand) {
+        std::uint64_t counts = 0;
+        for (int first = 0; first < kHandSlots; first += cardwords::kCardsPerWord) {
+            counts += cardwords::laneOnes(cardwords::cardLanes(cardwords::values(&hand[first])));
+        }
+        return counts;
+    }
     void sortHand(Hand& hand);
 };
 

@@ -212,16 +212,10 @@ void TableEngine::computerChange(int seat) {
 }
 
 void TableEngine::computerPlay(int seat) {
-    int activeseats = 0, allcards = 0;
-    for (int s = 0; s < kSeats; ++s) {
-        if (session_.holdsCards(s)) ++activeseats;
-        allcards += session_.cardsHeld(s);
-    }
-    const int othercards = allcards - session_.cardsHeld(seat);
     const PlayView view{session_.hands[seat],
                         session_.trick,
-                        activeseats,
-                        othercards,
+                        session_.seatsHoldingCards(),
+                        session_.cardsHeldByAll() - session_.cardsHeld(seat),
                         session_.opponents[seat - 1].aggressivita,
                         session_.options.twoBeatsAce(),
                         session_.options.isPotGame(),

@@ -114,10 +114,10 @@ void TableDisplay::showPrizeCards() {
 }
 
 void TableDisplay::showTableStandings() {
-    std::array<int, kSeats> seatScores{};
-    for (int i = 0; i < kSeats; ++i) seatScores[i] = session_.seatstats[i].score;
-    if (standingsShown_ && seatScores == shownSeatScores_) return;
-    shownSeatScores_ = seatScores;
+    bool unchanged = standingsShown_;
+    for (int i = 0; i < kSeats; ++i) unchanged &= session_.seatstats[i].score == shownSeatScores_[i];
+    if (unchanged) return;
+    for (int i = 0; i < kSeats; ++i) shownSeatScores_[i] = session_.seatstats[i].score;
 
     // Selection by score, six times; ties go to the higher seat number.
     std::array<int, kSeats> order{};
