@@ -200,15 +200,22 @@ void TableEngine::computerChange(int seat) {
             const int slot = chooseDiscard(session_.hands[seat]);
             if (slot >= 0) session_.discardToDeck(seat, slot);
         }
-        session_.drawseat = static_cast<std::int16_t>(seat);
-        session_.drawTopCard();
-        session_.compactDeck();
-        session_.sortHands();
-        display_.showHands();
+        drawAfterChange(seat);
     }
     display_.showDecision(seat, changes ? "Cambio" : "Non cambio");
     ++session_.changedecisions;
     advanceTurn();
+}
+
+void TableEngine::drawAfterChange(int seat) {
+    session_.drawseat = static_cast<std::int16_t>(seat);
+    session_.drawTopCard();
+    session_.compactDeck();
+    session_.sortHands();
+    display_.showHands();
+    // The change took the top card and put others at the bottom: the prize area shows the
+    // new top of the pile, the prize the next trick is really played for.
+    if (!session_.options.isPotGame()) display_.showPrizeCards();
 }
 
 void TableEngine::computerPlay(int seat) {
@@ -277,11 +284,7 @@ void TableEngine::changeClicked() {
         if (markA_ == i) session_.discardToDeck(kHumanSeat, i);
         if (markB_ == i) session_.discardToDeck(kHumanSeat, i);
     }
-    session_.drawseat = kHumanSeat;
-    session_.drawTopCard();
-    session_.compactDeck();
-    session_.sortHands();
-    display_.showHands();
+    drawAfterChange(kHumanSeat);
     setMarks(-1, -1);
     surface_.setVisible(ctl::Command1, false);
     surface_.setVisible(ctl::Command2, false);

@@ -56,6 +56,8 @@ public:
     long handsPlayed() const { return handsPlayed_; }
 
 private:
+    // The card drawn after a change, and what it changes on the table.
+    void drawAfterChange(int seat);
     void layCard(int seat, int slot);
     void lookAtTrick();
     void givePrizeCards(int winner, int second);

@@ -101,16 +101,23 @@ void TableDisplay::showHandOf(int seat) {
 
 void TableDisplay::showPrizeCards() {
     const std::string& premio = session_.options.premio;
-    if (premio == "Nascosto") {
-        surface_.setPicture(ctl::Picture16, kCardBack);
-        surface_.setPicture(ctl::Picture17, kCardBack);
-    } else if (premio == "1 Carta") {
-        surface_.setPicture(ctl::Picture16, kCardBack);
-        surface_.setPicture(ctl::Picture17, cardPicture(session_.deck[0]));
-    } else if (premio == "2 Carte") {
-        surface_.setPicture(ctl::Picture16, cardPicture(session_.deck[0]));
-        surface_.setPicture(ctl::Picture17, cardPicture(session_.deck[1]));
+    if (isText(premio, "Nascosto")) {
+        showPrizePicture(0, kCardBack);
+        showPrizePicture(1, kCardBack);
+    } else if (isText(premio, "1 Carta")) {
+        showPrizePicture(0, kCardBack);
+        showPrizePicture(1, cardPicture(session_.deck[0]));
+    } else if (isText(premio, "2 Carte")) {
+        showPrizePicture(0, cardPicture(session_.deck[0]));
+        showPrizePicture(1, cardPicture(session_.deck[1]));
     }
+}
+
+void TableDisplay::showPrizePicture(int place, const std::string& picture) {
+    // Card pictures and the back are kept strings: the same string is the same picture.
+    if (shownPrizePictures_[place] == &picture) return;
+    surface_.setPicture(place == 0 ? ctl::Picture16 : ctl::Picture17, picture);
+    shownPrizePictures_[place] = &picture;
 }
 
 void TableDisplay::showTableStandings() {
@@ -230,7 +237,9 @@ void TableDisplay::confirmQuit() {
 }
 
 void TableDisplay::moveTurnMarkerTo(int seat) {
+    if (seat == turnMarkerSeat_) return;
     placeAt(surface_, ctl::Shape5, layout::kTurnMarker[seat]);
+    turnMarkerSeat_ = seat;
 }
 
 void TableDisplay::showTurnMarkerAt(int seat) {
@@ -239,6 +248,8 @@ void TableDisplay::showTurnMarkerAt(int seat) {
 }
 
 void TableDisplay::showWinningMarkerAt(int seat) {
+    if (seat == winningMarkerSeat_) return;
+    winningMarkerSeat_ = seat;
     const layout::Point place = layout::kTablePlace[seat];
     placeAt(surface_, ctl::Shape6,
             {place.x - layout::kWinMarkerMargin, place.y - layout::kWinMarkerMargin});
@@ -258,11 +269,19 @@ void TableDisplay::showLaidCard(int seat, Card card) {
     const Control place = layout::kTablePlaceControl[seat];
     surface_.setPicture(place, cardPicture(card));
     surface_.setVisible(place, true);
+    shownTablePlaces_ |= 1u << seat;
 }
 
 void TableDisplay::hideTablePlaces() {
-    for (Control place : layout::kTablePlaceControl) surface_.setVisible(place, false);
+    // Only the places that show a card; a trick of passes leaves most of them empty.
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if ((shownTablePlaces_ & (1u << seat)) != 0) {
+            surface_.setVisible(layout::kTablePlaceControl[seat], false);
+        }
+    }
+    shownTablePlaces_ = 0;
     surface_.setVisible(ctl::Shape6, false);
+    winningMarkerSeat_ = -1;
 }
 
 void TableDisplay::showPot(const PotResult& pot) {

@@ -74,6 +74,15 @@ private:
     // ranking.
     std::array<int, kSeats> shownSeatScores_{};
     bool standingsShown_ = false;
+    // What the markers, the table places and the prize area show, so an unchanged one is
+    // not set again: the seats where the turn and the winning-card markers stand (-1 for
+    // unknown or hidden), the table places that may show a card (every one at first), and
+    // the picture strings the two prize cards show.
+    int turnMarkerSeat_ = -1;
+    int winningMarkerSeat_ = -1;
+    unsigned shownTablePlaces_ = (1u << kSeats) - 1;
+    std::array<const std::string*, 2> shownPrizePictures_{};
+    void showPrizePicture(int place, const std::string& picture);
     // The pot the caption shows, while it shows one.
     PotResult shownPot_{};
     bool potShown_ = false;

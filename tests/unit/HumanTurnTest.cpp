@@ -123,6 +123,22 @@ TEST_F(HumanTurnTest, ChangeWithOneMarkDoesNothing) {
     EXPECT_EQ(session.turnseat, 0);
 }
 
+TEST_F(HumanTurnTest, AfterAChangeThePrizeAreaShowsTheNewTopOfThePile) {
+    startDealtHand(optionsWith("25 Punti", "Si", "No", "Lenta", "2 Carte"), 0);
+    tick();
+    ASSERT_TRUE(surface.visible(ctl::Command1));
+    const Card drawn = session.deck[0];
+    ASSERT_EQ(surface.picture(ctl::Picture16), cardPicture(drawn));
+    engine.cardClicked(0);
+    engine.cardClicked(1);
+    engine.changeClicked();
+    // The old top card is in the human's hand now; the prize is the next two cards (and this
+    // deal's next card differs from the one drawn, or the check would prove nothing).
+    ASSERT_NE(session.deck[0], drawn);
+    EXPECT_EQ(surface.picture(ctl::Picture16), cardPicture(session.deck[0]));
+    EXPECT_EQ(surface.picture(ctl::Picture17), cardPicture(session.deck[1]));
+}
+
 TEST_F(HumanTurnTest, ChangeGivesUpTheTwoMarkedCardsAndTakesTheTopCard) {
     openChangeQuestion();
     const Hand before = humanHand();

@@ -3,11 +3,13 @@
 // and the scores only ever move the way the game type says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <sstream>
 #include <string>
 
+#include "engine/display/TableLayout.h"
 #include "front/GameStart.h"
 #include "front/ProfilePanel.h"
 #include "tests/unit/TableFixture.h"
@@ -90,6 +92,50 @@ protected:
         ASSERT_LE(session.tickcount, 1000);
     }
 
+    // What the window shows agrees with the state between any two ticks of a running hand:
+    // every hand place, the cards on the table, the winning-card marker and the prize.
+    void checkDisplay(const std::string& where) {
+        if (!surface.enabled(ctl::Timer1)) return;
+        const std::array<ControlArray<12>, kSeats> handPictures{
+            ctl::Picture2, ctl::Picture4, ctl::Picture3, ctl::Picture8, ctl::Picture7, ctl::Picture5};
+        for (int seat = 0; seat < kSeats; ++seat) {
+            for (int slot = 0; slot < kHandSlots; ++slot) {
+                const Card card = session.hands[seat][slot];
+                const Control picture = handPictures[seat][slot];
+                ASSERT_EQ(surface.visible(picture), !card.empty()) << where << " seat " << seat << " slot " << slot;
+                if (card.empty()) continue;
+                ASSERT_EQ(surface.picture(picture), seat == 0 ? cardPicture(card) : kCardBack)
+                    << where << " seat " << seat << " slot " << slot;
+            }
+        }
+        std::array<bool, kSeats> laid{};
+        for (int k = 0; k < kSeats; ++k) {
+            const Card card = session.trick[k];
+            if (!card.isReal()) continue;
+            const int seat = session.seatOfTrickSlot(k);
+            laid[seat] = true;
+            ASSERT_EQ(surface.picture(layout::kTablePlaceControl[seat]), cardPicture(card)) << where;
+        }
+        for (int seat = 0; seat < kSeats; ++seat) {
+            ASSERT_EQ(surface.visible(layout::kTablePlaceControl[seat]), laid[seat]) << where << " seat " << seat;
+        }
+        const bool anyLaid = std::find(laid.begin(), laid.end(), true) != laid.end();
+        ASSERT_EQ(surface.visible(ctl::Shape6), anyLaid) << where;
+        if (anyLaid) {
+            const layout::Point place = layout::kTablePlace[session.trickwinner];
+            ASSERT_EQ(surface.left(ctl::Shape6), layout::twips(place.x - layout::kWinMarkerMargin)) << where;
+            ASSERT_EQ(surface.top(ctl::Shape6), layout::twips(place.y - layout::kWinMarkerMargin)) << where;
+        }
+        if (session.options.isPotGame()) return;
+        const std::string& premio = session.options.premio;
+        const std::string top = premio == "2 Carte" ? cardPicture(session.deck[0]) : kCardBack;
+        const std::string second = premio == "2 Carte"   ? cardPicture(session.deck[1])
+                                   : premio == "1 Carta" ? cardPicture(session.deck[0])
+                                                         : kCardBack;
+        ASSERT_EQ(surface.picture(ctl::Picture16), top) << where;
+        ASSERT_EQ(surface.picture(ctl::Picture17), second) << where;
+    }
+
     // Seat 0's moves: answer the change question alternately by keeping and by giving up
     // the two lowest cards; lay the lowest card that the rules accept.
     void humanMoves(const std::string& where) {
@@ -165,6 +211,7 @@ protected:
             ++ticksThisHand;
             if (::testing::Test::HasFatalFailure()) return hands;
             checkTable(where);
+            checkDisplay(where);
             if (::testing::Test::HasFatalFailure()) return hands;
 
             const auto after = scores();
@@ -295,6 +342,7 @@ protected:
             humanMoves(where);
             if (::testing::Test::HasFatalFailure()) return hands;
             checkTable(where + " after the human");
+            checkDisplay(where + " after the human");
             if (::testing::Test::HasFatalFailure()) return hands;
         }
     }
