@@ -93,7 +93,7 @@ int computerPlayDecision(const PlayView& view, int draw) {
 
     int strength = 50;
     if (view.activeseats == 2) {
-        // Two-seat endgame: weigh every place against the table's best card.
+        // Two-seat endgame: weigh every place, empty ones too, against the table's best card.
         for (int j = 0; j < kHandSlots; ++j) {
             const int v = hand[j].value;
             if (v != 0) {
@@ -103,9 +103,6 @@ int computerPlayDecision(const PlayView& view, int draw) {
                     fallbackslot = j;
                 }
             }
-        }
-        for (const Card& card : hand) {
-            const int v = card.value;
             if (v > trickmax) strength += v - 2 * trickmax;
             else if (v == trickmax) strength += 1;
             else strength += trickmax - v;

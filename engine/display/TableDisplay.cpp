@@ -120,10 +120,15 @@ void TableDisplay::showPrizePicture(int place, const std::string& picture) {
     shownPrizePictures_[place] = &picture;
 }
 
-void TableDisplay::showTableStandings() {
-    bool unchanged = standingsShown_;
-    for (int i = 0; i < kSeats; ++i) unchanged &= session_.seatstats[i].score == shownSeatScores_[i];
-    if (unchanged) return;
+bool TableDisplay::standingsChanged() const {
+    if (!standingsShown_) return true;
+    for (int i = 0; i < kSeats; ++i) {
+        if (session_.seatstats[i].score != shownSeatScores_[i]) return true;
+    }
+    return false;
+}
+
+void TableDisplay::drawTableStandings() {
     for (int i = 0; i < kSeats; ++i) shownSeatScores_[i] = session_.seatstats[i].score;
 
     // Selection by score, six times; ties go to the higher seat number.

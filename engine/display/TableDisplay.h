@@ -31,7 +31,10 @@ public:
     // After a change to one seat's hand only.
     void showHand(int seat);
     void showPrizeCards();
-    void showTableStandings();
+    // Runs on every tick: unchanged scores, unchanged ranking.
+    void showTableStandings() {
+        if (standingsChanged()) drawTableStandings();
+    }
     void showOptionBadges();
     void showRoundHeader();
     // Mouse over one of the five option pictures.
@@ -70,8 +73,9 @@ private:
     void showHandOf(int seat);
     std::array<HandLook, kSeats> shownLooks_{};
     bool handsShown_ = false;
-    // The seats' scores when the ranking was last written: unchanged scores, unchanged
-    // ranking.
+    bool standingsChanged() const;
+    void drawTableStandings();
+    // The seats' scores when the ranking was last written.
     std::array<int, kSeats> shownSeatScores_{};
     bool standingsShown_ = false;
     // What the markers, the table places and the prize area show, so an unchanged one is
