@@ -92,14 +92,22 @@ inline constexpr std::array<ControlInfo, kControlIdCount> kControlInfo{{
 #undef ZELVARO_INFO
 }};
 
-constexpr std::array<int, kControlIdCount + 1> makeSlotOffsets() {
-    std::array<int, kControlIdCount + 1> offsets{};
+// Where each control's slots start among all addressable ones, and how many elements an
+// array has (0 for a single control), side by side so one lookup finds both.
+struct SlotRange {
+    std::int16_t first;
+    std::int16_t elements;
+};
+constexpr std::array<SlotRange, kControlIdCount + 1> makeSlotRanges() {
+    std::array<SlotRange, kControlIdCount + 1> ranges{};
     for (int i = 0; i < kControlIdCount; ++i) {
-        offsets[i + 1] = offsets[i] + (kControlInfo[i].elements == 0 ? 1 : kControlInfo[i].elements);
+        const int elements = kControlInfo[i].elements;
+        ranges[i].elements = static_cast<std::int16_t>(elements);
+        ranges[i + 1].first = static_cast<std::int16_t>(ranges[i].first + (elements == 0 ? 1 : elements));
     }
-    return offsets;
+    return ranges;
 }
-inline constexpr auto kSlotOffsets = makeSlotOffsets();
+inline constexpr auto kSlotRanges = makeSlotRanges();
 }  // namespace detail
 
 constexpr const ControlInfo& controlInfo(ControlId id) {
@@ -108,17 +116,14 @@ constexpr const ControlInfo& controlInfo(ControlId id) {
 // "Label48" for a single control, "Picture2(3)" for an array element: the widget's objectName.
 std::string objectName(Control c);
 // Number of addressable controls, array elements counted one by one.
-constexpr int controlSlotCount() { return detail::kSlotOffsets[kControlIdCount]; }
-// Whether the control exists: a single control has index -1, an array element an index
-// inside the array.
-constexpr bool controlExists(Control c) {
-    const int elements = controlInfo(c.id).elements;
-    return elements == 0 ? c.index == -1 : c.index >= 0 && c.index < elements;
-}
-// Dense position of a control among all addressable ones (0 .. controlSlotCount()-1).
+constexpr int controlSlotCount() { return detail::kSlotRanges[kControlIdCount].first; }
+// Dense position of a control among all addressable ones (0 .. controlSlotCount()-1), or -1
+// when the window has no such control: a single control has index -1, an array element an
+// index inside the array.
 constexpr int controlSlot(Control c) {
-    const int base = detail::kSlotOffsets[static_cast<int>(c.id)];
-    return c.index < 0 ? base : base + c.index;
+    const detail::SlotRange range = detail::kSlotRanges[static_cast<int>(c.id)];
+    if (range.elements == 0) return c.index == -1 ? range.first : -1;
+    return static_cast<unsigned>(c.index) < static_cast<unsigned>(range.elements) ? range.first + c.index : -1;
 }
 
 namespace ctl {

@@ -72,8 +72,9 @@ private:
     };
     // The state of a control; a control the window does not have is a programming error.
     State& at(Control c) {
-        if (!controlExists(c)) throwNoSuchControl(c);
-        return states_[controlSlot(c)];
+        const int slot = controlSlot(c);
+        if (slot < 0) throwNoSuchControl(c);
+        return states_[static_cast<std::size_t>(slot)];
     }
     const State& at(Control c) const { return const_cast<MemorySurface*>(this)->at(c); }
     [[noreturn]] static void throwNoSuchControl(Control c);

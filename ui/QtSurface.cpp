@@ -37,7 +37,7 @@ QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
         for (int i = 0; i < count; ++i) {
             const Control c{cid, info.elements == 0 ? -1 : i};
             const QString name = QString::fromStdString(objectName(c));
-            Slot& s = slots_[controlSlot(c)];
+            Slot& s = slots_[static_cast<std::size_t>(controlSlot(c))];
             if (auto* timer = window.findChild<QTimer*>(name)) {
                 s.timer = timer;
                 s.timerEnabled = timer->isActive();
@@ -62,10 +62,9 @@ QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
 }
 
 QtSurface::Slot& QtSurface::slot(Control c) {
-    if (!controlExists(c)) {
-        throw std::out_of_range("no such control element: " + objectName(c));
-    }
-    return slots_[controlSlot(c)];
+    const int index = controlSlot(c);
+    if (index < 0) throw std::out_of_range("no such control element: " + objectName(c));
+    return slots_[static_cast<std::size_t>(index)];
 }
 
 const QtSurface::Slot& QtSurface::slot(Control c) const {

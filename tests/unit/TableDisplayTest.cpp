@@ -2,6 +2,10 @@
 // their captions, the tournament header, the speed switch and leaving the match.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {
@@ -325,3 +329,32 @@ TEST_F(TableDisplayTest, RoundHeaderOfALaterRound) {
 
 }  // namespace
 }  // namespace zelvaro::tabletest
+
+namespace zelvaro {
+namespace {
+
+TEST(ControlSlotsTest, EveryControlHasItsOwnSlotAndNoOtherNameFindsOne) {
+    std::vector<bool> taken(static_cast<std::size_t>(controlSlotCount()), false);
+    for (int id = 0; id < kControlIdCount; ++id) {
+        const auto cid = static_cast<ControlId>(id);
+        const int elements = controlInfo(cid).elements;
+        for (int i = elements == 0 ? -1 : 0; i < std::max(elements, 0); ++i) {
+            const int slot = controlSlot(Control{cid, i});
+            ASSERT_GE(slot, 0) << objectName(Control{cid, i});
+            ASSERT_LT(slot, controlSlotCount());
+            ASSERT_FALSE(taken[static_cast<std::size_t>(slot)]) << objectName(Control{cid, i});
+            taken[static_cast<std::size_t>(slot)] = true;
+        }
+        // Past either end of an array, or an index on a single control: no slot.
+        EXPECT_EQ(controlSlot(Control{cid, elements == 0 ? 0 : -1}), -1);
+        EXPECT_EQ(controlSlot(Control{cid, std::max(elements, 1)}), -1);
+    }
+    EXPECT_TRUE(std::all_of(taken.begin(), taken.end(), [](bool t) { return t; }));
+
+    MemorySurface surface;
+    EXPECT_THROW(surface.setVisible(ctl::Picture2[12], true), std::out_of_range);
+    EXPECT_THROW(surface.setVisible(Control{ControlId::Label48, 0}, true), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace zelvaro
