@@ -128,16 +128,42 @@ void Database::keyAndCheck() {
     execute("PRAGMA synchronous=NORMAL");
 }
 
+sqlite3_stmt* Database::preparedQuery(const std::string& sql) {
+    constexpr std::size_t kKeptQueries = 64;
+    if (const auto kept = queries_.find(sql); kept != queries_.end()) return kept->second;
+    if (queries_.size() >= kKeptQueries) forgetQueries();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db_);
+        sqlite3_finalize(stmt);
+        throw DatabaseError(message + " [" + sql + "]");
+    }
+    queries_.emplace(sql, stmt);
+    return stmt;
+}
+
+void Database::forgetQueries() {
+    for (const auto& [sql, stmt] : queries_) sqlite3_finalize(stmt);
+    queries_.clear();
+}
+
 ResultSet Database::query(const std::string& sql) {
     if (!db_) throw DatabaseError("database not open");
-    Statement stmt(db_, sql);
-    const int count = sqlite3_column_count(stmt.get());
+    sqlite3_stmt* stmt = preparedQuery(sql);
+    // A kept statement is reset after every use, so it holds no read lock between queries.
+    struct ResetAfterUse {
+        sqlite3_stmt* stmt;
+        ~ResetAfterUse() { sqlite3_reset(stmt); }
+    } reset{stmt};
+    // The columns are read after the first step: a kept statement whose tables changed is
+    // prepared again by that step, and only then names the columns as they are now.
+    int rc = sqlite3_step(stmt);
+    const int count = sqlite3_column_count(stmt);
     std::vector<std::string> names(count);
-    for (int c = 0; c < count; ++c) names[c] = sqlite3_column_name(stmt.get(), c);
+    for (int c = 0; c < count; ++c) names[c] = sqlite3_column_name(stmt, c);
     std::vector<std::vector<Value>> columns(count);
-    int rc = SQLITE_OK;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        for (int c = 0; c < count; ++c) columns[c].push_back(readCell(stmt.get(), c));
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
+        for (int c = 0; c < count; ++c) columns[c].push_back(readCell(stmt, c));
     }
     if (rc != SQLITE_DONE) throw DatabaseError(std::string(sqlite3_errmsg(db_)) + " [" + sql + "]");
     return ResultSet(std::move(names), std::move(columns));
@@ -186,10 +212,13 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
     try {
         // 1. A complete compacted copy, written with the same key.
         fs::remove(temp, ec);
+        // No kept statement may stand on the copy's schema when it is attached or detached.
+        forgetQueries();
         execute("ATTACH DATABASE " + sqlLiteral(temp.string()) + " AS compacted KEY " +
                 sqlLiteral(kPassword));
         query("PRAGMA compacted.journal_mode=DELETE");
         query("SELECT sqlcipher_export('compacted')");
+        forgetQueries();
         execute("DETACH DATABASE compacted");
         if (!syncFile(temp)) return false;
         if (stopHere(1)) return false;
@@ -232,6 +261,7 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
 }
 
 void Database::close() {
+    forgetQueries();
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;

@@ -7,12 +7,14 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "store/Value.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace zelvaro {
 
@@ -87,8 +89,14 @@ public:
 
 private:
     void keyAndCheck();
+    // The prepared form of a query text, kept for the next identical query: the game asks
+    // the same questions (the stored number, the options) at every hand.
+    sqlite3_stmt* preparedQuery(const std::string& sql);
+    void forgetQueries();
+
     std::filesystem::path file_;
     sqlite3* db_ = nullptr;
+    std::unordered_map<std::string, sqlite3_stmt*> queries_;
 };
 
 // Runs its statements inside one transaction; rolls back unless committed.

@@ -127,6 +127,37 @@ TEST_F(DatabaseTest, OptionsColumnStartingWithADigitIsUpdatedQuoted) {
     EXPECT_EQ(rs.at(2, 0).text(), "Si");
 }
 
+TEST_F(DatabaseTest, AKeptQueryAsksAgainEveryTime) {
+    const std::string lookup = "SELECT * FROM torneo where cognome='A' ";
+    EXPECT_TRUE(db.query(lookup).empty());
+    addEntrant("A", "3");
+    ASSERT_EQ(db.query(lookup).rows(), 1);
+    db.execute("UPDATE torneo SET punti='12'WHERE cognome='A'");
+    EXPECT_EQ(db.query(lookup).at("punti", 0).integer(), 12);
+    // A failed statement leaves the kept ones working.
+    EXPECT_THROW(db.query("SELECT * FROM nessuna_tabella"), DatabaseError);
+    EXPECT_EQ(db.query(lookup).at("punti", 0).integer(), 12);
+    // Far more different queries than are kept, then the first again.
+    for (int k = 0; k < 200; ++k) {
+        const ResultSet rs = db.query("SELECT * FROM torneo where punti='" + std::to_string(k) + "'");
+        ASSERT_EQ(rs.rows(), k == 12 ? 1 : 0) << k;
+    }
+    EXPECT_EQ(db.query(lookup).rows(), 1);
+}
+
+TEST_F(DatabaseTest, AKeptQueryFollowsANewTableLayout) {
+    db.execute("CREATE TABLE prova (a INTEGER)");
+    db.execute("INSERT INTO prova (a) VALUES (1)");
+    const std::string all = "SELECT * FROM prova";
+    EXPECT_EQ(db.query(all).columnCount(), 1);
+    db.execute("ALTER TABLE prova ADD COLUMN b TEXT");
+    const ResultSet wider = db.query(all);
+    EXPECT_EQ(wider.columnCount(), 2);
+    EXPECT_EQ(wider.at(0, 0).integer(), 1);
+    db.execute("DROP TABLE prova");
+    EXPECT_THROW(db.query(all), DatabaseError);
+}
+
 // ---------------------------------------------------------------------------------------
 // The stored number
 
@@ -194,6 +225,9 @@ TEST_F(DatabaseFileTest, FileCannotBeReadWithoutTheKey) {
 }
 
 TEST_F(DatabaseFileTest, CompactionKeepsTheDataAndTheKey) {
+    // Queries asked before are kept prepared; the copy must still attach and detach.
+    EXPECT_EQ(db.query("SELECT * FROM giocatori  ").rows(), 1);
+    EXPECT_EQ(db.query("SELECT * FROM opzioni ").rows(), 1);
     EXPECT_TRUE(db.compact());
     EXPECT_FALSE(db.isOpen());
     EXPECT_FALSE(fs::exists(tempFile()));
