@@ -14,11 +14,9 @@ using namespace cardwords;
 
 }  // namespace
 
-GameSession::GameSession() {
-    deck.fill(kEmptyCard);
-    for (Hand& hand : hands) hand.fill(kEmptyCard);
-    clearTrick();
-}
+// A new card place is empty (value 0, suit "o"): the pile and the hands start empty as they
+// are; the trick starts cleared.
+GameSession::GameSession() { clearTrick(); }
 
 void GameSession::buildMasterDeck() {
     for (int place = 0; place < kPileSize; ++place) {

@@ -35,6 +35,16 @@ protected:
     Random random;
 };
 
+TEST_F(CardsTest, ANewTableHasAnEmptyPileEmptyHandsAndAClearedTrick) {
+    const GameSession fresh;
+    for (const Card& place : fresh.deck) EXPECT_EQ(place, kEmptyCard);
+    EXPECT_EQ(fresh.deck.cardCount(), 0);
+    for (const Hand& hand : fresh.hands) {
+        for (const Card& place : hand) EXPECT_EQ(place, kEmptyCard);
+    }
+    for (const Card& place : fresh.trick) EXPECT_EQ(place, (Card{0, kNoSuit}));
+}
+
 TEST_F(CardsTest, TwoPacksHoldEveryCardExactlyTwice) {
     std::map<std::pair<int, char>, int> seen;
     for (const Card& c : session.masterdeck) {
