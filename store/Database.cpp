@@ -102,6 +102,11 @@ int ResultSet::column(std::string_view name) const {
 Database::~Database() { close(); }
 
 void Database::open(const fs::path& file) {
+    // The game never reads SQLite's memory statistics, and keeping them takes one lock shared
+    // by every connection on every allocation: connections on two threads would queue on it.
+    // The setting must come before SQLite starts; later it is refused and changes nothing.
+    static const bool noMemoryStatistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    (void)noMemoryStatistics;
     close();
     file_ = file;
     if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,

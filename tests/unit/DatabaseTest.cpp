@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/Random.h"
@@ -215,6 +217,31 @@ protected:
     TempFolder folder;
     Database db;
 };
+
+TEST(DatabaseThreads, TwoConnectionsOnTwoThreadsEachKeepTheirOwnData) {
+    // Two tables on two threads, as the engine benchmark runs them: each its own file.
+    constexpr int kRows = 300;
+    std::array<int, 2> found{};
+    std::array<TempFolder, 2> folders;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 2; ++t) {
+        threads.emplace_back([&, t] {
+            Database db;
+            db.open(folders[t].path() / Database::kFileName);
+            ensureSchema(db);
+            const std::string surname = t == 0 ? "Primo" : "Secondo";
+            for (int k = 0; k < kRows; ++k) {
+                db.appendRow("giocatori", {{"cognome", surname}, {"nome", std::to_string(k)}, {"profilo", 1}});
+                // The same few queries again and again, as a match asks them.
+                if (db.query("SELECT * FROM giocatori where cognome='" + surname + "' ").rows() != k + 1) return;
+            }
+            found[t] = db.query("SELECT * FROM giocatori  ").rows();
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(found[0], kRows);
+    EXPECT_EQ(found[1], kRows);
+}
 
 TEST_F(DatabaseFileTest, FileCannotBeReadWithoutTheKey) {
     db.close();
