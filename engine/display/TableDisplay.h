@@ -56,9 +56,6 @@ public:
     void showPotTitle(const std::string& title);
     void showSelectionMark(Control shape, int slot);
 
-    // Forget what the hands showed, so the next showHands draws every place.
-    void forgetShownHands() { handsShown_ = false; }
-
 private:
     Surface& surface_;
     GameSession& session_;
@@ -73,11 +70,13 @@ private:
     void showHandOf(int seat);
     std::array<HandLook, kSeats> shownLooks_{};
     bool handsShown_ = false;
+
     bool standingsChanged() const;
     void drawTableStandings();
     // The seats' scores when the ranking was last written.
     std::array<int, kSeats> shownSeatScores_{};
     bool standingsShown_ = false;
+
     // What the markers, the table places and the prize area show, so an unchanged one is
     // not set again: the seats where the turn and the winning-card markers stand (-1 for
     // unknown or hidden), the table places that may show a card (every one at first), and
@@ -87,6 +86,7 @@ private:
     unsigned shownTablePlaces_ = (1u << kSeats) - 1;
     std::array<const std::string*, 2> shownPrizePictures_{};
     void showPrizePicture(int place, const std::string& picture);
+
     // The pot the caption shows, while it shows one.
     PotResult shownPot_{};
     bool potShown_ = false;
