@@ -298,41 +298,31 @@ TEST_F(CardsTest, NoCardIsLostThroughAWholeSequenceOfMoves) {
     EXPECT_EQ(session.realCardsInTrick(), 6);
 }
 
+// The pile a fresh table and a fresh generator shuffle, after `drawnBefore` draws.
+Pile freshShuffle(double burn, int drawnBefore = 0) {
+    Random random;
+    for (int i = 0; i < drawnBefore; ++i) random.next();
+    GameSession session;
+    session.buildMasterDeck();
+    session.shuffleDeck(random, burn);
+    return session.deck;
+}
+
 TEST_F(CardsTest, SameBurnGivesTheSameOrderFromAFreshGenerator) {
-    Random first, second;
-    GameSession a, b;
-    a.buildMasterDeck();
-    b.buildMasterDeck();
-    a.shuffleDeck(first, 1234);
-    b.shuffleDeck(second, 1234);
-    EXPECT_EQ(a.deck, b.deck);
+    EXPECT_EQ(freshShuffle(1234), freshShuffle(1234));
 }
 
 TEST_F(CardsTest, DifferentBurnsGiveDifferentOrders) {
-    Random first, second;
-    GameSession a, b;
-    a.buildMasterDeck();
-    b.buildMasterDeck();
-    a.shuffleDeck(first, 10);
-    b.shuffleDeck(second, 11);
-    EXPECT_NE(a.deck, b.deck);
+    EXPECT_NE(freshShuffle(10), freshShuffle(11));
 }
 
 TEST_F(CardsTest, BurnIsRoundedHalfToEvenAndSkipsOneDrawMore) {
-    auto shuffled = [](double burn, int drawnBefore) {
-        Random r;
-        for (int i = 0; i < drawnBefore; ++i) r.next();
-        GameSession s;
-        s.buildMasterDeck();
-        s.shuffleDeck(r, burn);
-        return s.deck;
-    };
     // burn 5 skips 6 draws, as 5 draws made beforehand plus burn 0 (one skipped draw) do.
-    EXPECT_EQ(shuffled(5, 0), shuffled(0, 5));
-    EXPECT_EQ(shuffled(2.5, 0), shuffled(2, 0));
-    EXPECT_EQ(shuffled(3.5, 0), shuffled(4, 0));
-    EXPECT_EQ(shuffled(4.4, 0), shuffled(4, 0));
-    EXPECT_NE(shuffled(2.5, 0), shuffled(3, 0));
+    EXPECT_EQ(freshShuffle(5), freshShuffle(0, 5));
+    EXPECT_EQ(freshShuffle(2.5), freshShuffle(2));
+    EXPECT_EQ(freshShuffle(3.5), freshShuffle(4));
+    EXPECT_EQ(freshShuffle(4.4), freshShuffle(4));
+    EXPECT_NE(freshShuffle(2.5), freshShuffle(3));
 }
 
 TEST_F(CardsTest, ShuffleFollowsTheDefinedDrawOrder) {
