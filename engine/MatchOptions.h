@@ -42,6 +42,23 @@ struct MatchOptions {
         return isText(punteggio, "Eliminazione 25") || isText(punteggio, "Eliminazione 50") ||
                isText(punteggio, "Eliminazione 100");
     }
+    bool isPointsGame() const {
+        return isText(punteggio, "25 Punti") || isText(punteggio, "50 Punti") ||
+               isText(punteggio, "100 Punti");
+    }
+    // The points a seat or an entrant must reach in the game types that have a goal (the nine
+    // that can be played as a tournament); 0 for the others.
+    int goal() const {
+        if (isText(punteggio, "25 Punti") || isText(punteggio, "Eliminazione 25")) return 25;
+        if (isText(punteggio, "50 Punti") || isText(punteggio, "Eliminazione 50")) return 50;
+        if (isText(punteggio, "100 Punti") || isText(punteggio, "Eliminazione 100")) return 100;
+        if (isText(punteggio, "Piatto 500")) return 500;
+        if (isText(punteggio, "Piatto 1000")) return 1000;
+        if (isText(punteggio, "Piatto 2000")) return 2000;
+        return 0;
+    }
+    // Whether the hand limit is in force (any text but "Senza Limite").
+    bool hasHandLimit() const { return !isText(limite, "Senza Limite"); }
 };
 
 }  // namespace zelvaro

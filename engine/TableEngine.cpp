@@ -7,7 +7,6 @@
 #include "engine/Rounding.h"
 #include "engine/Showdown.h"
 #include "engine/display/TableDisplay.h"
-#include "store/Database.h"
 #include "store/Nummag.h"
 #include "tournament/Tournament.h"
 
@@ -15,56 +14,6 @@ namespace zelvaro {
 namespace {
 
 constexpr int kFastTick = 100;
-
-// The score a seat must pass in the game types with a goal; 0 for the others.
-int goalThreshold(const std::string& punteggio) {
-    if (punteggio == "25 Punti" || punteggio == "Eliminazione 25") return 24;
-    if (punteggio == "50 Punti" || punteggio == "Eliminazione 50") return 49;
-    if (punteggio == "100 Punti" || punteggio == "Eliminazione 100") return 99;
-    if (punteggio == "Piatto 500") return 499;
-    if (punteggio == "Piatto 1000") return 999;
-    if (punteggio == "Piatto 2000") return 1999;
-    return 0;
-}
-
-bool isPointsGame(const std::string& punteggio) {
-    return punteggio == "25 Punti" || punteggio == "50 Punti" || punteggio == "100 Punti";
-}
-
-struct GoalTest {
-    bool found = false;
-    int leaders = 0;
-};
-
-// Who is past the threshold, and how many share the best score.
-GoalTest goalTest(const GameSession& session, int threshold, int handsleft) {
-    GoalTest result;
-    int best = 0;
-    for (const SeatStats& seat : session.seatstats) {
-        if (seat.score > threshold && seat.score > best) {
-            result.found = true;
-            result.leaders = 1;
-            best = seat.score;
-        } else if (seat.score > threshold && seat.score == best) {
-            result.found = true;
-            ++result.leaders;
-        }
-    }
-    if (handsleft == 0) result.found = true;
-    return result;
-}
-
-// The seat with the highest score; the lowest seat number among equals.
-int highestSeat(const GameSession& session) {
-    int max = 0, highest = 0;
-    for (int seat = 0; seat < kSeats; ++seat) {
-        if (session.seatstats[seat].score > max) {
-            max = session.seatstats[seat].score;
-            highest = seat;
-        }
-    }
-    return highest;
-}
 
 }  // namespace
 
@@ -332,7 +281,7 @@ void TableEngine::resolveTrick() {
             const int seat = session_.seatOfTrickSlot(k);
             session_.seatstats[seat].score += share;
             session_.trickwinner = static_cast<std::int16_t>(seat);
-            if (session_.gamemode == "Torneo") addTournamentPoints(seat, share);
+            if (session_.gamemode == "Torneo") matchEnd_.addTournamentPoints(seat, share);
         }
     } else {
         givePrizeCards(session_.trickwinner,
@@ -370,143 +319,7 @@ void TableEngine::scoreEliminations() {
             continue;
         }
         session_.seatstats[seat].score += kSeats - holding;
-        if (session_.gamemode == "Torneo") addTournamentPoints(seat, kSeats - holding);
-    }
-}
-
-std::string TableEngine::tournamentWhere(int seat) const {
-    const SeatStats& stats = session_.seatstats[seat];
-    return "WHERE cognome='" + Database::fApici(stats.surname) + "' and nome='" +
-           Database::fApici(stats.firstName) + "'";
-}
-
-int TableEngine::readTournamentPoints(int seat) {
-    const SeatStats& stats = session_.seatstats[seat];
-    const ResultSet rs = db_.query("SELECT * FROM torneo where cognome='" +
-                                   Database::fApici(stats.surname) + "' and nome='" +
-                                   Database::fApici(stats.firstName) + "'");
-    return rs.empty() ? 0 : static_cast<int>(rs.at("punti", 0).integer());
-}
-
-void TableEngine::writeTournamentPoints(int seat, int points) {
-    db_.execute("UPDATE torneo SET punti='" + std::to_string(points) + "'" + tournamentWhere(seat));
-}
-
-void TableEngine::addTournamentPoints(int seat, int amount) {
-    writeTournamentPoints(seat, readTournamentPoints(seat) + amount);
-}
-
-void TableEngine::endHand() {
-    ++handsPlayed_;
-    surface_.setEnabled(ctl::Timer1, false);
-    for (int seat = 0; seat < kSeats; ++seat) {
-        if (session_.holdsCards(seat)) session_.trickwinner = static_cast<std::int16_t>(seat);
-    }
-    const std::string& type = session_.options.punteggio;
-    const bool tournament = session_.gamemode == "Torneo";
-    const int winner = session_.trickwinner;
-
-    if (type == "Partita Singola") {
-        session_.seatstats[winner].score = 1;
-        display_.showTableStandings();
-        announceWinner(winner);
-        return;
-    }
-    if (type == "3 Vinte" || type == "5 Vinte") {
-        session_.seatstats[winner].score += 1;
-        display_.showTableStandings();
-        if (session_.seatstats[winner].score == (type == "3 Vinte" ? 3 : 5)) {
-            announceWinner(winner);
-        } else {
-            nextHand(false, false);
-        }
-        return;
-    }
-    if (type == "Chips") {
-        for (int seat = 0; seat < kSeats; ++seat) {
-            session_.seatstats[seat].score += session_.holdsCards(seat) ? 5 : -1;
-        }
-        display_.showTableStandings();
-        nextHand(false, false);
-        return;
-    }
-
-    const bool points = isPointsGame(type);
-    const bool elimination = session_.options.isEliminationGame();
-    const bool pot = session_.options.isPotGame();
-    if (!points && !elimination && !pot) {
-        // An unknown game type: play on without scoring.
-        nextHand(false, false);
-        return;
-    }
-    if (elimination && tournament) addTournamentPoints(winner, 6);
-    if (points) session_.seatstats[winner].score += session_.cardsHeld(winner) + 5;
-    if (elimination) session_.seatstats[winner].score += 6;
-    display_.showTableStandings();
-    const GoalTest goal = goalTest(session_, goalThreshold(type), tournament_.handsleft);
-    const int named = points ? winner : highestSeat(session_);
-    if (points && tournament) writeTournamentPoints(winner, session_.seatstats[winner].score);
-
-    if (goal.found && goal.leaders == 1 && session_.gamemode == "Partita") {
-        announceWinner(named);
-    } else if (tournament && goal.found) {
-        finishTournamentTable();
-    } else if (elimination) {
-        nextHand(true, false);
-    } else {
-        nextHand(pot, pot);
-    }
-}
-
-void TableEngine::announceWinner(int seat) {
-    surface_.showMessage("Partita terminata\nIl vincitore e' " + session_.seatstats[seat].surname,
-                         MessageButtons::Ok);
-    surface_.setVisible(ctl::Picture1, false);
-    matchOver_ = true;
-}
-
-void TableEngine::finishTournamentTable() {
-    surface_.setVisible(ctl::Frame6, true);
-    surface_.setWindowEnabled(false);
-    const ResultSet options = db_.query("SELECT * FROM opzioni ");
-    const std::string limite = options.empty() ? std::string() : options.at(5, 0).text();
-    if (limite == "Senza Limite") {
-        surface_.setCaption(ctl::Label48, "Nessun Limite di Mani");
-        tournament_.handsleft = -1;
-    } else if (limite == "Limite 10 Mani") {
-        surface_.setCaption(ctl::Label48, "Max 10 Mani al Termine");
-        tournament_.handsleft = 10;
-    } else if (limite == "Limite 20 Mani") {
-        surface_.setCaption(ctl::Label48, "Max 20 Mani al Termine");
-        tournament_.handsleft = 20;
-    }
-    matchOver_ = true;
-}
-
-void TableEngine::nextHand(bool countDown, bool countDownFirst) {
-    session_.trickleader = session_.trickwinner;
-    if (countDown && !countDownFirst) {
-        // The elimination types read the limit afresh before the next hand.
-        const ResultSet options = db_.query("SELECT * FROM opzioni ");
-        if (!options.empty()) session_.options.limite = options.at(5, 0).text();
-        prepareTable();
-        countDownHandLimit();
-        return;
-    }
-    if (countDown) countDownHandLimit();
-    prepareTable();
-}
-
-void TableEngine::countDownHandLimit() {
-    // Only a tournament table plays under the hand limit; a single game neither counts nor
-    // shows it.
-    if (session_.gamemode != "Torneo") return;
-    if (session_.options.limite != "Senza Limite") {
-        --tournament_.handsleft;
-        surface_.setCaption(ctl::Label48,
-                            "Max " + std::to_string(tournament_.handsleft) + " Mani al Termine");
-    } else {
-        surface_.setCaption(ctl::Label48, "Nessun Limite di Mani");
+        if (session_.gamemode == "Torneo") matchEnd_.addTournamentPoints(seat, kSeats - holding);
     }
 }
 

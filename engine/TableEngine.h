@@ -2,9 +2,8 @@
 // seats' moves and the end of each hand. Everything visible goes through the surface.
 #pragma once
 
-#include <string>
-
 #include "engine/GameSession.h"
+#include "engine/MatchEnd.h"
 #include "engine/Surface.h"
 
 namespace zelvaro {
@@ -19,7 +18,9 @@ public:
     TableEngine(GameSession& session, Surface& surface, Random& random, Database& db,
                 TableDisplay& display, Tournament& tournament)
         : session_(session), surface_(surface), random_(random), db_(db), display_(display),
-          tournament_(tournament) {}
+          tournament_(tournament), matchEnd_(session, surface, db, display, tournament, *this) {}
+    TableEngine(const TableEngine&) = delete;
+    TableEngine& operator=(const TableEngine&) = delete;
 
     // Readies the table for a hand, the first of a match or any after it, and starts Timer1.
     void prepareTable();
@@ -37,7 +38,7 @@ public:
 
     // The showdown of a full trick and the end of a hand.
     void resolveTrick();
-    void endHand();
+    void endHand() { matchEnd_.endHand(); }
 
     // A computer seat's moves.
     void computerChange(int seat);
@@ -50,10 +51,10 @@ public:
     bool running() const;
     // Whether the last hand ended the match: a winner was announced or a tournament table
     // finished. Cleared when a match starts.
-    bool matchOver() const { return matchOver_; }
-    void resetMatch() { matchOver_ = false; }
+    bool matchOver() const { return matchEnd_.matchOver(); }
+    void resetMatch() { matchEnd_.resetMatch(); }
     // Hands finished since the program started.
-    long handsPlayed() const { return handsPlayed_; }
+    long handsPlayed() const { return matchEnd_.handsPlayed(); }
 
 private:
     // The card drawn after a change, and what it changes on the table.
@@ -62,14 +63,6 @@ private:
     void lookAtTrick();
     void givePrizeCards(int winner, int second);
     void scoreEliminations();
-    void addTournamentPoints(int seat, int amount);
-    void writeTournamentPoints(int seat, int points);
-    int readTournamentPoints(int seat);
-    std::string tournamentWhere(int seat) const;
-    void announceWinner(int seat);
-    void finishTournamentTable();
-    void nextHand(bool countDown, bool countDownFirst);
-    void countDownHandLimit();
     void setMarks(int a, int b);
 
     GameSession& session_;
@@ -80,8 +73,7 @@ private:
     Tournament& tournament_;
     int markA_ = -1;
     int markB_ = -1;
-    bool matchOver_ = false;
-    long handsPlayed_ = 0;
+    MatchEnd matchEnd_;
 };
 
 }  // namespace zelvaro

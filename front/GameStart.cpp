@@ -10,6 +10,7 @@
 #include "front/ProfilePanel.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
+#include "tournament/HandLimit.h"
 #include "tournament/Tournament.h"
 
 namespace zelvaro {
@@ -64,15 +65,7 @@ void GameStart::openProfilePanel() {
 
 void GameStart::openTournament() {
     const ResultSet options = db_.query("SELECT * FROM opzioni ");
-    const std::string limite = options.at(5, 0).text();
-    auto setLimit = [this](const char* caption, int hands) {
-        surface_.setCaption(ctl::Label48, caption);
-        tournament_.handsleft = static_cast<std::int16_t>(hands);
-        tournament_.passesleft = static_cast<std::int16_t>(hands);
-    };
-    if (limite == "Senza Limite") setLimit("Nessun Limite di Mani", -1);
-    else if (limite == "Limite 10 Mani") setLimit("Max 10 Mani al Termine", 10);
-    else if (limite == "Limite 20 Mani") setLimit("Max 20 Mani al Termine", 20);
+    applyHandLimit(surface_, tournament_, options.at(5, 0).text(), LimitScope::AllTables);
 
     const std::string type = options.at(3, 0).text();
     if (type == "Partita Singola" || type == "3 Vinte" || type == "5 Vinte" || type == "Chips") {
