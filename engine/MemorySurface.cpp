@@ -14,6 +14,7 @@ MemorySurface::MemorySurface() : states_(controlSlotCount()) {
             State& s = at(Control{cid, info.elements == 0 ? -1 : i});
             s.visible = info.visibleAtStart;
             s.enabled = !isTimer;
+            s.timer = isTimer;
             if (isTimer) s.interval = timerStartInterval(cid);
         }
     }
@@ -29,7 +30,11 @@ void MemorySurface::setPicture(Control c, const std::string& path) { at(c).pictu
 std::string MemorySurface::picture(Control c) const { return at(c).picture; }
 void MemorySurface::setVisible(Control c, bool visible) { at(c).visible = visible; }
 bool MemorySurface::visible(Control c) const { return at(c).visible; }
-void MemorySurface::setEnabled(Control c, bool enabled) { at(c).enabled = enabled; }
+void MemorySurface::setEnabled(Control c, bool enabled) {
+    State& s = at(c);
+    if (s.timer && enabled && !s.enabled) ++s.starts;
+    s.enabled = enabled;
+}
 bool MemorySurface::enabled(Control c) const { return at(c).enabled; }
 void MemorySurface::setLeft(Control c, int twips) { at(c).left = twips; }
 void MemorySurface::setTop(Control c, int twips) { at(c).top = twips; }
@@ -44,7 +49,13 @@ bool MemorySurface::checked(Control c) const { return at(c).checked; }
 void MemorySurface::clearItems(Control c) { at(c).items.clear(); }
 void MemorySurface::addItem(Control c, const std::string& item) { at(c).items.push_back(item); }
 std::vector<std::string> MemorySurface::items(Control c) const { return at(c).items; }
-void MemorySurface::setInterval(Control timer, int ms) { at(timer).interval = ms; }
+void MemorySurface::setInterval(Control timer, int ms) {
+    State& s = at(timer);
+    // A running timer given a new interval starts over, as the window's timers do.
+    if (s.enabled && s.interval != ms) ++s.starts;
+    s.interval = ms;
+}
+int MemorySurface::timerStarts(Control timer) const { return at(timer).starts; }
 int MemorySurface::interval(Control timer) const { return at(timer).interval; }
 
 MessageAnswer MemorySurface::showMessage(const std::string& text, MessageButtons buttons) {

@@ -37,6 +37,9 @@ public:
     std::vector<std::string> items(Control c) const override;
     void setInterval(Control timer, int ms) override;
     int interval(Control timer) const override;
+    // How often the timer was started: enabled while it was off, or given a new interval
+    // while it ran. The headless clock counts its next tick from each start.
+    int timerStarts(Control timer) const;
 
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override { messageTitle_ = title; }
@@ -66,9 +69,9 @@ private:
         std::string caption;
         std::string picture;
         std::vector<std::string> items;
-        int left = 0, top = 0, width = 0, interval = 0;
+        int left = 0, top = 0, width = 0, interval = 0, starts = 0;
         std::uint32_t color = kButtonTextColor;
-        bool visible = true, enabled = true, checked = false;
+        bool visible = true, enabled = true, checked = false, timer = false;
     };
     // The state of a control; a control the window does not have is a programming error.
     State& at(Control c) {

@@ -10,6 +10,7 @@
 #include "front/ProfilePanel.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
+#include "store/ProfileRows.h"
 #include "tournament/HandLimit.h"
 #include "tournament/Tournament.h"
 
@@ -21,19 +22,6 @@ constexpr std::array<Control, 7> kTournamentLists{ctl::Label41, ctl::Label40, ct
                                                   ctl::Combo7};
 // A pool that keeps offering the same few names must not hang the start.
 constexpr int kMaxDrawsPerSeat = 100000;
-
-PlayerProfile profileFromRow(const ResultSet& rs, int row, bool withFace) {
-    PlayerProfile p;
-    p.cognome = rs.at(0, row).text();
-    p.nome = rs.at(1, row).text();
-    p.nazionalita = rs.at(2, row).text();
-    p.anno = rs.at(3, row).text();
-    p.profilo = rs.at(4, row).text();
-    p.cambiocarte = static_cast<int>(rs.at(5, row).integer());
-    p.aggressivita = static_cast<int>(rs.at(6, row).integer());
-    if (withFace) p.foto = static_cast<int>(rs.at(7, row).integer());
-    return p;
-}
 
 void showTournamentLists(Surface& surface, bool visible) {
     for (Control c : kTournamentLists) surface.setVisible(c, visible);
@@ -113,13 +101,7 @@ void GameStart::loadOptions() {
 
 void GameStart::startSingleGame() {
     loadOptions();
-    const std::string selected = surface_.caption(ctl::Label22);
-    const ResultSet humans = db_.query("SELECT * FROM giocatori where profilo='" + std::string("1") + "' ");
-    for (int row = 0; row < humans.rows(); ++row) {
-        if (humans.at(0, row).text() + " " + humans.at(1, row).text() == selected) {
-            session_.humanprofile = profileFromRow(humans, row, false);
-        }
-    }
+    loadUserProfile(db_, surface_.caption(ctl::Label22), session_.humanprofile);
     display_.showHumanPanel();
     session_.gamemode = "Partita";
     showTournamentLists(surface_, false);

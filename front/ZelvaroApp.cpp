@@ -15,6 +15,10 @@
 #include "store/Nummag.h"
 #include "store/PlayerPool.h"
 #include "store/Schema.h"
+#include "tournament/FieldSetup.h"
+#include "tournament/RoundEnd.h"
+#include "tournament/Simulation.h"
+#include "tournament/Standings.h"
 #include "tournament/Tournament.h"
 
 namespace zelvaro {
@@ -42,7 +46,14 @@ ZelvaroApp::ZelvaroApp(Surface& surface, std::filesystem::path programFolder)
       engine_(std::make_unique<TableEngine>(*session_, surface, *random_, *db_, *display_,
                                             *tournament_)),
       gameStart_(std::make_unique<GameStart>(surface, *db_, *random_, *session_, *tournament_,
-                                             *profiles_, *display_, *engine_)) {}
+                                             *profiles_, *display_, *engine_)),
+      standings_(std::make_unique<Standings>(surface, *db_, *session_, *tournament_)),
+      fieldSetup_(std::make_unique<FieldSetup>(surface, *db_, *random_, *session_, *tournament_,
+                                               *display_, *engine_, *standings_)),
+      roundEnd_(std::make_unique<RoundEnd>(surface, *db_, *random_, *session_, *tournament_,
+                                           *display_, *engine_, *fieldSetup_, *standings_)),
+      simulation_(std::make_unique<Simulation>(surface, *db_, *random_, *session_, *tournament_,
+                                               *standings_, *roundEnd_)) {}
 
 ZelvaroApp::~ZelvaroApp() = default;
 
@@ -51,6 +62,7 @@ Random& ZelvaroApp::random() { return *random_; }
 GameSession& ZelvaroApp::session() { return *session_; }
 Tournament& ZelvaroApp::tournament() { return *tournament_; }
 TableEngine& ZelvaroApp::engine() { return *engine_; }
+Simulation& ZelvaroApp::simulation() { return *simulation_; }
 
 bool ZelvaroApp::startUp() {
     surface_.setWindowSize(kWindowWidthTwips, kWindowHeightTwips);
@@ -100,6 +112,11 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label9: return gameStart_->closeProfilePanel();
         case ControlId::Label37: return gameStart_->closeTournamentRules();
         case ControlId::Label21: return gameStart_->confirmProfile();
+        case ControlId::Label36: return fieldSetup_->startTournament();
+        case ControlId::Label52: return standings_->openStandings();
+        case ControlId::Label53: return standings_->closeStandings();
+        case ControlId::Command3: return standings_->previousPage();
+        case ControlId::Command4: return standings_->nextPage();
         case ControlId::Label26: return profiles_->createProfile();
         case ControlId::Label27: return profiles_->deleteProfile();
         case ControlId::Label33: return display_->toggleSpeed();
@@ -123,12 +140,28 @@ void ZelvaroApp::comboSelected(Control c) {
     guarded([&] {
         if (c == ctl::Combo2) options_->applyPotRule();
         if (c == ctl::Combo4) profiles_->showSelectedProfile();
+        if (c == ctl::Combo7) standings_->refreshTableStandings();
     });
 }
 
 void ZelvaroApp::timerTick(Control timer) {
     if (!surface_.enabled(timer)) return;
-    if (timer == ctl::Timer1) guarded([&] { engine_->tableTick(); });
+    try {
+        dispatchTick(timer);
+    } catch (const std::exception& error) {
+        // A failing tick would fail again on the next one.
+        surface_.setEnabled(timer, false);
+        reportFailure(error);
+    }
+}
+
+void ZelvaroApp::dispatchTick(Control timer) {
+    switch (timer.id) {
+        case ControlId::Timer1: return engine_->tableTick();
+        case ControlId::Timer2: return simulation_->simulationTick();
+        case ControlId::Timer3: return standings_->refreshOverallTop();
+        default: return;
+    }
 }
 
 void ZelvaroApp::exitProgram() {

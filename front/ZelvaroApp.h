@@ -11,13 +11,17 @@
 namespace zelvaro {
 
 class Database;
+class FieldSetup;
 class GameSession;
 class GameStart;
 class MainMenu;
 class OptionsPanel;
 class ProfilePanel;
 class Random;
+class RoundEnd;
 class RulesPanel;
+class Simulation;
+class Standings;
 class TableDisplay;
 class TableEngine;
 struct Tournament;
@@ -48,6 +52,7 @@ public:
     GameSession& session();
     Tournament& tournament();
     TableEngine& engine();
+    Simulation& simulation();
     const std::filesystem::path& programFolder() const { return programFolder_; }
 
 private:
@@ -63,6 +68,7 @@ private:
     }
     void reportFailure(const std::exception& error);
     void dispatchClick(Control c);
+    void dispatchTick(Control timer);
 
     Surface& surface_;
     std::filesystem::path programFolder_;
@@ -77,6 +83,10 @@ private:
     std::unique_ptr<TableDisplay> display_;
     std::unique_ptr<TableEngine> engine_;
     std::unique_ptr<GameStart> gameStart_;
+    std::unique_ptr<Standings> standings_;
+    std::unique_ptr<FieldSetup> fieldSetup_;
+    std::unique_ptr<RoundEnd> roundEnd_;
+    std::unique_ptr<Simulation> simulation_;
 };
 
 }  // namespace zelvaro

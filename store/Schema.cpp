@@ -31,6 +31,7 @@ const char* const kTables[] = {
     "CREATE INDEX IF NOT EXISTS nazioni_nazione ON nazioni (nazione, nomecognome)",
     "CREATE INDEX IF NOT EXISTS torneo_nome ON torneo (cognome, nome)",
     "CREATE INDEX IF NOT EXISTS torneo_tavolo ON torneo (tavolo)",
+    "CREATE INDEX IF NOT EXISTS classifica_tavolo ON classifica (tavolo)",
 };
 
 std::vector<std::string> splitOn(std::string_view text, char separator) {

@@ -1,5 +1,6 @@
-// zelvaro-sim: plays single games headless on a copy of the database and prints how the
-// seats fared. Seat 0 is played through the human's own clicks by a simple legal policy.
+// zelvaro-sim: plays single games, or one tournament, headless on a copy of the database and
+// prints how they went. Seat 0 is played through the human's own clicks by a simple legal
+// policy.
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -19,13 +20,27 @@
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
+#include "tools/sim/TournamentDriver.h"
+#include "tournament/Simulation.h"
+#include "tournament/Tournament.h"
 
 namespace fs = std::filesystem;
 using namespace zelvaro;
 
 namespace {
 
+constexpr const char* kHumanName = "Simulatore Zelvaro";
+
+// The game types a tournament can be played in.
+constexpr std::array<std::string_view, 9> kTournamentTypes{
+    "25 Punti",         "50 Punti",   "100 Punti",   "Eliminazione 25", "Eliminazione 50",
+    "Eliminazione 100", "Piatto 500", "Piatto 1000", "Piatto 2000"};
+
 struct SimOptions {
+    bool tournament = false;
+    bool toTheFinal = false;
+    std::string limit = "Senza Limite";
+    fs::path save;
     long games = 100;
     std::string type = "50 Punti";
     std::string speed = "Normale";
@@ -43,7 +58,9 @@ constexpr std::array<std::string_view, 2> kYesNo{"Si", "No"};
                  "zelvaro-sim: %s\n"
                  "usage: zelvaro-sim [--games N] [--type TEXT] [--speed Lenta|Normale|Turbo]\n"
                  "                   [--change Si|No] [--two-beats-ace Si|No]\n"
-                 "                   [--prize Nascosto|\"1 Carta\"|\"2 Carte\"] [--db PATH]\n",
+                 "                   [--prize Nascosto|\"1 Carta\"|\"2 Carte\"] [--db PATH]\n"
+                 "       zelvaro-sim --tournament [--type TEXT] [--limit TEXT] [--speed TEXT]\n"
+                 "                   [--db PATH] [--save PATH] [--to-the-final]\n",
                  problem.c_str());
     std::exit(2);
 }
@@ -64,8 +81,17 @@ std::string oneOf(const std::string& option, const std::string& value, const Lis
 
 SimOptions parse(int argc, char** argv) {
     SimOptions o;
+    std::string type;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--tournament") {
+            o.tournament = true;
+            continue;
+        }
+        if (arg == "--to-the-final") {
+            o.toTheFinal = true;
+            continue;
+        }
         if (i + 1 >= argc) usage("missing value for " + arg);
         const std::string value = argv[++i];
         if (arg == "--games") {
@@ -75,7 +101,13 @@ SimOptions parse(int argc, char** argv) {
                 usage("bad value \"" + value + "\" for --games (a whole number from 1)");
             }
         } else if (arg == "--type") {
-            o.type = oneOf(arg, value, kGameTypes);
+            type = value;
+        } else if (arg == "--limit") {
+            o.limit = oneOf(arg, value, kHandLimits);
+        } else if (arg == "--save") {
+            o.save = value;
+            const fs::path folder = fs::absolute(o.save).parent_path();
+            if (value.empty() || !fs::is_directory(folder)) usage("no folder for --save " + value);
         } else if (arg == "--speed") {
             o.speed = oneOf(arg, value, kSpeeds);
         } else if (arg == "--change") {
@@ -91,42 +123,24 @@ SimOptions parse(int argc, char** argv) {
             usage("unknown option " + arg);
         }
     }
+    if (!type.empty()) {
+        o.type = o.tournament ? oneOf("--type", type, kTournamentTypes)
+                              : oneOf("--type", type, kGameTypes);
+    }
+    if (!o.tournament && (o.toTheFinal || !o.save.empty())) {
+        usage("--to-the-final and --save go with --tournament");
+    }
     return o;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const SimOptions options = parse(argc, argv);
-    std::error_code ec;
-    const fs::path folder = fs::temp_directory_path() / ("zelvaro-sim-" + std::to_string(::getpid()));
-    fs::create_directories(folder, ec);
-    if (!options.db.empty()) fs::copy_file(options.db, folder / Database::kFileName, ec);
-
-    MemorySurface surface;
-    ZelvaroApp app(surface, folder);
-    if (!app.startUp()) {
-        std::fprintf(stderr, "zelvaro-sim: cannot open the database\n");
-        fs::remove_all(folder, ec);
-        return 1;
-    }
-    Database& db = app.database();
-    db.execute("UPDATE opzioni SET tipopartita='" + options.speed + "'");
-    db.execute("UPDATE opzioni SET cambiocarte='" + options.change + "'");
-    db.execute("UPDATE opzioni SET \"2superaasso\"='" + options.twoBeatsAce + "'");
-    db.execute("UPDATE opzioni SET punteggio='" + options.type + "'");
-    db.execute("UPDATE opzioni SET premio='" + options.prize + "'");
-    db.execute("DELETE FROM giocatori where cognome='Simulatore' and nome= 'Zelvaro'");
-    db.appendRow("giocatori", {{"cognome", "Simulatore"}, {"nome", "Zelvaro"},
-                               {"nazionalita", "Italia"}, {"anno", 1980}, {"profilo", "1"},
-                               {"cambiocarte", "0"}, {"aggressivita", "0"}});
-
+// Single games, one after another; prints each seat's wins.
+void playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surface) {
     std::vector<long> wins(kSeats, 0);
     long abandoned = 0;
     const auto start = std::chrono::steady_clock::now();
     for (long game = 0; game < options.games; ++game) {
         app.click(ctl::Label2);
-        surface.setCaption(ctl::Label22, "Simulatore Zelvaro");
+        surface.setCaption(ctl::Label22, kHumanName);
         app.click(ctl::Label21);
         TableEngine& engine = app.engine();
         const long firstHand = engine.handsPlayed();
@@ -171,7 +185,113 @@ int main(int argc, char** argv) {
                 static_cast<double>(hands) / static_cast<double>(options.games));
     std::printf("time: %.2f s  hands per second: %.0f\n", seconds,
                 seconds > 0 ? static_cast<double>(hands) / seconds : 0.0);
+}
+
+// The field's rows, best first, as "surname first name" with their points.
+ResultSet fieldByPoints(Database& db) {
+    return db.query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc ");
+}
+
+// One tournament, round by round; prints each round's figures and how it ended.
+void playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& surface) {
+    Database& db = app.database();
+    TournamentDriver driver(app, surface);
+    std::printf("tournament  type: %s  limit: %s  speed: %s%s\n", options.type.c_str(),
+                options.limit.c_str(), options.speed.c_str(),
+                options.toTheFinal ? "  (the human always qualifies)" : "");
+    const auto start = std::chrono::steady_clock::now();
+    if (!driver.start(kHumanName)) {
+        const std::string why = surface.messages().empty() ? "" : surface.messages().back().text;
+        std::fprintf(stderr, "zelvaro-sim: the tournament did not start: %s\n", why.c_str());
+        return;
+    }
+    // He qualifies from every round; the final he plays as it comes.
+    const auto atMatchEnd = [&] {
+        if (options.toTheFinal && db.query("SELECT * FROM torneo ").rows() > kSeats) {
+            driver.leadHumansTable();
+        }
+    };
+    bool running = true;
+    while (running) {
+        const int round = app.tournament().roundnumber;
+        const int entrants = db.query("SELECT * FROM torneo ").rows();
+        const long simulated = app.simulation().handsSimulated();
+        const long human = app.engine().handsPlayed();
+        running = driver.playRound(atMatchEnd);
+        std::printf("round %d: %d entrants, %d tables, %ld simulated hands, %ld human hands\n",
+                    round, entrants, entrants / kSeats, app.simulation().handsSimulated() - simulated,
+                    app.engine().handsPlayed() - human);
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    const std::string last = surface.messages().empty() ? "" : surface.messages().back().text;
+    const PlayerProfile& you = app.session().humanprofile;
+    if (last.find("Sei stato eliminato dal torneo") != std::string::npos) {
+        std::printf("human: eliminated in round %d\n", app.tournament().roundnumber - 1);
+        std::printf("winner: not played out (the tournament ends for the human when he is out)\n");
+    } else {
+        const ResultSet final = fieldByPoints(db);
+        for (int row = 0; row < final.rows(); ++row) {
+            if (final.at(0, row).text() == you.cognome && final.at(1, row).text() == you.nome) {
+                std::printf("human: place %d of %d at the final\n", row + 1, final.rows());
+            }
+        }
+        if (!final.empty()) {
+            std::printf("winner: %s %s with %s points\n", final.at(0, 0).text().c_str(),
+                        final.at(1, 0).text().c_str(), final.at(3, 0).text().c_str());
+        }
+    }
+    std::printf("message: %s\n", last.c_str());
+    std::printf("time: %.2f s\n", seconds);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const SimOptions options = parse(argc, argv);
+    std::error_code ec;
+    const fs::path folder = fs::temp_directory_path() / ("zelvaro-sim-" + std::to_string(::getpid()));
+    fs::create_directories(folder, ec);
+    if (!options.db.empty()) fs::copy_file(options.db, folder / Database::kFileName, ec);
+
+    MemorySurface surface;
+    ZelvaroApp app(surface, folder);
+    if (!app.startUp()) {
+        std::fprintf(stderr, "zelvaro-sim: cannot open the database\n");
+        fs::remove_all(folder, ec);
+        return 1;
+    }
+    Database& db = app.database();
+    db.execute("UPDATE opzioni SET tipopartita='" + options.speed + "'");
+    db.execute("UPDATE opzioni SET cambiocarte='" + options.change + "'");
+    db.execute("UPDATE opzioni SET \"2superaasso\"='" + options.twoBeatsAce + "'");
+    db.execute("UPDATE opzioni SET punteggio='" + options.type + "'");
+    db.execute("UPDATE opzioni SET premio='" + options.prize + "'");
+    db.execute("UPDATE opzioni SET limite='" + options.limit + "'");
+    db.execute("DELETE FROM giocatori where cognome='Simulatore' and nome= 'Zelvaro'");
+    db.appendRow("giocatori", {{"cognome", "Simulatore"}, {"nome", "Zelvaro"},
+                               {"nazionalita", "Italia"}, {"anno", 1980}, {"profilo", "1"},
+                               {"cambiocarte", "0"}, {"aggressivita", "0"}});
+
+    if (options.tournament) {
+        playTournament(options, app, surface);
+    } else {
+        playGames(options, app, surface);
+    }
     app.database().close();
+    int status = 0;
+    if (!options.save.empty()) {
+        // Closed, the file holds everything: it can be opened with the game's key.
+        fs::copy_file(folder / Database::kFileName, options.save, fs::copy_options::overwrite_existing, ec);
+        if (ec) {
+            std::fprintf(stderr, "zelvaro-sim: cannot write %s: %s\n", options.save.c_str(),
+                         ec.message().c_str());
+            status = 1;
+        } else {
+            std::printf("database saved to %s\n", options.save.c_str());
+        }
+    }
     fs::remove_all(folder, ec);
-    return 0;
+    return status;
 }

@@ -1,0 +1,41 @@
+#include "engine/HeadlessClock.h"
+
+#include <utility>
+
+#include "engine/MemorySurface.h"
+
+namespace zelvaro {
+
+HeadlessClock::HeadlessClock(MemorySurface& surface, Fire fire)
+    : surface_(surface),
+      fire_(std::move(fire)),
+      ticks_{{{ctl::Timer1}, {ctl::Timer2}, {ctl::Timer3}}} {}
+
+void HeadlessClock::follow() {
+    for (Tick& tick : ticks_) {
+        const int starts = surface_.timerStarts(tick.timer);
+        const int interval = surface_.interval(tick.timer);
+        if (!surface_.enabled(tick.timer) || interval <= 0) {
+            tick.running = false;
+        } else if (!tick.running || starts != tick.starts) {
+            tick.running = true;
+            tick.due = now_ + interval;
+        }
+        tick.starts = starts;
+    }
+}
+
+bool HeadlessClock::fireNext() {
+    follow();
+    Tick* next = nullptr;
+    for (Tick& tick : ticks_) {
+        if (tick.running && (next == nullptr || tick.due < next->due)) next = &tick;
+    }
+    if (next == nullptr) return false;
+    now_ = next->due;
+    next->due += surface_.interval(next->timer);
+    fire_(next->timer);
+    return true;
+}
+
+}  // namespace zelvaro

@@ -1,0 +1,53 @@
+#include "tournament/RoundAdvancement.h"
+
+#include <string>
+
+#include "engine/MatchOptions.h"
+#include "store/Database.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro {
+
+void advanceRound(Database& db, Tournament& tournament, const MatchOptions& options) {
+    const int goal = options.goal();
+    if (goal > 0) {
+        // A program stopped half-way leaves the round as it was, never half advanced.
+        Transaction transaction(db);
+        // Each table's rows together, best first.
+        const ResultSet field = db.query("SELECT * FROM torneo order by tavolo, punti desc ");
+        int place = 0;  // 0 to 5 within the current old table
+        int newTable = 1;
+        int seated = 0;
+        for (int i = 0; i < field.rows(); ++i) {
+            const std::string surname = field.at(0, i).text();
+            const std::string firstName = field.at(1, i).text();
+            const int points = static_cast<int>(field.at(3, i).integer());
+            const std::string clause = "WHERE cognome='" + Database::fApici(surname) +
+                                       "' and nome='" + Database::fApici(firstName) + "'";
+            if (place < 3) {
+                db.execute("UPDATE torneo SET punti='" + std::to_string(points - goal) + "'" + clause);
+                db.execute("UPDATE torneo SET tavolo='" + std::to_string(newTable) + "'" + clause);
+                ++seated;
+            } else {
+                const int total = points + tournament.roundnumber * goal - goal;
+                db.appendRow("classifica", {{"cognome", surname},
+                                            {"nome", firstName},
+                                            {"tavolo", "-"},
+                                            {"punti", total},
+                                            {"nazionalita", field.at(5, i)},
+                                            {"eliminato", "1"}});
+                db.execute("DELETE FROM torneo " + clause);
+                if (place == 5) place = -1;
+            }
+            if (seated == 6) {
+                ++newTable;
+                seated = 0;
+            }
+            ++place;
+        }
+        transaction.commit();
+    }
+    ++tournament.roundnumber;
+}
+
+}  // namespace zelvaro

@@ -1,0 +1,49 @@
+// The tournament tick (Timer2): the other tables of the round are played one after another
+// by the random model and their points written to `torneo` at once, so the standings move
+// while the human plays; once his match is over the tick also looks for the round's end.
+#pragma once
+
+#include "engine/Surface.h"
+
+namespace zelvaro {
+
+class Database;
+class GameSession;
+class Random;
+class ResultSet;
+class RoundEnd;
+class Standings;
+struct Tournament;
+
+class Simulation {
+public:
+    Simulation(Surface& surface, Database& db, Random& random, GameSession& session,
+               Tournament& tournament, Standings& standings, RoundEnd& roundEnd)
+        : surface_(surface), db_(db), random_(random), session_(session),
+          tournament_(tournament), standings_(standings), roundEnd_(roundEnd) {}
+
+    // Visits two tables (in the elimination types one, when it played a hand).
+    void simulationTick();
+    // Visits the table at the cursor, wrapping to table 1 past the last one, and plays one
+    // hand there (six in the pot types) unless the table is done. Returns true when an
+    // elimination hand was played.
+    bool simulateTable();
+
+    // Hands played by the simulated tables since the program started.
+    long handsSimulated() const { return handsSimulated_; }
+
+private:
+    bool tableDone(const ResultSet& table, int goal) const;
+    void writePoints(const ResultSet& table, int row, int points);
+
+    Surface& surface_;
+    Database& db_;
+    Random& random_;
+    GameSession& session_;
+    Tournament& tournament_;
+    Standings& standings_;
+    RoundEnd& roundEnd_;
+    long handsSimulated_ = 0;
+};
+
+}  // namespace zelvaro

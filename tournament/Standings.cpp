@@ -1,0 +1,156 @@
+#include "tournament/Standings.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string>
+
+#include "engine/GameSession.h"
+#include "engine/display/TableDisplay.h"
+#include "store/Database.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro {
+namespace {
+
+constexpr std::array<Control, 3> kTimers{ctl::Timer1, ctl::Timer2, ctl::Timer3};
+constexpr int kListRows = 6;
+constexpr int kStandingsColumns = 7;
+
+std::string ordered(const std::string& from) {
+    return from + "order by punti desc,tavolo asc ,cognome asc,nome asc";
+}
+
+void setTimers(Surface& surface, bool enabled) {
+    for (Control timer : kTimers) surface.setEnabled(timer, enabled);
+}
+
+}  // namespace
+
+int Standings::totalPoints(int punti) const {
+    return punti + (tournament_.roundnumber - 1) * session_.options.goal();
+}
+
+void Standings::refreshTableStandings() {
+    std::string points, names;
+    const ResultSet rs = db_.query("SELECT * FROM torneo where tavolo='" +
+                                   Database::fApici(surface_.caption(ctl::Combo7)) +
+                                   "'order by punti desc,cognome asc,nome asc ");
+    for (int r = 0; r < std::min(kListRows, rs.rows()); ++r) {
+        points += rs.at(3, r).text() + "\n";
+        names += rs.at(0, r).text() + "\n";
+        surface_.setPicture(ctl::Image5[r], flagPicture(rs.at(5, r).text()));
+    }
+    surface_.setCaption(ctl::Label41, points);
+    surface_.setCaption(ctl::Label42, names);
+}
+
+void Standings::refreshOverallTop() {
+    const ResultSet rs = db_.query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc ");
+    std::string points, names;
+    for (int r = 0; r < std::min(kListRows, rs.rows()); ++r) {
+        points += rs.at(3, r).text() + "\n";
+        names += rs.at(0, r).text() + "  (Tav." + rs.at(2, r).text() + ")\n";
+        surface_.setPicture(ctl::Image6[r], flagPicture(rs.at(5, r).text()));
+    }
+    surface_.setCaption(ctl::Label44, points);
+    surface_.setCaption(ctl::Label45, names);
+}
+
+void Standings::openStandings() {
+    setTimers(surface_, false);
+    surface_.setCaption(ctl::Label56, "1");
+    {
+        // The field's snapshot goes in whole or not at all.
+        Transaction transaction(db_);
+        const ResultSet field =
+            db_.query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc ");
+        for (int r = 0; r < field.rows(); ++r) {
+            db_.appendRow("classifica",
+                          {{"cognome", field.at(0, r)},
+                           {"nome", field.at(1, r)},
+                           {"tavolo", field.at(2, r)},
+                           {"punti", totalPoints(static_cast<int>(field.at(3, r).integer()))},
+                           {"eliminato", "0"},
+                           {"nazionalita", field.at(5, r)}});
+        }
+        transaction.commit();
+    }
+    // The last page is the last one that holds rows.
+    const int rows = db_.query("SELECT * FROM classifica").rows();
+    const int pages = std::max(1, (rows + kStandingsRowsPerPage - 1) / kStandingsRowsPerPage);
+    surface_.setCaption(ctl::Label54, std::to_string(pages));
+    showStandingsPage();
+    surface_.setVisible(ctl::Picture27, true);
+    surface_.setVisible(ctl::Picture1, false);
+}
+
+int Standings::shownPage() const {
+    const std::string text = surface_.caption(ctl::Label56);
+    int page = 1;
+    std::from_chars(text.data(), text.data() + text.size(), page);
+    return page;
+}
+
+void Standings::showStandingsPage() {
+    const int first = kStandingsRowsPerPage * (shownPage() - 1);
+    const ResultSet rs = db_.query(ordered("SELECT * FROM classifica "));
+    const int last = std::min(first + kStandingsRowsPerPage - 1, rs.rows() - 1);
+
+    std::array<std::string, kStandingsColumns> columns;
+    int slot = 0;
+    for (int i = std::max(first, 0); i <= last; ++i, ++slot) {
+        surface_.setPicture(ctl::Image7[slot], flagPicture(rs.at(5, i).text()));
+        surface_.setVisible(ctl::Image7[slot], true);
+        const std::string surname = rs.at(0, i).text();
+        const std::string firstName = rs.at(1, i).text();
+        const std::string table = rs.at(2, i).text();
+        columns[0] += std::to_string(i + 1) + "\n";
+        columns[1] += surname + " " + firstName + "\n";
+        columns[2] += rs.at(3, i).text() + "\n";
+        columns[3] += table + "\n";
+
+        // A current entrant's place at his table and the gaps to his neighbours there; an
+        // eliminated one has no table any more.
+        std::array<std::string, 3> atTable{"-", "-", "-"};
+        if (rs.at(4, i).integer() == 0) {
+            const ResultSet mates = db_.query(
+                ordered("SELECT * FROM classifica where tavolo='" + Database::fApici(table) + "'"));
+            const int seats = std::min(kListRows, mates.rows());
+            for (int j = 0; j < seats; ++j) {
+                if (mates.at(0, j).text() != surname || mates.at(1, j).text() != firstName) continue;
+                const auto points = [&mates](int row) {
+                    return static_cast<int>(mates.at(3, row).integer());
+                };
+                atTable = {std::to_string(j + 1),
+                           j == 0 ? "0" : std::to_string(points(j - 1) - points(j)),
+                           j + 1 >= seats ? "0" : std::to_string(points(j) - points(j + 1))};
+            }
+        }
+        for (int k = 0; k < 3; ++k) columns[4 + k] += atTable[k] + "\n";
+    }
+    for (; slot < kStandingsRowsPerPage; ++slot) surface_.setVisible(ctl::Image7[slot], false);
+    for (int k = 0; k < kStandingsColumns; ++k) surface_.setCaption(ctl::Label51[k], columns[k]);
+}
+
+void Standings::previousPage() {
+    const int page = shownPage();
+    if (page == 1) return;
+    surface_.setCaption(ctl::Label56, std::to_string(page - 1));
+    showStandingsPage();
+}
+
+void Standings::nextPage() {
+    if (surface_.caption(ctl::Label56) == surface_.caption(ctl::Label54)) return;
+    surface_.setCaption(ctl::Label56, std::to_string(shownPage() + 1));
+    showStandingsPage();
+}
+
+void Standings::closeStandings() {
+    db_.execute("DELETE FROM classifica WHERE eliminato='" + std::string("0") + "' ");
+    setTimers(surface_, true);
+    surface_.setVisible(ctl::Picture27, false);
+    surface_.setVisible(ctl::Picture1, true);
+}
+
+}  // namespace zelvaro

@@ -1,0 +1,46 @@
+// The tournament's three rankings: one chosen table and the overall top six on the table
+// screen, and the paged full standings screen, which pauses the tournament while it is open.
+#pragma once
+
+#include "engine/Surface.h"
+
+namespace zelvaro {
+
+class Database;
+class GameSession;
+struct Tournament;
+
+inline constexpr int kStandingsRowsPerPage = 20;
+
+class Standings {
+public:
+    Standings(Surface& surface, Database& db, GameSession& session, Tournament& tournament)
+        : surface_(surface), db_(db), session_(session), tournament_(tournament) {}
+
+    // The table shown in Combo7: surnames, points and flags, best first.
+    void refreshTableStandings();
+    // The best six of the whole field, with their tables (Timer3).
+    void refreshOverallTop();
+
+    // The standings screen: "Classifica" opens it on page 1 with a snapshot of the field,
+    // "<<" and ">>" turn the pages, "Indietro" drops the snapshot and resumes play.
+    void openStandings();
+    void showStandingsPage();
+    void previousPage();
+    void nextPage();
+    void closeStandings();
+
+    // An entrant's points over the whole tournament: what he scored this round plus the goal
+    // of every round he has passed.
+    int totalPoints(int punti) const;
+
+private:
+    int shownPage() const;
+
+    Surface& surface_;
+    Database& db_;
+    GameSession& session_;
+    Tournament& tournament_;
+};
+
+}  // namespace zelvaro
