@@ -59,6 +59,12 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
+// A kept statement is reset after every use, so it holds no read lock between queries.
+struct ResetAfterUse {
+    sqlite3_stmt* stmt;
+    ~ResetAfterUse() { sqlite3_reset(stmt); }
+};
+
 Value readCell(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
         case SQLITE_INTEGER:
@@ -109,7 +115,9 @@ void Database::open(const fs::path& file) {
     (void)noMemoryStatistics;
     close();
     file_ = file;
-    if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+    // A connection serves one thread at a time (the window's, or one benchmark table's), so
+    // SQLite need not lock it on every call.
+    if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
         close();
@@ -133,9 +141,9 @@ void Database::keyAndCheck() {
     execute("PRAGMA synchronous=NORMAL");
 }
 
-sqlite3_stmt* Database::preparedQuery(const std::string& sql) {
+Database::KeptQuery& Database::preparedQuery(const std::string& sql) {
     constexpr std::size_t kKeptQueries = 64;
-    if (const auto kept = queries_.find(sql); kept != queries_.end()) return kept->second;
+    if (const auto found = queries_.find(sql); found != queries_.end()) return found->second;
     if (queries_.size() >= kKeptQueries) forgetQueries();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
@@ -143,23 +151,19 @@ sqlite3_stmt* Database::preparedQuery(const std::string& sql) {
         sqlite3_finalize(stmt);
         throw DatabaseError(message + " [" + sql + "]");
     }
-    queries_.emplace(sql, stmt);
-    return stmt;
+    return queries_.emplace(sql, KeptQuery{stmt, 0}).first->second;
 }
 
 void Database::forgetQueries() {
-    for (const auto& [sql, stmt] : queries_) sqlite3_finalize(stmt);
+    for (const auto& [sql, kept] : queries_) sqlite3_finalize(kept.stmt);
     queries_.clear();
 }
 
 ResultSet Database::query(const std::string& sql) {
     if (!db_) throw DatabaseError("database not open");
-    sqlite3_stmt* stmt = preparedQuery(sql);
-    // A kept statement is reset after every use, so it holds no read lock between queries.
-    struct ResetAfterUse {
-        sqlite3_stmt* stmt;
-        ~ResetAfterUse() { sqlite3_reset(stmt); }
-    } reset{stmt};
+    KeptQuery& kept = preparedQuery(sql);
+    sqlite3_stmt* stmt = kept.stmt;
+    const ResetAfterUse reset{stmt};
     // The columns are read after the first step: a kept statement whose tables changed is
     // prepared again by that step, and only then names the columns as they are now.
     int rc = sqlite3_step(stmt);
@@ -167,11 +171,36 @@ ResultSet Database::query(const std::string& sql) {
     std::vector<std::string> names(count);
     for (int c = 0; c < count; ++c) names[c] = sqlite3_column_name(stmt, c);
     std::vector<std::vector<Value>> columns(count);
+    for (std::vector<Value>& column : columns) column.reserve(kept.lastRows);
     for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
         for (int c = 0; c < count; ++c) columns[c].push_back(readCell(stmt, c));
     }
     if (rc != SQLITE_DONE) throw DatabaseError(std::string(sqlite3_errmsg(db_)) + " [" + sql + "]");
+    kept.lastRows = count > 0 ? columns[0].size() : 0;
     return ResultSet(std::move(names), std::move(columns));
+}
+
+std::int64_t RowView::integer(int column) const {
+    if (sqlite3_column_type(stmt_, column) == SQLITE_INTEGER) return sqlite3_column_int64(stmt_, column);
+    return readCell(stmt_, column).integer();
+}
+
+std::string_view RowView::text(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return text == nullptr ? std::string_view()
+                           : std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+}
+
+void Database::forEachRow(const std::string& sql, const std::function<bool(const RowView&)>& visit) {
+    if (!db_) throw DatabaseError("database not open");
+    sqlite3_stmt* stmt = preparedQuery(sql).stmt;
+    const ResetAfterUse reset{stmt};
+    const RowView row(stmt);
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        if (!visit(row)) return;
+    }
+    if (rc != SQLITE_DONE) throw DatabaseError(std::string(sqlite3_errmsg(db_)) + " [" + sql + "]");
 }
 
 void Database::execute(const std::string& sql) {

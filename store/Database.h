@@ -42,6 +42,19 @@ private:
     std::vector<std::vector<Value>> columns_;
 };
 
+// One row of a result while it is being read: valid only inside the visit it is handed to.
+class RowView {
+public:
+    explicit RowView(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    // The cell as a whole number: a number rounded towards zero, or the number a text starts
+    // with (0 for none), as Value::integer reads it.
+    std::int64_t integer(int column) const;
+    std::string_view text(int column) const;
+
+private:
+    sqlite3_stmt* stmt_;
+};
+
 class Database {
 public:
     static constexpr const char* kFileName = "zelvaro.mdb";
@@ -60,6 +73,10 @@ public:
     const std::filesystem::path& file() const { return file_; }
 
     ResultSet query(const std::string& sql);
+    // Runs a query and hands its rows, in order, to `visit` without keeping them; `visit`
+    // returns false to stop there. For the hot questions that look at a few cells of many
+    // rows.
+    void forEachRow(const std::string& sql, const std::function<bool(const RowView&)>& visit);
     void execute(const std::string& sql);
     // Appends one row, assigning the named columns.
     void appendRow(const std::string& table,
@@ -90,13 +107,19 @@ public:
 private:
     void keyAndCheck();
     // The prepared form of a query text, kept for the next identical query: the game asks
-    // the same questions (the stored number, the options) at every hand.
-    sqlite3_stmt* preparedQuery(const std::string& sql);
+    // the same questions (the stored number, the options, the whole tournament field) again
+    // and again. It remembers how many rows it last returned, so the next result's columns
+    // are sized at once.
+    struct KeptQuery {
+        sqlite3_stmt* stmt;
+        std::size_t lastRows;
+    };
+    KeptQuery& preparedQuery(const std::string& sql);
     void forgetQueries();
 
     std::filesystem::path file_;
     sqlite3* db_ = nullptr;
-    std::unordered_map<std::string, sqlite3_stmt*> queries_;
+    std::unordered_map<std::string, KeptQuery> queries_;
 };
 
 // Runs its statements inside one transaction; rolls back unless committed.

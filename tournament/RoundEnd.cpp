@@ -19,17 +19,21 @@ namespace zelvaro {
 bool RoundEnd::tablesStillPlaying() {
     const MatchOptions& options = session_.options;
     if (options.hasHandLimit() && tournament_.passesleft <= -1) return false;
-    const ResultSet field = db_.query("SELECT * FROM torneo order by tavolo ");
-    const int goal = options.goal();
-    // Every six rows in table order are one table.
-    for (int first = 0; first < field.rows(); first += kSeats) {
-        bool reached = false;
-        for (int row = first; row < first + kSeats && row < field.rows(); ++row) {
-            if (field.at(3, row).integer() > goal - 1) reached = true;
-        }
-        if (!reached) return true;
-    }
-    return false;
+    const long long goal = options.goal();
+    // Every six rows in table order are one table; the first one with nobody at the goal is
+    // still playing.
+    bool pending = false;
+    int row = 0;
+    bool reached = false;
+    db_.forEachRow("SELECT * FROM torneo order by tavolo ", [&](const RowView& entrant) {
+        if (entrant.integer(3) > goal - 1) reached = true;
+        if (++row % kSeats != 0) return true;
+        pending = !reached;
+        reached = false;
+        return !pending;
+    });
+    // A last group of fewer than six is a table too.
+    return pending || (row % kSeats != 0 && !reached);
 }
 
 void RoundEnd::checkRoundEnd() {
