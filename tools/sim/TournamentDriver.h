@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "engine/GameSession.h"
 #include "engine/HeadlessClock.h"
@@ -20,7 +21,13 @@ namespace zelvaro {
 class TournamentDriver {
 public:
     TournamentDriver(ZelvaroApp& app, MemorySurface& surface)
-        : app_(app), surface_(surface), clock_(surface, [&app](Control t) { app.timerTick(t); }) {}
+        : app_(app), surface_(surface), clock_(surface, [this](Control t) {
+              if (beforeTick_) beforeTick_(t);
+              app_.timerTick(t);
+          }) {}
+
+    // Runs before every timer tick the driver fires.
+    void beforeEveryTick(std::function<void(Control timer)> look) { beforeTick_ = std::move(look); }
 
     // "Torneo", the user's profile named `profile`, "Avanti", and the rules panel's "Avanti".
     // Returns false when the game refused to start (its message is on the surface).
@@ -71,6 +78,7 @@ public:
 private:
     ZelvaroApp& app_;
     MemorySurface& surface_;
+    std::function<void(Control)> beforeTick_;
     HeadlessClock clock_;
 };
 

@@ -1,0 +1,291 @@
+// Whole tournaments played headless through the program's own controls, the human's seat
+// played by the simple policy and the timers fired by the headless clock; the field is held
+// to the tournament's rules after every round.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+#include "engine/MemorySurface.h"
+#include "front/ZelvaroApp.h"
+#include "store/Database.h"
+#include "tests/unit/TableFixture.h"
+#include "tests/unit/TestDatabase.h"
+#include "tools/sim/TournamentDriver.h"
+#include "tournament/Tournament.h"
+
+namespace zelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::TempFolder;
+using Name = std::pair<std::string, std::string>;
+
+constexpr const char* kProfile = "Rossi Mario";
+
+struct Entrant {
+    int table = 0;
+    int points = 0;
+    bool operator==(const Entrant&) const = default;
+};
+using Field = std::map<Name, Entrant>;
+
+Field readField(Database& db, const std::string& sql) {
+    Field field;
+    const ResultSet rs = db.query(sql);
+    for (int r = 0; r < rs.rows(); ++r) {
+        const Name name{rs.at(0, r).text(), rs.at(1, r).text()};
+        EXPECT_EQ(field.count(name), 0U) << name.first << " twice in " << sql;
+        field[name] = {static_cast<int>(rs.at(2, r).integer()), static_cast<int>(rs.at(3, r).integer())};
+    }
+    return field;
+}
+
+void addUserProfile(Database& db) {
+    db.appendRow("giocatori", {{"cognome", "Rossi"}, {"nome", "Mario"}, {"nazionalita", "Italia"},
+                               {"anno", 1980}, {"profilo", "1"}, {"cambiocarte", "0"},
+                               {"aggressivita", "0"}});
+}
+
+// A started program with the generated pool and one user profile.
+struct Program {
+    explicit Program(const fs::path& folder) : app(surface, folder) {
+        if (!app.startUp()) throw std::runtime_error("no start");
+    }
+    MemorySurface surface;
+    ZelvaroApp app;
+};
+
+class TournamentRunTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = new TempFolder;
+        program_ = new Program(folder_->path());
+        addUserProfile(program_->app.database());
+    }
+    static void TearDownTestSuite() {
+        delete program_;
+        delete folder_;
+    }
+
+    ZelvaroApp& app() { return program_->app; }
+    MemorySurface& surface() { return program_->surface; }
+    Database& db() { return app().database(); }
+
+    void useOptions(const std::string& type, const std::string& limit) {
+        db().execute("UPDATE opzioni SET punteggio='" + type + "'");
+        db().execute("UPDATE opzioni SET limite='" + limit + "'");
+        goal_ = MatchOptions{.punteggio = type}.goal();
+    }
+
+    // Starts the tournament and plays it round by round, checking the field after each;
+    // `atMatchEnd(round)` runs when the human's match of that round is over.
+    void play(const std::function<void(int round)>& atMatchEnd) {
+        surface().clearMessages();
+        TournamentDriver driver(app(), surface());
+        ASSERT_TRUE(driver.start(kProfile));
+        original_ = readField(db(), "SELECT * FROM torneo ");
+        ASSERT_EQ(original_.size(), 1536U);
+        expectSoundField(1);
+        expectHumanSeatedAtHisTable();
+        // The field as it stands before each tick of the wait: the last one is the field the
+        // round ended with.
+        driver.beforeEveryTick([&](Control timer) {
+            if (timer == ctl::Timer2 && surface().visible(ctl::Frame6)) {
+                beforeRoundEnd_ = readField(db(), "SELECT * FROM torneo ");
+                // The tick visits the cursor's table and the next, or, past the last, 1 and 2.
+                const int cursor = app().tournament().tablecursor;
+                playedInTheLastTick_ = {cursor, cursor + 1, 1, 2};
+            }
+        });
+        driver_ = &driver;
+        bool running = true;
+        while (running) {
+            const int round = app().tournament().roundnumber;
+            running = driver.playRound([&] { atMatchEnd(round); });
+            if (app().tournament().roundnumber == round) break;  // the final was played
+            expectAdvancedFrom(round);
+            expectSoundField(round + 1);
+            if (running) expectHumanSeatedAtHisTable();
+            ++roundsPlayed_;
+        }
+        driver_ = nullptr;
+        for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) {
+            EXPECT_FALSE(surface().enabled(timer));
+        }
+        EXPECT_FALSE(surface().visible(ctl::Picture1));
+        EXPECT_FALSE(surface().visible(ctl::Frame6));
+        EXPECT_TRUE(surface().windowEnabled());
+    }
+
+    // 1536 / 2^(round - 1) entrants on tables 1, 2, ... of six; every original entrant in the
+    // field or among the eliminated, once.
+    void expectSoundField(int round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const Field field = readField(db(), "SELECT * FROM torneo ");
+        const Field out = readField(db(), "SELECT * FROM classifica");
+        ASSERT_EQ(field.size(), 1536U >> (round - 1));
+        std::map<int, int> tables;
+        for (const auto& [name, entrant] : field) ++tables[entrant.table];
+        ASSERT_EQ(tables.size(), field.size() / 6);
+        int expected = 1;
+        for (const auto& [table, seated] : tables) {
+            EXPECT_EQ(table, expected++);
+            EXPECT_EQ(seated, 6) << "table " << table;
+        }
+        EXPECT_EQ(field.size() + out.size(), original_.size());
+        for (const auto& [name, entrant] : original_) {
+            EXPECT_NE(field.count(name) + out.count(name), 0U) << name.first << " lost";
+            EXPECT_FALSE(field.count(name) && out.count(name)) << name.first << " in both";
+        }
+    }
+
+    // At every old table the best three went on with their points less the goal, to the new
+    // table that pairs theirs with its neighbour; the others left with their totals. The
+    // points each had when the round ended are read back from those two rules: they are
+    // those of the last look at the field, but at the tables the ending tick still played.
+    void expectAdvancedFrom(int round) {
+        SCOPED_TRACE("advancement after round " + std::to_string(round));
+        const Field field = readField(db(), "SELECT * FROM torneo ");
+        const Field out = readField(db(), "SELECT * FROM classifica");
+        std::map<int, std::vector<int>> goOn, leave;
+        for (const auto& [name, before] : beforeRoundEnd_) {
+            const auto now = field.find(name);
+            int atTheEnd = 0;
+            if (now != field.end()) {
+                EXPECT_EQ(now->second.table, (before.table + 1) / 2) << name.first;
+                atTheEnd = now->second.points + goal_;
+                goOn[before.table].push_back(atTheEnd);
+            } else {
+                ASSERT_EQ(out.count(name), 1U) << name.first;
+                atTheEnd = out.at(name).points - (round - 1) * goal_;
+                leave[before.table].push_back(atTheEnd);
+            }
+            if (playedInTheLastTick_.count(before.table)) {
+                EXPECT_GE(atTheEnd, before.points) << name.first;
+            } else {
+                EXPECT_EQ(atTheEnd, before.points) << name.first;
+            }
+        }
+        const ResultSet rows = db().query("SELECT * FROM classifica");
+        for (int r = 0; r < rows.rows(); ++r) {
+            EXPECT_EQ(rows.at(2, r).text(), "-");
+            EXPECT_EQ(rows.at(4, r).integer(), 1);
+        }
+        for (const auto& [table, points] : goOn) {
+            ASSERT_EQ(points.size(), 3U) << "table " << table;
+            ASSERT_EQ(leave[table].size(), 3U) << "table " << table;
+            EXPECT_GE(*std::min_element(points.begin(), points.end()),
+                      *std::max_element(leave[table].begin(), leave[table].end()));
+        }
+    }
+
+    // The live table seats the human and the five entrants of his table, with their points.
+    void expectHumanSeatedAtHisTable() {
+        const GameSession& session = app().session();
+        const Field field = readField(db(), "SELECT * FROM torneo ");
+        const int table = field.at({"Rossi", "Mario"}).table;
+        std::set<Name> atTable, seated;
+        for (const auto& [name, entrant] : field) {
+            if (entrant.table == table) atTable.insert(name);
+        }
+        for (const SeatStats& seat : session.seatstats) {
+            seated.insert({seat.surname, seat.firstName});
+            EXPECT_EQ(seat.score, field.at({seat.surname, seat.firstName}).points);
+        }
+        EXPECT_EQ(seated, atTable);
+        EXPECT_EQ(surface().caption(ctl::Label47),
+                  std::to_string(app().tournament().roundnumber) + "* Turno - " +
+                      std::to_string(field.size()) + " Giocatori - " +
+                      std::to_string(field.size() / 6) + " Tavoli");
+    }
+
+    void expectFinalPlayed() {
+        EXPECT_EQ(roundsPlayed_, 8);
+        EXPECT_EQ(app().tournament().roundnumber, 9);
+        EXPECT_EQ(db().query("SELECT * FROM torneo ").rows(), 6);
+        ASSERT_FALSE(surface().messages().empty());
+        EXPECT_EQ(surface().messages().back().text, "Partita terminata");
+    }
+
+    void expectHumanEliminated() {
+        ASSERT_FALSE(surface().messages().empty());
+        EXPECT_EQ(surface().messages().back().text,
+                  "Partita terminata\nSei stato eliminato dal torneo");
+        EXPECT_EQ(db().query("SELECT * FROM torneo where cognome='Rossi' and nome='Mario'").rows(), 0);
+        EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Rossi'").rows(), 1);
+    }
+
+    static TempFolder* folder_;
+    static Program* program_;
+    TournamentDriver* driver_ = nullptr;
+    Field original_;
+    Field beforeRoundEnd_;
+    std::set<int> playedInTheLastTick_;
+    int goal_ = 0;
+    int roundsPlayed_ = 0;
+};
+
+TempFolder* TournamentRunTest::folder_ = nullptr;
+Program* TournamentRunTest::program_ = nullptr;
+
+TEST_F(TournamentRunTest, PointsTournamentRunsNineRoundsToTheFinal) {
+    useOptions("25 Punti", "Senza Limite");
+    play([&](int round) {
+        if (round < 9) driver_->leadHumansTable();
+    });
+    expectFinalPlayed();
+}
+
+TEST_F(TournamentRunTest, EliminationTournamentUnderTheHandLimitPutsTheHumanOut) {
+    useOptions("Eliminazione 25", "Limite 10 Mani");
+    play([&](int round) {
+        if (round == 1) return driver_->leadHumansTable();
+        db().execute("UPDATE torneo SET punti='-100' WHERE cognome='Rossi' and nome='Mario'");
+    });
+    EXPECT_EQ(roundsPlayed_, 2);
+    expectHumanEliminated();
+    EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Rossi'").at(3, 0).integer(), -75);
+}
+
+TEST_F(TournamentRunTest, PotTournamentPlaysOnUntilTheHumanIsOutOrTheFinalIsOver) {
+    useOptions("Piatto 500", "Limite 20 Mani");
+    play([&](int round) {
+        if (round == 1) driver_->leadHumansTable();
+    });
+    EXPECT_GE(roundsPlayed_, 1);
+    if (roundsPlayed_ < 8) expectHumanEliminated();
+    else expectFinalPlayed();
+}
+
+TEST(TournamentReproducibilityTest, TwoProgramsOnCopiesOfOneFileAgreeAfterRoundOne) {
+    TempFolder folder;
+    fs::create_directories(folder.path() / "a");
+    {
+        Program first(folder.path() / "a");
+        addUserProfile(first.app.database());
+        first.app.database().execute("UPDATE opzioni SET punteggio='50 Punti'");
+        first.app.database().close();
+    }
+    tabletest::copyDatabaseFile(folder.path() / "a" / Database::kFileName,
+                                folder.path() / "b" / Database::kFileName);
+    std::vector<std::pair<Field, Field>> seen;
+    for (const char* copy : {"a", "b"}) {
+        Program program(folder.path() / copy);
+        TournamentDriver driver(program.app, program.surface);
+        ASSERT_TRUE(driver.start(kProfile));
+        const Field field = readField(program.app.database(), "SELECT * FROM torneo ");
+        driver.playRound([&] { driver.leadHumansTable(); });
+        seen.emplace_back(field, readField(program.app.database(), "SELECT * FROM classifica"));
+        seen.back().second.merge(readField(program.app.database(), "SELECT * FROM torneo "));
+    }
+    EXPECT_EQ(seen[0].first.size(), 1536U);
+    EXPECT_TRUE(seen[0].first == seen[1].first);
+    EXPECT_EQ(seen[0].second.size(), 1536U);
+    EXPECT_TRUE(seen[0].second == seen[1].second);
+}
+
+}  // namespace
+}  // namespace zelvaro
