@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
         if (surface.enabled(ctl::Timer1)) playHumanTurn(app, surface);
         const bool nowWaiting = surface.visible(ctl::Frame6);
         if (nowWaiting && !waiting && db.query("SELECT * FROM torneo ").rows() > 6) {
-            driver.leadHumansTable();
+            leadHumansTable(app);
         }
         waiting = nowWaiting;
         const int round = app.tournament().roundnumber;

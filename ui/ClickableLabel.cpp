@@ -49,6 +49,20 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+// The label's font, made smaller (to seven tenths at most) until `text` fits `width`.
+QFont fittedFont(QFont font, const QString& text, int width) {
+    // The window's fonts are sized in pixels.
+    const int smallest = qMax(8, font.pixelSize() * 7 / 10);
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pixelSize() > smallest) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+}  // namespace
+
 QColor ClickableLabel::textColor() const {
     return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
 }
@@ -56,26 +70,21 @@ QColor ClickableLabel::textColor() const {
 void ClickableLabel::paintRows(QPainter& painter, const QRect& area) const {
     const QStringList lines = text().split(QLatin1Char('\n'));
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
-    const QFontMetrics metrics(font());
     painter.setPen(textColor());
-    painter.setFont(font());
     for (int i = 0; i < lines.size(); ++i) {
         const QRect row(area.left(), area.top() + i * rowHeight_, area.width(), rowHeight_);
         if (row.top() >= area.bottom()) break;
-        const QString line = metrics.elidedText(lines[i], Qt::ElideRight, row.width());
+        // A long name is set a little smaller rather than cut.
+        const QFont font = fittedFont(this->font(), lines[i], row.width());
+        painter.setFont(font);
+        const QString line = QFontMetrics(font).elidedText(lines[i], Qt::ElideRight, row.width());
         painter.drawText(row, int(horizontal | Qt::AlignVCenter), line);
     }
 }
 
 void ClickableLabel::paintFitted(QPainter& painter) const {
     const QRect area = contentsRect();
-    // The window's fonts are sized in pixels.
-    QFont fitted = font();
-    const int smallest = qMax(8, fitted.pixelSize() * 7 / 10);
-    while (QFontMetrics(fitted).horizontalAdvance(text()) > area.width() &&
-           fitted.pixelSize() > smallest) {
-        fitted.setPixelSize(fitted.pixelSize() - 1);
-    }
+    const QFont fitted = fittedFont(font(), text(), area.width());
     painter.setFont(fitted);
     painter.setPen(textColor());
     painter.drawText(area, int(alignment()),

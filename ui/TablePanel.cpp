@@ -236,8 +236,8 @@ void TablePanel::buildHuman(ControlBuilder& make) {
 }
 
 void TablePanel::buildRanking(ControlBuilder& make) {
-    const int left = kSideLeft + 8;
-    const int inner = kSideWidth - 16;
+    const int left = kSideLeft + 6;
+    const int inner = kSideWidth - 12;
     const auto heading = [&](Control c, const QRect& place, const QString& text, int pixels) {
         auto* label =
             make.label(this, c, place, text, ClickableLabel::Look::Plain, Qt::AlignCenter);
@@ -280,8 +280,9 @@ void TablePanel::buildRanking(ControlBuilder& make) {
 
     heading(ctl::Label43, QRect(left, kOverallTop - 30, inner, 24), "CLASSIFICA GENERALE", 11);
     flags(ctl::Image6, kOverallTop);
-    column(ctl::Label45, left + 34, 118, kOverallTop, Qt::AlignLeft, 12);
-    column(ctl::Label44, left + 152, inner - 152, kOverallTop, Qt::AlignRight, 12);
+    // The longest surnames with a three-figure table fit at a slightly smaller size.
+    column(ctl::Label45, left + 32, 124, kOverallTop, Qt::AlignLeft, 12);
+    column(ctl::Label44, left + 156, inner - 156, kOverallTop, Qt::AlignRight, 12);
 
     auto* standings = make.label(this, ctl::Label52, QRect(left + 20, 584, inner - 40, 30),
                                  "Classifica", ClickableLabel::Look::Button, Qt::AlignCenter);

@@ -5,10 +5,7 @@
 // With ZELVARO_SHOTS set to a folder, the test also saves pictures of the table at the
 // moments a player sees most (run under Xvfb with QT_QPA_PLATFORM=xcb to include the
 // message boxes).
-#include <QGuiApplication>
 #include <QLabel>
-#include <QPixmap>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -268,15 +265,7 @@ private:
         }
     }
 
-    void saveShot(const QString& name) {
-        const QString folder = qEnvironmentVariable("ZELVARO_SHOTS");
-        if (folder.isEmpty()) return;
-        QCoreApplication::processEvents();
-        QPixmap shot = QGuiApplication::platformName() == QStringLiteral("xcb")
-                           ? QGuiApplication::primaryScreen()->grabWindow(0)
-                           : window_->grab();
-        shot.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
+    void saveShot(const QString& name) { guitest::saveShot(*window_, name); }
 
     QTemporaryDir programFolder_;
     std::unique_ptr<guitest::GameWindow> game_;

@@ -5,7 +5,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
 #include <QString>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +102,18 @@ inline void clickOn(QWidget& window, Control c) {
     // A user can only click what is on the screen.
     QVERIFY2(target->isVisible(), qPrintable(nameOf(c) + QStringLiteral(" is not shown")));
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+// With ZELVARO_SHOTS set to a folder, saves a picture of the screen there under `name`
+// (run under Xvfb with QT_QPA_PLATFORM=xcb to include the message boxes).
+inline void saveShot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("ZELVARO_SHOTS");
+    if (folder.isEmpty()) return;
+    QCoreApplication::processEvents();
+    QPixmap shot = QGuiApplication::platformName() == QStringLiteral("xcb")
+                       ? QGuiApplication::primaryScreen()->grabWindow(0)
+                       : window.grab();
+    shot.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace zelvaro::guitest

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 using testsupport::TempFolder;
 using Name = std::pair<std::string, std::string>;
 
-constexpr const char* kProfile = "Rossi Mario";
+constexpr const char* kProfile = "Collaudo Ugo";
 
 struct Entrant {
     int table = 0;
@@ -44,7 +44,7 @@ Field readField(Database& db, const std::string& sql) {
 }
 
 void addUserProfile(Database& db) {
-    db.appendRow("giocatori", {{"cognome", "Rossi"}, {"nome", "Mario"}, {"nazionalita", "Italia"},
+    db.appendRow("giocatori", {{"cognome", "Collaudo"}, {"nome", "Ugo"}, {"nazionalita", "Italia"},
                                {"anno", 1980}, {"profilo", "1"}, {"cambiocarte", "0"},
                                {"aggressivita", "0"}});
 }
@@ -100,7 +100,6 @@ protected:
                 playedInTheLastTick_ = {cursor, cursor + 1, 1, 2};
             }
         });
-        driver_ = &driver;
         bool running = true;
         while (running) {
             const int round = app().tournament().roundnumber;
@@ -111,7 +110,6 @@ protected:
             if (running) expectHumanSeatedAtHisTable();
             ++roundsPlayed_;
         }
-        driver_ = nullptr;
         for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) {
             EXPECT_FALSE(surface().enabled(timer));
         }
@@ -186,7 +184,7 @@ protected:
     void expectHumanSeatedAtHisTable() {
         const GameSession& session = app().session();
         const Field field = readField(db(), "SELECT * FROM torneo ");
-        const int table = field.at({"Rossi", "Mario"}).table;
+        const int table = field.at({"Collaudo", "Ugo"}).table;
         std::set<Name> atTable, seated;
         for (const auto& [name, entrant] : field) {
             if (entrant.table == table) atTable.insert(name);
@@ -214,13 +212,12 @@ protected:
         ASSERT_FALSE(surface().messages().empty());
         EXPECT_EQ(surface().messages().back().text,
                   "Partita terminata\nSei stato eliminato dal torneo");
-        EXPECT_EQ(db().query("SELECT * FROM torneo where cognome='Rossi' and nome='Mario'").rows(), 0);
-        EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Rossi'").rows(), 1);
+        EXPECT_EQ(db().query("SELECT * FROM torneo where cognome='Collaudo' and nome='Ugo'").rows(), 0);
+        EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Collaudo' and nome='Ugo'").rows(), 1);
     }
 
     static TempFolder* folder_;
     static Program* program_;
-    TournamentDriver* driver_ = nullptr;
     Field original_;
     Field beforeRoundEnd_;
     std::set<int> playedInTheLastTick_;
@@ -234,7 +231,7 @@ Program* TournamentRunTest::program_ = nullptr;
 TEST_F(TournamentRunTest, PointsTournamentRunsNineRoundsToTheFinal) {
     useOptions("25 Punti", "Senza Limite");
     play([&](int round) {
-        if (round < 9) driver_->leadHumansTable();
+        if (round < 9) leadHumansTable(app());
     });
     expectFinalPlayed();
 }
@@ -242,18 +239,18 @@ TEST_F(TournamentRunTest, PointsTournamentRunsNineRoundsToTheFinal) {
 TEST_F(TournamentRunTest, EliminationTournamentUnderTheHandLimitPutsTheHumanOut) {
     useOptions("Eliminazione 25", "Limite 10 Mani");
     play([&](int round) {
-        if (round == 1) return driver_->leadHumansTable();
-        db().execute("UPDATE torneo SET punti='-100' WHERE cognome='Rossi' and nome='Mario'");
+        if (round == 1) return leadHumansTable(app());
+        db().execute("UPDATE torneo SET punti='-100' WHERE cognome='Collaudo' and nome='Ugo'");
     });
     EXPECT_EQ(roundsPlayed_, 2);
     expectHumanEliminated();
-    EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Rossi'").at(3, 0).integer(), -75);
+    EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Collaudo' and nome='Ugo'").at(3, 0).integer(), -75);
 }
 
 TEST_F(TournamentRunTest, PotTournamentPlaysOnUntilTheHumanIsOutOrTheFinalIsOver) {
     useOptions("Piatto 500", "Limite 20 Mani");
     play([&](int round) {
-        if (round == 1) driver_->leadHumansTable();
+        if (round == 1) leadHumansTable(app());
     });
     EXPECT_GE(roundsPlayed_, 1);
     if (roundsPlayed_ < 8) expectHumanEliminated();
@@ -277,7 +274,7 @@ TEST(TournamentReproducibilityTest, TwoProgramsOnCopiesOfOneFileAgreeAfterRoundO
         TournamentDriver driver(program.app, program.surface);
         ASSERT_TRUE(driver.start(kProfile));
         const Field field = readField(program.app.database(), "SELECT * FROM torneo ");
-        driver.playRound([&] { driver.leadHumansTable(); });
+        driver.playRound([&] { leadHumansTable(program.app); });
         seen.emplace_back(field, readField(program.app.database(), "SELECT * FROM classifica"));
         seen.back().second.merge(readField(program.app.database(), "SELECT * FROM torneo "));
     }

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "engine/GameSession.h"
-#include "engine/MemorySurface.h"
+#include "engine/Surface.h"
 #include "front/ZelvaroApp.h"
 
 namespace zelvaro {
 
-inline void playHumanTurn(ZelvaroApp& app, MemorySurface& surface) {
+inline void playHumanTurn(ZelvaroApp& app, Surface& surface) {
     GameSession& session = app.session();
     if (session.turnseat != kHumanSeat) return;
     if (surface.visible(ctl::Command1)) {

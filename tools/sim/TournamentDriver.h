@@ -18,6 +18,23 @@
 
 namespace zelvaro {
 
+// Raises the human's points, when he does not lead his table, to one above its leader's,
+// so that he goes on to the next round.
+inline void leadHumansTable(ZelvaroApp& app) {
+    Database& db = app.database();
+    const PlayerProfile& human = app.session().humanprofile;
+    const std::string who = "cognome='" + Database::fApici(human.cognome) + "' and nome='" +
+                            Database::fApici(human.nome) + "'";
+    const ResultSet self = db.query("SELECT * FROM torneo where " + who);
+    const std::string table = self.at("tavolo", 0).text();
+    const ResultSet best = db.query("SELECT max(punti) FROM torneo where tavolo='" + table +
+                                    "' and not(" + who + ")");
+    const long long others = best.at(0, 0).integer();
+    if (self.at("punti", 0).integer() <= others) {
+        db.execute("UPDATE torneo SET punti='" + std::to_string(others + 1) + "' WHERE " + who);
+    }
+}
+
 class TournamentDriver {
 public:
     TournamentDriver(ZelvaroApp& app, MemorySurface& surface)
@@ -53,23 +70,6 @@ public:
             waiting = nowWaiting;
             if (!clock_.fireNext()) return false;
             if (app_.tournament().roundnumber != round) return surface_.enabled(ctl::Timer2);
-        }
-    }
-
-    // Raises the human's points, when he does not lead his table, to one above its leader's,
-    // so that he goes on to the next round.
-    void leadHumansTable() {
-        Database& db = app_.database();
-        const PlayerProfile& human = app_.session().humanprofile;
-        const std::string who = "cognome='" + Database::fApici(human.cognome) + "' and nome='" +
-                                Database::fApici(human.nome) + "'";
-        const ResultSet self = db.query("SELECT * FROM torneo where " + who);
-        const std::string table = self.at("tavolo", 0).text();
-        const ResultSet best = db.query("SELECT max(punti) FROM torneo where tavolo='" + table +
-                                        "' and not(" + who + ")");
-        const long long others = best.at(0, 0).integer();
-        if (self.at("punti", 0).integer() <= others) {
-            db.execute("UPDATE torneo SET punti='" + std::to_string(others + 1) + "' WHERE " + who);
         }
     }
 

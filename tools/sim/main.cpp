@@ -208,7 +208,7 @@ void playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
     // He qualifies from every round; the final he plays as it comes.
     const auto atMatchEnd = [&] {
         if (options.toTheFinal && db.query("SELECT * FROM torneo ").rows() > kSeats) {
-            driver.leadHumansTable();
+            leadHumansTable(app);
         }
     };
     bool running = true;

@@ -1,0 +1,306 @@
+// A tournament through the real window: the way in from the menu, the table with both lists,
+// a pick in the table list, the standings screen and its pages, the wait panel, the next
+// round, the elimination and the final, and leaving a tournament table. The timers' ticks
+// are delivered as the window delivers them.
+//
+// With ZELVARO_SHOTS set to a folder, the test saves pictures of each of these screens.
+#include <QComboBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/GameSession.h"
+#include "front/ZelvaroApp.h"
+#include "store/Database.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tools/sim/HumanPolicy.h"
+#include "tools/sim/TournamentDriver.h"
+#include "tournament/Tournament.h"
+#include "ui/MainWindow.h"
+#include "ui/QtSurface.h"
+
+using namespace zelvaro;
+using guitest::clickOn;
+using guitest::find;
+
+namespace {
+
+constexpr long kTickLimit = 2'000'000;
+
+bool shown(QWidget& window, Control c) { return find(window, c)->isVisible(); }
+
+QStringList linesOf(QWidget& window, Control c) {
+    QString text = find<QLabel>(window, c)->text();
+    if (text.endsWith('\n')) text.chop(1);
+    return text.split('\n');
+}
+
+}  // namespace
+
+class TournamentWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(programFolder_.isValid());
+        game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
+        window_ = &game_->window;
+        app_ = &game_->app;
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        QVERIFY(app_->startUp());
+        app_->database().appendRow("giocatori", {{"cognome", "Ferri"},
+                                                 {"nome", "Giulia"},
+                                                 {"nazionalita", "Italia"},
+                                                 {"anno", 1985},
+                                                 {"profilo", "1"},
+                                                 {"cambiocarte", "0"},
+                                                 {"aggressivita", "0"}});
+        app_->database().execute("UPDATE opzioni SET punteggio='50 Punti'");
+    }
+
+    void cleanupTestCase() { game_.reset(); }
+
+    void theTournamentOpensFromTheMenuWithBothLists() {
+        enterTournament();
+        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
+                 QStringLiteral("1* Turno - 1536 Giocatori - 256 Tavoli"));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label48)->text(), QStringLiteral("Nessun Limite di Mani"));
+        auto* tables = find<QComboBox>(*window_, ctl::Combo7);
+        QCOMPARE(tables->count(), 256);
+        QCOMPARE(tables->currentText(), QStringLiteral("1"));
+        QCOMPARE(linesOf(*window_, ctl::Label42).size(), 6);
+        QCOMPARE(linesOf(*window_, ctl::Label41), QStringList(6, QStringLiteral("0")));
+        window_->forwardTimerTick(ctl::Timer3);
+        QCOMPARE(linesOf(*window_, ctl::Label45).size(), 6);
+        QVERIFY(linesOf(*window_, ctl::Label45)[0].contains(QStringLiteral("  (Tav.")));
+        for (Control c : {ctl::Label40, ctl::Label43, ctl::Combo7, ctl::Label52}) {
+            QVERIFY2(shown(*window_, c), qPrintable(guitest::nameOf(c)));
+        }
+        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(timerRuns(timer));
+        playTicks(300);
+        guitest::saveShot(*window_, QStringLiteral("tournament-round1"));
+    }
+
+    void aPickInTheTableListShowsThatTable() {
+        // The table of the entrant with the longest surname, who also leads the field.
+        Database& db = app_->database();
+        const ResultSet longest = db.query(
+            "SELECT * FROM torneo order by length(cognome) desc, cognome asc, nome asc");
+        const std::string surname = longest.at(0, 0).text();
+        const std::string table = longest.at(2, 0).text();
+        db.execute("UPDATE torneo SET punti='44' WHERE cognome='" + Database::fApici(surname) +
+                   "' and nome='" + Database::fApici(longest.at(1, 0).text()) + "'");
+        auto* tables = find<QComboBox>(*window_, ctl::Combo7);
+        const int index = tables->findText(QString::fromStdString(table));
+        tables->setCurrentIndex(index);
+        emit tables->activated(index);
+        window_->forwardTimerTick(ctl::Timer3);
+
+        const ResultSet rows = db.query("SELECT * FROM torneo where tavolo='" + table +
+                                        "' order by punti desc,cognome asc,nome asc ");
+        QStringList surnames;
+        for (int r = 0; r < rows.rows(); ++r) surnames << QString::fromStdString(rows.at(0, r).text());
+        QCOMPARE(linesOf(*window_, ctl::Label42), surnames);
+        QCOMPARE(surnames.first(), QString::fromStdString(surname));
+        QCOMPARE(linesOf(*window_, ctl::Label45).first(),
+                 QString::fromStdString(surname + "  (Tav." + table + ")"));
+        QCOMPARE(linesOf(*window_, ctl::Label44).first(), QStringLiteral("44"));
+        guitest::saveShot(*window_, QStringLiteral("tournament-long-names"));
+    }
+
+    void classificaShowsTheStandingsPageByPage() {
+        clickOn(*window_, ctl::Label52);
+        QVERIFY(shown(*window_, ctl::Picture27));
+        QVERIFY(!shown(*window_, ctl::Picture1));
+        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(!timerRuns(timer));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label54)->text(), QStringLiteral("77"));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QStringLiteral("1"));
+        QCOMPARE(linesOf(*window_, ctl::Label51[0]).first(), QStringLiteral("1"));
+        QCOMPARE(linesOf(*window_, ctl::Label51[0]).last(), QStringLiteral("20"));
+        guitest::saveShot(*window_, QStringLiteral("standings-page1"));
+
+        clickOn(*window_, ctl::Command3);
+        QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QStringLiteral("1"));
+        for (int page = 2; page <= 39; ++page) clickOn(*window_, ctl::Command4);
+        QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QStringLiteral("39"));
+        QCOMPARE(linesOf(*window_, ctl::Label51[0]).first(), QStringLiteral("761"));
+        guitest::saveShot(*window_, QStringLiteral("standings-page39"));
+        clickOn(*window_, ctl::Command3);
+        QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QStringLiteral("38"));
+
+        clickOn(*window_, ctl::Label53);
+        QVERIFY(!shown(*window_, ctl::Picture27));
+        QVERIFY(shown(*window_, ctl::Picture1));
+        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(timerRuns(timer));
+        QCOMPARE(app_->database().query("SELECT * FROM classifica").rows(), 0);
+    }
+
+    void theWaitPanelShowsUntilTheNextRoundSeatsTheHumansNewTable() {
+        playHumansMatch();
+        QVERIFY(shown(*window_, ctl::Frame6));
+        QVERIFY(!find(*window_, ctl::Form1)->isEnabled());
+        guitest::saveShot(*window_, QStringLiteral("wait-panel"));
+        leadHumansTable(*app_);
+        waitForTheRound(2);
+        QVERIFY(!shown(*window_, ctl::Frame6));
+        QVERIFY(find(*window_, ctl::Form1)->isEnabled());
+        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
+                 QStringLiteral("2* Turno - 768 Giocatori - 128 Tavoli"));
+        QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->count(), 128);
+        // The seats are the human's new table.
+        const ResultSet self = app_->database().query(
+            "SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
+        const ResultSet mates = app_->database().query(
+            "SELECT * FROM torneo where tavolo='" + self.at("tavolo", 0).text() + "' ");
+        QStringList atTable, seated;
+        for (int r = 0; r < mates.rows(); ++r) atTable << QString::fromStdString(mates.at(0, r).text());
+        for (const SeatStats& seat : app_->session().seatstats) seated << QString::fromStdString(seat.surname);
+        atTable.sort();
+        seated.sort();
+        QCOMPARE(seated, atTable);
+        playTicks(300);
+        guitest::saveShot(*window_, QStringLiteral("tournament-round2"));
+    }
+
+    void anEliminatedHumanIsToldAndReturnsToTheMenu() {
+        playHumansMatch();
+        // Last at his table, whoever won the hand: the others stand at the goal.
+        Database& db = app_->database();
+        const ResultSet self = db.query("SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
+        db.execute("UPDATE torneo SET punti='50' WHERE tavolo='" + self.at("tavolo", 0).text() +
+                   "' and punti<50");
+        db.execute("UPDATE torneo SET punti='-100' WHERE cognome='Ferri'");
+        auto message = answerFinalMessage(QStringLiteral("eliminated-message"));
+        waitForTheEnd();
+        QVERIFY(message->seen);
+        QCOMPARE(message->text, QStringLiteral("Partita terminata\nSei stato eliminato dal torneo"));
+        expectBackAtTheMenu();
+    }
+
+    void theFinalEndsWithPartitaTerminata() {
+        // Nine rounds, the human leading his table at the end of each of his matches.
+        enterTournament();
+        for (int round = 1; round < 9; ++round) {
+            playHumansMatch();
+            leadHumansTable(*app_);
+            waitForTheRound(round + 1);
+        }
+        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
+                 QStringLiteral("9* Turno - 6 Giocatori - 1 Tavoli"));
+        QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->count(), 1);
+        playTicks(200);
+        guitest::saveShot(*window_, QStringLiteral("final-table"));
+        playHumansMatch();
+        auto message = answerFinalMessage(QStringLiteral("final-message"));
+        waitForTheEnd();
+        QVERIFY(message->seen);
+        QCOMPARE(message->text, QStringLiteral("Partita terminata"));
+        QCOMPARE(app_->database().query("SELECT * FROM torneo ").rows(), 6);
+        QCOMPARE(app_->database().query("SELECT * FROM classifica").rows(), 1530);
+        expectBackAtTheMenu();
+    }
+
+    void indietroOnATournamentTableStopsAllThreeTimers() {
+        enterTournament();
+        playTicks(50);
+        auto go = guitest::answerNextMessage(QMessageBox::Yes);
+        clickOn(*window_, ctl::Label18);
+        QVERIFY(go->seen);
+        QCOMPARE(go->text, QStringLiteral("Vuoi abbandonare la partita? "));
+        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(!timerRuns(timer));
+        expectBackAtTheMenu();
+    }
+
+private:
+    void enterTournament() {
+        clickOn(*window_, ctl::Label35);
+        QVERIFY(shown(*window_, ctl::Frame3));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label22)->text(), QStringLiteral("Ferri Giulia"));
+        clickOn(*window_, ctl::Label21);
+        QVERIFY(shown(*window_, ctl::Frame5));
+        clickOn(*window_, ctl::Label36);
+        QVERIFY(shown(*window_, ctl::Picture1));
+        QVERIFY(!shown(*window_, ctl::Frame5));
+        QVERIFY(!shown(*window_, ctl::Frame3));
+    }
+
+    bool timerRuns(const char* name) {
+        return window_->findChild<QTimer*>(QString::fromLatin1(name))->isActive();
+    }
+
+    // Table, tournament and standings ticks in about the window's proportions, the human
+    // playing his turns.
+    void playTicks(long ticks) {
+        for (long tick = 1; tick <= ticks; ++tick) {
+            playHumanTurn(*app_, game_->surface);
+            window_->forwardTimerTick(ctl::Timer1);
+            window_->forwardTimerTick(ctl::Timer2);
+            if (tick % 20 == 0) window_->forwardTimerTick(ctl::Timer3);
+        }
+    }
+
+    // Every seat one hand from the goal, so the human's match ends with this hand.
+    void playHumansMatch() {
+        for (SeatStats& seat : app_->session().seatstats) seat.score = 49;
+        long ticks = 0;
+        while (!shown(*window_, ctl::Frame6) && ticks++ < kTickLimit) {
+            playHumanTurn(*app_, game_->surface);
+            window_->forwardTimerTick(ctl::Timer1);
+        }
+        QVERIFY(shown(*window_, ctl::Frame6));
+    }
+
+    void waitForTheRound(int round) {
+        long ticks = 0;
+        while (app_->tournament().roundnumber < round && ticks++ < kTickLimit) {
+            window_->forwardTimerTick(ctl::Timer2);
+        }
+        QCOMPARE(app_->tournament().roundnumber, round);
+    }
+
+    void waitForTheEnd() {
+        long ticks = 0;
+        while (timerRuns("Timer2") && ticks++ < kTickLimit) window_->forwardTimerTick(ctl::Timer2);
+        QVERIFY(!timerRuns("Timer2"));
+    }
+
+    // Answers the tournament's last message with OK after a picture of the screen.
+    std::shared_ptr<guitest::AnsweredMessage> answerFinalMessage(const QString& shot) {
+        auto answered = std::make_shared<guitest::AnsweredMessage>();
+        auto* poll = new QTimer;
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, answered, shot] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            poll->stop();
+            poll->deleteLater();
+            answered->seen = true;
+            answered->text = box->text();
+            guitest::saveShot(*window_, shot);
+            box->button(QMessageBox::Ok)->click();
+        });
+        poll->start();
+        return answered;
+    }
+
+    void expectBackAtTheMenu() {
+        QVERIFY(!shown(*window_, ctl::Picture1));
+        QVERIFY(!shown(*window_, ctl::Frame6));
+        QVERIFY(find(*window_, ctl::Form1)->isEnabled());
+        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(!timerRuns(timer));
+        for (Control c : kMenuLabels) {
+            QVERIFY2(shown(*window_, c) && find(*window_, c)->isEnabled(),
+                     qPrintable(guitest::nameOf(c)));
+        }
+    }
+
+    QTemporaryDir programFolder_;
+    std::unique_ptr<guitest::GameWindow> game_;
+    ui::MainWindow* window_ = nullptr;
+    ZelvaroApp* app_ = nullptr;
+};
+
+QTEST_MAIN(TournamentWindowTest)
+#include "TournamentWindowTest.moc"
