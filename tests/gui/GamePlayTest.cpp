@@ -41,16 +41,8 @@ private slots:
         game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
         window_ = &game_->window;
         app_ = &game_->app;
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
-        QVERIFY(app_->startUp());
-        app_->database().appendRow("giocatori", {{"cognome", "Ferri"},
-                                                 {"nome", "Giulia"},
-                                                 {"nazionalita", "Italia"},
-                                                 {"anno", 1985},
-                                                 {"profilo", "1"},
-                                                 {"cambiocarte", "0"},
-                                                 {"aggressivita", "0"}});
+        QVERIFY(guitest::showAndStart(*game_));
+        guitest::addUserProfile(*app_, "Ferri", "Giulia");
     }
 
     void cleanupTestCase() { game_.reset(); }
@@ -182,24 +174,10 @@ private:
         return message->text;
     }
 
-    // Like guitest::answerNextMessage, with a picture of the screen before the box is closed.
+    // The winner message, answered after a picture of the screen; it comes at the game's end.
     std::shared_ptr<guitest::AnsweredMessage> answerWinnerMessage() {
-        auto answered = std::make_shared<guitest::AnsweredMessage>();
-        auto* poll = new QTimer;
-        poll->setInterval(10);
-        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, answered] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            poll->stop();
-            poll->deleteLater();
-            answered->seen = true;
-            answered->title = box->windowTitle();
-            answered->text = box->text();
-            saveShot(QStringLiteral("winner-message"));
-            box->button(QMessageBox::Ok)->click();
-        });
-        poll->start();
-        return answered;
+        return guitest::answerNextMessage(
+            QMessageBox::Ok, [this] { saveShot(QStringLiteral("winner-message")); }, -1);
     }
 
     int tableCardsShown() {

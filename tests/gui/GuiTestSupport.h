@@ -13,10 +13,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "engine/Controls.h"
 #include "front/ZelvaroApp.h"
+#include "store/Database.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
 
@@ -47,15 +49,20 @@ struct AnsweredMessage {
 };
 
 // Waits (inside the box's own event loop) for the next modal message box, notes what it
-// showed and presses `button` on it. The result is filled in once the box has been seen.
-inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardButton button) {
+// showed, runs `beforeAnswer` (a picture, say) and presses `button` on it. The result is
+// filled in once the box has been seen. It stops looking after `polls` looks at the screen
+// without a box, or never with a negative number.
+inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardButton button,
+                                                          std::function<void()> beforeAnswer = {},
+                                                          int polls = 1000) {
     auto answered = std::make_shared<AnsweredMessage>();
     auto* poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answered, button, tries = 0]() mutable {
+    QObject::connect(poll, &QTimer::timeout, poll,
+                     [poll, answered, button, beforeAnswer, polls, tries = 0]() mutable {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
-            if (++tries > 1000) {  // ten seconds: no box is coming
+            if (polls >= 0 && ++tries > polls) {
                 poll->stop();
                 poll->deleteLater();
             }
@@ -69,6 +76,7 @@ inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardB
         answered->hadYes = box->button(QMessageBox::Yes) != nullptr;
         answered->hadNo = box->button(QMessageBox::No) != nullptr;
         answered->hadOk = box->button(QMessageBox::Ok) != nullptr;
+        if (beforeAnswer) beforeAnswer();
         if (QAbstractButton* pressed = box->button(button)) {
             pressed->click();
         } else {
@@ -94,6 +102,23 @@ struct GameWindow {
     ui::QtSurface surface;
     ZelvaroApp app;
 };
+
+// Shows the window and starts the game behind it (the first start generates the pool).
+inline bool showAndStart(GameWindow& game) {
+    game.window.show();
+    return QTest::qWaitForWindowExposed(&game.window) && game.app.startUp();
+}
+
+// A profile made by the user, as the profile panel stores it.
+inline void addUserProfile(ZelvaroApp& app, const char* surname, const char* firstName) {
+    app.database().appendRow("giocatori", {{"cognome", surname},
+                                           {"nome", firstName},
+                                           {"nazionalita", "Italia"},
+                                           {"anno", 1985},
+                                           {"profilo", "1"},
+                                           {"cambiocarte", "0"},
+                                           {"aggressivita", "0"}});
+}
 
 // A left click in the middle of a control, as the user makes it.
 inline void clickOn(QWidget& window, Control c) {

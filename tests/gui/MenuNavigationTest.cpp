@@ -58,9 +58,7 @@ private slots:
         game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
         window_ = &game_->window;
         app_ = &game_->app;
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
-        QVERIFY(app_->startUp());
+        QVERIFY(guitest::showAndStart(*game_));
     }
 
     void cleanupTestCase() { game_.reset(); }

@@ -47,16 +47,8 @@ private slots:
         game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
         window_ = &game_->window;
         app_ = &game_->app;
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
-        QVERIFY(app_->startUp());
-        app_->database().appendRow("giocatori", {{"cognome", "Ferri"},
-                                                 {"nome", "Giulia"},
-                                                 {"nazionalita", "Italia"},
-                                                 {"anno", 1985},
-                                                 {"profilo", "1"},
-                                                 {"cambiocarte", "0"},
-                                                 {"aggressivita", "0"}});
+        QVERIFY(guitest::showAndStart(*game_));
+        guitest::addUserProfile(*app_, "Ferri", "Giulia");
         app_->database().execute("UPDATE opzioni SET punteggio='50 Punti'");
     }
 
@@ -268,21 +260,8 @@ private:
 
     // Answers the tournament's last message with OK after a picture of the screen.
     std::shared_ptr<guitest::AnsweredMessage> answerFinalMessage(const QString& shot) {
-        auto answered = std::make_shared<guitest::AnsweredMessage>();
-        auto* poll = new QTimer;
-        poll->setInterval(10);
-        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, answered, shot] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            poll->stop();
-            poll->deleteLater();
-            answered->seen = true;
-            answered->text = box->text();
-            guitest::saveShot(*window_, shot);
-            box->button(QMessageBox::Ok)->click();
-        });
-        poll->start();
-        return answered;
+        return guitest::answerNextMessage(
+            QMessageBox::Ok, [this, shot] { guitest::saveShot(*window_, shot); }, -1);
     }
 
     void expectBackAtTheMenu() {
