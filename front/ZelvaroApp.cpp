@@ -12,9 +12,11 @@
 #include "front/ProfilePanel.h"
 #include "front/RulesPanel.h"
 #include "store/Database.h"
+#include "store/FolderLock.h"
+#include "store/GameDatabase.h"
 #include "store/Nummag.h"
 #include "store/PlayerPool.h"
-#include "store/Schema.h"
+#include "store/StoreMessages.h"
 #include "tournament/FieldSetup.h"
 #include "tournament/RoundEnd.h"
 #include "tournament/Simulation.h"
@@ -34,6 +36,7 @@ constexpr std::array<Control, 5> kOptionPictures{ctl::Picture15, ctl::Picture18,
 ZelvaroApp::ZelvaroApp(Surface& surface, std::filesystem::path programFolder)
     : surface_(surface),
       programFolder_(std::move(programFolder)),
+      folderLock_(std::make_unique<FolderLock>()),
       db_(std::make_unique<Database>()),
       random_(std::make_unique<Random>()),
       session_(std::make_unique<GameSession>()),
@@ -69,27 +72,38 @@ bool ZelvaroApp::startUp() {
     surface_.setMessageTitle("Zelvaro");
     const std::filesystem::path file = programFolder_ / Database::kFileName;
     try {
-        Database::recoverInterruptedCompaction(programFolder_);
-        db_->open(file);
-        ensureSchema(*db_);
-    } catch (const std::exception&) {
+        StoreRefusal refusal;
+        switch (folderLock_->take(programFolder_)) {
+            case FolderLock::Result::InUse: refusal = {StoreProblem::InUse, file}; break;
+            case FolderLock::Result::Unavailable:
+                refusal = {StoreProblem::FolderUnusable, programFolder_};
+                break;
+            case FolderLock::Result::Taken: refusal = openGameDatabase(*db_, file); break;
+        }
+        if (refusal.problem != StoreProblem::None) {
+            folderLock_->release();
+            surface_.showMessage(refusalMessage(refusal), MessageButtons::Ok);
+            return false;
+        }
+        updateNummag(*db_, *random_, nummag::kStartUp);
+        session_->buildMasterDeck();
+        options_->populate();
+        profiles_->populate();
+        ensurePlayerPool(*db_, *random_, surface_);
+        return true;
+    } catch (const std::exception& error) {
+        // A disk that fills up during the first start's writes, say: what was written in the
+        // failed burst is rolled back and the next start tries again.
         db_->close();
-        surface_.showMessage("Impossibile aprire il database " + file.string() +
-                                 ".\nIl file e' danneggiato o non appartiene a Zelvaro; "
-                                 "il programma verra' chiuso senza modificarlo.",
-                             MessageButtons::Ok);
+        folderLock_->release();
+        surface_.setWindowEnabled(true);
+        surface_.showMessage(failureMessage(error), MessageButtons::Ok);
         return false;
     }
-    updateNummag(*db_, *random_, nummag::kStartUp);
-    session_->buildMasterDeck();
-    options_->populate();
-    profiles_->populate();
-    ensurePlayerPool(*db_, *random_, surface_);
-    return true;
 }
 
 void ZelvaroApp::reportFailure(const std::exception& error) {
-    surface_.showMessage(std::string("Errore del database: ") + error.what(), MessageButtons::Ok);
+    surface_.showMessage(failureMessage(error), MessageButtons::Ok);
 }
 
 void ZelvaroApp::click(Control c) {
@@ -167,6 +181,7 @@ void ZelvaroApp::dispatchTick(Control timer) {
 void ZelvaroApp::exitProgram() {
     db_->compact();
     db_->close();
+    folderLock_->release();
     surface_.closeWindow();
 }
 

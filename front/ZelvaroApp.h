@@ -12,6 +12,7 @@ namespace zelvaro {
 
 class Database;
 class FieldSetup;
+class FolderLock;
 class GameSession;
 class GameStart;
 class MainMenu;
@@ -34,8 +35,9 @@ public:
     ZelvaroApp(const ZelvaroApp&) = delete;
     ZelvaroApp& operator=(const ZelvaroApp&) = delete;
 
-    // The start-up sequence. Returns false when the database cannot be opened: the user has
-    // been told which file, and the program should end without touching it.
+    // The start-up sequence. Returns false when the database cannot be used (another copy of
+    // the game has it, it cannot be read or written, it is damaged or not the game's) or a
+    // first start's writes fail: the user has been told why, and the program should end.
     bool startUp();
 
     // Events forwarded by the window, each addressed by the control it happened on.
@@ -72,6 +74,7 @@ private:
 
     Surface& surface_;
     std::filesystem::path programFolder_;
+    std::unique_ptr<FolderLock> folderLock_;
     std::unique_ptr<Database> db_;
     std::unique_ptr<Random> random_;
     std::unique_ptr<GameSession> session_;

@@ -40,14 +40,18 @@ fs::path sidecar(const fs::path& file, const char* suffix) {
     return fs::path(file.string() + suffix);
 }
 
+[[noreturn]] void throwError(sqlite3* db, const std::string& sql) {
+    throw DatabaseError(std::string(sqlite3_errmsg(db)) + " [" + sql + "]",
+                        sqlite3_extended_errcode(db));
+}
+
 class Statement {
 public:
     Statement(sqlite3* db, const std::string& sql) {
         if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
             SQLITE_OK) {
-            const std::string message = sqlite3_errmsg(db);
             sqlite3_finalize(stmt_);
-            throw DatabaseError(message + " [" + sql + "]");
+            throwError(db, sql);
         }
     }
     ~Statement() { sqlite3_finalize(stmt_); }
@@ -108,6 +112,19 @@ int ResultSet::column(std::string_view name) const {
 Database::~Database() { close(); }
 
 void Database::open(const fs::path& file) {
+    openWith(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    try {
+        query("PRAGMA journal_mode=WAL");
+        execute("PRAGMA synchronous=NORMAL");
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::openReadOnly(const fs::path& file) { openWith(file, SQLITE_OPEN_READONLY); }
+
+void Database::openWith(const fs::path& file, int flags) {
     // The game never reads SQLite's memory statistics, and keeping them takes one lock shared
     // by every connection on every allocation: connections on two threads would queue on it.
     // The setting must come before SQLite starts; later it is refused and changes nothing.
@@ -117,11 +134,11 @@ void Database::open(const fs::path& file) {
     file_ = file;
     // A connection serves one thread at a time (the window's, or one benchmark table's), so
     // SQLite need not lock it on every call.
-    if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(file.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
+        const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM;
         close();
-        throw DatabaseError(message);
+        throw DatabaseError(message, code);
     }
     try {
         keyAndCheck();
@@ -137,9 +154,10 @@ void Database::keyAndCheck() {
     sqlite3_busy_timeout(db_, 2000);
     // Reading the schema is the first moment a wrong key or a damaged file shows.
     query("SELECT count(*) FROM sqlite_master");
-    query("PRAGMA journal_mode=WAL");
-    execute("PRAGMA synchronous=NORMAL");
 }
+
+
+void Database::fail(const std::string& sql) const { throwError(db_, sql); }
 
 Database::KeptQuery& Database::preparedQuery(const std::string& sql) {
     constexpr std::size_t kKeptQueries = 64;
@@ -147,9 +165,8 @@ Database::KeptQuery& Database::preparedQuery(const std::string& sql) {
     if (queries_.size() >= kKeptQueries) forgetQueries();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-        const std::string message = sqlite3_errmsg(db_);
         sqlite3_finalize(stmt);
-        throw DatabaseError(message + " [" + sql + "]");
+        fail(sql);
     }
     return queries_.emplace(sql, KeptQuery{stmt, 0}).first->second;
 }
@@ -175,7 +192,7 @@ ResultSet Database::query(const std::string& sql) {
     for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
         for (int c = 0; c < count; ++c) columns[c].push_back(readCell(stmt, c));
     }
-    if (rc != SQLITE_DONE) throw DatabaseError(std::string(sqlite3_errmsg(db_)) + " [" + sql + "]");
+    if (rc != SQLITE_DONE) fail(sql);
     kept.lastRows = count > 0 ? columns[0].size() : 0;
     return ResultSet(std::move(names), std::move(columns));
 }
@@ -200,7 +217,7 @@ void Database::forEachRow(const std::string& sql, const std::function<bool(const
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         if (!visit(row)) return;
     }
-    if (rc != SQLITE_DONE) throw DatabaseError(std::string(sqlite3_errmsg(db_)) + " [" + sql + "]");
+    if (rc != SQLITE_DONE) fail(sql);
 }
 
 void Database::execute(const std::string& sql) {
@@ -209,7 +226,7 @@ void Database::execute(const std::string& sql) {
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     }
-    if (rc != SQLITE_DONE) throw DatabaseError(std::string(sqlite3_errmsg(db_)) + " [" + sql + "]");
+    if (rc != SQLITE_DONE) fail(sql);
 }
 
 void Database::appendRow(const std::string& table,
@@ -225,9 +242,7 @@ void Database::appendRow(const std::string& table,
     for (std::size_t i = 0; i < columns.size(); ++i) {
         bindValue(stmt.get(), static_cast<int>(i) + 1, columns[i].second);
     }
-    if (sqlite3_step(stmt.get()) != SQLITE_DONE) {
-        throw DatabaseError(std::string(sqlite3_errmsg(db_)) + " [" + sql + "]");
-    }
+    if (sqlite3_step(stmt.get()) != SQLITE_DONE) fail(sql);
 }
 
 void Database::beginTransaction() { execute("BEGIN IMMEDIATE"); }
@@ -238,14 +253,26 @@ void Database::rollback() {
 
 bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
     if (!db_) return false;
-    const fs::path folder = file_.parent_path();
-    const fs::path temp = folder / kTempFileName;
-    const fs::path main = file_;
-    auto stopHere = [&](int step) { return continueAfterStep && !continueAfterStep(step); };
+    // Through a symbolic link the copy is written beside the file it points to and takes
+    // that file's place, so the link stays a link.
     std::error_code ec;
+    const fs::path main = fs::is_symlink(file_, ec) ? fs::canonical(file_, ec) : file_;
+    if (ec) return false;
+    const fs::path folder = main.parent_path();
+    const fs::path temp = folder / kTempFileName;
+    auto stopHere = [&](int step) { return continueAfterStep && !continueAfterStep(step); };
+    // A failure takes away what the compaction wrote; a stop (a crash, in the tests) leaves
+    // the files as they stand for the next start to recover.
+    auto removeCopy = [&] {
+        for (const char* side : {"", "-wal", "-shm"}) fs::remove(sidecar(temp, side), ec);
+    };
+    auto failed = [&] {
+        removeCopy();
+        return false;
+    };
     try {
         // 1. A complete compacted copy, written with the same key.
-        fs::remove(temp, ec);
+        removeCopy();
         // No kept statement may stand on the copy's schema when it is attached or detached.
         forgetQueries();
         execute("ATTACH DATABASE " + sqlLiteral(temp.string()) + " AS compacted KEY " +
@@ -254,7 +281,9 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
         query("SELECT sqlcipher_export('compacted')");
         forgetQueries();
         execute("DETACH DATABASE compacted");
-        if (!syncFile(temp)) return false;
+        // The copy keeps the file's permissions.
+        fs::permissions(temp, fs::status(main).permissions(), ec);
+        if (ec || !syncFile(temp)) return failed();
         if (stopHere(1)) return false;
 
         // 2. The copy must open and read back whole before it may replace anything.
@@ -262,7 +291,7 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
             Database check;
             check.open(temp);
             const ResultSet ok = check.query("PRAGMA quick_check");
-            if (ok.empty() || ok.at(0, 0).text() != "ok") return false;
+            if (ok.empty() || ok.at(0, 0).text() != "ok") return failed();
             check.close();
         }
         fs::remove(sidecar(temp, "-wal"), ec);
@@ -273,7 +302,7 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
         // be replayed onto the copy.
         close();
         if (fs::exists(sidecar(main, "-wal")) && fs::file_size(sidecar(main, "-wal"), ec) > 0) {
-            return false;
+            return failed();
         }
         fs::remove(sidecar(main, "-wal"), ec);
         fs::remove(sidecar(main, "-shm"), ec);
@@ -281,7 +310,7 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
 
         // 4. One atomic step: the copy takes the main file's name.
         fs::rename(temp, main, ec);
-        if (ec) return false;
+        if (ec) return failed();
         syncFolder(folder);
         if (stopHere(4)) return false;
         return true;
@@ -290,7 +319,7 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
             if (db_) execute("DETACH DATABASE compacted");
         } catch (...) {
         }
-        return false;
+        return failed();
     }
 }
 
@@ -328,10 +357,10 @@ std::string Database::replace(std::string_view text, std::string_view search,
 
 std::string Database::fApici(std::string_view value) { return replace(value, "'", "''", 1); }
 
-void Database::recoverInterruptedCompaction(const fs::path& folder) {
-    const fs::path main = folder / kFileName;
-    const fs::path temp = folder / kTempFileName;
+void Database::recoverInterruptedCompaction(const fs::path& mainFile) {
     std::error_code ec;
+    const fs::path main = fs::is_symlink(mainFile, ec) ? fs::weakly_canonical(mainFile, ec) : mainFile;
+    const fs::path temp = main.parent_path() / kTempFileName;
     if (!fs::exists(temp, ec)) return;
     if (!fs::exists(main, ec)) {
         fs::rename(temp, main, ec);

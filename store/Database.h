@@ -20,7 +20,15 @@ namespace zelvaro {
 
 class DatabaseError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // `code` is SQLite's (extended) result code, 0 for a fault of the caller's.
+    explicit DatabaseError(const std::string& what, int code = 0)
+        : std::runtime_error(what), code_(code) {}
+    int code() const { return code_; }
+    // The primary result code: SQLITE_FULL for every kind of full disk, and so on.
+    int primaryCode() const { return code_ & 0xFF; }
+
+private:
+    int code_;
 };
 
 // A result fetched whole, addressed [column][row] in the table's own column order.
@@ -66,9 +74,13 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens the file with the game's key. A missing file is created empty. Throws
-    // DatabaseError when the file exists but cannot be read with the key (corrupt, foreign).
+    // Opens the file with the game's key, ready for the game (write-ahead log). A missing
+    // file is created empty. Throws DatabaseError when the file exists but cannot be read
+    // with the key (corrupt, foreign).
     void open(const std::filesystem::path& file);
+    // Opens an existing file with the key only to read it: nothing is written to it, not
+    // even when the connection closes, so a file can be looked at before it is accepted.
+    void openReadOnly(const std::filesystem::path& file);
     bool isOpen() const { return db_ != nullptr; }
     const std::filesystem::path& file() const { return file_; }
 
@@ -100,12 +112,15 @@ public:
     static std::string replace(std::string_view text, std::string_view search,
                                std::string_view replacement, int start);
 
-    // A leftover compacted copy from a run stopped mid-exit: when the main file is missing,
-    // the copy takes its place; when both exist, the copy is an unfinished one and goes.
-    static void recoverInterruptedCompaction(const std::filesystem::path& folder);
+    // A leftover compacted copy (beside `mainFile`) from a run stopped mid-exit: when the
+    // main file is missing, the copy takes its place; when both exist, the copy is an
+    // unfinished one and goes.
+    static void recoverInterruptedCompaction(const std::filesystem::path& mainFile);
 
 private:
+    void openWith(const std::filesystem::path& file, int flags);
     void keyAndCheck();
+    [[noreturn]] void fail(const std::string& sql) const;
     // The prepared form of a query text, kept for the next identical query: the game asks
     // the same questions (the stored number, the options, the whole tournament field) again
     // and again. It remembers how many rows it last returned, so the next result's columns

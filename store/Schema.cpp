@@ -1,5 +1,9 @@
 #include "store/Schema.h"
 
+#include <algorithm>
+#include <cctype>
+#include <map>
+
 #include "store/Database.h"
 
 namespace zelvaro {
@@ -33,6 +37,11 @@ const char* const kTables[] = {
     "CREATE INDEX IF NOT EXISTS torneo_tavolo ON torneo (tavolo)",
     "CREATE INDEX IF NOT EXISTS classifica_tavolo ON classifica (tavolo)",
 };
+
+void createTables(Database& db) {
+    db.execute(nationTableSql());
+    for (const char* sql : kTables) db.execute(sql);
+}
 
 std::vector<std::string> splitOn(std::string_view text, char separator) {
     std::vector<std::string> parts;
@@ -93,8 +102,7 @@ std::vector<NationNames> parseNationNames(std::string_view text) {
 
 void ensureSchema(Database& db) {
     Transaction transaction(db);
-    db.execute(nationTableSql());
-    for (const char* sql : kTables) db.execute(sql);
+    createTables(db);
     if (db.query("SELECT * FROM opzioni ").empty()) {
         db.appendRow("opzioni", {{"tipopartita", "Normale"},
                                  {"cambiocarte", "Si"},
@@ -108,6 +116,57 @@ void ensureSchema(Database& db) {
     }
     if (db.query("SELECT * FROM nazioni").empty()) seedNations(db);
     transaction.commit();
+}
+
+
+namespace {
+
+using TableColumns = std::map<std::string, std::vector<std::string>>;
+
+std::string lowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Every table of the file with its columns in their order; names in lower case, as the
+// database does not tell them apart by case.
+TableColumns tableColumns(Database& db) {
+    TableColumns tables;
+    const ResultSet names = db.query("SELECT name FROM sqlite_master WHERE type='table'");
+    for (int row = 0; row < names.rows(); ++row) {
+        const std::string table = names.at(0, row).text();
+        const ResultSet columns = db.query("PRAGMA table_info(\"" + table + "\")");
+        std::vector<std::string>& list = tables[lowerCase(table)];
+        for (int c = 0; c < columns.rows(); ++c) list.push_back(lowerCase(columns.at("name", c).text()));
+    }
+    return tables;
+}
+
+// The game's own layout, as the same statements make it in a database held in memory.
+const TableColumns& gameLayout() {
+    static const TableColumns layout = [] {
+        Database memory;
+        memory.open(":memory:");
+        createTables(memory);
+        return tableColumns(memory);
+    }();
+    return layout;
+}
+
+}  // namespace
+
+Layout databaseLayout(Database& db) {
+    const TableColumns found = tableColumns(db);
+    if (found.empty()) return Layout::Empty;
+    // Each of the game's tables with at least the game's columns, first and in order.
+    for (const auto& [table, columns] : gameLayout()) {
+        const auto it = found.find(table);
+        if (it == found.end() || it->second.size() < columns.size() ||
+            !std::equal(columns.begin(), columns.end(), it->second.begin())) {
+            return Layout::Foreign;
+        }
+    }
+    return Layout::Game;
 }
 
 }  // namespace zelvaro

@@ -29,4 +29,9 @@ std::string_view builtInNationNames();
 // All in one transaction.
 void ensureSchema(Database& db);
 
+// What a file that opens with the game's key holds: nothing yet (a new file), the game's
+// six tables with their columns in their order, or tables of some other program.
+enum class Layout { Empty, Game, Foreign };
+Layout databaseLayout(Database& db);
+
 }  // namespace zelvaro

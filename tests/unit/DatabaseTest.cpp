@@ -269,7 +269,7 @@ TEST_F(DatabaseFileTest, CompactionStoppedAtAnyStepNeverLosesTheData) {
         if (!db.isOpen()) db.open(mainFile());
         EXPECT_FALSE(db.compact([&](int step) { return step < stopAfter; }));
         db.close();  // the program ends here
-        Database::recoverInterruptedCompaction(folder.path());
+        Database::recoverInterruptedCompaction(folder.path() / Database::kFileName);
         EXPECT_FALSE(fs::exists(tempFile()));
         expectDataKept();
     }
@@ -283,7 +283,7 @@ TEST_F(DatabaseFileTest, CompactedCopyLeftAloneTakesTheMissingFilesPlace) {
     fs::remove(mainFile());
     fs::remove(fs::path(mainFile().string() + "-wal"));
     fs::remove(fs::path(mainFile().string() + "-shm"));
-    Database::recoverInterruptedCompaction(folder.path());
+    Database::recoverInterruptedCompaction(folder.path() / Database::kFileName);
     EXPECT_FALSE(fs::exists(tempFile()));
     expectDataKept();
 }

@@ -1,0 +1,69 @@
+#include "store/StoreMessages.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include "store/Database.h"
+
+namespace zelvaro {
+
+std::string refusalMessage(const StoreRefusal& refusal) {
+    const std::string named = refusal.named.string();
+    switch (refusal.problem) {
+        case StoreProblem::InUse:
+            return "Zelvaro e' gia' aperto: i suoi dati in " + named +
+                   " sono in uso da un'altra copia del programma.\nUsa la finestra gia' aperta, "
+                   "oppure chiudila e riprova.";
+        case StoreProblem::Busy:
+            return "Impossibile aprire il database " + named +
+                   ".\nIl file e' bloccato da un altro programma: chiudilo e riprova. Il "
+                   "programma verra' chiuso senza modificarlo.";
+        case StoreProblem::Unreadable:
+            return "Impossibile aprire " + named +
+                   ".\nIl file non puo' essere letto: mancano i permessi di lettura. Il "
+                   "programma verra' chiuso senza modificarlo.";
+        case StoreProblem::FileReadOnly:
+            return "Impossibile aprire " + named +
+                   ".\nIl file non puo' essere scritto: e' di sola lettura o appartiene a un "
+                   "altro utente. Il programma verra' chiuso senza modificarlo.";
+        case StoreProblem::FolderReadOnly:
+            return "Impossibile usare la cartella " + named +
+                   ".\nLa cartella non puo' essere scritta: mancano i permessi di scrittura. Il "
+                   "programma verra' chiuso senza modificare nulla.";
+        case StoreProblem::FolderUnusable:
+            return "Impossibile usare la cartella " + named +
+                   ".\nLa cartella non esiste o non e' accessibile. Il programma verra' chiuso.";
+        case StoreProblem::DamagedOrForeign:
+            return "Impossibile aprire il database " + named +
+                   ".\nIl file e' danneggiato o non appartiene a Zelvaro; il programma verra' "
+                   "chiuso senza modificarlo.";
+        case StoreProblem::None:
+            break;
+    }
+    return {};
+}
+
+std::string failureMessage(const std::exception& error) {
+    const auto* failure = dynamic_cast<const DatabaseError*>(&error);
+    const int code = failure != nullptr ? failure->primaryCode() : 0;
+    const char* kept = "L'operazione e' stata annullata: i dati salvati finora sono intatti.";
+    switch (code) {
+        case SQLITE_FULL:
+            return std::string("Spazio su disco esaurito.\n") + kept;
+        case SQLITE_IOERR:
+            return std::string("Errore di lettura o scrittura sul disco.\n") + kept;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_CANTOPEN:
+            return std::string("Il database non puo' piu' essere scritto.\n") + kept;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return std::string("Il database e' bloccato da un altro programma.\n") + kept;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return std::string("Il database risulta danneggiato.\n") + kept;
+        default:
+            return std::string("Errore del database: ") + error.what();
+    }
+}
+
+}  // namespace zelvaro

@@ -1,0 +1,260 @@
+// Start-up against damaged, foreign, locked, read-only and doubly used database files: each
+// gets its own message, ends nothing with a crash, leaves the file byte for byte as it was,
+// and once the cause is gone the game starts normally.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sqlcipher/sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "engine/MemorySurface.h"
+#include "front/ZelvaroApp.h"
+#include "store/Database.h"
+#include "tests/unit/TestDatabase.h"
+
+namespace zelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::TempFolder;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+struct Start {
+    bool started = false;
+    std::string message;  // the one message shown, or "" when none
+};
+
+// One start of the game on `folder`, run in a child process as an ordinary user (nobody)
+// when the tests run as root, who may read and write anything; otherwise in this process.
+Start startAsUser(const fs::path& folder) {
+    const auto start = [&folder] {
+        MemorySurface surface;
+        ZelvaroApp app(surface, folder);
+        Start result;
+        result.started = app.startUp();
+        if (!surface.messages().empty()) result.message = surface.messages().back().text;
+        return result;
+    };
+    if (::geteuid() != 0) return start();
+    int pipe[2];
+    if (::pipe(pipe) != 0) throw std::runtime_error("no pipe");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+        const Start result = start();
+        const std::string out = (result.started ? "1" : "0") + result.message;
+        if (::write(pipe[1], out.data(), out.size()) < 0) ::_exit(4);
+        ::_exit(0);
+    }
+    ::close(pipe[1]);
+    std::string out;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;) out.append(buffer, n);
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    // A crash (terminate, a signal) is a failure of its own.
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || out.empty()) {
+        return {false, "the start ended abnormally, status " + std::to_string(status)};
+    }
+    return {out[0] == '1', out.substr(1)};
+}
+
+// Everything below `path` handed to the user the start runs as.
+void giveToUser(const fs::path& path) {
+    if (::geteuid() != 0) return;
+    if (::chown(path.c_str(), 65534, 65534) != 0) throw std::runtime_error("chown");
+    if (fs::is_directory(path)) {
+        for (const auto& entry : fs::recursive_directory_iterator(path)) {
+            if (::lchown(entry.path().c_str(), 65534, 65534) != 0) throw std::runtime_error("chown");
+        }
+    }
+}
+
+class StoreRefusalTest : public ::testing::Test {
+protected:
+    // A game file made by a first start, shared by the suite.
+    static void SetUpTestSuite() {
+        template_ = new TempFolder;
+        MemorySurface surface;
+        ZelvaroApp app(surface, template_->path());
+        ASSERT_TRUE(app.startUp());
+        app.database().close();
+    }
+    static void TearDownTestSuite() { delete template_; }
+
+    StoreRefusalTest() {
+        fs::permissions(folder.path(), fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
+        fs::copy_file(template_->path() / Database::kFileName, file);
+        giveToUser(folder.path());
+    }
+
+    // The start refused with `message`, touched nothing, and starts once `mend` has run.
+    void expectRefusedUntouched(const std::string& message, const std::function<void()>& mend) {
+        const std::string before = readBytes(file);
+        const auto filesBefore = filesOf(folder.path());
+        const Start refused = startAsUser(folder.path());
+        EXPECT_FALSE(refused.started);
+        EXPECT_EQ(refused.message, message);
+        EXPECT_TRUE(readBytes(file) == before) << "the file changed";
+        EXPECT_EQ(filesOf(folder.path()), filesBefore);
+        mend();
+        const Start again = startAsUser(folder.path());
+        EXPECT_TRUE(again.started) << again.message;
+        EXPECT_EQ(again.message, "");
+    }
+
+    static std::vector<std::string> filesOf(const fs::path& path) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path)) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    void restoreGoodFile() {
+        fs::copy_file(template_->path() / Database::kFileName, file, fs::copy_options::overwrite_existing);
+        giveToUser(file);
+    }
+
+    std::string damagedMessage() const {
+        return "Impossibile aprire il database " + file.string() +
+               ".\nIl file e' danneggiato o non appartiene a Zelvaro; il programma verra' "
+               "chiuso senza modificarlo.";
+    }
+
+    static TempFolder* template_;
+    TempFolder folder;
+    fs::path file = folder.path() / Database::kFileName;
+};
+
+TempFolder* StoreRefusalTest::template_ = nullptr;
+
+TEST_F(StoreRefusalTest, DamagedAndForeignFilesAreRefusedUntouched) {
+    const std::string good = readBytes(file);
+    const std::size_t page = 1024;  // the encrypted file's page size
+    ASSERT_GT(good.size(), 8 * page);
+    std::mt19937 noise(7);
+    std::string random(16 * page, '\0');
+    for (char& c : random) c = static_cast<char>(noise());
+    std::string firstPage = good, middlePage = good;
+    for (std::size_t i = 100; i < 140; ++i) firstPage[i] = static_cast<char>(~firstPage[i]);
+    const std::size_t middle = (good.size() / page / 2) * page;
+    for (std::size_t i = middle + 200; i < middle + 260; ++i) middlePage[i] = static_cast<char>(~middlePage[i]);
+
+    const fs::path plain = folder.path() / "plain.db";
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(plain.c_str(), &db), SQLITE_OK);
+        sqlite3_exec(db, "CREATE TABLE giocatori (cognome TEXT, nome TEXT)", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    const fs::path foreign = folder.path() / "foreign.db";
+    {
+        Database db;
+        db.open(foreign);
+        db.execute("CREATE TABLE giocatori (nome TEXT, punti INTEGER)");
+        db.execute("CREATE TABLE ricette (titolo TEXT)");
+        db.close();
+    }
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    for (const Case& c : {Case{"random bytes", random}, Case{"an unencrypted database", readBytes(plain)},
+                          Case{"a truncated file", good.substr(0, good.size() / 2)},
+                          Case{"a damaged first page", firstPage}, Case{"a damaged middle page", middlePage},
+                          Case{"a keyed file of another layout", readBytes(foreign)}}) {
+        SCOPED_TRACE(c.what);
+        writeBytes(file, c.bytes);
+        giveToUser(file);
+        expectRefusedUntouched(damagedMessage(), [&] { restoreGoodFile(); });
+    }
+    fs::remove(plain);
+    fs::remove(foreign);
+}
+
+TEST_F(StoreRefusalTest, AReadOnlyFileIsRefusedAndLeavesNothingBehind) {
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    expectRefusedUntouched("Impossibile aprire " + file.string() +
+                               ".\nIl file non puo' essere scritto: e' di sola lettura o appartiene "
+                               "a un altro utente. Il programma verra' chiuso senza modificarlo.",
+                           [&] { fs::permissions(file, fs::perms::owner_write, fs::perm_options::add); });
+}
+
+TEST_F(StoreRefusalTest, AReadOnlyFolderIsRefused) {
+    fs::permissions(folder.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    expectRefusedUntouched("Impossibile usare la cartella " + folder.path().string() +
+                               ".\nLa cartella non puo' essere scritta: mancano i permessi di "
+                               "scrittura. Il programma verra' chiuso senza modificare nulla.",
+                           [&] { fs::permissions(folder.path(), fs::perms::all); });
+}
+
+TEST_F(StoreRefusalTest, AStaleSharedMemoryIndexOfAnotherUserIsCleared) {
+    // Left by a start of another user, and not writable for this one.
+    const fs::path index = file.string() + "-shm";
+    writeBytes(index, std::string(32768, '\0'));
+    fs::permissions(index, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const Start start = startAsUser(folder.path());
+    EXPECT_TRUE(start.started) << start.message;
+}
+
+TEST_F(StoreRefusalTest, AFileLockedByAnotherProgramIsRefusedUntouched) {
+    Database other;
+    other.open(file);
+    other.execute("PRAGMA locking_mode=EXCLUSIVE");
+    other.execute("BEGIN EXCLUSIVE");
+    other.execute("UPDATE temp SET numero1='12' WHERE descrizione= 'nummag'");
+    const std::string before = readBytes(file);
+    const Start refused = startAsUser(folder.path());
+    EXPECT_FALSE(refused.started);
+    EXPECT_EQ(refused.message, "Impossibile aprire il database " + file.string() +
+                                   ".\nIl file e' bloccato da un altro programma: chiudilo e riprova. "
+                                   "Il programma verra' chiuso senza modificarlo.");
+    EXPECT_TRUE(readBytes(file) == before) << "the file changed";
+    other.execute("ROLLBACK");
+    other.close();
+    EXPECT_TRUE(startAsUser(folder.path()).started);
+}
+
+TEST_F(StoreRefusalTest, ASecondCopyOnTheSameFolderStopsAtOnce) {
+    MemorySurface firstSurface;
+    ZelvaroApp first(firstSurface, folder.path());
+    ASSERT_TRUE(first.startUp());
+    const std::string before = readBytes(file);
+    MemorySurface surface;
+    {
+        ZelvaroApp second(surface, folder.path());
+        EXPECT_FALSE(second.startUp());
+    }
+    ASSERT_EQ(surface.messages().size(), 1U);
+    EXPECT_EQ(surface.messages()[0].text,
+              "Zelvaro e' gia' aperto: i suoi dati in " + file.string() +
+                  " sono in uso da un'altra copia del programma.\nUsa la finestra gia' aperta, "
+                  "oppure chiudila e riprova.");
+    EXPECT_TRUE(readBytes(file) == before) << "the file changed";
+    first.click(ctl::Label3);  // "Esci" gives the folder back
+    MemorySurface again;
+    ZelvaroApp third(again, folder.path());
+    EXPECT_TRUE(third.startUp());
+}
+
+}  // namespace
+}  // namespace zelvaro
