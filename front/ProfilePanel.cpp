@@ -1,12 +1,12 @@
 #include "front/ProfilePanel.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string_view>
 
 #include "store/Database.h"
+#include "store/PlayerNames.h"
 
 namespace zelvaro {
 namespace {
@@ -16,53 +16,6 @@ constexpr int kLastYear = 2000;
 
 const std::string kUserProfiles =
     "SELECT * FROM giocatori where profilo='" + std::string("1") + "'";
-
-std::string_view trimBlanks(std::string_view s) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-// The number a text reads as when the whole of it is one: an optional sign, digits with at
-// most one decimal separator ('.' or ','), an optional exponent ("1e5"), blanks around it
-// allowed. "R2D2" is no number.
-std::optional<double> wholeTextNumber(std::string_view text) {
-    std::string_view s = trimBlanks(text);
-    std::string normalized;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        if (s.front() == '-') normalized += '-';
-        s.remove_prefix(1);
-    }
-    bool digits = false, separator = false, exponent = false, exponentDigits = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (std::isdigit(static_cast<unsigned char>(c))) {
-            (exponent ? exponentDigits : digits) = true;
-            normalized += c;
-        } else if ((c == '.' || c == ',') && !separator && !exponent) {
-            separator = true;
-            normalized += '.';
-        } else if ((c == 'e' || c == 'E') && digits && !exponent) {
-            exponent = true;
-            normalized += 'e';
-            if (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-')) normalized += s[++i];
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digits || (exponent && !exponentDigits)) return std::nullopt;
-    double value = 0;
-    const char* end = normalized.data() + normalized.size();
-    const auto [ptr, ec] = std::from_chars(normalized.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
-// A name must hold something besides blanks and must not be a number.
-bool acceptableName(const std::string& name) {
-    return !trimBlanks(name).empty() && !wholeTextNumber(name);
-}
 
 std::optional<int> birthYear(const std::string& text) {
     const std::optional<double> value = wholeTextNumber(text);
@@ -145,12 +98,21 @@ void ProfilePanel::showSelectedProfile() {
     const ResultSet rows = db_.query(kUserProfiles + "order by cognome asc,nome asc ");
     const std::string chosen = surface_.caption(ctl::Combo4);
     // Every matching row is shown in turn, so with two equal display names the last wins.
+    bool shown = false;
     for (int row = 0; row < rows.rows(); ++row) {
         if (displayName(rows, row) != chosen) continue;
         surface_.setPicture(ctl::Image2, flagPicture(rows.at(2, row).text()));
         surface_.setVisible(ctl::Image2, true);
         surface_.setCaption(ctl::Label22, chosen);
         surface_.setCaption(ctl::Label24, "Data di nascita   " + rows.at(3, row).text());
+        shown = true;
+    }
+    // A list text that is no profile shows none, so that neither "Elimina" nor "Avanti" can
+    // act on the profile shown before it.
+    if (!shown) {
+        surface_.setVisible(ctl::Image2, false);
+        surface_.setCaption(ctl::Label22, "");
+        surface_.setCaption(ctl::Label24, "Anno di nascita");
     }
 }
 
@@ -159,7 +121,7 @@ void ProfilePanel::createProfile() {
     const std::string firstName = surface_.caption(ctl::Text2);
     const std::string nation = surface_.caption(ctl::Combo5);
 
-    if (!acceptableName(surname) || !acceptableName(firstName)) {
+    if (!isAcceptableName(surname) || !isAcceptableName(firstName)) {
         surface_.showMessage("Controlla il nome ed il cognome.", MessageButtons::Ok);
         return;
     }
@@ -191,25 +153,24 @@ void ProfilePanel::createProfile() {
 }
 
 void ProfilePanel::deleteProfile() {
-    // With no profile of the user's there is nothing to delete, and nothing is asked.
+    // Only the profile shown is ever deleted; with none shown there is nothing to ask.
     const ResultSet rows = db_.query(kUserProfiles + " ");
-    if (rows.empty()) return;
+    const std::string shown = surface_.caption(ctl::Label22);
+    std::string surname, firstName;
+    bool found = false;
+    for (int row = 0; row < rows.rows(); ++row) {
+        if (displayName(rows, row) != shown) continue;
+        surname = rows.at(0, row).text();
+        firstName = rows.at(1, row).text();
+        found = true;
+    }
+    if (!found) return;
     if (surface_.showMessage("Vuoi davvero eliminare questo profilo? ", MessageButtons::YesNo) !=
         MessageAnswer::Yes) {
         return;
     }
-    const std::string shown = surface_.caption(ctl::Label22);
-    bool found = false;
-    for (int row = 0; row < rows.rows(); ++row) {
-        if (displayName(rows, row) != shown) continue;
-        deletingSurname_ = rows.at(0, row).text();
-        deletingFirstName_ = rows.at(1, row).text();
-        found = true;
-    }
-    // A name left over from an earlier deletion must never be deleted again.
-    if (!found) return;
-    db_.execute("DELETE FROM giocatori where cognome='" + Database::fApici(deletingSurname_) +
-                "' and nome= '" + Database::fApici(deletingFirstName_) + "'");
+    db_.execute("DELETE FROM giocatori where cognome='" + Database::fApici(surname) +
+                "' and nome= '" + Database::fApici(firstName) + "'");
     refreshProfileList();
 }
 

@@ -28,9 +28,6 @@ private:
 
     Surface& surface_;
     Database& db_;
-    // The profile being deleted, between the lookup and the delete statement.
-    std::string deletingSurname_;
-    std::string deletingFirstName_;
 };
 
 }  // namespace zelvaro

@@ -8,6 +8,7 @@
 #include "engine/Rounding.h"
 #include "engine/Surface.h"
 #include "store/Database.h"
+#include "store/PlayerNames.h"
 
 namespace zelvaro {
 namespace {
@@ -93,7 +94,7 @@ int ensurePlayerPool(Database& db, Random& random, Surface& surface) {
             nations.at(0, static_cast<int>(intFloor(nationCount * random.next()))).text();
         const std::string surname = drawName(names.rows(nation, "cognome"), random);
         const std::string firstName = drawName(names.rows(nation, "nome"), random);
-        if (surname.empty() || firstName.empty()) continue;
+        if (!isAcceptableName(surname) || !isAcceptableName(firstName)) continue;
 
         if (!db.query("SELECT * FROM giocatori where nome= '" + Database::fApici(firstName) +
                       "' and cognome = '" + Database::fApici(surname) + "' ")

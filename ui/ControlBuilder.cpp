@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "ui/FeltWidget.h"
 #include "ui/GameStyle.h"
@@ -69,7 +70,12 @@ PictureBox* ControlBuilder::picture(QWidget* parent, Control c, const QRect& pla
 QComboBox* ControlBuilder::combo(QWidget* parent, Control c, const QRect& place, bool editable) {
     auto* list = adopt(new QComboBox(parent), c, place);
     list->setEditable(editable);
-    if (editable) list->setInsertPolicy(QComboBox::NoInsert);
+    if (editable) {
+        list->setInsertPolicy(QComboBox::NoInsert);
+        // A listed text is shown whole however long it is (the box's default would cut it),
+        // so what the list shows is always a name the game can find.
+        list->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    }
     list->setMaxVisibleItems(14);
     list->setStyle(window_.inputStyle());
     list->setPalette(GameStyle::inputPalette(list->palette()));

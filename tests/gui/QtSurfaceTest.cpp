@@ -63,6 +63,11 @@ private slots:
                  QStringLiteral("abc"));
         surface_->clearItems(ctl::Combo6);
         QVERIFY(surface_->items(ctl::Combo6).empty());
+        // A profile's name from an older file, far longer than a box holds, is kept whole.
+        const std::string longName(16384, 'R');
+        surface_->addItem(ctl::Combo4, longName + " " + longName);
+        surface_->setCaption(ctl::Combo4, longName + " " + longName);
+        QCOMPARE(surface_->caption(ctl::Combo4).size(), 2 * longName.size() + 1);
     }
 
     void pickOnlyListShowsOnlyItsItems() {
