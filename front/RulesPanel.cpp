@@ -1,5 +1,6 @@
 #include "front/RulesPanel.h"
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -20,8 +21,14 @@ constexpr const char* kCredits =
     "Grazie per aver giocato!\n"
     "Buon divertimento al tavolo.";
 
-// The rules text with every line followed by a line feed; nothing when the file cannot be
-// opened.
+// A rules text longer than this is shown only up to here: a window label laid out with
+// megabytes of text would freeze the game for seconds.
+constexpr std::size_t kLongestRules = 64 * 1024;
+constexpr const char* kRulesCut =
+    "\n[...]\nIl regolamento e' troppo lungo: ne e' mostrata solo la prima parte.\n";
+
+// The rules text with every line followed by a line feed, up to kLongestRules bytes and
+// then a note that it was cut; nothing when the file cannot be opened.
 std::optional<std::string> readRules(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
@@ -29,12 +36,17 @@ std::optional<std::string> readRules(const std::filesystem::path& path) {
     if (!in) return std::nullopt;
     std::string text, line;
     // getline also yields a last line that has no line end.
-    while (std::getline(in, line)) {
+    while (text.size() < kLongestRules && std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         text += line;
         text += '\n';
     }
-    return text;
+    if (text.size() < kLongestRules && in.eof()) return text;
+    // Cut at the end of a character: a UTF-8 continuation byte never starts one.
+    std::size_t cut = std::min(text.size(), kLongestRules);
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    text.resize(cut);
+    return text + kRulesCut;
 }
 
 }  // namespace

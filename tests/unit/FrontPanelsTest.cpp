@@ -463,6 +463,27 @@ TEST_F(RulesPanelTest, EmptyFileLeavesThePanelEmpty) {
     EXPECT_TRUE(surface.visible(ctl::Frame2));
 }
 
+TEST_F(RulesPanelTest, AHugeFileShowsItsFirstPartAndSaysItWasCut) {
+    // Five megabytes of accented lines, and one line of two megabytes with no line end.
+    std::string lines;
+    while (lines.size() < 5 * 1024 * 1024) lines += "Regola più lunga del solito, è così.\n";
+    for (const std::string& text : {lines, std::string(2 * 1024 * 1024, 'x')}) {
+        writeFile(currentFolder / "regolamento.txt", text);
+        const std::string shown = shownRules();
+        const std::string note =
+            "\n[...]\nIl regolamento e' troppo lungo: ne e' mostrata solo la prima parte.\n";
+        ASSERT_GT(shown.size(), note.size());
+        EXPECT_LE(shown.size(), 64 * 1024 + note.size());
+        EXPECT_GE(shown.size(), 63 * 1024);
+        const std::string start = shown.substr(0, shown.size() - note.size());
+        EXPECT_EQ(shown.substr(start.size()), note);
+        EXPECT_EQ(text.compare(0, start.size(), start), 0);
+        // Cut between characters, never inside one.
+        EXPECT_NE(static_cast<unsigned char>(text[start.size()]) & 0xC0, 0x80);
+        rules.closeRules();
+    }
+}
+
 TEST_F(RulesPanelTest, OpeningTwiceShowsTheTextOnce) {
     writeFile(currentFolder / "regolamento.txt", "Regola unica\n");
     shownRules();

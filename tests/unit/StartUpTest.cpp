@@ -137,6 +137,36 @@ TEST(StartUpTest, EsciCompactsClosesAndEndsTheProgram) {
         1);
 }
 
+TEST(StartUpTest, EsciThroughALinkKeepsTheLinkAndTheFilesPermissions) {
+    TempFolder folder;
+    const fs::path elsewhere = folder.path() / "dati" / "mio.mdb";
+    const fs::path game = folder.path() / "gioco";
+    fs::create_directories(elsewhere.parent_path());
+    fs::create_directories(game);
+    fs::create_symlink(elsewhere, game / Database::kFileName);
+    {
+        MemorySurface surface;
+        ZelvaroApp app(surface, game);
+        ASSERT_TRUE(app.startUp());
+        fs::permissions(elsewhere, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        app.database().appendRow("giocatori", {{"cognome", "Legato"}, {"nome", "Link"},
+                                               {"nazionalita", "Italia"}, {"anno", 1975},
+                                               {"profilo", "1"}});
+        app.click(ctl::Label3);
+        ASSERT_TRUE(surface.windowClosed());
+    }
+    EXPECT_TRUE(fs::is_symlink(game / Database::kFileName));
+    EXPECT_EQ(fs::read_symlink(game / Database::kFileName), elsewhere);
+    EXPECT_EQ(fs::status(elsewhere).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    for (const fs::path& place : {game, elsewhere.parent_path()}) {
+        EXPECT_FALSE(fs::exists(place / Database::kTempFileName));
+    }
+    Database db;
+    db.open(elsewhere);
+    EXPECT_EQ(db.query("SELECT * FROM giocatori where cognome='Legato'").rows(), 1);
+}
+
 TEST(StartUpTest, ADisabledMenuEntryIgnoresItsClick) {
     TempFolder folder;
     MemorySurface surface;
