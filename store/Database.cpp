@@ -112,14 +112,22 @@ int ResultSet::column(std::string_view name) const {
 Database::~Database() { close(); }
 
 void Database::open(const fs::path& file) {
-    openWith(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    openUnchanged(file);
     try {
-        query("PRAGMA journal_mode=WAL");
-        execute("PRAGMA synchronous=NORMAL");
+        useWriteAheadLog();
     } catch (...) {
         close();
         throw;
     }
+}
+
+void Database::openUnchanged(const fs::path& file) {
+    openWith(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+void Database::useWriteAheadLog() {
+    query("PRAGMA journal_mode=WAL");
+    execute("PRAGMA synchronous=NORMAL");
 }
 
 void Database::openReadOnly(const fs::path& file) { openWith(file, SQLITE_OPEN_READONLY); }

@@ -78,8 +78,12 @@ public:
     // file is created empty. Throws DatabaseError when the file exists but cannot be read
     // with the key (corrupt, foreign).
     void open(const std::filesystem::path& file);
+    // Opens with the key without writing anything yet, so that the file can be looked at
+    // before it is accepted; useWriteAheadLog() then makes it ready for the game.
+    void openUnchanged(const std::filesystem::path& file);
+    void useWriteAheadLog();
     // Opens an existing file with the key only to read it: nothing is written to it, not
-    // even when the connection closes, so a file can be looked at before it is accepted.
+    // even the log that a connection folds into the file when it closes.
     void openReadOnly(const std::filesystem::path& file);
     bool isOpen() const { return db_ != nullptr; }
     const std::filesystem::path& file() const { return file_; }

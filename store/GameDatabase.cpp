@@ -32,9 +32,17 @@ StoreRefusal permissionProblem(const fs::path& file, const fs::path& folder) {
     return {};
 }
 
-bool pagesAreSound(Database& db) {
+// Whether a file that opened with the key is the game's and sound in every page.
+bool isSoundGameFile(Database& db) {
+    if (databaseLayout(db) == Layout::Foreign) return false;
     const ResultSet check = db.query("PRAGMA quick_check");
     return check.rows() == 1 && check.at(0, 0).text() == "ok";
+}
+
+StoreProblem problemOf(const DatabaseError& error) {
+    const int code = error.primaryCode();
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED ? StoreProblem::Busy
+                                                        : StoreProblem::DamagedOrForeign;
 }
 
 }  // namespace
@@ -55,28 +63,31 @@ StoreRefusal openGameDatabase(Database& db, const fs::path& file) {
 
     const fs::path log = sidecar(real, "-wal");
     const bool hadLog = fs::exists(log, ec);
-    if (fs::exists(real, ec)) {
-        // Looked at through a connection that writes nothing; a refused file gets back no
-        // file it did not have.
-        StoreProblem problem = StoreProblem::None;
-        try {
+    StoreProblem problem = StoreProblem::None;
+    try {
+        if (hadLog && fs::exists(real, ec)) {
+            // A log left by a program that stopped is folded into the file when the
+            // connection closes: only into a file that is accepted, so this one is looked at
+            // through a connection that cannot write.
             Database look;
             look.openReadOnly(real);
-            if (databaseLayout(look) == Layout::Foreign || !pagesAreSound(look)) {
-                problem = StoreProblem::DamagedOrForeign;
-            }
-        } catch (const DatabaseError& error) {
-            const int code = error.primaryCode();
-            problem = code == SQLITE_BUSY || code == SQLITE_LOCKED ? StoreProblem::Busy
-                                                                   : StoreProblem::DamagedOrForeign;
+            if (!isSoundGameFile(look)) problem = StoreProblem::DamagedOrForeign;
         }
-        fs::remove(index, ec);
-        if (problem != StoreProblem::None) {
-            if (!hadLog) fs::remove(log, ec);
-            return {problem, real};
+        if (problem == StoreProblem::None) {
+            db.openUnchanged(real);
+            if (!hadLog && !isSoundGameFile(db)) problem = StoreProblem::DamagedOrForeign;
         }
+    } catch (const DatabaseError& error) {
+        problem = problemOf(error);
     }
-    db.open(real);
+    if (problem != StoreProblem::None) {
+        // A refused file keeps its bytes and gets back no file it did not have.
+        db.close();
+        fs::remove(index, ec);
+        if (!hadLog) fs::remove(log, ec);
+        return {problem, real};
+    }
+    db.useWriteAheadLog();
     ensureSchema(db);
     return {};
 }

@@ -190,6 +190,42 @@ TEST_F(StoreRefusalTest, DamagedAndForeignFilesAreRefusedUntouched) {
     fs::remove(foreign);
 }
 
+TEST_F(StoreRefusalTest, ALogLeftByACrashIsFoldedIntoASoundFileOnlyAndADamagedOneKeepsIt) {
+    // The file and its log as a game killed right after writing a profile leaves them.
+    const fs::path log = file.string() + "-wal";
+    std::string crashedFile, crashedLog;
+    {
+        Database running;
+        running.open(file);
+        running.execute("PRAGMA wal_autocheckpoint=0");
+        running.appendRow("giocatori", {{"cognome", "Scritto"}, {"nome", "Prima"}, {"nazionalita", "Italia"},
+                                        {"anno", 1970}, {"profilo", "1"}});
+        crashedFile = readBytes(file);
+        crashedLog = readBytes(log);
+    }
+    ASSERT_FALSE(crashedLog.empty());
+    const auto crash = [&](std::string fileBytes) {
+        writeBytes(file, fileBytes);
+        writeBytes(log, crashedLog);
+        giveToUser(folder.path());
+    };
+    // Damaged in a page of the file: refused, and the file and its log stay as they were.
+    std::string damaged = crashedFile;
+    for (std::size_t i = damaged.size() / 2; i < damaged.size() / 2 + 64; ++i) damaged[i] = static_cast<char>(~damaged[i]);
+    crash(damaged);
+    const Start refused = startAsUser(folder.path());
+    EXPECT_FALSE(refused.started);
+    EXPECT_EQ(refused.message, damagedMessage());
+    EXPECT_TRUE(readBytes(file) == damaged) << "the file changed";
+    EXPECT_TRUE(readBytes(log) == crashedLog) << "the log changed";
+    // Sound: the start takes in the profile the log holds.
+    crash(crashedFile);
+    ASSERT_TRUE(startAsUser(folder.path()).started);
+    Database after;
+    after.open(file);
+    EXPECT_EQ(after.query("SELECT * FROM giocatori where cognome='Scritto'").rows(), 1);
+}
+
 TEST_F(StoreRefusalTest, AReadOnlyFileIsRefusedAndLeavesNothingBehind) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     expectRefusedUntouched("Impossibile aprire " + file.string() +
