@@ -52,6 +52,11 @@ namespace zelvaro {
     X(Picture27, 0, 0) X(Label49, 0, 1) X(Label50, 0, 1) X(Image7, 20, 0) X(Label51, 7, 1)    \
     X(Label54, 0, 1) X(Label55, 0, 1) X(Label56, 0, 1) X(Command3, 0, 1) X(Command4, 0, 1)    \
     X(Label53, 0, 1)                                                                          \
+    /* the game's own additions: the last trick, the hints, the turn, fast-forward, where */ \
+    /* the player stands in a tournament */                                                   \
+    X(Label57, 0, 0) X(Picture28, 6, 1) X(Label58, 6, 1) X(Label59, 0, 0) X(Label60, 0, 0)    \
+    X(Label61, 0, 0) X(Label62, 0, 0) X(Shape7, 0, 0) X(Shape8, 0, 0) X(Command5, 0, 0)       \
+    X(Command6, 0, 0)                                                                         \
     /* timers */                                                                              \
     X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)
 
@@ -145,6 +150,13 @@ ZELVARO_CONTROLS(ZELVARO_CONSTANT)
 inline constexpr int timerStartInterval(ControlId timer) {
     return timer == ControlId::Timer1 ? 100 : timer == ControlId::Timer2 ? 500 : 2000;
 }
+
+// The last trick: its title (Label57), each seat's card (Picture28) and name (Label58), in
+// the order the trick was played, the winner's name lit.
+// Label59: a hint on the table; Label60: a hint on the profile panel.
+// Label61: what the player is to do when it is his turn; Shape7: the seat on turn, lit.
+// Label62: where the player stands in a tournament; Shape8: his row on the standings screen.
+// Command5, Command6: "Avanti veloce" on the table and on the tournament's wait panel.
 
 // The main menu's six entries.
 inline constexpr std::array<Control, 6> kMenuLabels{ctl::Label2,  ctl::Label3,  ctl::Label10,

@@ -2,21 +2,26 @@
 
 #include <utility>
 
-#include "engine/MemorySurface.h"
+#include "engine/Surface.h"
 
 namespace zelvaro {
 
-HeadlessClock::HeadlessClock(MemorySurface& surface, Fire fire)
+HeadlessClock::HeadlessClock(Surface& surface, Fire fire)
     : surface_(surface),
       fire_(std::move(fire)),
-      ticks_{{{ctl::Timer1}, {ctl::Timer2}, {ctl::Timer3}}} {}
+      ticks_{{{ctl::Timer1}, {ctl::Timer2}, {ctl::Timer3}}} {
+    follow(true);
+}
 
-void HeadlessClock::follow() {
+void HeadlessClock::follow(bool first) {
     for (Tick& tick : ticks_) {
         const int starts = surface_.timerStarts(tick.timer);
         const int interval = surface_.interval(tick.timer);
         if (!surface_.enabled(tick.timer) || interval <= 0) {
             tick.running = false;
+        } else if (first) {
+            tick.running = true;
+            tick.due = now_ + surface_.timerRemaining(tick.timer);
         } else if (!tick.running || starts != tick.starts) {
             tick.running = true;
             tick.due = now_ + interval;

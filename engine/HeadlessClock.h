@@ -11,12 +11,13 @@
 
 namespace zelvaro {
 
-class MemorySurface;
+class Surface;
 
 class HeadlessClock {
 public:
     using Fire = std::function<void(Control timer)>;
-    HeadlessClock(MemorySurface& surface, Fire fire);
+    // The timers running now tick first after their remaining time, then every interval.
+    HeadlessClock(Surface& surface, Fire fire);
 
     // Fires the timer due next; of timers due together, Timer1 first, then Timer2, Timer3.
     // Returns false, firing nothing, when no timer runs.
@@ -32,9 +33,9 @@ private:
         std::int64_t due = 0;
     };
     // Takes in what the last handler did: timers started, stopped or given a new interval.
-    void follow();
+    void follow(bool first = false);
 
-    MemorySurface& surface_;
+    Surface& surface_;
     Fire fire_;
     std::array<Tick, 3> ticks_;
     std::int64_t now_ = 0;

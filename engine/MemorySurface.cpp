@@ -39,9 +39,11 @@ bool MemorySurface::enabled(Control c) const { return at(c).enabled; }
 void MemorySurface::setLeft(Control c, int twips) { at(c).left = twips; }
 void MemorySurface::setTop(Control c, int twips) { at(c).top = twips; }
 void MemorySurface::setWidth(Control c, int twips) { at(c).width = twips; }
+void MemorySurface::setHeight(Control c, int twips) { at(c).height = twips; }
 int MemorySurface::left(Control c) const { return at(c).left; }
 int MemorySurface::top(Control c) const { return at(c).top; }
 int MemorySurface::width(Control c) const { return at(c).width; }
+int MemorySurface::height(Control c) const { return at(c).height; }
 void MemorySurface::setForeColor(Control c, std::uint32_t rgb) { at(c).color = rgb; }
 std::uint32_t MemorySurface::foreColor(Control c) const { return at(c).color; }
 void MemorySurface::setChecked(Control c, bool checked) { at(c).checked = checked; }

@@ -25,9 +25,11 @@ public:
     void setLeft(Control c, int twips) override;
     void setTop(Control c, int twips) override;
     void setWidth(Control c, int twips) override;
+    void setHeight(Control c, int twips) override;
     int left(Control c) const override;
     int top(Control c) const override;
     int width(Control c) const override;
+    int height(Control c) const override;
     void setForeColor(Control c, std::uint32_t rgb) override;
     std::uint32_t foreColor(Control c) const override;
     void setChecked(Control c, bool checked) override;
@@ -37,9 +39,7 @@ public:
     std::vector<std::string> items(Control c) const override;
     void setInterval(Control timer, int ms) override;
     int interval(Control timer) const override;
-    // How often the timer was started: enabled while it was off, or given a new interval
-    // while it ran. The headless clock counts its next tick from each start.
-    int timerStarts(Control timer) const;
+    int timerStarts(Control timer) const override;
 
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override { messageTitle_ = title; }
@@ -69,7 +69,7 @@ private:
         std::string caption;
         std::string picture;
         std::vector<std::string> items;
-        int left = 0, top = 0, width = 0, interval = 0, starts = 0;
+        int left = 0, top = 0, width = 0, height = 0, interval = 0, starts = 0;
         std::uint32_t color = kButtonTextColor;
         bool visible = true, enabled = true, checked = false, timer = false;
     };

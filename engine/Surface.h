@@ -37,9 +37,11 @@ public:
     virtual void setLeft(Control c, int twips) = 0;
     virtual void setTop(Control c, int twips) = 0;
     virtual void setWidth(Control c, int twips) = 0;
+    virtual void setHeight(Control c, int twips) = 0;
     virtual int left(Control c) const = 0;
     virtual int top(Control c) const = 0;
     virtual int width(Control c) const = 0;
+    virtual int height(Control c) const = 0;
     // Text colour; kButtonTextColor restores the system colour.
     virtual void setForeColor(Control c, std::uint32_t rgb) = 0;
     virtual std::uint32_t foreColor(Control c) const = 0;
@@ -53,6 +55,12 @@ public:
     // Timers: enabled through setEnabled, interval in milliseconds.
     virtual void setInterval(Control timer, int ms) = 0;
     virtual int interval(Control timer) const = 0;
+    // How often the timer was started: enabled while it was off, or given a new interval
+    // while it ran (which starts it over). A clock that fires the timers itself counts the
+    // next tick from each start.
+    virtual int timerStarts(Control timer) const = 0;
+    // Milliseconds until the running timer's next tick (its interval where time is not real).
+    virtual int timerRemaining(Control timer) const { return interval(timer); }
 
     // A modal message box titled with the message title; returns the button pressed.
     // No timer tick runs while it is open.

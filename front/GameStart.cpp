@@ -17,9 +17,9 @@
 namespace zelvaro {
 namespace {
 
-constexpr std::array<Control, 7> kTournamentLists{ctl::Label41, ctl::Label40, ctl::Label42,
+constexpr std::array<Control, 8> kTournamentLists{ctl::Label41, ctl::Label40, ctl::Label42,
                                                   ctl::Label43, ctl::Label44, ctl::Label45,
-                                                  ctl::Combo7};
+                                                  ctl::Combo7,  ctl::Label62};
 // A pool that keeps offering the same few names must not hang the start.
 constexpr int kMaxDrawsPerSeat = 100000;
 
@@ -80,7 +80,12 @@ void GameStart::closeTournamentRules() {
 }
 
 void GameStart::confirmProfile() {
-    if (surface_.caption(ctl::Label22).empty()) return;
+    if (surface_.caption(ctl::Label22).empty()) {
+        surface_.setCaption(ctl::Label60, "Scegli o crea un profilo per andare avanti.");
+        surface_.setVisible(ctl::Label60, true);
+        return;
+    }
+    surface_.setVisible(ctl::Label60, false);
     if (tournament_.tournamentflag == 0) {
         startSingleGame();
     } else {

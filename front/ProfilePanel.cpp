@@ -150,6 +150,9 @@ void ProfilePanel::createProfile() {
                                 {"cambiocarte", "0"},
                                 {"aggressivita", "0"}});
     refreshProfileList();
+    // The new profile is the one picked.
+    surface_.setCaption(ctl::Combo4, surname + " " + firstName);
+    showSelectedProfile();
 }
 
 void ProfilePanel::deleteProfile() {

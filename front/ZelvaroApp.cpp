@@ -6,6 +6,7 @@
 #include "engine/Random.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
+#include "front/FastForward.h"
 #include "front/GameStart.h"
 #include "front/MainMenu.h"
 #include "front/OptionsPanel.h"
@@ -56,7 +57,9 @@ ZelvaroApp::ZelvaroApp(Surface& surface, std::filesystem::path programFolder)
       roundEnd_(std::make_unique<RoundEnd>(surface, *db_, *random_, *session_, *tournament_,
                                            *display_, *engine_, *fieldSetup_, *standings_)),
       simulation_(std::make_unique<Simulation>(surface, *db_, *random_, *session_, *tournament_,
-                                               *standings_, *roundEnd_)) {}
+                                               *standings_, *roundEnd_)),
+      fastForward_(std::make_unique<FastForward>(surface, *session_,
+                                                 [this](Control timer) { timerTick(timer); })) {}
 
 ZelvaroApp::~ZelvaroApp() = default;
 
@@ -66,6 +69,12 @@ GameSession& ZelvaroApp::session() { return *session_; }
 Tournament& ZelvaroApp::tournament() { return *tournament_; }
 TableEngine& ZelvaroApp::engine() { return *engine_; }
 Simulation& ZelvaroApp::simulation() { return *simulation_; }
+FastForward& ZelvaroApp::fastForward() { return *fastForward_; }
+bool ZelvaroApp::fastForwarding() const { return fastForward_->active(); }
+
+bool ZelvaroApp::fastForwardFor(std::chrono::milliseconds budget) {
+    return fastForward_->runFor(budget);
+}
 
 bool ZelvaroApp::startUp() {
     surface_.setWindowSize(kWindowWidthTwips, kWindowHeightTwips);
@@ -107,9 +116,13 @@ void ZelvaroApp::reportFailure(const std::exception& error) {
 }
 
 void ZelvaroApp::click(Control c) {
-    if (!surface_.enabled(c) || !surface_.windowEnabled()) return;
+    // While the window takes no input only the wait panel's "Avanti veloce" can be pressed.
+    if (!surface_.enabled(c) || (!surface_.windowEnabled() && !(c == ctl::Command6))) return;
     guarded([&] { dispatchClick(c); });
+    afterEvent();
 }
+
+void ZelvaroApp::afterEvent() { fastForward_->refresh(); }
 
 void ZelvaroApp::dispatchClick(Control c) {
     if (c.id == ControlId::Picture2) return engine_->cardClicked(c.index);
@@ -137,6 +150,8 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label18: return display_->confirmQuit();
         case ControlId::Command1: return engine_->changeClicked();
         case ControlId::Command2: return engine_->keepClicked();
+        case ControlId::Command5:
+        case ControlId::Command6: return fastForward_->start();
         default: return;
     }
 }
@@ -167,6 +182,7 @@ void ZelvaroApp::timerTick(Control timer) {
         surface_.setEnabled(timer, false);
         reportFailure(error);
     }
+    afterEvent();
 }
 
 void ZelvaroApp::dispatchTick(Control timer) {

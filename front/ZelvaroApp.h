@@ -2,6 +2,7 @@
 // the whole run, and turns the window's events into the game's operations.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <exception>
 #include <memory>
@@ -11,6 +12,7 @@
 namespace zelvaro {
 
 class Database;
+class FastForward;
 class FieldSetup;
 class FolderLock;
 class GameSession;
@@ -49,6 +51,12 @@ public:
     void comboSelected(Control c);
     void timerTick(Control timer);
 
+    // "Avanti veloce": whether a run is on, and one stretch of it in the window (the
+    // window's own timer ticks are not delivered meanwhile). Returns whether it goes on.
+    bool fastForwarding() const;
+    bool fastForwardFor(std::chrono::milliseconds budget);
+    FastForward& fastForward();
+
     Database& database();
     Random& random();
     GameSession& session();
@@ -71,6 +79,7 @@ private:
     void reportFailure(const std::exception& error);
     void dispatchClick(Control c);
     void dispatchTick(Control timer);
+    void afterEvent();
 
     Surface& surface_;
     std::filesystem::path programFolder_;
@@ -90,6 +99,7 @@ private:
     std::unique_ptr<FieldSetup> fieldSetup_;
     std::unique_ptr<RoundEnd> roundEnd_;
     std::unique_ptr<Simulation> simulation_;
+    std::unique_ptr<FastForward> fastForward_;
 };
 
 }  // namespace zelvaro

@@ -93,6 +93,7 @@ void FieldSetup::startTournament() {
     surface_.setVisible(ctl::Picture1, true);
     // The way to the full standings belongs to every tournament table.
     surface_.setVisible(ctl::Label52, true);
+    standings_.refreshOverallTop();
     returnToMenu();
 }
 

@@ -61,11 +61,14 @@ void RoundEnd::finishTournament(const std::string& message) {
     surface_.setVisible(ctl::Picture1, false);
     // The wait notice stands over the table: it goes with it.
     surface_.setVisible(ctl::Frame6, false);
+    // The player sees where he finished.
+    standings_.openFinalStandings();
 }
 
 void RoundEnd::startNextRound() {
     setup_.seatHumanTable(true);
     standings_.refreshTableStandings();
+    standings_.refreshOverallTop();
     session_.trickleader = static_cast<std::int16_t>(intFloor(random_.next() * kSeats));
     session_.trickwinner = session_.trickleader;
     engine_.resetMatch();

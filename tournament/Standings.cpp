@@ -7,6 +7,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/display/TableDisplay.h"
+#include "engine/display/TableLayout.h"
 #include "store/Database.h"
 #include "tournament/Tournament.h"
 
@@ -55,9 +56,35 @@ void Standings::refreshOverallTop() {
     }
     surface_.setCaption(ctl::Label44, points);
     surface_.setCaption(ctl::Label45, names);
+
+    // Where the player stands: his round, his table and his place in the whole field.
+    for (int r = 0; r < rs.rows(); ++r) {
+        if (!isThePlayer(rs, r)) continue;
+        int rounds = 1;
+        for (int entrants = tournament_.fieldsize; entrants > kSeats; entrants /= 2) ++rounds;
+        surface_.setCaption(ctl::Label62, "Turno " + std::to_string(tournament_.roundnumber) +
+                                              " di " + std::to_string(rounds) + " \u00b7 Tavolo " +
+                                              rs.at(2, r).text() + " di " +
+                                              std::to_string(rs.rows() / kSeats) + " \u00b7 Sei " +
+                                              std::to_string(r + 1) + "\u00b0 di " +
+                                              std::to_string(rs.rows()));
+        break;
+    }
 }
 
-void Standings::openStandings() {
+bool Standings::isThePlayer(const ResultSet& rows, int row) const {
+    const PlayerProfile& player = session_.humanprofile;
+    return rows.at(0, row).text() == player.cognome && rows.at(1, row).text() == player.nome;
+}
+
+void Standings::openStandings() { openAt(false); }
+
+void Standings::openFinalStandings() {
+    finalView_ = true;
+    openAt(true);
+}
+
+void Standings::openAt(bool playersPage) {
     setTimers(surface_, false);
     surface_.setCaption(ctl::Label56, "1");
     {
@@ -77,9 +104,14 @@ void Standings::openStandings() {
         transaction.commit();
     }
     // The last page is the last one that holds rows.
-    const int rows = db_.query("SELECT * FROM classifica").rows();
-    const int pages = std::max(1, (rows + kStandingsRowsPerPage - 1) / kStandingsRowsPerPage);
+    const ResultSet all = db_.query(ordered("SELECT * FROM classifica "));
+    const int pages = std::max(1, (all.rows() + kStandingsRowsPerPage - 1) / kStandingsRowsPerPage);
     surface_.setCaption(ctl::Label54, std::to_string(pages));
+    for (int r = 0; playersPage && r < all.rows(); ++r) {
+        if (isThePlayer(all, r)) {
+            surface_.setCaption(ctl::Label56, std::to_string(r / kStandingsRowsPerPage + 1));
+        }
+    }
     showStandingsPage();
     surface_.setVisible(ctl::Picture27, true);
     surface_.setVisible(ctl::Picture1, false);
@@ -98,8 +130,15 @@ void Standings::showStandingsPage() {
     const int last = std::min(first + kStandingsRowsPerPage - 1, rs.rows() - 1);
 
     std::array<std::string, kStandingsColumns> columns;
+    bool playerShown = false;
     int slot = 0;
     for (int i = std::max(first, 0); i <= last; ++i, ++slot) {
+        if (isThePlayer(rs, i)) {
+            // The player's own row is lit.
+            surface_.setTop(ctl::Shape8,
+                            layout::twips(layout::kStandingsRowsTop + slot * layout::kStandingsRowHeight));
+            playerShown = true;
+        }
         surface_.setPicture(ctl::Image7[slot], flagPicture(rs.at(5, i).text()));
         surface_.setVisible(ctl::Image7[slot], true);
         const std::string surname = rs.at(0, i).text();
@@ -130,6 +169,7 @@ void Standings::showStandingsPage() {
         for (int k = 0; k < 3; ++k) columns[4 + k] += atTable[k] + "\n";
     }
     for (; slot < kStandingsRowsPerPage; ++slot) surface_.setVisible(ctl::Image7[slot], false);
+    surface_.setVisible(ctl::Shape8, playerShown);
     for (int k = 0; k < kStandingsColumns; ++k) surface_.setCaption(ctl::Label51[k], columns[k]);
 }
 
@@ -148,8 +188,13 @@ void Standings::nextPage() {
 
 void Standings::closeStandings() {
     db_.execute("DELETE FROM classifica WHERE eliminato='" + std::string("0") + "' ");
-    setTimers(surface_, true);
     surface_.setVisible(ctl::Picture27, false);
+    if (finalView_) {
+        // The tournament is over: back to the menu, the timers stay off.
+        finalView_ = false;
+        return;
+    }
+    setTimers(surface_, true);
     surface_.setVisible(ctl::Picture1, true);
 }
 

@@ -7,6 +7,7 @@
 namespace zelvaro {
 
 class Database;
+class ResultSet;
 class GameSession;
 struct Tournament;
 
@@ -19,7 +20,8 @@ public:
 
     // The table shown in Combo7: surnames, points and flags, best first.
     void refreshTableStandings();
-    // The best six of the whole field, with their tables (Timer3).
+    // The best six of the whole field, with their tables, and where the player stands
+    // (Timer3).
     void refreshOverallTop();
 
     // The standings screen: "Classifica" opens it on page 1 with a snapshot of the field,
@@ -29,18 +31,24 @@ public:
     void previousPage();
     void nextPage();
     void closeStandings();
+    // At the end of the player's tournament: the standings opened on his page, his row lit;
+    // "Indietro" then leads back to the menu.
+    void openFinalStandings();
 
     // An entrant's points over the whole tournament: what he scored this round plus the goal
     // of every round he has passed.
     int totalPoints(int punti) const;
 
 private:
+    void openAt(bool playersPage);
     int shownPage() const;
+    bool isThePlayer(const ResultSet& rows, int row) const;
 
     Surface& surface_;
     Database& db_;
     GameSession& session_;
     Tournament& tournament_;
+    bool finalView_ = false;
 };
 
 }  // namespace zelvaro

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <array>
+#include <chrono>
 #include <exception>
 
 #include "engine/display/TableLayout.h"
@@ -17,6 +18,7 @@
 #include "ui/ControlBuilder.h"
 #include "ui/FeltWidget.h"
 #include "ui/GameStyle.h"
+#include "ui/HintLabel.h"
 #include "ui/PanelFrame.h"
 #include "ui/PictureBox.h"
 #include "ui/StandingsPanel.h"
@@ -72,6 +74,8 @@ public:
     void mouseDown(Control c) override { app_.mouseDown(c); }
     void comboSelected(Control c) override { app_.comboSelected(c); }
     void timerTick(Control timer) override { app_.timerTick(timer); }
+    bool fastForwarding() override { return app_.fastForwarding(); }
+    void fastForwardFor(int ms) override { app_.fastForwardFor(std::chrono::milliseconds(ms)); }
 
 private:
     ZelvaroApp& app_;
@@ -101,6 +105,13 @@ MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
     buildScreens(make);
     buildTimers();
     applyStartVisibility();
+
+    // Stretches short enough that the window repaints and answers between them.
+    fastForwardDriver_.setInterval(0);
+    connect(&fastForwardDriver_, &QTimer::timeout, this, [this] {
+        constexpr int kStretchMs = 40;
+        dispatch([this] { events_->fastForwardFor(kStretchMs); });
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -277,6 +288,11 @@ void MainWindow::buildProfilePanel(ControlBuilder& make) {
                 QStringLiteral("Indietro"));
     panelButton(make, panel, ctl::Label21, QRect(card.right() - 32 - 136, buttons, 136, 40),
                 QStringLiteral("Avanti"));
+    // Why "Avanti" did nothing, between the two buttons.
+    auto* hint = make.adopt(new HintLabel(panel), ctl::Label60,
+                            QRect(left + 150, buttons + 4, card.width() - 2 * 32 - 300, 32));
+    hint->setFont(Theme::sans(13, true));
+    colorText(hint, QColor(0xff, 0xe8, 0x9c));
 }
 
 void MainWindow::buildTournamentPanels(ControlBuilder& make) {
@@ -303,16 +319,19 @@ void MainWindow::buildScreens(ControlBuilder& make) {
     auto* standings = make.adopt(new StandingsPanel(form), ctl::Picture27, kWholeWindow);
     standings->build(make);
 
-    // The tournament's waiting notice stands over the table.
-    const QRect card(250, 282, 530, 186);
-    PanelFrame* wait = overlay(make, form, ctl::Frame6, QStringLiteral("Zelvaro Torneo"), card);
+    // The tournament's waiting notice stands over the table. It is not part of the window's
+    // form, so that its "Avanti veloce" still answers while the form takes no input.
+    const QRect card(250, 272, 530, 216);
+    PanelFrame* wait = overlay(make, this, ctl::Frame6, QStringLiteral("Zelvaro Torneo"), card);
     auto* notice =
         new QLabel(QStringLiteral("Aspetta la fine del turno anche dagli altri tavoli"), wait);
-    notice->setGeometry(card.left() + 30, wait->contentTop() + 10, card.width() - 60, 90);
+    notice->setGeometry(card.left() + 30, wait->contentTop() + 6, card.width() - 60, 70);
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);
     notice->setFont(Theme::sans(18));
     colorText(notice, Theme::cream());
+    make.command(wait, ctl::Command6, QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
+                 QStringLiteral("Avanti veloce"));
 }
 
 void MainWindow::buildTimers() {
@@ -352,6 +371,18 @@ void MainWindow::dispatch(Handler&& handler, QTimer* timer) {
         reportFailure(QStringLiteral("Errore imprevisto."), timer);
     }
     --handling_;
+    followFastForward();
+}
+
+void MainWindow::followFastForward() {
+    if (events_ == nullptr) return;
+    const bool wanted = events_->fastForwarding();
+    if (wanted == fastForwardDriver_.isActive()) return;
+    if (wanted) {
+        fastForwardDriver_.start();
+    } else {
+        fastForwardDriver_.stop();
+    }
 }
 
 void MainWindow::reportFailure(const QString& what, QTimer* timer) {
@@ -378,6 +409,8 @@ void MainWindow::forwardComboSelected(Control c) {
 }
 
 void MainWindow::forwardTimerTick(Control timer) {
+    // "Avanti veloce" fires the ticks itself, in their order.
+    if (fastForwardDriver_.isActive()) return;
     QTimer* clock = timers_.value(static_cast<int>(timer.id), nullptr);
     dispatch([this, timer] { events_->timerTick(timer); }, clock);
 }
@@ -386,7 +419,8 @@ MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons but
     const bool question = buttons == MessageButtons::YesNo;
     QMessageBox box(QMessageBox::NoIcon, messageTitle_, text,
                     question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, this);
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    // Enter never leaves a game or deletes a profile.
+    box.setDefaultButton(question ? QMessageBox::No : QMessageBox::Ok);
     if (question) {
         box.setEscapeButton(QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("S\u00ec"));

@@ -5,14 +5,13 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QTimer>
 #include <QString>
 #include <memory>
 
 #include "engine/Controls.h"
 #include "engine/Surface.h"
 #include "ui/WindowEvents.h"
-
-class QTimer;
 
 namespace zelvaro {
 class ZelvaroApp;
@@ -40,6 +39,8 @@ public:
     void forwardMouseDown(Control c);
     void forwardComboSelected(Control c);
     void forwardTimerTick(Control timer);
+    // Whether "Avanti veloce" runs: the window's own timer ticks are held back meanwhile.
+    bool fastForwarding() const { return fastForwardDriver_.isActive(); }
 
     // A modal message box with no icon. No event reaches the application while it is open.
     MessageAnswer showMessageBox(const QString& text, MessageButtons buttons);
@@ -64,6 +65,8 @@ private:
     template <class Handler>
     void dispatch(Handler&& handler, QTimer* timer = nullptr);
     void reportFailure(const QString& what, QTimer* timer);
+    // Starts or stops the stretches of "Avanti veloce" as the game asks.
+    void followFastForward();
 
     QString assetFolder_;
     QString messageTitle_ = QStringLiteral("Zelvaro");
@@ -72,6 +75,8 @@ private:
     WindowEvents* events_ = nullptr;
     // The three timers by their control id, looked up once.
     QHash<int, QTimer*> timers_;
+    // Runs one stretch of "Avanti veloce" whenever the window has nothing else to do.
+    QTimer fastForwardDriver_;
     int handling_ = 0;
     int openMessages_ = 0;
 };

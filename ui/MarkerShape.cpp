@@ -47,6 +47,21 @@ void MarkerShape::paintEvent(QPaintEvent*) {
             painter.drawRoundedRect(outer, 9, 9);
             break;
         }
+        case Kind::SeatLight: {
+            // A soft gold glow around the panel, then a bright edge.
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(QColor(0xff, 0xd2, 0x3a, 70), 5.0));
+            painter.drawRoundedRect(box.adjusted(2.5, 2.5, -2.5, -2.5), 11, 11);
+            painter.setPen(QPen(QColor(0xff, 0xd8, 0x50), 2.0));
+            painter.drawRoundedRect(box.adjusted(2, 2, -2, -2), 10, 10);
+            break;
+        }
+        case Kind::RowBand: {
+            painter.setPen(QPen(QColor(0xff, 0xd8, 0x50, 200), 1.2));
+            painter.setBrush(QColor(0xc9, 0xa4, 0x3a, 70));
+            painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+            break;
+        }
     }
 }
 

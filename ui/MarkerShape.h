@@ -1,6 +1,7 @@
 // The table's markers: the frames over the two cards picked for a change, the blinking dot
-// of the seat on turn and the gold frame around the card winning the trick. They are only
-// drawn over the cards: clicks go through to the card below.
+// of the seat on turn, the gold frame around the card winning the trick, the light around
+// the panel of the seat on turn, and the band behind the player's row in the standings. They
+// are only drawn over (or under) other controls: clicks go through to what is below.
 #pragma once
 
 #include <QWidget>
@@ -10,7 +11,7 @@ namespace zelvaro::ui {
 class MarkerShape : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Selection, TurnDot, WinningCard };
+    enum class Kind { Selection, TurnDot, WinningCard, SeatLight, RowBand };
 
     MarkerShape(Kind kind, QWidget* parent = nullptr);
     Kind kind() const { return kind_; }

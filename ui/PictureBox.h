@@ -19,12 +19,16 @@ public:
     bool hasPicture() const { return !picture_.isNull(); }
     // A thin dark outline around the picture (flags).
     void setOutlined(bool outlined);
+    // The size pictures are loaded at, when it differs from the box's (a box that grows).
+    void setPictureSize(QSize size) { pictureSize_ = size; }
+    QSize pictureSize() const { return pictureSize_.isValid() ? pictureSize_ : size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
+    QSize pictureSize_;
     bool outlined_ = false;
 };
 

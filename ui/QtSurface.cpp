@@ -53,6 +53,7 @@ QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
             s.left = widget->x() * kTwipsPerPixel;
             s.top = widget->y() * kTwipsPerPixel;
             s.width = widget->width() * kTwipsPerPixel;
+            s.height = widget->height() * kTwipsPerPixel;
         }
     }
     if (!missing.isEmpty()) {
@@ -89,11 +90,13 @@ void QtSurface::setCaption(Control c, const std::string& text) {
     } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
         if (line->text() != value) line->setText(value);
     } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-        if (list->currentText() == value) return;
-        if (list->isEditable()) {
-            list->setEditText(value);
+        // A listed text is also the current item, so that the list opens on it.
+        const int item = list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (list->currentText() == value && (item < 0 || list->currentIndex() == item)) return;
+        if (item >= 0 || !list->isEditable()) {
+            list->setCurrentIndex(item);
         } else {
-            list->setCurrentIndex(list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
+            list->setEditText(value);
         }
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         if (button->text() != value) button->setText(value);
@@ -126,9 +129,10 @@ void QtSurface::setPicture(Control c, const std::string& path) {
     Slot& s = slot(c);
     if (s.widget == nullptr || s.picture == path) return;
     s.picture = path;
-    const QPixmap pixmap =
-        path.empty() ? QPixmap() : pictures_.picture(toQString(path), s.widget->size());
-    if (auto* box = qobject_cast<PictureBox*>(s.widget)) {
+    auto* box = qobject_cast<PictureBox*>(s.widget);
+    const QSize size = box != nullptr ? box->pictureSize() : s.widget->size();
+    const QPixmap pixmap = path.empty() ? QPixmap() : pictures_.picture(toQString(path), size);
+    if (box != nullptr) {
         box->setPicture(pixmap);
     } else if (auto* label = qobject_cast<QLabel*>(s.widget)) {
         label->setPixmap(pixmap);
@@ -203,6 +207,14 @@ void QtSurface::setWidth(Control c, int twips) {
     if (s.widget->width() != w) s.widget->resize(w, s.widget->height());
 }
 
+void QtSurface::setHeight(Control c, int twips) {
+    Slot& s = slot(c);
+    if (s.widget == nullptr) return;
+    s.height = twips;
+    const int h = std::max(0, toPixels(twips));
+    if (s.widget->height() != h) s.widget->resize(s.widget->width(), h);
+}
+
 int QtSurface::left(Control c) const {
     return slot(c).left;
 }
@@ -211,6 +223,9 @@ int QtSurface::top(Control c) const {
 }
 int QtSurface::width(Control c) const {
     return slot(c).width;
+}
+int QtSurface::height(Control c) const {
+    return slot(c).height;
 }
 
 void QtSurface::setForeColor(Control c, std::uint32_t rgb) {
@@ -276,6 +291,7 @@ void QtSurface::runTimer(Slot& s) {
     const bool run = s.timerEnabled && s.timer->interval() > 0;
     if (run && !s.timer->isActive()) {
         s.timer->start();
+        ++s.starts;
     } else if (!run && s.timer->isActive()) {
         s.timer->stop();
     }
@@ -284,8 +300,21 @@ void QtSurface::runTimer(Slot& s) {
 void QtSurface::setInterval(Control timer, int ms) {
     Slot& s = slot(timer);
     if (s.timer == nullptr) return;
-    if (s.timer->interval() != ms) s.timer->setInterval(std::max(0, ms));
+    if (s.timer->interval() != ms) {
+        // A running timer given a new interval starts over.
+        if (s.timer->isActive()) ++s.starts;
+        s.timer->setInterval(std::max(0, ms));
+    }
     runTimer(s);
+}
+
+int QtSurface::timerStarts(Control timer) const {
+    return slot(timer).starts;
+}
+
+int QtSurface::timerRemaining(Control timer) const {
+    const QTimer* clock = slot(timer).timer;
+    return clock == nullptr ? 0 : std::max(0, clock->remainingTime());
 }
 
 int QtSurface::interval(Control timer) const {

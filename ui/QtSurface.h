@@ -35,9 +35,11 @@ public:
     void setLeft(Control c, int twips) override;
     void setTop(Control c, int twips) override;
     void setWidth(Control c, int twips) override;
+    void setHeight(Control c, int twips) override;
     int left(Control c) const override;
     int top(Control c) const override;
     int width(Control c) const override;
+    int height(Control c) const override;
     void setForeColor(Control c, std::uint32_t rgb) override;
     std::uint32_t foreColor(Control c) const override;
     void setChecked(Control c, bool checked) override;
@@ -47,6 +49,8 @@ public:
     std::vector<std::string> items(Control c) const override;
     void setInterval(Control timer, int ms) override;
     int interval(Control timer) const override;
+    int timerStarts(Control timer) const override;
+    int timerRemaining(Control timer) const override;
 
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override;
@@ -67,7 +71,8 @@ private:
     struct Slot {
         QWidget* widget = nullptr;
         QTimer* timer = nullptr;
-        int left = 0, top = 0, width = 0;
+        int left = 0, top = 0, width = 0, height = 0;
+        int starts = 0;
         std::uint32_t color = kButtonTextColor;
         std::string picture;
         bool timerEnabled = false;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "engine/display/TableLayout.h"
 #include "ui/ColumnHeader.h"
 #include "ui/ControlBuilder.h"
 #include "ui/FeltPainter.h"
@@ -16,8 +17,8 @@ namespace {
 
 constexpr QRect kSheet{34, 76, 962, 580};
 constexpr int kHeaderTop = 86;
-constexpr int kRowsTop = 122;
-constexpr int kRowHeight = 26;
+constexpr int kRowsTop = layout::kStandingsRowsTop;
+constexpr int kRowHeight = layout::kStandingsRowHeight;
 constexpr int kRows = 20;
 
 struct Column {
@@ -74,6 +75,9 @@ void StandingsPanel::build(ControlBuilder& make) {
     }
     header->setColumns(words);
 
+    // The player's own row, lit behind its text.
+    make.shape(this, ctl::Shape8, MarkerShape::Kind::RowBand,
+               QRect(kSheet.left() + 6, kRowsTop, kSheet.width() - 12, kRowHeight));
     for (int row = 0; row < kRows; ++row) {
         auto* flag = make.picture(this, ctl::Image7[row],
                                   QRect(kFlagColumn.left + (kFlagColumn.width - 27) / 2,

@@ -12,6 +12,8 @@
 #include "engine/display/TableLayout.h"
 #include "ui/ControlBuilder.h"
 #include "ui/FeltPainter.h"
+#include "ui/HintLabel.h"
+#include "ui/LastTrickView.h"
 #include "ui/PictureBox.h"
 #include "ui/StrengthBar.h"
 #include "ui/Theme.h"
@@ -22,7 +24,6 @@ namespace {
 using layout::Point;
 
 // Inside an opponent's seat panel, from its top-left corner.
-constexpr int kSeatPanelHeight = 72;
 constexpr QRect kFace{4, 7, 58, 58};
 constexpr int kInfoLeft = 84;
 constexpr int kBarTop = 53;
@@ -31,7 +32,8 @@ constexpr int kBarTrack = 95;  // the widest bar: 1425 twips
 constexpr int kHandTop = 78;
 
 // The human's seat, above the hand.
-constexpr QRect kHumanPlate{8, 601, 326, 34};
+constexpr QRect kHumanPlate{layout::kHumanPlate.x, layout::kHumanPlate.y, layout::kHumanPlateWidth,
+                            layout::kHumanPlateHeight};
 
 // The ranking column on the right.
 constexpr int kSideLeft = 828;
@@ -57,7 +59,7 @@ QRect at(Point corner, const QRect& offset) {
 
 QRect seatPanelRect(int seat) {
     const Point corner = layout::kSeatPanel[seat];
-    return QRect(corner.x, corner.y, layout::kSeatPanelWidth, kSeatPanelHeight);
+    return QRect(corner.x, corner.y, layout::kSeatPanelWidth, layout::kSeatPanelHeight);
 }
 
 void paintPlate(QPainter& painter, const QRectF& box, int alpha = 150) {
@@ -109,12 +111,37 @@ void TablePanel::build(ControlBuilder& make) {
     buildTrick(make);
     buildHuman(make);
     buildRanking(make);
+    buildHelpers(make);
 
     // The hover caption of the option pictures floats over everything else.
-    auto* hover = make.label(this, ctl::Label19, QRect(16, 56, 160, 21), QString(),
+    auto* hover = make.label(this, ctl::Label19, QRect(16, 56, 128, 21), QString(),
                              ClickableLabel::Look::Plate, Qt::AlignCenter);
     hover->setFont(Theme::sans(12, true));
     setTextColor(hover, Theme::paleGold());
+}
+
+void TablePanel::buildHelpers(ControlBuilder& make) {
+    // The light around the seat on turn, drawn over its panel.
+    make.shape(this, ctl::Shape7, MarkerShape::Kind::SeatLight, QRect());
+
+    // What the player is to do, beside his name plate.
+    auto* prompt = make.label(this, ctl::Label61, QRect(338, 598, 132, 38), QString(),
+                              ClickableLabel::Look::Plate, Qt::AlignCenter);
+    prompt->setFont(Theme::sans(12, true));
+    setTextColor(prompt, QColor(0xff, 0xe8, 0x9c));
+
+    // Why a click did nothing, below the middle of the table.
+    auto* hint = make.adopt(new HintLabel(this), ctl::Label59, QRect(232, 558, 380, 30));
+    hint->setFont(Theme::sans(13, true));
+    setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
+
+    // "Avanti veloce" where the player's hand was, once it is empty.
+    make.command(this, ctl::Command5, QRect(90, 664, 180, 40), QStringLiteral("Avanti veloce"));
+
+    // The last trick, in the corner under the ranking column.
+    auto* last = make.adopt(new LastTrickView(QRect(kSideLeft, 632, kSideWidth, 110), this),
+                            ctl::Label57, QRect(kSideLeft, 632, kSideWidth, 110));
+    last->build(make);
 }
 
 void TablePanel::buildTopStrip(ControlBuilder& make) {
@@ -126,13 +153,18 @@ void TablePanel::buildTopStrip(ControlBuilder& make) {
         badge->setOutlined(true);
     }
 
-    auto* header = make.label(this, ctl::Label47, QRect(372, 5, 446, 24), QString(),
+    auto* header = make.label(this, ctl::Label47, QRect(372, 2, 446, 24), QString(),
                               ClickableLabel::Look::Plain, Qt::AlignCenter);
     header->setFont(Theme::serif(19, true));
     setTextColor(header, Theme::paleGold());
-    auto* limit = make.label(this, ctl::Label48, QRect(372, 30, 446, 20), QString(),
+    auto* limit = make.label(this, ctl::Label48, QRect(372, 26, 446, 16), QString(),
                              ClickableLabel::Look::Plain, Qt::AlignCenter);
     limit->setFont(Theme::sans(12));
+    // Where the player stands in the tournament.
+    auto* standing = make.label(this, ctl::Label62, QRect(372, 42, 446, 17), QString(),
+                                ClickableLabel::Look::Plain, Qt::AlignCenter);
+    standing->setFont(Theme::sans(12, true));
+    setTextColor(standing, Theme::paleGold());
 
     // Prize cards and the pot, top left below the strip.
     prizeCard_ = make.picture(this, ctl::Picture16,

@@ -32,6 +32,9 @@ private:
     void buildTrick(ControlBuilder& make);
     void buildTopStrip(ControlBuilder& make);
     void buildRanking(ControlBuilder& make);
+    // The player's aids: the seat on turn lit, his prompt, the hints, fast-forward, the last
+    // trick.
+    void buildHelpers(ControlBuilder& make);
     // Repaints the cloth when one of these controls is shown or hidden.
     void followVisibility(QWidget* widget);
 

@@ -34,6 +34,8 @@ std::string facePicture(int foto) { return "immagini/facce/" + std::to_string(fo
 std::string optionPicture(const std::string& optionText) { return "immagini/" + optionText + ".jpg"; }
 
 void TableDisplay::showHumanPanel() {
+    // A new match: no trick of it has been played yet.
+    hideLastTrick();
     const PlayerProfile& human = session_.humanprofile;
     surface_.setCaption(ctl::Label4, human.displayName());
     surface_.setPicture(ctl::Image3, flagPicture(human.nazionalita));
@@ -262,10 +264,7 @@ void TableDisplay::showWinningMarkerAt(int seat) {
 }
 
 void TableDisplay::showDecision(int seat, const std::string& text) {
-    const layout::Point place = layout::kTablePlace[seat];
-    placeAt(surface_, ctl::Label29,
-            {place.x + (layout::kCardWidth - layout::kDecisionLabelWidth) / 2,
-             place.y + (layout::kCardHeight - layout::kDecisionLabelHeight) / 2});
+    placeAt(surface_, ctl::Label29, layout::kDecisionLabel[seat]);
     surface_.setCaption(ctl::Label29, text);
     surface_.setVisible(ctl::Label29, true);
 }
@@ -310,6 +309,65 @@ void TableDisplay::showSelectionMark(Control shape, int slot) {
     placeAt(surface_, shape, {layout::kHumanHand.x + slot * layout::kHumanHandStep - 3,
                               layout::kHumanHand.y - 3});
     surface_.setVisible(shape, true);
+}
+
+void TableDisplay::showLastTrick(int winner) {
+    for (int k = 0; k < kSeats; ++k) {
+        const Card card = session_.trick[k];
+        const int seat = session_.seatOfTrickSlot(k);
+        // A pass or an empty place shows no card.
+        surface_.setPicture(ctl::Picture28[k], card.isReal() ? cardPicture(card) : std::string());
+        surface_.setCaption(ctl::Label58[k], session_.seatstats[seat].surname);
+        surface_.setForeColor(ctl::Label58[k], seat == winner ? kHighlightColor : kButtonTextColor);
+    }
+    surface_.setCaption(ctl::Label57, "Ultima presa");
+    surface_.setVisible(ctl::Label57, true);
+}
+
+void TableDisplay::hideLastTrick() { surface_.setVisible(ctl::Label57, false); }
+
+void TableDisplay::showHint(const char* text) {
+    // Shown anew, so that a hint given twice stays its full time again.
+    if (hintShown_) surface_.setVisible(ctl::Label59, false);
+    surface_.setCaption(ctl::Label59, text);
+    surface_.setVisible(ctl::Label59, true);
+    hintShown_ = true;
+}
+
+void TableDisplay::hideHint() {
+    if (!hintShown_) return;
+    surface_.setVisible(ctl::Label59, false);
+    hintShown_ = false;
+}
+
+void TableDisplay::showTurnPrompt() {
+    const int seat = session_.turnseat;
+    if (seat != litSeat_) {
+        // The light frames the seat's panel, or the player's own name plate.
+        const bool human = seat == kHumanSeat;
+        const layout::Point corner = human ? layout::kHumanPlate : layout::kSeatPanel[seat];
+        const int margin = layout::kSeatLightMargin;
+        placeAt(surface_, ctl::Shape7, {corner.x - margin, corner.y - margin});
+        surface_.setWidth(ctl::Shape7, layout::twips(
+            (human ? layout::kHumanPlateWidth : layout::kSeatPanelWidth) + 2 * margin));
+        surface_.setHeight(ctl::Shape7, layout::twips(
+            (human ? layout::kHumanPlateHeight : layout::kSeatPanelHeight) + 2 * margin));
+        surface_.setVisible(ctl::Shape7, true);
+        litSeat_ = seat;
+    }
+    const char* prompt = nullptr;
+    if (seat == kHumanSeat) {
+        if (surface_.visible(ctl::Command1)) {
+            prompt = "Tocca a te\nscegli il cambio";
+        } else if (session_.changedecisions == 6 && session_.holdsCards(kHumanSeat) &&
+                   !surface_.visible(ctl::Picture14)) {
+            prompt = "Tocca a te\ngioca una carta";
+        }
+    }
+    if (prompt == shownPrompt_) return;
+    if (prompt != nullptr) surface_.setCaption(ctl::Label61, prompt);
+    surface_.setVisible(ctl::Label61, prompt != nullptr);
+    shownPrompt_ = prompt;
 }
 
 }  // namespace zelvaro

@@ -56,6 +56,17 @@ public:
     void showPotTitle(const std::string& title);
     void showSelectionMark(Control shape, int slot);
 
+    // The trick just resolved, its cards in the order they were laid with their seats' names,
+    // the winner's name lit; kept until the next trick is resolved. Call before the trick is
+    // cleared.
+    void showLastTrick(int winner);
+    void hideLastTrick();
+    // Why a click of the player's did nothing, in a short line on the table.
+    void showHint(const char* text);
+    void hideHint();
+    // The seat on turn lit, and what the player is to do when the turn is his.
+    void showTurnPrompt();
+
 private:
     Surface& surface_;
     GameSession& session_;
@@ -90,6 +101,11 @@ private:
     // The pot the caption shows, while it shows one.
     PotResult shownPot_{};
     bool potShown_ = false;
+
+    // The seat lit as on turn (-1 none), the player's prompt and the hint shown.
+    int litSeat_ = -1;
+    const char* shownPrompt_ = nullptr;
+    bool hintShown_ = false;
 };
 
 }  // namespace zelvaro

@@ -67,8 +67,11 @@ private slots:
         // The window's own timers play the tournament: the other tables move on and the
         // overall top six appears after two seconds.
         const int cursor = app_->tournament().tablecursor;
-        QTRY_COMPARE_WITH_TIMEOUT(linesOf(*window_, ctl::Label45).size(), 6, 5000);
-        QVERIFY(app_->tournament().tablecursor > cursor + 10);
+        QTRY_VERIFY_WITH_TIMEOUT(app_->tournament().tablecursor > cursor + 10, 5000);
+        QCOMPARE(linesOf(*window_, ctl::Label45).size(), 6);
+        QVERIFY(find<QLabel>(*window_, ctl::Label62)->text().startsWith(
+            QStringLiteral("Turno 1 di 9 \u00b7 Tavolo ")));
+        QVERIFY(find<QLabel>(*window_, ctl::Label62)->text().endsWith(QStringLiteral(" di 1536")));
         QVERIFY(linesOf(*window_, ctl::Label45)[0].contains(QStringLiteral("  (Tav.")));
         for (Control c : {ctl::Label40, ctl::Label43, ctl::Combo7, ctl::Label52}) {
             QVERIFY2(shown(*window_, c), qPrintable(guitest::nameOf(c)));
@@ -171,6 +174,7 @@ private slots:
         waitForTheEnd();
         QVERIFY(message->seen);
         QCOMPARE(message->text, QStringLiteral("Partita terminata\nSei stato eliminato dal torneo"));
+        closeFinalStandings(QStringLiteral("eliminated-standings"));
         expectBackAtTheMenu();
     }
 
@@ -193,6 +197,7 @@ private slots:
         QVERIFY(message->seen);
         QCOMPARE(message->text, QStringLiteral("Partita terminata"));
         QCOMPARE(app_->database().query("SELECT * FROM torneo ").rows(), 6);
+        closeFinalStandings(QStringLiteral("final-standings"));
         QCOMPARE(app_->database().query("SELECT * FROM classifica").rows(), 1530);
         expectBackAtTheMenu();
     }
@@ -265,6 +270,19 @@ private:
     std::shared_ptr<guitest::AnsweredMessage> answerFinalMessage(const QString& shot) {
         return guitest::answerNextMessage(
             QMessageBox::Ok, [this, shot] { guitest::saveShot(*window_, shot); }, -1);
+    }
+
+    // After the last message: the standings on the player's page, his row lit; "Indietro"
+    // leads back to the menu.
+    void closeFinalStandings(const QString& shot) {
+        QVERIFY(shown(*window_, ctl::Picture27));
+        QVERIFY(shown(*window_, ctl::Shape8));
+        const QWidget* band = find(*window_, ctl::Shape8);
+        const int row = (band->y() - find(*window_, ctl::Label51[1])->y()) / 26;
+        QCOMPARE(linesOf(*window_, ctl::Label51[1]).at(row), QStringLiteral("Ferri Giulia"));
+        guitest::saveShot(*window_, shot);
+        clickOn(*window_, ctl::Label53);
+        QVERIFY(!shown(*window_, ctl::Picture27));
     }
 
     void expectBackAtTheMenu() {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <utility>
 
+#include "engine/display/TableLayout.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {
@@ -33,6 +35,7 @@ protected:
     // Play phase, the human on turn with a hand of its own choosing.
     void humanToPlay(std::initializer_list<int> values, int leader = 0) {
         startDealtHand(optionsWith("25 Punti", "No"), leader);
+        session.clearTrick();
         session.turnseat = 0;
         setHand(0, values);
         display.showHands();
@@ -321,6 +324,76 @@ TEST_F(HumanTurnTest, WithoutCardChangeTheLeadingHumanPlaysAtOnce) {
     EXPECT_EQ(session.trick[0], laid);
     EXPECT_EQ(session.cardsHeld(0), 7);
     EXPECT_TRUE(eachCardExactlyTwice(pileAndHandCounts(session)));
+}
+
+}  // namespace
+}  // namespace zelvaro::tabletest
+
+namespace zelvaro::tabletest {
+namespace {
+
+// Each refused click says why in the hint line, and only a refused click does; the player's
+// prompt says when the turn is his and what he is to do.
+TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        const char* hint;  // nullptr: no hint
+    };
+    const std::vector<Case> cases{
+        {"an Ace led with other cards", [this] { humanToPlay({14, 9}); engine.cardClicked(0); },
+         "Non puoi aprire con un Asso finche' hai altre carte."},
+        {"a card while another seat is on turn",
+         [this] { humanToPlay({12, 9}, 3); session.turnseat = 3; engine.cardClicked(0); },
+         "Non e' il tuo turno."},
+        {"a change with one card marked",
+         [this] { openChangeQuestion(); engine.cardClicked(0); engine.changeClicked(); },
+         "Segna due carte per cambiarle."},
+        {"a legal card", [this] { humanToPlay({14, 9}); engine.cardClicked(1); }, nullptr},
+        {"a change with two cards marked",
+         [this] {
+             openChangeQuestion();
+             engine.cardClicked(0);
+             engine.cardClicked(1);
+             engine.changeClicked();
+         },
+         nullptr},
+        {"keeping the hand", [this] { openChangeQuestion(); engine.keepClicked(); }, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        display.hideHint();
+        c.act();
+        EXPECT_EQ(surface.visible(ctl::Label59), c.hint != nullptr);
+        if (c.hint != nullptr) EXPECT_EQ(surface.caption(ctl::Label59), c.hint);
+    }
+    // A legal move after a refused one takes the hint away.
+    humanToPlay({14, 9});
+    engine.cardClicked(0);
+    ASSERT_TRUE(surface.visible(ctl::Label59));
+    engine.cardClicked(1);
+    EXPECT_FALSE(surface.visible(ctl::Label59));
+}
+
+TEST_F(HumanTurnTest, ThePromptAndTheLightFollowTheTurn) {
+    openChangeQuestion();
+    EXPECT_TRUE(surface.visible(ctl::Label61));
+    EXPECT_EQ(surface.caption(ctl::Label61), "Tocca a te\nscegli il cambio");
+    EXPECT_TRUE(surface.visible(ctl::Shape7));
+    EXPECT_EQ(surface.top(ctl::Shape7), layout::twips(layout::kHumanPlate.y - layout::kSeatLightMargin));
+    engine.keepClicked();
+    // The turn has passed to seat 1: its panel is lit, the prompt is gone.
+    EXPECT_FALSE(surface.visible(ctl::Label61));
+    const layout::Point panel = layout::kSeatPanel[session.turnseat];
+    EXPECT_EQ(surface.left(ctl::Shape7), layout::twips(panel.x - layout::kSeatLightMargin));
+    EXPECT_EQ(surface.height(ctl::Shape7),
+              layout::twips(layout::kSeatPanelHeight + 2 * layout::kSeatLightMargin));
+
+    humanToPlay({12, 9});
+    tick();
+    EXPECT_EQ(surface.caption(ctl::Label61), "Tocca a te\ngioca una carta");
+    engine.cardClicked(0);
+    EXPECT_FALSE(surface.visible(ctl::Label61));
 }
 
 }  // namespace

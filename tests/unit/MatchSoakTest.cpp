@@ -96,6 +96,8 @@ protected:
     // every hand place, the cards on the table, the winning-card marker and the prize.
     void checkDisplay(const std::string& where) {
         if (!surface.enabled(ctl::Timer1)) return;
+        // The human's legal moves never earn a hint.
+        ASSERT_FALSE(surface.visible(ctl::Label59)) << where << ": " << surface.caption(ctl::Label59);
         const std::array<ControlArray<12>, kSeats> handPictures{
             ctl::Picture2, ctl::Picture4, ctl::Picture3, ctl::Picture8, ctl::Picture7, ctl::Picture5};
         for (int seat = 0; seat < kSeats; ++seat) {
@@ -134,6 +136,27 @@ protected:
                                                          : kCardBack;
         ASSERT_EQ(surface.picture(ctl::Picture16), top) << where;
         ASSERT_EQ(surface.picture(ctl::Picture17), second) << where;
+    }
+
+    // The trick just resolved stands in the last-trick view: each card under its seat's name,
+    // only the winner's name lit.
+    void checkLastTrick(const std::string& where, const Trick& trick, int leader) {
+        int winnerSlot = findTrickWinner(trick, session.options.twoBeatsAce()).winnerSlot;
+        if (session.options.isPotGame()) {
+            const int top = computePot(trick).winningvalue;
+            for (int k = 0; k < kSeats; ++k) {
+                if (trick[k].isReal() && trick[k].value == top) winnerSlot = k;
+            }
+        }
+        ASSERT_TRUE(surface.visible(ctl::Label57)) << where;
+        for (int k = 0; k < kSeats; ++k) {
+            const int seat = (k + leader) % kSeats;
+            ASSERT_EQ(surface.picture(ctl::Picture28[k]), trick[k].isReal() ? cardPicture(trick[k]) : "")
+                << where << " place " << k;
+            ASSERT_EQ(surface.caption(ctl::Label58[k]), session.seatstats[seat].surname) << where;
+            ASSERT_EQ(surface.foreColor(ctl::Label58[k]) == kHighlightColor, k == winnerSlot)
+                << where << " place " << k;
+        }
     }
 
     // Seat 0's moves: answer the change question alternately by keeping and by giving up
@@ -220,6 +243,7 @@ protected:
                 for (const Card& c : session.trick) {
                     EXPECT_TRUE(c.empty()) << where << ": a full trick was not resolved";
                 }
+                checkLastTrick(where, trickBefore, leaderBefore);
             }
 
             // Scores move only as the game type says.

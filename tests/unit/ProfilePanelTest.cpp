@@ -179,7 +179,8 @@ TEST_F(ProfilePanelTest, CreatedProfileIsStoredAsAUserProfileAndShown) {
     EXPECT_EQ(surface.items(ctl::Combo4), std::vector<std::string>{"R2D2 Marco"});
     EXPECT_EQ(surface.caption(ctl::Combo4), "R2D2 Marco");
     EXPECT_EQ(surface.caption(ctl::Label22), "R2D2 Marco");
-    EXPECT_EQ(surface.caption(ctl::Label24), "Anno di nascita  1980");
+    // The new profile is the one picked, shown as a pick shows it.
+    EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1980");
     EXPECT_TRUE(surface.visible(ctl::Image2));
     EXPECT_EQ(surface.picture(ctl::Image2), "bandiere/Francia.jpg");
 }
@@ -188,8 +189,12 @@ TEST_F(ProfilePanelTest, ProfilesAreListedBySurnameThenFirstNameAndTheFirstIsSho
     ASSERT_EQ(create("Verdi", "Anna", "Italia", "1961"), "");
     ASSERT_EQ(create("Bianchi", "Luca", "Spagna", "1962"), "");
     ASSERT_EQ(create("bianchi", "Aldo", "Grecia", "1963"), "");
+    ASSERT_EQ(create("Zeta", "Ugo", "Spagna", "1964"), "");
     EXPECT_EQ(surface.items(ctl::Combo4),
-              (std::vector<std::string>{"bianchi Aldo", "Bianchi Luca", "Verdi Anna"}));
+              (std::vector<std::string>{"bianchi Aldo", "Bianchi Luca", "Verdi Anna", "Zeta Ugo"}));
+    // The list opens on its first profile; after "Crea" the new one is picked.
+    EXPECT_EQ(surface.caption(ctl::Label22), "Zeta Ugo");
+    panel.prepareForOpening();
     EXPECT_EQ(surface.caption(ctl::Label22), "bianchi Aldo");
     EXPECT_EQ(surface.caption(ctl::Label24), "Anno di nascita  1963");
     EXPECT_EQ(surface.picture(ctl::Image2), "bandiere/Grecia.jpg");

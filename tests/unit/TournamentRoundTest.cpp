@@ -174,11 +174,20 @@ TEST_F(TournamentRoundTest, FinalTableEndsTheTournamentWithoutAdvancing) {
     ASSERT_EQ(surface.messages().size(), 1U);
     EXPECT_EQ(surface.messages()[0].text, "Partita terminata");
     EXPECT_EQ(rowsOf("SELECT * FROM torneo "), 6);
-    EXPECT_EQ(rowsOf("SELECT * FROM classifica"), 0);
+    EXPECT_EQ(rowsOf("SELECT * FROM classifica where eliminato='1'"), 0);
     EXPECT_EQ(tournament.roundnumber, 9);
     EXPECT_FALSE(surface.visible(ctl::Picture1));
     EXPECT_FALSE(surface.visible(ctl::Frame6));
     EXPECT_TRUE(surface.windowEnabled());
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
+    // Then the final standings, the player's row lit (second, with 12), and back to the menu.
+    EXPECT_TRUE(surface.visible(ctl::Picture27));
+    EXPECT_TRUE(surface.visible(ctl::Shape8));
+    EXPECT_EQ(surface.top(ctl::Shape8), 15 * (122 + 26));
+    standings.closeStandings();
+    EXPECT_FALSE(surface.visible(ctl::Picture27));
+    EXPECT_FALSE(surface.visible(ctl::Picture1));
+    EXPECT_EQ(rowsOf("SELECT * FROM classifica"), 0);
     for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
 }
 

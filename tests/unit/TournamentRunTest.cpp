@@ -24,6 +24,8 @@ using testsupport::TempFolder;
 using Name = std::pair<std::string, std::string>;
 
 constexpr const char* kProfile = "Collaudo Ugo";
+// The standings of those out of the tournament (the rest are the standings screen's snapshot).
+constexpr const char* kEliminated = "SELECT * FROM classifica where eliminato='1'";
 
 struct Entrant {
     int table = 0;
@@ -116,6 +118,15 @@ protected:
         EXPECT_FALSE(surface().visible(ctl::Picture1));
         EXPECT_FALSE(surface().visible(ctl::Frame6));
         EXPECT_TRUE(surface().windowEnabled());
+        // The player sees his final place, his row lit, and goes back to the menu.
+        EXPECT_TRUE(surface().visible(ctl::Picture27));
+        EXPECT_TRUE(surface().visible(ctl::Shape8));
+        app().click(ctl::Label53);
+        EXPECT_FALSE(surface().visible(ctl::Picture27));
+        EXPECT_EQ(db().query("SELECT * FROM classifica where eliminato='0'").rows(), 0);
+        for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) {
+            EXPECT_FALSE(surface().enabled(timer));
+        }
     }
 
     // 1536 / 2^(round - 1) entrants on tables 1, 2, ... of six; every original entrant in the
@@ -123,7 +134,7 @@ protected:
     void expectSoundField(int round) {
         SCOPED_TRACE("round " + std::to_string(round));
         const Field field = readField(db(), "SELECT * FROM torneo ");
-        const Field out = readField(db(), "SELECT * FROM classifica");
+        const Field out = readField(db(), kEliminated);
         ASSERT_EQ(field.size(), 1536U >> (round - 1));
         std::map<int, int> tables;
         for (const auto& [name, entrant] : field) ++tables[entrant.table];
@@ -147,7 +158,7 @@ protected:
     void expectAdvancedFrom(int round) {
         SCOPED_TRACE("advancement after round " + std::to_string(round));
         const Field field = readField(db(), "SELECT * FROM torneo ");
-        const Field out = readField(db(), "SELECT * FROM classifica");
+        const Field out = readField(db(), kEliminated);
         std::map<int, std::vector<int>> goOn, leave;
         for (const auto& [name, before] : beforeRoundEnd_) {
             const auto now = field.find(name);
@@ -167,7 +178,7 @@ protected:
                 EXPECT_EQ(atTheEnd, before.points) << name.first;
             }
         }
-        const ResultSet rows = db().query("SELECT * FROM classifica");
+        const ResultSet rows = db().query(kEliminated);
         for (int r = 0; r < rows.rows(); ++r) {
             EXPECT_EQ(rows.at(2, r).text(), "-");
             EXPECT_EQ(rows.at(4, r).integer(), 1);

@@ -1,0 +1,226 @@
+// The player's aids through the real window: the last trick and its large view, "Avanti
+// veloce", the hints that say why a click did nothing, the seat on turn lit, Enter answering
+// "No" to both questions, the lists opening on their value, and nothing overlapping.
+//
+// With ZELVARO_SHOTS set to a folder, the test saves pictures of these moments.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/GameSession.h"
+#include "engine/TableEngine.h"
+#include "engine/display/TableLayout.h"
+#include "front/ZelvaroApp.h"
+#include "store/Database.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tools/sim/HumanPolicy.h"
+#include "ui/LastTrickView.h"
+#include "ui/MainWindow.h"
+#include "ui/QtSurface.h"
+
+using namespace zelvaro;
+using guitest::clickOn;
+using guitest::find;
+
+namespace {
+
+constexpr long kTickLimit = 200'000;
+
+bool shown(QWidget& window, Control c) { return find(window, c)->isVisible(); }
+
+QRect seatPanel(int seat) {
+    const layout::Point p = layout::kSeatPanel[seat];
+    return {p.x, p.y, layout::kSeatPanelWidth, layout::kSeatPanelHeight};
+}
+
+// Answers the next question by pressing Enter, as a hurried player would.
+std::shared_ptr<bool> pressEnterOnNextQuestion() {
+    auto seen = std::make_shared<bool>(false);
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        *seen = true;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    poll->start();
+    return seen;
+}
+
+}  // namespace
+
+class PlayFeelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(programFolder_.isValid());
+        game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
+        window_ = &game_->window;
+        app_ = &game_->app;
+        QVERIFY(guitest::showAndStart(*game_));
+        guitest::addUserProfile(*app_, "Ferri", "Giulia");
+        Database& db = app_->database();
+        db.execute("UPDATE opzioni SET punteggio='Chips'");
+        db.execute("UPDATE opzioni SET cambiocarte='No'");
+        db.execute("UPDATE opzioni SET premio='2 Carte'");
+    }
+    void cleanupTestCase() { game_.reset(); }
+
+    void avantiWithoutAProfileSaysWhy() {
+        clickOn(*window_, ctl::Label2);
+        game_->surface.setCaption(ctl::Label22, "");
+        clickOn(*window_, ctl::Label21);
+        QVERIFY(shown(*window_, ctl::Label60));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label60)->text(),
+                 QStringLiteral("Scegli o crea un profilo per andare avanti."));
+        guitest::saveShot(*window_, QStringLiteral("hint-profile"));
+        // It fades away by itself.
+        QTRY_VERIFY_WITH_TIMEOUT(!shown(*window_, ctl::Label60), 6000);
+        clickOn(*window_, ctl::Label9);
+    }
+
+    void theListsOpenOnTheirValue() {
+        clickOn(*window_, ctl::Label2);
+        for (const Control list : {ctl::Combo4, ctl::Combo5, ctl::Combo6}) {
+            auto* box = find<QComboBox>(*window_, list);
+            box->showPopup();
+            QCOMPARE(box->view()->currentIndex().data().toString(), box->currentText());
+            box->hidePopup();
+        }
+        QCOMPARE(find<QComboBox>(*window_, ctl::Combo6)->currentText(), QStringLiteral("1980"));
+        clickOn(*window_, ctl::Label9);
+        clickOn(*window_, ctl::Label10);
+        auto* types = find<QComboBox>(*window_, ctl::Combo2);
+        types->showPopup();
+        QCOMPARE(types->view()->currentIndex().data().toString(), QStringLiteral("Chips"));
+        types->hidePopup();
+        clickOn(*window_, ctl::Label13);
+    }
+
+    void theLastTrickStaysAndGrowsWhenClicked() {
+        startGame();
+        auto* view = find<ui::LastTrickView>(*window_, ctl::Label57);
+        QVERIFY(!view->isVisible());
+        long ticks = 0;
+        while (!view->isVisible() && ticks++ < kTickLimit) tick();
+        QVERIFY(view->isVisible());
+        QCOMPARE(find<QLabel>(*window_, ctl::Label57)->text(), QStringLiteral("Ultima presa"));
+        const QSize small = view->size();
+        clickOn(*window_, ctl::Label57);
+        QVERIFY(view->large());
+        QVERIFY(view->width() > 2 * small.width());
+        guitest::saveShot(*window_, QStringLiteral("last-trick-large"));
+        clickOn(*window_, ctl::Label57);
+        QCOMPARE(view->size(), small);
+        guitest::saveShot(*window_, QStringLiteral("last-trick"));
+    }
+
+    void aClickOutOfTurnSaysWhyAndTheSeatOnTurnIsLit() {
+        long ticks = 0;
+        while (app_->session().turnseat == kHumanSeat && ticks++ < kTickLimit) tick();
+        const int seat = app_->session().turnseat;
+        QVERIFY(seat != kHumanSeat);
+        QCOMPARE(find(*window_, ctl::Shape7)->geometry(),
+                 seatPanel(seat).adjusted(-layout::kSeatLightMargin, -layout::kSeatLightMargin,
+                                          layout::kSeatLightMargin, layout::kSeatLightMargin));
+        clickOn(*window_, ctl::Picture2[0]);
+        QVERIFY(shown(*window_, ctl::Label59));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label59)->text(), QStringLiteral("Non e' il tuo turno."));
+        guitest::saveShot(*window_, QStringLiteral("hint-table"));
+        // The player's own turn: his plate lit and his prompt.
+        while (app_->session().turnseat != kHumanSeat && ticks++ < kTickLimit) window_->forwardTimerTick(ctl::Timer1);
+        window_->forwardTimerTick(ctl::Timer1);
+        QVERIFY(shown(*window_, ctl::Label61));
+        QCOMPARE(find(*window_, ctl::Shape7)->y(), layout::kHumanPlate.y - layout::kSeatLightMargin);
+        guitest::saveShot(*window_, QStringLiteral("turn-player"));
+    }
+
+    void fastForwardRunsTheRestOfTheHandAtOnce() {
+        long ticks = 0;
+        while (!shown(*window_, ctl::Command5) && ticks++ < kTickLimit) tick();
+        QVERIFY(shown(*window_, ctl::Command5));
+        QVERIFY(!app_->session().holdsCards(kHumanSeat));
+        guitest::saveShot(*window_, QStringLiteral("fast-forward-offered"));
+        const long hands = app_->engine().handsPlayed();
+        QElapsedTimer clock;
+        clock.start();
+        clickOn(*window_, ctl::Command5);
+        QVERIFY(window_->fastForwarding());
+        QTRY_VERIFY_WITH_TIMEOUT(app_->engine().handsPlayed() > hands, 5000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        // It stopped where the player has cards again.
+        QTRY_VERIFY(!window_->fastForwarding());
+        QVERIFY(app_->session().holdsCards(kHumanSeat));
+        QVERIFY(!shown(*window_, ctl::Command5));
+    }
+
+    void enterNeverLeavesAGameNorDeletesAProfile() {
+        auto seen = pressEnterOnNextQuestion();
+        clickOn(*window_, ctl::Label18);
+        QVERIFY(*seen);
+        QVERIFY(shown(*window_, ctl::Picture1));
+        QVERIFY(window_->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        leave();
+
+        clickOn(*window_, ctl::Label2);
+        seen = pressEnterOnNextQuestion();
+        clickOn(*window_, ctl::Label27);
+        QVERIFY(*seen);
+        QCOMPARE(app_->database().query("SELECT * FROM giocatori where cognome='Ferri' and nome='Giulia'").rows(), 1);
+        clickOn(*window_, ctl::Label9);
+    }
+
+    void decisionsAndCaptionsStayClearOfPlacesAndPanels() {
+        for (int seat = 1; seat < 6; ++seat) {
+            const layout::Point at = layout::kDecisionLabel[seat];
+            const QRect plate(at.x, at.y, layout::kDecisionLabelWidth, layout::kDecisionLabelHeight);
+            for (int other = 0; other < 6; ++other) {
+                const layout::Point place = layout::kTablePlace[other];
+                QVERIFY(!plate.intersects(QRect(place.x, place.y, layout::kCardWidth, layout::kCardHeight)));
+                if (other > 0) QVERIFY(!plate.intersects(seatPanel(other)));
+            }
+        }
+        startGame();
+        for (const Control picture : {ctl::Picture15, ctl::Picture18, ctl::Picture19, ctl::Picture20,
+                                      ctl::Picture21}) {
+            window_->forwardMouseMove(picture);
+            const QWidget* caption = find(*window_, ctl::Label19);
+            QVERIFY(caption->isVisible());
+            QVERIFY2(!caption->geometry().intersects(seatPanel(3)), qPrintable(guitest::nameOf(picture)));
+        }
+        leave();
+    }
+
+private:
+    void startGame() {
+        clickOn(*window_, ctl::Label2);
+        clickOn(*window_, ctl::Label21);
+        QVERIFY(shown(*window_, ctl::Picture1));
+    }
+    void tick() {
+        playHumanTurn(*app_, game_->surface);
+        window_->forwardTimerTick(ctl::Timer1);
+    }
+    void leave() {
+        auto go = guitest::answerNextMessage(QMessageBox::Yes);
+        clickOn(*window_, ctl::Label18);
+        QVERIFY(go->seen);
+        QVERIFY(!shown(*window_, ctl::Picture1));
+    }
+
+    QTemporaryDir programFolder_;
+    std::unique_ptr<guitest::GameWindow> game_;
+    ui::MainWindow* window_ = nullptr;
+    ZelvaroApp* app_ = nullptr;
+};
+
+QTEST_MAIN(PlayFeelTest)
+#include "PlayFeelTest.moc"

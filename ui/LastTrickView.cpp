@@ -1,0 +1,129 @@
+#include "ui/LastTrickView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "engine/Surface.h"
+#include "engine/display/TableLayout.h"
+#include "ui/ControlBuilder.h"
+#include "ui/PictureBox.h"
+#include "ui/Theme.h"
+
+namespace zelvaro::ui {
+namespace {
+
+// The two sizes of a card and of the caption and names around the cards.
+struct Sizes {
+    int card;       // card width; the height follows the card's shape
+    int gap;
+    int margin;
+    int title;      // title line height
+    int nameFont;
+    int titleFont;
+};
+constexpr Sizes kSmall{28, 2, 6, 20, 9, 11};
+constexpr Sizes kLarge{64, 8, 14, 28, 13, 15};
+
+int cardHeight(int width) { return width * layout::kCardHeight / layout::kCardWidth; }
+
+QSize sizeFor(const Sizes& s) {
+    return {2 * s.margin + 6 * s.card + 5 * s.gap,
+            s.title + cardHeight(s.card) + s.nameFont + 12 + s.margin};
+}
+
+}  // namespace
+
+LastTrickView::LastTrickView(const QRect& compact, QWidget* parent)
+    : ClickableLabel(parent), compact_(compact) {
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LastTrickView::build(ControlBuilder& make) {
+    for (int k = 0; k < 6; ++k) {
+        cards_[k] = make.picture(this, ctl::Picture28[k], QRect());
+        // Loaded at the large size: the small view shows them scaled down.
+        cards_[k]->setPictureSize({kLarge.card, cardHeight(kLarge.card)});
+        cards_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        names_[k] = make.label(this, ctl::Label58[k], QRect(), QString(), Look::Plain, Qt::AlignCenter);
+        names_[k]->setFitToWidth(true);
+        names_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    arrange();
+}
+
+void LastTrickView::arrange() {
+    const Sizes& s = large_ ? kLarge : kSmall;
+    const QSize size = sizeFor(s);
+    // Anchored at the small view's bottom right corner.
+    setGeometry(QRect(compact_.right() + 1 - size.width(), compact_.bottom() + 1 - size.height(),
+                      size.width(), size.height()));
+    for (int k = 0; k < 6; ++k) {
+        const int x = s.margin + k * (s.card + s.gap);
+        cards_[k]->setGeometry(x, s.title, s.card, cardHeight(s.card));
+        names_[k]->setGeometry(x - s.gap / 2, s.title + cardHeight(s.card) + 3, s.card + s.gap,
+                               s.nameFont + 6);
+        names_[k]->setFont(Theme::condensed(s.nameFont, k == winnerSlot()));
+    }
+    if (large_) raise();
+    update();
+}
+
+void LastTrickView::setLarge(bool large) {
+    if (large_ == large) return;
+    large_ = large;
+    arrange();
+}
+
+void LastTrickView::enterEvent(QEnterEvent* event) {
+    setLarge(true);
+    ClickableLabel::enterEvent(event);
+}
+
+void LastTrickView::leaveEvent(QEvent* event) {
+    setLarge(false);
+    ClickableLabel::leaveEvent(event);
+}
+
+void LastTrickView::mouseReleaseEvent(QMouseEvent* event) {
+    setLarge(!large_);
+    event->accept();
+}
+
+int LastTrickView::winnerSlot() const {
+    const QColor lit = QColor::fromRgb(QRgb(0xFF000000u | kHighlightColor));
+    for (int k = 0; k < 6; ++k) {
+        if (names_[k] != nullptr && names_[k]->palette().color(QPalette::Active, QPalette::WindowText) == lit) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+void LastTrickView::paintEvent(QPaintEvent*) {
+    const Sizes& s = large_ ? kLarge : kSmall;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 140), 1.0));
+    painter.setBrush(QColor(4, 20, 10, large_ ? 235 : 165));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
+
+    painter.setFont(Theme::sans(s.titleFont, true));
+    painter.setPen(Theme::paleGold());
+    painter.drawText(QRect(0, 0, width(), s.title), Qt::AlignCenter, text().toUpper());
+
+    // The seats' places, and the winner's card framed.
+    for (int k = 0; k < 6; ++k) {
+        const QRectF place = QRectF(cards_[k]->geometry()).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setPen(QPen(QColor(255, 255, 255, 40), 1.0, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(place, 3, 3);
+    }
+    if (const int winner = winnerSlot(); winner >= 0) {
+        const QRectF frame = QRectF(cards_[winner]->geometry()).adjusted(-2.5, -2.5, 2.5, 2.5);
+        painter.setPen(QPen(QColor(0xff, 0xd2, 0x3a), large_ ? 3.0 : 2.0));
+        painter.drawRoundedRect(frame, 5, 5);
+    }
+}
+
+}  // namespace zelvaro::ui
