@@ -8,8 +8,16 @@ namespace zelvaro::ui {
 TextScrollArea::TextScrollArea(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Always there, so the text's width never changes under it.
+    // Always there, so the text's width never changes under it; gold on a dark track so
+    // that it shows beside the paper and on the dark panel alike.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: #2a2410; width: 14px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: #c9a43a; min-height: 40px; border-radius: 5px;"
+        " margin: 2px; }"
+        "QScrollBar::handle:vertical:hover { background: #e2bf55; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 }
 
 void TextScrollArea::setText(QWidget* text) {

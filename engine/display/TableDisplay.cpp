@@ -365,6 +365,8 @@ void TableDisplay::showTurnPrompt() {
         }
     }
     if (prompt == shownPrompt_) return;
+    // The turn has come to the player: a hint that it was not his is out of date.
+    if (prompt != nullptr && shownPrompt_ == nullptr) hideHint();
     if (prompt != nullptr) surface_.setCaption(ctl::Label61, prompt);
     surface_.setVisible(ctl::Label61, prompt != nullptr);
     shownPrompt_ = prompt;

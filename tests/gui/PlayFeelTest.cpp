@@ -139,6 +139,7 @@ private slots:
         while (app_->session().turnseat != kHumanSeat && ticks++ < kTickLimit) window_->forwardTimerTick(ctl::Timer1);
         window_->forwardTimerTick(ctl::Timer1);
         QVERIFY(shown(*window_, ctl::Label61));
+        QVERIFY(!shown(*window_, ctl::Label59));
         QCOMPARE(find(*window_, ctl::Shape7)->y(), layout::kHumanPlate.y - layout::kSeatLightMargin);
         guitest::saveShot(*window_, QStringLiteral("turn-player"));
     }
@@ -176,6 +177,13 @@ private slots:
         QVERIFY(*seen);
         QCOMPARE(app_->database().query("SELECT * FROM giocatori where cognome='Ferri' and nome='Giulia'").rows(), 1);
         clickOn(*window_, ctl::Label9);
+    }
+
+    void theRulesScrollBarShowsOnTheDarkPanel() {
+        clickOn(*window_, ctl::Label15);
+        QVERIFY(shown(*window_, ctl::Frame2));
+        guitest::saveShot(*window_, QStringLiteral("rules-panel"));
+        clickOn(*window_, ctl::Label17);
     }
 
     void decisionsAndCaptionsStayClearOfPlacesAndPanels() {

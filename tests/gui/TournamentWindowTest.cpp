@@ -141,7 +141,14 @@ private slots:
         QVERIFY(!find(*window_, ctl::Form1)->isEnabled());
         guitest::saveShot(*window_, QStringLiteral("wait-panel"));
         leadHumansTable(*app_);
-        waitForTheRound(2);
+        // "Avanti veloce" is the one thing the waiting player can press: it plays the other
+        // tables to the round's end at once.
+        QVERIFY(shown(*window_, ctl::Command6));
+        QVERIFY(find(*window_, ctl::Command6)->isEnabled());
+        clickOn(*window_, ctl::Command6);
+        QVERIFY(window_->fastForwarding());
+        QTRY_COMPARE_WITH_TIMEOUT(app_->tournament().roundnumber, 2, 20000);
+        QTRY_VERIFY(!window_->fastForwarding());
         QVERIFY(!shown(*window_, ctl::Frame6));
         QVERIFY(find(*window_, ctl::Form1)->isEnabled());
         QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
