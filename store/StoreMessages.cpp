@@ -6,6 +6,16 @@
 
 namespace zelvaro {
 
+namespace {
+
+// "Impossibile aprire <file>." and the cause, then what the program does about it.
+std::string cannotOpen(const std::string& what, const std::string& named, const char* cause,
+                       const char* ending = "Il programma verra' chiuso senza modificarlo.") {
+    return "Impossibile " + what + " " + named + ".\n" + cause + " " + ending;
+}
+
+}  // namespace
+
 std::string refusalMessage(const StoreRefusal& refusal) {
     const std::string named = refusal.named.string();
     switch (refusal.problem) {
@@ -14,24 +24,24 @@ std::string refusalMessage(const StoreRefusal& refusal) {
                    " sono in uso da un'altra copia del programma.\nUsa la finestra gia' aperta, "
                    "oppure chiudila e riprova.";
         case StoreProblem::Busy:
-            return "Impossibile aprire il database " + named +
-                   ".\nIl file e' bloccato da un altro programma: chiudilo e riprova. Il "
-                   "programma verra' chiuso senza modificarlo.";
+            return cannotOpen("aprire il database", named,
+                              "Il file e' bloccato da un altro programma: chiudilo e riprova.");
         case StoreProblem::Unreadable:
-            return "Impossibile aprire " + named +
-                   ".\nIl file non puo' essere letto: mancano i permessi di lettura. Il "
-                   "programma verra' chiuso senza modificarlo.";
+            return cannotOpen("aprire", named,
+                              "Il file non puo' essere letto: mancano i permessi di lettura.");
         case StoreProblem::FileReadOnly:
-            return "Impossibile aprire " + named +
-                   ".\nIl file non puo' essere scritto: e' di sola lettura o appartiene a un "
-                   "altro utente. Il programma verra' chiuso senza modificarlo.";
+            return cannotOpen("aprire", named,
+                              "Il file non puo' essere scritto: e' di sola lettura o appartiene a "
+                              "un altro utente.");
         case StoreProblem::FolderReadOnly:
-            return "Impossibile usare la cartella " + named +
-                   ".\nLa cartella non puo' essere scritta: mancano i permessi di scrittura. Il "
-                   "programma verra' chiuso senza modificare nulla.";
+            return cannotOpen("usare la cartella", named,
+                              "La cartella non puo' essere scritta: mancano i permessi di "
+                              "scrittura.",
+                              "Il programma verra' chiuso senza modificare nulla.");
         case StoreProblem::FolderUnusable:
-            return "Impossibile usare la cartella " + named +
-                   ".\nLa cartella non esiste o non e' accessibile. Il programma verra' chiuso.";
+            return cannotOpen("usare la cartella", named,
+                              "La cartella non esiste o non e' accessibile.",
+                              "Il programma verra' chiuso.");
         case StoreProblem::DamagedOrForeign:
             return "Impossibile aprire il database " + named +
                    ".\nIl file e' danneggiato o non appartiene a Zelvaro; il programma verra' "

@@ -6,7 +6,6 @@
 // moments a player sees most (run under Xvfb with QT_QPA_PLATFORM=xcb to include the
 // message boxes).
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -37,15 +36,13 @@ class GamePlayTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(programFolder_.isValid());
-        game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
+        QVERIFY(started_.start());
+        game_ = started_.game.get();
         window_ = &game_->window;
         app_ = &game_->app;
-        QVERIFY(guitest::showAndStart(*game_));
-        guitest::addUserProfile(*app_, "Ferri", "Giulia");
     }
 
-    void cleanupTestCase() { game_.reset(); }
+    void cleanupTestCase() { started_.game.reset(); }
 
     void aSingleHandGameIsPlayedToItsWinner() {
         setOptions("Partita Singola", "Si", "1 Carta");
@@ -245,8 +242,8 @@ private:
 
     void saveShot(const QString& name) { guitest::saveShot(*window_, name); }
 
-    QTemporaryDir programFolder_;
-    std::unique_ptr<guitest::GameWindow> game_;
+    guitest::StartedGame started_;
+    guitest::GameWindow* game_ = nullptr;
     ui::MainWindow* window_ = nullptr;
     ZelvaroApp* app_ = nullptr;
     long handsBefore_ = 0;

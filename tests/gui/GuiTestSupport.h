@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -119,6 +120,21 @@ inline void addUserProfile(ZelvaroApp& app, const char* surname, const char* fir
                                            {"cambiocarte", "0"},
                                            {"aggressivita", "0"}});
 }
+
+// A started game in its own folder with the user's profile "Ferri Giulia", for a test
+// case's whole run.
+struct StartedGame {
+    QTemporaryDir folder;
+    std::unique_ptr<GameWindow> game;
+    // Starts the game; false when it could not.
+    bool start() {
+        if (!folder.isValid()) return false;
+        game = std::make_unique<GameWindow>(folder.path());
+        if (!showAndStart(*game)) return false;
+        addUserProfile(game->app, "Ferri", "Giulia");
+        return true;
+    }
+};
 
 // A left click in the middle of a control, as the user makes it.
 inline void clickOn(QWidget& window, Control c) {

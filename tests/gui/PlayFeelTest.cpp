@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -61,18 +60,16 @@ class PlayFeelTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(programFolder_.isValid());
-        game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
+        QVERIFY(started_.start());
+        game_ = started_.game.get();
         window_ = &game_->window;
         app_ = &game_->app;
-        QVERIFY(guitest::showAndStart(*game_));
-        guitest::addUserProfile(*app_, "Ferri", "Giulia");
         Database& db = app_->database();
         db.execute("UPDATE opzioni SET punteggio='Chips'");
         db.execute("UPDATE opzioni SET cambiocarte='No'");
         db.execute("UPDATE opzioni SET premio='2 Carte'");
     }
-    void cleanupTestCase() { game_.reset(); }
+    void cleanupTestCase() { started_.game.reset(); }
 
     void avantiWithoutAProfileSaysWhy() {
         clickOn(*window_, ctl::Label2);
@@ -224,8 +221,8 @@ private:
         QVERIFY(!shown(*window_, ctl::Picture1));
     }
 
-    QTemporaryDir programFolder_;
-    std::unique_ptr<guitest::GameWindow> game_;
+    guitest::StartedGame started_;
+    guitest::GameWindow* game_ = nullptr;
     ui::MainWindow* window_ = nullptr;
     ZelvaroApp* app_ = nullptr;
 };

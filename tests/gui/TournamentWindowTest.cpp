@@ -6,7 +6,6 @@
 // With ZELVARO_SHOTS set to a folder, the test saves pictures of each of these screens.
 #include <QComboBox>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -43,16 +42,14 @@ class TournamentWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(programFolder_.isValid());
-        game_ = std::make_unique<guitest::GameWindow>(programFolder_.path());
+        QVERIFY(started_.start());
+        game_ = started_.game.get();
         window_ = &game_->window;
         app_ = &game_->app;
-        QVERIFY(guitest::showAndStart(*game_));
-        guitest::addUserProfile(*app_, "Ferri", "Giulia");
         app_->database().execute("UPDATE opzioni SET punteggio='50 Punti'");
     }
 
-    void cleanupTestCase() { game_.reset(); }
+    void cleanupTestCase() { started_.game.reset(); }
 
     void theTournamentOpensFromTheMenuWithBothLists() {
         enterTournament();
@@ -303,8 +300,8 @@ private:
         }
     }
 
-    QTemporaryDir programFolder_;
-    std::unique_ptr<guitest::GameWindow> game_;
+    guitest::StartedGame started_;
+    guitest::GameWindow* game_ = nullptr;
     ui::MainWindow* window_ = nullptr;
     ZelvaroApp* app_ = nullptr;
 };

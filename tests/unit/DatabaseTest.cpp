@@ -22,12 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testsupport::readBytes;
 using testsupport::TempFolder;
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // ---------------------------------------------------------------------------------------
 // Quoting

@@ -365,7 +365,9 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
         display.hideHint();
         c.act();
         EXPECT_EQ(surface.visible(ctl::Label59), c.hint != nullptr);
-        if (c.hint != nullptr) EXPECT_EQ(surface.caption(ctl::Label59), c.hint);
+        if (c.hint != nullptr) {
+            EXPECT_EQ(surface.caption(ctl::Label59), c.hint);
+        }
     }
     // A legal move after a refused one takes the hint away.
     humanToPlay({14, 9});

@@ -16,13 +16,9 @@
 namespace zelvaro {
 namespace {
 
+using testsupport::readBytes;
 using testsupport::TempFolder;
 namespace fs = std::filesystem;
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 double storedNummag(const fs::path& folder) {
     Database db;

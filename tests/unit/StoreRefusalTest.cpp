@@ -23,17 +23,9 @@ namespace zelvaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::readBytes;
 using testsupport::TempFolder;
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using testsupport::writeBytes;
 
 struct Start {
     bool started = false;

@@ -5,6 +5,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -34,6 +36,17 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A file's bytes, to compare before and after.
+inline std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
 
 // A database of its own in a fresh folder, with the tables and fixed rows a new game has.
 struct SeededDatabase {
