@@ -20,14 +20,13 @@
 using namespace zelvaro;
 using guitest::clickOn;
 using guitest::find;
+using guitest::shown;
 
 namespace {
 
 // A hand can run to many thousands of ticks in a long two-seat endgame; this bound only
 // catches a table that stopped moving.
 constexpr long kTickLimit = 3'000'000;
-
-bool shown(QWidget& window, Control c) { return find(window, c)->isVisible(); }
 
 }  // namespace
 

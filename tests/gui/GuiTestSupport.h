@@ -39,6 +39,9 @@ W* find(QWidget& window, Control c) {
     return window.findChild<W*>(nameOf(c));
 }
 
+// Whether the control is on the screen.
+inline bool shown(QWidget& window, Control c) { return find(window, c)->isVisible(); }
+
 // What happened to a message box answered by answerNextMessage.
 struct AnsweredMessage {
     bool seen = false;

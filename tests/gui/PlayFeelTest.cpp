@@ -24,12 +24,11 @@
 using namespace zelvaro;
 using guitest::clickOn;
 using guitest::find;
+using guitest::shown;
 
 namespace {
 
 constexpr long kTickLimit = 200'000;
-
-bool shown(QWidget& window, Control c) { return find(window, c)->isVisible(); }
 
 QRect seatPanel(int seat) {
     const layout::Point p = layout::kSeatPanel[seat];

@@ -22,12 +22,11 @@
 using namespace zelvaro;
 using guitest::clickOn;
 using guitest::find;
+using guitest::shown;
 
 namespace {
 
 constexpr long kTickLimit = 2'000'000;
-
-bool shown(QWidget& window, Control c) { return find(window, c)->isVisible(); }
 
 QStringList linesOf(QWidget& window, Control c) {
     QString text = find<QLabel>(window, c)->text();
