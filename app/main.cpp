@@ -1,9 +1,14 @@
-// Zelvaro: the program folder holds the database, the pictures and the rules text.
+// Zelvaro. A build or a portable copy keeps its pictures, rules text and database beside the
+// program; an installed one finds its pictures in ../share/zelvaro and keeps the database in
+// the player's data folder.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <exception>
 
+#include "front/GameFolders.h"
 #include "front/ZelvaroApp.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
@@ -37,11 +42,17 @@ public:
 int main(int argc, char* argv[]) {
     GameApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvaro"));
-    const QString folder = QCoreApplication::applicationDirPath();
+    const zelvaro::GameFolders folders = zelvaro::locateGameFolders(
+        QCoreApplication::applicationDirPath().toStdString(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const QString pictures = QString::fromStdString(folders.shared.string());
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("zelvaro"),
+        QIcon(pictures + QStringLiteral("/icons/hicolor/256x256/apps/zelvaro.png"))));
     try {
-        zelvaro::ui::MainWindow window(folder);
-        zelvaro::ui::QtSurface surface(window, folder);
-        zelvaro::ZelvaroApp app(surface, folder.toStdString());
+        zelvaro::ui::MainWindow window(pictures);
+        zelvaro::ui::QtSurface surface(window, pictures);
+        zelvaro::ZelvaroApp app(surface, folders);
         window.attach(app);
         window.setWindowTitle(QStringLiteral("Zelvaro"));
         window.show();

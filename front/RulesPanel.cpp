@@ -58,7 +58,9 @@ void RulesPanel::showRules() {
     surface_.setVisible(ctl::Frame2, true);
 
     std::optional<std::string> text = readRules(kRulesFile);
-    if (!text) text = readRules(programFolder_ / kRulesFile);
+    for (const std::filesystem::path& folder : folders_) {
+        if (!text) text = readRules(folder / kRulesFile);
+    }
     surface_.setCaption(ctl::Label16, text ? *text : std::string(kRulesMissing));
 }
 

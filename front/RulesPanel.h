@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "engine/Surface.h"
 
@@ -13,10 +14,13 @@ class Random;
 
 class RulesPanel {
 public:
+    // The rules text is looked for in the current folder, then in each of `folders`.
     RulesPanel(Surface& surface, Database& db, Random& random, MainMenu& menu,
-               std::filesystem::path programFolder)
-        : surface_(surface), db_(db), random_(random), menu_(menu),
-          programFolder_(std::move(programFolder)) {}
+               std::vector<std::filesystem::path> folders)
+        : surface_(surface), db_(db), random_(random), menu_(menu), folders_(std::move(folders)) {}
+    RulesPanel(Surface& surface, Database& db, Random& random, MainMenu& menu,
+               const std::filesystem::path& programFolder)
+        : RulesPanel(surface, db, random, menu, std::vector<std::filesystem::path>{programFolder}) {}
 
     void showRules();    // Label15 "Regole"
     void closeRules();   // Label17 "Indietro"
@@ -29,7 +33,7 @@ private:
     Database& db_;
     Random& random_;
     MainMenu& menu_;
-    std::filesystem::path programFolder_;
+    std::vector<std::filesystem::path> folders_;
 };
 
 }  // namespace zelvaro

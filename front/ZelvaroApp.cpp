@@ -34,9 +34,9 @@ constexpr std::array<Control, 5> kOptionPictures{ctl::Picture15, ctl::Picture18,
 
 }  // namespace
 
-ZelvaroApp::ZelvaroApp(Surface& surface, std::filesystem::path programFolder)
+ZelvaroApp::ZelvaroApp(Surface& surface, GameFolders folders)
     : surface_(surface),
-      programFolder_(std::move(programFolder)),
+      folders_(std::move(folders)),
       folderLock_(std::make_unique<FolderLock>()),
       db_(std::make_unique<Database>()),
       random_(std::make_unique<Random>()),
@@ -44,7 +44,9 @@ ZelvaroApp::ZelvaroApp(Surface& surface, std::filesystem::path programFolder)
       tournament_(std::make_unique<Tournament>()),
       menu_(std::make_unique<MainMenu>(surface)),
       options_(std::make_unique<OptionsPanel>(surface, *db_, *random_, *menu_)),
-      rules_(std::make_unique<RulesPanel>(surface, *db_, *random_, *menu_, programFolder_)),
+      rules_(std::make_unique<RulesPanel>(
+          surface, *db_, *random_, *menu_,
+          std::vector<std::filesystem::path>{folders_.program, folders_.shared})),
       profiles_(std::make_unique<ProfilePanel>(surface, *db_)),
       display_(std::make_unique<TableDisplay>(surface, *session_, *tournament_, *db_)),
       engine_(std::make_unique<TableEngine>(*session_, surface, *random_, *db_, *display_,
@@ -79,13 +81,13 @@ bool ZelvaroApp::fastForwardFor(std::chrono::milliseconds budget) {
 bool ZelvaroApp::startUp() {
     surface_.setWindowSize(kWindowWidthTwips, kWindowHeightTwips);
     surface_.setMessageTitle("Zelvaro");
-    const std::filesystem::path file = programFolder_ / Database::kFileName;
+    const std::filesystem::path file = folders_.data / Database::kFileName;
     try {
         StoreRefusal refusal;
-        switch (folderLock_->take(programFolder_)) {
+        switch (folderLock_->take(folders_.data)) {
             case FolderLock::Result::InUse: refusal = {StoreProblem::InUse, file}; break;
             case FolderLock::Result::Unavailable:
-                refusal = {StoreProblem::FolderUnusable, programFolder_};
+                refusal = {StoreProblem::FolderUnusable, folders_.data};
                 break;
             case FolderLock::Result::Taken: refusal = openGameDatabase(*db_, file); break;
         }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "engine/Surface.h"
+#include "front/GameFolders.h"
 
 namespace zelvaro {
 
@@ -31,8 +32,12 @@ struct Tournament;
 
 class ZelvaroApp {
 public:
-    // `programFolder` holds the database, the pictures and the rules text.
-    ZelvaroApp(Surface& surface, std::filesystem::path programFolder);
+    // The database lives in `folders.data`; the rules text is looked for beside the program,
+    // then in the shared folder.
+    ZelvaroApp(Surface& surface, GameFolders folders);
+    // A build or a portable copy: `programFolder` holds the database, pictures and rules.
+    ZelvaroApp(Surface& surface, const std::filesystem::path& programFolder)
+        : ZelvaroApp(surface, besideTheProgram(programFolder)) {}
     ~ZelvaroApp();
     ZelvaroApp(const ZelvaroApp&) = delete;
     ZelvaroApp& operator=(const ZelvaroApp&) = delete;
@@ -63,7 +68,7 @@ public:
     Tournament& tournament();
     TableEngine& engine();
     Simulation& simulation();
-    const std::filesystem::path& programFolder() const { return programFolder_; }
+    const GameFolders& folders() const { return folders_; }
 
 private:
     void exitProgram();
@@ -82,7 +87,7 @@ private:
     void afterEvent();
 
     Surface& surface_;
-    std::filesystem::path programFolder_;
+    GameFolders folders_;
     std::unique_ptr<FolderLock> folderLock_;
     std::unique_ptr<Database> db_;
     std::unique_ptr<Random> random_;

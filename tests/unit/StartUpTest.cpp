@@ -8,6 +8,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/MemorySurface.h"
+#include "front/GameFolders.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
@@ -161,6 +162,32 @@ TEST(StartUpTest, EsciThroughALinkKeepsTheLinkAndTheFilesPermissions) {
     Database db;
     db.open(elsewhere);
     EXPECT_EQ(db.query("SELECT * FROM giocatori where cognome='Legato'").rows(), 1);
+}
+
+TEST(StartUpTest, TheDatabaseStaysBesideABuildAndGoesToThePlayersFolderWhenInstalled) {
+    TempFolder root;
+    const fs::path player = root.path() / "home" / ".local" / "share" / "Zelvaro";
+    const fs::path build = root.path() / "build";
+    const fs::path prefix = root.path() / "usr";
+    for (const fs::path& pictures : {build / "carte", prefix / "share" / "zelvaro" / "carte"}) {
+        fs::create_directories(pictures);
+    }
+    fs::create_directories(prefix / "bin");
+
+    // A build or a portable copy keeps everything beside the program.
+    GameFolders folders = locateGameFolders(build, player);
+    EXPECT_EQ(folders.data, build);
+    EXPECT_EQ(folders.shared, build);
+    // An installed program finds its pictures in ../share/zelvaro and keeps the database in
+    // the player's folder, made for it.
+    folders = locateGameFolders(prefix / "bin", player);
+    EXPECT_EQ(folders.shared, prefix / "share" / "zelvaro");
+    EXPECT_EQ(folders.data, player);
+    EXPECT_TRUE(fs::is_directory(player));
+    EXPECT_EQ(folders.program, prefix / "bin");
+    // A database the player already keeps beside the program is used where it is.
+    testsupport::writeBytes(prefix / "bin" / Database::kFileName, "");
+    EXPECT_EQ(locateGameFolders(prefix / "bin", player).data, prefix / "bin");
 }
 
 TEST(StartUpTest, ADisabledMenuEntryIgnoresItsClick) {

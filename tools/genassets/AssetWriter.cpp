@@ -30,12 +30,24 @@ bool AssetWriter::prepare(const QStringList &subFolders)
 
 bool AssetWriter::save(const QString &folder, const QString &name, const QImage &image)
 {
-    const QString path = m_root.absoluteFilePath(folder.isEmpty() ? name + QStringLiteral(".jpg")
-                                                                  : folder + QLatin1Char('/') + name
-                                                                        + QStringLiteral(".jpg"));
-    QImageWriter writer(path, "jpeg");
-    writer.setQuality(JpegQuality);
-    writer.setOptimizedWrite(true);
+    return write(folder, name, image, "jpeg");
+}
+
+bool AssetWriter::savePng(const QString &folder, const QString &name, const QImage &image)
+{
+    return write(folder, name, image, "png");
+}
+
+bool AssetWriter::write(const QString &folder, const QString &name, const QImage &image,
+                        const char *format)
+{
+    const QString file = name + (qstrcmp(format, "png") == 0 ? QStringLiteral(".png") : QStringLiteral(".jpg"));
+    const QString path = m_root.absoluteFilePath(folder.isEmpty() ? file : folder + QLatin1Char('/') + file);
+    QImageWriter writer(path, format);
+    if (qstrcmp(format, "jpeg") == 0) {
+        writer.setQuality(JpegQuality);
+        writer.setOptimizedWrite(true);
+    }
     if (!writer.write(image)) {
         m_error = QStringLiteral("cannot write %1: %2").arg(path, writer.errorString());
         return false;

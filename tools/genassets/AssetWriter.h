@@ -17,11 +17,15 @@ public:
     bool prepare(const QStringList &subFolders);
     // Writes image as <folder>/<name>.jpg; false (with error()) if the file cannot be written.
     bool save(const QString &folder, const QString &name, const QImage &image);
+    // The same as a PNG file, which keeps the picture's transparency (icons).
+    bool savePng(const QString &folder, const QString &name, const QImage &image);
 
     int written() const { return m_written; }
     QString error() const { return m_error; }
 
 private:
+    bool write(const QString &folder, const QString &name, const QImage &image, const char *format);
+
     QDir m_root;
     QString m_error;
     int m_written = 0;

@@ -7,6 +7,7 @@
 #include "CardPainter.h"
 #include "FacePainter.h"
 #include "FlagPainter.h"
+#include "IconPainter.h"
 #include "NationList.h"
 #include "OptionPainter.h"
 
@@ -125,6 +126,23 @@ bool writeOptions(AssetWriter &writer)
     return true;
 }
 
+// The program's icon for the desktop's menus, in the hicolor theme's sizes.
+constexpr int IconSizes[] = {48, 128, 256};
+
+QString iconFolder(int size)
+{
+    return QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+}
+
+bool writeIcons(AssetWriter &writer)
+{
+    const IconPainter icons;
+    for (int size : IconSizes)
+        if (!writer.savePng(iconFolder(size), QStringLiteral("zelvaro"), icons.icon(size)))
+            return false;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -149,13 +167,16 @@ int main(int argc, char *argv[])
     }
 
     AssetWriter writer(args.out);
-    if (!writer.prepare({QStringLiteral("carte"), QStringLiteral("bandiere"), QStringLiteral("immagini"),
-                         QStringLiteral("immagini/facce")})) {
+    QStringList folders{QStringLiteral("carte"), QStringLiteral("bandiere"), QStringLiteral("immagini"),
+                        QStringLiteral("immagini/facce")};
+    for (int size : IconSizes)
+        folders << iconFolder(size);
+    if (!writer.prepare(folders)) {
         complain(writer.error());
         return 1;
     }
     if (!writeCards(writer) || !writeFlags(writer, nations.nations()) || !writeFaces(writer)
-        || !writeOptions(writer)) {
+        || !writeOptions(writer) || !writeIcons(writer)) {
         complain(writer.error());
         return 1;
     }
