@@ -151,8 +151,8 @@ inline constexpr int timerStartInterval(ControlId timer) {
     return timer == ControlId::Timer1 ? 100 : timer == ControlId::Timer2 ? 500 : 2000;
 }
 
-// The last trick: its title (Label57), each seat's card (Picture28) and name (Label58), in
-// the order the trick was played, the winner's name lit.
+// The last trick: its title (Label57), each seat's card (Picture28) and name (Label58), seat
+// by seat from the player's, the winner's name lit.
 // Label59: a hint on the table; Label60: a hint on the profile panel.
 // Label61: what the player is to do when it is his turn; Shape7: the seat on turn, lit.
 // Label62: where the player stands in a tournament; Shape8: his row on the standings screen.

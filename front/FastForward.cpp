@@ -14,8 +14,8 @@ FastForward::~FastForward() = default;
 
 bool FastForward::watchingTheHand() const {
     // Out of the hand: no card left, and none on the table that could still win him two.
-    return surface_.enabled(ctl::Timer1) && surface_.visible(ctl::Picture1) &&
-           !session_.holdsCards(kHumanSeat) && !surface_.visible(ctl::Picture14);
+    return !session_.holdsCards(kHumanSeat) && surface_.enabled(ctl::Timer1) &&
+           surface_.visible(ctl::Picture1) && !surface_.visible(ctl::Picture14);
 }
 
 bool FastForward::waitingForTheRound() const {
@@ -29,14 +29,22 @@ void FastForward::start() {
 }
 
 void FastForward::refresh() {
-    const bool hand = watchingTheHand();
-    const bool wait = waitingForTheRound();
+    // The player's cards are looked at first: in a single game, while he holds some (most
+    // ticks), nothing else can have changed.
+    const bool holds = session_.holdsCards(kHumanSeat);
+    if (holds && !active_ && !offeredHand_ && !offeredWait_ && session_.gamemode != "Torneo") return;
+    const bool hand = !holds && watchingTheHand();
+    const bool wait = surface_.visible(ctl::Frame6) && waitingForTheRound();
     if (active_ && !hand && !wait) {
         active_ = false;
         clock_.reset();
     }
-    surface_.setVisible(ctl::Command5, hand && !active_);
-    surface_.setVisible(ctl::Command6, wait && !active_);
+    const bool offerHand = hand && !active_;
+    const bool offerWait = wait && !active_;
+    if (offerHand != offeredHand_) surface_.setVisible(ctl::Command5, offerHand);
+    if (offerWait != offeredWait_) surface_.setVisible(ctl::Command6, offerWait);
+    offeredHand_ = offerHand;
+    offeredWait_ = offerWait;
 }
 
 bool FastForward::run(const std::function<bool()>& fireNext, Until until) {

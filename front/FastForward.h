@@ -46,6 +46,9 @@ private:
     std::function<void(Control)> tick_;
     std::unique_ptr<HeadlessClock> clock_;
     bool active_ = false;
+    // Whether the two buttons are offered now.
+    bool offeredHand_ = false;
+    bool offeredWait_ = false;
 };
 
 }  // namespace zelvaro

@@ -45,6 +45,10 @@ void TableDisplay::showHumanPanel() {
 }
 
 void TableDisplay::showOpponentPanels() {
+    // The seats may be other players now: their names under the last trick's cards too.
+    for (int seat = 0; seat < kSeats; ++seat) {
+        surface_.setCaption(ctl::Label58[seat], session_.seatstats[seat].surname);
+    }
     for (int j = 0; j < kSeats - 1; ++j) {
         const PlayerProfile& opponent = session_.opponents[j];
         surface_.setCaption(ctl::Label6[j], opponent.displayName());
@@ -312,19 +316,34 @@ void TableDisplay::showSelectionMark(Control shape, int slot) {
 }
 
 void TableDisplay::showLastTrick(int winner) {
-    for (int k = 0; k < kSeats; ++k) {
-        const Card card = session_.trick[k];
-        const int seat = session_.seatOfTrickSlot(k);
+    // Each seat's card in its own place, so that only the cards change from trick to trick
+    // (the names are written with the seats, at every hand).
+    static const std::string kNoCard;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        const Card card = session_.trick[session_.trickSlotOfSeat(seat)];
         // A pass or an empty place shows no card.
-        surface_.setPicture(ctl::Picture28[k], card.isReal() ? cardPicture(card) : std::string());
-        surface_.setCaption(ctl::Label58[k], session_.seatstats[seat].surname);
-        surface_.setForeColor(ctl::Label58[k], seat == winner ? kHighlightColor : kButtonTextColor);
+        const std::string& picture = card.isReal() ? cardPicture(card) : kNoCard;
+        if (lastTrick_.pictures[seat] != &picture) {
+            surface_.setPicture(ctl::Picture28[seat], picture);
+            lastTrick_.pictures[seat] = &picture;
+        }
     }
-    surface_.setCaption(ctl::Label57, "Ultima presa");
-    surface_.setVisible(ctl::Label57, true);
+    if (winner != lastTrick_.lit) {
+        if (lastTrick_.lit >= 0) surface_.setForeColor(ctl::Label58[lastTrick_.lit], kButtonTextColor);
+        surface_.setForeColor(ctl::Label58[winner], kHighlightColor);
+        lastTrick_.lit = winner;
+    }
+    if (!lastTrick_.shown) {
+        surface_.setCaption(ctl::Label57, "Ultima presa");
+        surface_.setVisible(ctl::Label57, true);
+        lastTrick_.shown = true;
+    }
 }
 
-void TableDisplay::hideLastTrick() { surface_.setVisible(ctl::Label57, false); }
+void TableDisplay::hideLastTrick() {
+    surface_.setVisible(ctl::Label57, false);
+    lastTrick_.shown = false;
+}
 
 void TableDisplay::showHint(const char* text) {
     // Shown anew, so that a hint given twice stays its full time again.
@@ -343,16 +362,19 @@ void TableDisplay::hideHint() {
 void TableDisplay::showTurnPrompt() {
     const int seat = session_.turnseat;
     if (seat != litSeat_) {
-        // The light frames the seat's panel, or the player's own name plate.
+        // The light frames the seat's panel, or the player's own name plate; it is sized
+        // again only when it passes between the two.
         const bool human = seat == kHumanSeat;
         const layout::Point corner = human ? layout::kHumanPlate : layout::kSeatPanel[seat];
         const int margin = layout::kSeatLightMargin;
         placeAt(surface_, ctl::Shape7, {corner.x - margin, corner.y - margin});
-        surface_.setWidth(ctl::Shape7, layout::twips(
-            (human ? layout::kHumanPlateWidth : layout::kSeatPanelWidth) + 2 * margin));
-        surface_.setHeight(ctl::Shape7, layout::twips(
-            (human ? layout::kHumanPlateHeight : layout::kSeatPanelHeight) + 2 * margin));
-        surface_.setVisible(ctl::Shape7, true);
+        if (litSeat_ < 0 || human != (litSeat_ == kHumanSeat)) {
+            surface_.setWidth(ctl::Shape7, layout::twips(
+                (human ? layout::kHumanPlateWidth : layout::kSeatPanelWidth) + 2 * margin));
+            surface_.setHeight(ctl::Shape7, layout::twips(
+                (human ? layout::kHumanPlateHeight : layout::kSeatPanelHeight) + 2 * margin));
+            surface_.setVisible(ctl::Shape7, true);
+        }
         litSeat_ = seat;
     }
     const char* prompt = nullptr;
@@ -367,7 +389,10 @@ void TableDisplay::showTurnPrompt() {
     if (prompt == shownPrompt_) return;
     // The turn has come to the player: a hint that it was not his is out of date.
     if (prompt != nullptr && shownPrompt_ == nullptr) hideHint();
-    if (prompt != nullptr) surface_.setCaption(ctl::Label61, prompt);
+    if (prompt != nullptr && prompt != promptCaption_) {
+        surface_.setCaption(ctl::Label61, prompt);
+        promptCaption_ = prompt;
+    }
     surface_.setVisible(ctl::Label61, prompt != nullptr);
     shownPrompt_ = prompt;
 }

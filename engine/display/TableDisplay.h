@@ -56,9 +56,8 @@ public:
     void showPotTitle(const std::string& title);
     void showSelectionMark(Control shape, int slot);
 
-    // The trick just resolved, its cards in the order they were laid with their seats' names,
-    // the winner's name lit; kept until the next trick is resolved. Call before the trick is
-    // cleared.
+    // The trick just resolved: each seat's card over its name, the winner's name lit; kept
+    // until the next trick is resolved. Call before the trick is cleared.
     void showLastTrick(int winner);
     void hideLastTrick();
     // Why a click of the player's did nothing, in a short line on the table.
@@ -102,9 +101,19 @@ private:
     PotResult shownPot_{};
     bool potShown_ = false;
 
+    // What the last-trick view shows: each seat's picture and the seat whose name is lit
+    // (-1 none).
+    struct LastTrickLook {
+        std::array<const std::string*, kSeats> pictures{};
+        int lit = -1;
+        bool shown = false;
+    };
+    LastTrickLook lastTrick_;
+
     // The seat lit as on turn (-1 none), the player's prompt and the hint shown.
     int litSeat_ = -1;
-    const char* shownPrompt_ = nullptr;
+    const char* shownPrompt_ = nullptr;    // nullptr while no prompt shows
+    const char* promptCaption_ = nullptr;  // what the prompt's label holds
     bool hintShown_ = false;
 };
 

@@ -138,7 +138,7 @@ protected:
         ASSERT_EQ(surface.picture(ctl::Picture17), second) << where;
     }
 
-    // The trick just resolved stands in the last-trick view: each card under its seat's name,
+    // The trick just resolved stands in the last-trick view: each seat's card over its name,
     // only the winner's name lit.
     void checkLastTrick(const std::string& where, const Trick& trick, int leader) {
         int winnerSlot = findTrickWinner(trick, session.options.twoBeatsAce()).winnerSlot;
@@ -149,13 +149,14 @@ protected:
             }
         }
         ASSERT_TRUE(surface.visible(ctl::Label57)) << where;
-        for (int k = 0; k < kSeats; ++k) {
-            const int seat = (k + leader) % kSeats;
-            ASSERT_EQ(surface.picture(ctl::Picture28[k]), trick[k].isReal() ? cardPicture(trick[k]) : "")
-                << where << " place " << k;
-            ASSERT_EQ(surface.caption(ctl::Label58[k]), session.seatstats[seat].surname) << where;
-            ASSERT_EQ(surface.foreColor(ctl::Label58[k]) == kHighlightColor, k == winnerSlot)
-                << where << " place " << k;
+        for (int seat = 0; seat < kSeats; ++seat) {
+            const int slot = (seat - leader + kSeats) % kSeats;
+            ASSERT_EQ(surface.picture(ctl::Picture28[seat]),
+                      trick[slot].isReal() ? cardPicture(trick[slot]) : "")
+                << where << " seat " << seat;
+            ASSERT_EQ(surface.caption(ctl::Label58[seat]), session.seatstats[seat].surname) << where;
+            ASSERT_EQ(surface.foreColor(ctl::Label58[seat]) == kHighlightColor, slot == winnerSlot)
+                << where << " seat " << seat;
         }
     }
 
