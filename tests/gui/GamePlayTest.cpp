@@ -30,18 +30,15 @@ constexpr long kTickLimit = 3'000'000;
 
 }  // namespace
 
-class GamePlayTest : public QObject {
+class GamePlayTest : public guitest::StartedGameTest {
     Q_OBJECT
 
 private slots:
     void initTestCase() {
-        QVERIFY(started_.start());
-        game_ = started_.game.get();
-        window_ = &game_->window;
-        app_ = &game_->app;
+        QVERIFY(openGameWindow());
     }
 
-    void cleanupTestCase() { started_.game.reset(); }
+    void cleanupTestCase() { closeGameWindow(); }
 
     void aSingleHandGameIsPlayedToItsWinner() {
         setOptions("Partita Singola", "Si", "1 Carta");
@@ -241,10 +238,6 @@ private:
 
     void saveShot(const QString& name) { guitest::saveShot(*window_, name); }
 
-    guitest::StartedGame started_;
-    guitest::GameWindow* game_ = nullptr;
-    ui::MainWindow* window_ = nullptr;
-    ZelvaroApp* app_ = nullptr;
     long handsBefore_ = 0;
     int changesMade_ = 0;
     int keepsMade_ = 0;

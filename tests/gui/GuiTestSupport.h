@@ -124,19 +124,26 @@ inline void addUserProfile(ZelvaroApp& app, const char* surname, const char* fir
                                            {"aggressivita", "0"}});
 }
 
-// A started game in its own folder with the user's profile "Ferri Giulia", for a test
-// case's whole run.
-struct StartedGame {
-    QTemporaryDir folder;
-    std::unique_ptr<GameWindow> game;
+// The base of a window test that plays one started game, in its own folder with the user's
+// profile "Ferri Giulia", for the test case's whole run.
+class StartedGameTest : public QObject {
+protected:
     // Starts the game; false when it could not.
-    bool start() {
-        if (!folder.isValid()) return false;
-        game = std::make_unique<GameWindow>(folder.path());
-        if (!showAndStart(*game)) return false;
-        addUserProfile(game->app, "Ferri", "Giulia");
+    bool openGameWindow() {
+        if (!folder_.isValid()) return false;
+        game_ = std::make_unique<GameWindow>(folder_.path());
+        window_ = &game_->window;
+        app_ = &game_->app;
+        if (!showAndStart(*game_)) return false;
+        addUserProfile(*app_, "Ferri", "Giulia");
         return true;
     }
+    void closeGameWindow() { game_.reset(); }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<GameWindow> game_;
+    ui::MainWindow* window_ = nullptr;
+    ZelvaroApp* app_ = nullptr;
 };
 
 // A left click in the middle of a control, as the user makes it.

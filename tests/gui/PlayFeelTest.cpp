@@ -54,21 +54,18 @@ std::shared_ptr<bool> pressEnterOnNextQuestion() {
 
 }  // namespace
 
-class PlayFeelTest : public QObject {
+class PlayFeelTest : public guitest::StartedGameTest {
     Q_OBJECT
 
 private slots:
     void initTestCase() {
-        QVERIFY(started_.start());
-        game_ = started_.game.get();
-        window_ = &game_->window;
-        app_ = &game_->app;
+        QVERIFY(openGameWindow());
         Database& db = app_->database();
         db.execute("UPDATE opzioni SET punteggio='Chips'");
         db.execute("UPDATE opzioni SET cambiocarte='No'");
         db.execute("UPDATE opzioni SET premio='2 Carte'");
     }
-    void cleanupTestCase() { started_.game.reset(); }
+    void cleanupTestCase() { closeGameWindow(); }
 
     void avantiWithoutAProfileSaysWhy() {
         clickOn(*window_, ctl::Label2);
@@ -219,11 +216,6 @@ private:
         QVERIFY(go->seen);
         QVERIFY(!shown(*window_, ctl::Picture1));
     }
-
-    guitest::StartedGame started_;
-    guitest::GameWindow* game_ = nullptr;
-    ui::MainWindow* window_ = nullptr;
-    ZelvaroApp* app_ = nullptr;
 };
 
 QTEST_MAIN(PlayFeelTest)

@@ -36,19 +36,16 @@ QStringList linesOf(QWidget& window, Control c) {
 
 }  // namespace
 
-class TournamentWindowTest : public QObject {
+class TournamentWindowTest : public guitest::StartedGameTest {
     Q_OBJECT
 
 private slots:
     void initTestCase() {
-        QVERIFY(started_.start());
-        game_ = started_.game.get();
-        window_ = &game_->window;
-        app_ = &game_->app;
+        QVERIFY(openGameWindow());
         app_->database().execute("UPDATE opzioni SET punteggio='50 Punti'");
     }
 
-    void cleanupTestCase() { started_.game.reset(); }
+    void cleanupTestCase() { closeGameWindow(); }
 
     void theTournamentOpensFromTheMenuWithBothLists() {
         enterTournament();
@@ -298,11 +295,6 @@ private:
                      qPrintable(guitest::nameOf(c)));
         }
     }
-
-    guitest::StartedGame started_;
-    guitest::GameWindow* game_ = nullptr;
-    ui::MainWindow* window_ = nullptr;
-    ZelvaroApp* app_ = nullptr;
 };
 
 QTEST_MAIN(TournamentWindowTest)
