@@ -1,0 +1,179 @@
+// Whole runs that must never change their outcome: whole tournaments and single games of
+// every family, played headless from a fresh start, reduced to one signature of everything
+// they leave behind (the field, the standings, the table's seats, scores and cards, the pot,
+// the stored number and the generator's draws). The signatures were taken from the program
+// before its storage and display were made faster; a change that alters a card, a score or
+// a standing anywhere in these runs changes its signature.
+#include <gtest/gtest.h>
+
+#include <cinttypes>
+#include <cstdio>
+#include <string>
+
+#include "engine/GameSession.h"
+#include "engine/MemorySurface.h"
+#include "engine/Random.h"
+#include "engine/TableEngine.h"
+#include "front/ZelvaroApp.h"
+#include "store/Database.h"
+#include "tests/unit/TestDatabase.h"
+#include "tools/sim/HumanPolicy.h"
+#include "tools/sim/TournamentDriver.h"
+#include "tournament/Simulation.h"
+
+namespace zelvaro {
+namespace {
+
+using testsupport::TempFolder;
+
+constexpr const char* kProfile = "Firma Ugo";
+
+// FNV-1a over everything written to it.
+class Signature {
+public:
+    void add(std::string_view text) {
+        for (unsigned char c : text) hash_ = (hash_ ^ c) * 1099511628211ULL;
+        hash_ = (hash_ ^ 0xFF) * 1099511628211ULL;
+    }
+    void add(long long number) { add(std::to_string(number)); }
+    std::string hex() const {
+        char text[17];
+        std::snprintf(text, sizeof text, "%016" PRIx64, hash_);
+        return text;
+    }
+
+private:
+    std::uint64_t hash_ = 14695981039346656037ULL;
+};
+
+void addTable(Signature& signature, Database& db, const std::string& table) {
+    const ResultSet rs = db.query("SELECT * FROM " + table + " ORDER BY rowid");
+    signature.add(rs.rows());
+    for (int r = 0; r < rs.rows(); ++r) {
+        for (int c = 0; c < rs.columnCount(); ++c) signature.add(rs.at(c, r).text());
+    }
+}
+
+void addCards(Signature& signature, const auto& cards) {
+    for (const Card& card : cards) {
+        signature.add(card.value);
+        signature.add(std::string(1, card.suit));
+    }
+}
+
+std::string signatureOf(ZelvaroApp& app, MemorySurface& surface) {
+    Signature signature;
+    Database& db = app.database();
+    addTable(signature, db, "torneo");
+    addTable(signature, db, "classifica");
+    addTable(signature, db, "temp");
+    const GameSession& session = app.session();
+    for (const SeatStats& seat : session.seatstats) {
+        signature.add(seat.surname + " " + seat.firstName);
+        signature.add(seat.score);
+    }
+    for (const Hand& hand : session.hands) addCards(signature, hand);
+    addCards(signature, session.deck.places());
+    signature.add(session.pot);
+    signature.add(static_cast<long long>(app.random().drawsMade()));
+    signature.add(app.engine().handsPlayed());
+    signature.add(app.simulation().handsSimulated());
+    for (const MemorySurface::ShownMessage& message : surface.messages()) signature.add(message.text);
+    return signature.hex();
+}
+
+struct Program {
+    Program() : app(surface, folder.path()) {
+        if (!app.startUp()) throw std::runtime_error("no start");
+        app.database().appendRow("giocatori", {{"cognome", "Firma"}, {"nome", "Ugo"},
+                                               {"nazionalita", "Italia"}, {"anno", 1980},
+                                               {"profilo", "1"}, {"cambiocarte", "0"},
+                                               {"aggressivita", "0"}});
+    }
+    void useOptions(const std::string& type, const std::string& limit,
+                    const std::string& twoBeatsAce = "No", const std::string& speed = "Normale") {
+        Database& db = app.database();
+        db.execute("UPDATE opzioni SET punteggio='" + type + "'");
+        db.execute("UPDATE opzioni SET limite='" + limit + "'");
+        db.execute("UPDATE opzioni SET \"2superaasso\"='" + twoBeatsAce + "'");
+        db.execute("UPDATE opzioni SET tipopartita='" + speed + "'");
+    }
+    TempFolder folder;
+    MemorySurface surface;
+    ZelvaroApp app;
+};
+
+struct TournamentRun {
+    const char* type;
+    const char* limit;
+    bool toTheFinal;
+    const char* signature;
+};
+
+TEST(WholeRunSignatureTest, TournamentsEndAsTheyAlwaysDid) {
+    const TournamentRun runs[] = {
+        {"50 Punti", "Senza Limite", true, "a0e0d6f665edafbd"},
+        {"Eliminazione 25", "Limite 10 Mani", false, "55c8ece80203121d"},
+        {"Piatto 500", "Limite 20 Mani", true, "bba7e81be528a401"},
+    };
+    for (const TournamentRun& run : runs) {
+        SCOPED_TRACE(std::string(run.type) + ", " + run.limit);
+        Program program;
+        program.useOptions(run.type, run.limit);
+        TournamentDriver driver(program.app, program.surface);
+        ASSERT_TRUE(driver.start(kProfile));
+        const auto atMatchEnd = [&] {
+            if (run.toTheFinal && program.app.database().query("SELECT * FROM torneo ").rows() > kSeats) {
+                leadHumansTable(program.app);
+            }
+        };
+        while (driver.playRound(atMatchEnd)) {
+        }
+        EXPECT_EQ(signatureOf(program.app, program.surface), run.signature);
+    }
+}
+
+struct SingleGames {
+    const char* type;
+    const char* twoBeatsAce;
+    const char* speed;
+    int games;
+    const char* signature;
+};
+
+TEST(WholeRunSignatureTest, SingleGamesOfEveryFamilyEndAsTheyAlwaysDid) {
+    constexpr long kChipsHands = 40;  // a "Chips" match never ends by itself
+    const SingleGames runs[] = {
+        {"Partita Singola", "No", "Normale", 6, "9055a8102be6a75c"},
+        {"25 Punti", "Si", "Lenta", 3, "023dcdca1e8a618d"},
+        {"100 Punti", "No", "Turbo", 1, "e8a48de77e1a4eec"},
+        {"3 Vinte", "No", "Normale", 2, "7483dc9df0f1bb46"},
+        {"Chips", "Si", "Normale", 2, "ce7a074fe700e609"},
+        {"Eliminazione 50", "No", "Normale", 2, "9e56022d50f247a6"},
+        {"Piatto 1000", "Si", "Turbo", 2, "46029a5369a0b4b7"},
+    };
+    for (const SingleGames& run : runs) {
+        SCOPED_TRACE(run.type);
+        Program program;
+        program.useOptions(run.type, "Senza Limite", run.twoBeatsAce, run.speed);
+        ZelvaroApp& app = program.app;
+        for (int game = 0; game < run.games; ++game) {
+            app.click(ctl::Label2);
+            program.surface.setCaption(ctl::Label22, kProfile);
+            app.click(ctl::Label21);
+            const long firstHand = app.engine().handsPlayed();
+            while (program.surface.enabled(ctl::Timer1)) {
+                playHumanTurn(app, program.surface);
+                app.timerTick(ctl::Timer1);
+                if (std::string(run.type) == "Chips" && app.engine().handsPlayed() - firstHand >= kChipsHands) {
+                    program.surface.scriptAnswers({MessageAnswer::Yes});
+                    app.click(ctl::Label18);
+                }
+            }
+        }
+        EXPECT_EQ(signatureOf(app, program.surface), run.signature);
+    }
+}
+
+}  // namespace
+}  // namespace zelvaro
