@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "engine/MatchOptions.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"

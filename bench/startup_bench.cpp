@@ -9,7 +9,7 @@
 #include <string>
 #include <system_error>
 
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "store/GameDatabase.h"

@@ -15,13 +15,13 @@
 #include <system_error>
 #include <vector>
 
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "engine/GameSession.h"
 #include "engine/HeadlessClock.h"
 #include "tools/sim/TournamentDriver.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace fs = std::filesystem;
 using namespace zelvaro;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
-#include "engine/Rounding.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
 #include "engine/Showdown.h"
 
 namespace zelvaro {

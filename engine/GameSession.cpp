@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/CardWords.h"
-#include "engine/Random.h"
-#include "engine/Rounding.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
 
 namespace zelvaro {
 namespace {

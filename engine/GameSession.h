@@ -9,7 +9,7 @@
 #include "engine/CardWords.h"
 #include "engine/MatchOptions.h"
 #include "engine/Pile.h"
-#include "engine/PlayerProfile.h"
+#include "primitives/PlayerProfile.h"
 
 namespace zelvaro {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

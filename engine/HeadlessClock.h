@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 
 namespace zelvaro {
 

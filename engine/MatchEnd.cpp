@@ -4,8 +4,8 @@
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
-#include "tournament/HandLimit.h"
-#include "tournament/Tournament.h"
+#include "primitives/HandLimit.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

@@ -1,6 +1,6 @@
 #include "engine/Showdown.h"
 
-#include "engine/Rounding.h"
+#include "primitives/Rounding.h"
 
 namespace zelvaro {
 

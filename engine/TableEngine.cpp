@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "engine/ComputerPlayer.h"
-#include "engine/Random.h"
-#include "engine/Rounding.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
 #include "engine/Showdown.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Nummag.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

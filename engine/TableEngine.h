@@ -4,7 +4,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/MatchEnd.h"
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

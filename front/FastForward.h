@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

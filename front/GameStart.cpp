@@ -3,16 +3,16 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "engine/Random.h"
-#include "engine/Rounding.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "front/ProfilePanel.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/ProfileRows.h"
-#include "tournament/HandLimit.h"
-#include "tournament/Tournament.h"
+#include "primitives/HandLimit.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

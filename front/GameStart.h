@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 #include "store/Database.h"
 
 namespace zelvaro {

@@ -1,7 +1,7 @@
 // The main menu's six entries and the hover highlighting of every clickable label.
 #pragma once
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

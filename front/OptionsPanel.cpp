@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/MatchOptions.h"
-#include "engine/Random.h"
+#include "primitives/Random.h"
 #include "front/MainMenu.h"
 #include "store/Database.h"
 #include "store/Nummag.h"

@@ -1,7 +1,7 @@
 // The options panel: loads, validates and stores the one options row.
 #pragma once
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "engine/Random.h"
+#include "primitives/Random.h"
 #include "front/MainMenu.h"
 #include "store/Database.h"
 #include "store/Nummag.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "engine/GameSession.h"
-#include "engine/Random.h"
+#include "primitives/Random.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "front/FastForward.h"
@@ -22,7 +22,7 @@
 #include "tournament/RoundEnd.h"
 #include "tournament/Simulation.h"
 #include "tournament/Standings.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

@@ -7,7 +7,7 @@
 #include <exception>
 #include <memory>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 #include "front/GameFolders.h"
 
 namespace zelvaro {

@@ -1,6 +1,6 @@
 #include "store/Nummag.h"
 
-#include "engine/Random.h"
+#include "primitives/Random.h"
 #include "store/Database.h"
 
 namespace zelvaro {

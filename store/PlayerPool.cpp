@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "engine/Random.h"
-#include "engine/Rounding.h"
-#include "engine/Surface.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
+#include "primitives/Surface.h"
 #include "store/Database.h"
 #include "store/PlayerNames.h"
 

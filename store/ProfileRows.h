@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/PlayerProfile.h"
+#include "primitives/PlayerProfile.h"
 
 namespace zelvaro {
 

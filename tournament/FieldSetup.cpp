@@ -6,15 +6,15 @@
 #include <utility>
 
 #include "engine/GameSession.h"
-#include "engine/Random.h"
-#include "engine/Rounding.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/ProfileRows.h"
 #include "tournament/Standings.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

@@ -2,7 +2,7 @@
 // the list of tables, and the human's table seated at the live table.
 #pragma once
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

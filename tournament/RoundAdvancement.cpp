@@ -4,7 +4,7 @@
 
 #include "engine/MatchOptions.h"
 #include "store/Database.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 

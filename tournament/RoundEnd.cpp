@@ -3,16 +3,16 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "engine/Random.h"
-#include "engine/Rounding.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
 #include "tournament/FieldSetup.h"
-#include "tournament/HandLimit.h"
+#include "primitives/HandLimit.h"
 #include "tournament/RoundAdvancement.h"
 #include "tournament/Standings.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 

@@ -3,7 +3,7 @@
 // round at his new table; six entrants left means the final has been played.
 #pragma once
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

@@ -8,7 +8,7 @@
 #include "tournament/RoundEnd.h"
 #include "tournament/SimulatedHands.h"
 #include "tournament/Standings.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

@@ -3,7 +3,7 @@
 // while the human plays; once his match is over the tick also looks for the round's end.
 #pragma once
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

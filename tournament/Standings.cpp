@@ -9,7 +9,7 @@
 #include "engine/display/TableDisplay.h"
 #include "engine/display/TableLayout.h"
 #include "store/Database.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

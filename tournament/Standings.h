@@ -2,7 +2,7 @@
 // screen, and the paged full standings screen, which pauses the tournament while it is open.
 #pragma once
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

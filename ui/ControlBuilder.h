@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 #include "ui/ClickableLabel.h"
 #include "ui/MarkerShape.h"
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 #include "engine/display/TableLayout.h"
 #include "ui/ControlBuilder.h"
 #include "ui/PictureBox.h"

@@ -9,8 +9,8 @@
 #include <QString>
 #include <memory>
 
-#include "engine/Controls.h"
-#include "engine/Surface.h"
+#include "primitives/Controls.h"
+#include "primitives/Surface.h"
 #include "ui/WindowEvents.h"
 
 namespace zelvaro {

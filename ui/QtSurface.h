@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 #include "ui/PictureCache.h"
 
 class QTimer;

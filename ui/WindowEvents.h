@@ -2,7 +2,7 @@
 // application receives them; tests can listen in its place.
 #pragma once
 
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 
 namespace zelvaro::ui {
 

@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "engine/CardWords.h"
-#include "engine/Rounding.h"
+#include "primitives/Rounding.h"
 #include "engine/display/TableLayout.h"
 #include "store/Database.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

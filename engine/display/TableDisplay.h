@@ -8,7 +8,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/Showdown.h"
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "engine/Controls.h"
-#include "engine/Surface.h"
+#include "primitives/Controls.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro::layout {
 

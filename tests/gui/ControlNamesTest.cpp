@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 #include "engine/display/TableLayout.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/MainWindow.h"

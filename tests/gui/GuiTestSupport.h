@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "ui/MainWindow.h"

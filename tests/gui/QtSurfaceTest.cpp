@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 #include "engine/display/TableLayout.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/MainWindow.h"

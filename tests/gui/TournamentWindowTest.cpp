@@ -15,7 +15,7 @@
 #include "tests/gui/GuiTestSupport.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/TournamentDriver.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
 

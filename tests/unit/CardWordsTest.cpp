@@ -10,12 +10,12 @@
 
 #include "engine/CardWords.h"
 #include "engine/GameSession.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
 #include "tests/unit/Layouts.h"
 #include "tests/unit/TableFixture.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro::tabletest {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "engine/Card.h"
 #include "engine/GameSession.h"
-#include "engine/Random.h"
-#include "engine/Rounding.h"
+#include "primitives/Random.h"
+#include "primitives/Rounding.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/ComputerPlayer.h"
-#include "engine/Rounding.h"
+#include "primitives/Rounding.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {

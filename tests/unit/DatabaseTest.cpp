@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/Random.h"
+#include "primitives/Random.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/Schema.h"

@@ -7,7 +7,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/HeadlessClock.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "front/FastForward.h"
 #include "front/ZelvaroApp.h"
@@ -15,7 +15,7 @@
 #include "tests/unit/TableFixture.h"
 #include "tests/unit/TestDatabase.h"
 #include "tools/sim/HumanPolicy.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MemorySurface.h"
-#include "engine/Random.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
 #include "front/MainMenu.h"
 #include "front/OptionsPanel.h"
 #include "front/RulesPanel.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tests/unit/FailingDisk.h"

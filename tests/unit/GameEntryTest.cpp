@@ -7,11 +7,11 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tests/unit/TestDatabase.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/HeadlessClock.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 
 namespace zelvaro {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MemorySurface.h"
-#include "engine/Random.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
 #include "store/Database.h"
 #include "store/PlayerPool.h"
 #include "store/Schema.h"

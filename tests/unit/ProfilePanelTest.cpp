@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MemorySurface.h"
-#include "engine/Random.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
 #include "front/ProfilePanel.h"
 #include "store/Database.h"
 #include "store/PlayerPool.h"

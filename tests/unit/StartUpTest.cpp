@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "front/GameFolders.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"

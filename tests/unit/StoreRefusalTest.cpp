@@ -14,7 +14,7 @@
 #include <random>
 #include <string>
 
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tests/unit/TestDatabase.h"

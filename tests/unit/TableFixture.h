@@ -16,13 +16,13 @@
 #include "engine/Card.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/GameSession.h"
-#include "engine/MemorySurface.h"
-#include "engine/Random.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
 #include "store/Schema.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 #include "tests/unit/TestDatabase.h"
 
 namespace zelvaro::tabletest {

@@ -8,13 +8,13 @@
 #include <set>
 #include <string>
 
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tests/unit/TableFixture.h"
 #include "tests/unit/TestDatabase.h"
 #include "tools/sim/TournamentDriver.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "engine/MemorySurface.h"
-#include "engine/Random.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/GameSession.h"
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 #include "front/ZelvaroApp.h"
 
 namespace zelvaro {

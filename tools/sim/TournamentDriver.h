@@ -9,12 +9,12 @@
 
 #include "engine/GameSession.h"
 #include "engine/HeadlessClock.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 

@@ -15,14 +15,14 @@
 #include <unistd.h>
 
 #include "engine/GameSession.h"
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/TournamentDriver.h"
 #include "tournament/Simulation.h"
-#include "tournament/Tournament.h"
+#include "primitives/Tournament.h"
 
 namespace fs = std::filesystem;
 using namespace zelvaro;

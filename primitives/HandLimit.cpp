@@ -1,9 +1,9 @@
-#include "tournament/HandLimit.h"
+#include "primitives/HandLimit.h"
 
 #include <cstdint>
 
-#include "engine/Surface.h"
-#include "tournament/Tournament.h"
+#include "primitives/Surface.h"
+#include "primitives/Tournament.h"
 
 namespace zelvaro {
 

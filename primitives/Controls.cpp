@@ -1,4 +1,4 @@
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 
 namespace zelvaro {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Surface.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

@@ -1,4 +1,4 @@
-#include "engine/Random.h"
+#include "primitives/Random.h"
 
 namespace zelvaro {
 

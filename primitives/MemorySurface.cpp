@@ -1,4 +1,4 @@
-#include "engine/MemorySurface.h"
+#include "primitives/MemorySurface.h"
 
 #include <stdexcept>
 

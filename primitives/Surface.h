@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Controls.h"
+#include "primitives/Controls.h"
 
 namespace zelvaro {
 
