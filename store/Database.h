@@ -1,5 +1,6 @@
 // The game's one database file, password-protected, and the few operations the game needs
-// on it. Statements are plain SQL text built by the callers; free text goes through fApici.
+// on it. Statements are SQL text with `?` for the values that change from one call to the
+// next, handed over apart; the rest is built by the callers, free text through fApici.
 #pragma once
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/ResultSet.h"
 #include "store/Value.h"
 
 struct sqlite3;
@@ -29,38 +31,6 @@ public:
 
 private:
     int code_;
-};
-
-// A result fetched whole, addressed [column][row] in the table's own column order.
-class ResultSet {
-public:
-    ResultSet() = default;
-    ResultSet(std::vector<std::string> names, std::vector<std::vector<Value>> columns);
-
-    bool empty() const { return rows() == 0; }
-    int rows() const { return columns_.empty() ? 0 : static_cast<int>(columns_[0].size()); }
-    int columnCount() const { return static_cast<int>(columns_.size()); }
-    const Value& at(int column, int row) const { return columns_.at(column).at(row); }
-    // The position of a named column; throws DatabaseError when there is none.
-    int column(std::string_view name) const;
-    const Value& at(std::string_view name, int row) const { return at(column(name), row); }
-
-private:
-    std::vector<std::string> names_;
-    std::vector<std::vector<Value>> columns_;
-};
-
-// One row of a result while it is being read: valid only inside the visit it is handed to.
-class RowView {
-public:
-    explicit RowView(sqlite3_stmt* stmt) : stmt_(stmt) {}
-    // The cell as a whole number: a number rounded towards zero, or the number a text starts
-    // with (0 for none), as Value::integer reads it.
-    std::int64_t integer(int column) const;
-    std::string_view text(int column) const;
-
-private:
-    sqlite3_stmt* stmt_;
 };
 
 class Database {
@@ -88,15 +58,29 @@ public:
     bool isOpen() const { return db_ != nullptr; }
     const std::filesystem::path& file() const { return file_; }
 
-    ResultSet query(const std::string& sql);
+    // The values for a statement's `?` marks, in order.
+    using Parameters = std::vector<Value>;
+    using RowVisit = std::function<bool(const RowView&)>;
+
+    // Queries are prepared once and kept for the next identical text, so a question asked
+    // again and again (the stored number, one table of the field) is only bound and run.
+    ResultSet query(const std::string& sql, const Parameters& parameters = {});
     // Runs a query and hands its rows, in order, to `visit` without keeping them; `visit`
     // returns false to stop there. For the hot questions that look at a few cells of many
     // rows.
-    void forEachRow(const std::string& sql, const std::function<bool(const RowView&)>& visit);
+    void forEachRow(const std::string& sql, const RowVisit& visit) { forEachRow(sql, {}, visit); }
+    void forEachRow(const std::string& sql, const Parameters& parameters, const RowVisit& visit);
+    // A statement without values is prepared for this one run; one with values is kept, like
+    // a query, for the next run with other values.
     void execute(const std::string& sql);
+    void execute(const std::string& sql, const Parameters& parameters);
     // Appends one row, assigning the named columns.
     void appendRow(const std::string& table,
                    const std::vector<std::pair<std::string, Value>>& columns);
+
+    // Rows inserted, changed or deleted through this connection since it opened: when it
+    // has not moved, nothing that this game stores has changed.
+    std::int64_t changesMade() const;
 
     void beginTransaction();
     void commit();
@@ -111,6 +95,8 @@ public:
     // Text with every apostrophe doubled, for a single-quoted SQL literal: O'Neil'S ->
     // O''Neil''S.
     static std::string fApici(std::string_view value);
+    // The text as a single-quoted SQL literal: 'O''Neil'.
+    static std::string quoted(std::string_view value);
     // Replaces every occurrence of `search` (letter case ignored) from the 1-based position
     // `start` on; inserted text is never scanned again.
     static std::string replace(std::string_view text, std::string_view search,
@@ -133,7 +119,9 @@ private:
         sqlite3_stmt* stmt;
         std::size_t lastRows;
     };
-    KeptQuery& preparedQuery(const std::string& sql);
+    // The kept statement for `sql`, bound to `parameters` and ready to step.
+    KeptQuery& preparedQuery(const std::string& sql, const Parameters& parameters);
+    // Finalizes every kept statement: none may stand on a schema that is attached or detached.
     void forgetQueries();
 
     std::filesystem::path file_;

@@ -143,6 +143,40 @@ TEST_F(DatabaseTest, AKeptQueryAsksAgainEveryTime) {
     EXPECT_EQ(db.query(lookup).rows(), 1);
 }
 
+TEST_F(DatabaseTest, BoundValuesAreTakenAsTheyAreAndCompareAsLiteralsWould) {
+    // Every name is stored, found, changed and removed through the same bound statements.
+    const char* names[] = {"O'Brien", "D''Arco", "'; DROP TABLE torneo; --", "Nuñez \"Zé\"", "\\'"};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        db.appendRow("torneo", {{"cognome", name}, {"nome", "Nome"}, {"tavolo", 7}, {"punti", "0"}});
+        const ResultSet found =
+            db.query("SELECT * FROM torneo where cognome=? and nome=?", {name, "nome"});
+        ASSERT_EQ(found.rows(), 1);  // letter case ignored, as with a literal
+        EXPECT_EQ(found.at(0, 0).text(), name);
+        db.execute("UPDATE torneo SET punti=? WHERE cognome=?", {"12", name});
+        EXPECT_EQ(db.query("SELECT punti, typeof(punti) FROM torneo where cognome=?", {name}).at(1, 0).text(),
+                  "integer");
+    }
+    // A number bound as text finds the table stored as a number, as '7' does.
+    EXPECT_EQ(db.query("SELECT * FROM torneo where tavolo=? ", {"7"}).rows(), 5);
+    EXPECT_EQ(db.query("SELECT * FROM torneo where tavolo=? ", {7}).rows(), 5);
+    EXPECT_EQ(db.query("SELECT * FROM torneo where tavolo=? ", {8}).rows(), 0);
+    for (const char* name : names) db.execute("DELETE FROM torneo WHERE cognome=?", {name});
+    EXPECT_TRUE(db.query("SELECT * FROM torneo").empty());
+}
+
+TEST_F(DatabaseTest, AStatementGivenTooFewOrTooManyValuesChangesNothing) {
+    addEntrant("A", "3");
+    for (const Database::Parameters& values :
+         {Database::Parameters{}, Database::Parameters{5}, Database::Parameters{5, "A", "x"}}) {
+        EXPECT_THROW(db.execute("UPDATE torneo SET punti=? WHERE cognome=?", values), DatabaseError);
+    }
+    EXPECT_EQ(db.query("SELECT punti FROM torneo").at(0, 0).integer(), 0);
+    // The kept statement still works with the right values.
+    db.execute("UPDATE torneo SET punti=? WHERE cognome=?", {5, "A"});
+    EXPECT_EQ(db.query("SELECT punti FROM torneo").at(0, 0).integer(), 5);
+}
+
 TEST_F(DatabaseTest, AKeptQueryFollowsANewTableLayout) {
     db.execute("CREATE TABLE prova (a INTEGER)");
     db.execute("INSERT INTO prova (a) VALUES (1)");

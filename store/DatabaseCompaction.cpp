@@ -1,0 +1,126 @@
+// Compaction at the game's exit, and the recovery of one that a stopped program left half
+// done. The copy replaces the file only when it is complete, on the disk and readable.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <sqlcipher/sqlite3.h>
+
+#include <system_error>
+
+#include "store/Database.h"
+
+namespace zelvaro {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Forces a file's content to the disk before it takes the place of another.
+bool syncFile(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+fs::path sidecar(const fs::path& file, const char* suffix) {
+    return fs::path(file.string() + suffix);
+}
+
+}  // namespace
+
+bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
+    if (!db_) return false;
+    // Through a symbolic link the copy is written beside the file it points to and takes
+    // that file's place, so the link stays a link.
+    std::error_code ec;
+    const fs::path main = fs::is_symlink(file_, ec) ? fs::canonical(file_, ec) : file_;
+    if (ec) return false;
+    const fs::path folder = main.parent_path();
+    const fs::path temp = folder / kTempFileName;
+    auto stopHere = [&](int step) { return continueAfterStep && !continueAfterStep(step); };
+    // A failure takes away what the compaction wrote; a stop (a crash, in the tests) leaves
+    // the files as they stand for the next start to recover.
+    auto removeCopy = [&] {
+        for (const char* side : {"", "-wal", "-shm"}) fs::remove(sidecar(temp, side), ec);
+    };
+    auto failed = [&] {
+        removeCopy();
+        return false;
+    };
+    try {
+        // 1. A complete compacted copy, written with the same key.
+        removeCopy();
+        // No kept statement may stand on the copy's schema when it is attached or detached.
+        forgetQueries();
+        execute("ATTACH DATABASE " + quoted(temp.string()) + " AS compacted KEY " +
+                quoted(kPassword));
+        query("PRAGMA compacted.journal_mode=DELETE");
+        query("SELECT sqlcipher_export('compacted')");
+        forgetQueries();
+        execute("DETACH DATABASE compacted");
+        // The copy keeps the file's permissions.
+        fs::permissions(temp, fs::status(main).permissions(), ec);
+        if (ec || !syncFile(temp)) return failed();
+        if (stopHere(1)) return false;
+
+        // 2. The copy must open and read back whole before it may replace anything.
+        {
+            Database check;
+            check.open(temp);
+            const ResultSet ok = check.query("PRAGMA quick_check");
+            if (ok.empty() || ok.at(0, 0).text() != "ok") return failed();
+            check.close();
+        }
+        fs::remove(sidecar(temp, "-wal"), ec);
+        fs::remove(sidecar(temp, "-shm"), ec);
+        if (stopHere(2)) return false;
+
+        // 3. Close the main file; its write-ahead log must be folded in and gone, or it would
+        // be replayed onto the copy.
+        close();
+        if (fs::exists(sidecar(main, "-wal")) && fs::file_size(sidecar(main, "-wal"), ec) > 0) {
+            return failed();
+        }
+        fs::remove(sidecar(main, "-wal"), ec);
+        fs::remove(sidecar(main, "-shm"), ec);
+        if (stopHere(3)) return false;
+
+        // 4. One atomic step: the copy takes the main file's name.
+        fs::rename(temp, main, ec);
+        if (ec) return failed();
+        syncFolder(folder);
+        if (stopHere(4)) return false;
+        return true;
+    } catch (...) {
+        try {
+            if (db_) execute("DETACH DATABASE compacted");
+        } catch (...) {
+        }
+        return failed();
+    }
+}
+
+void Database::recoverInterruptedCompaction(const fs::path& mainFile) {
+    std::error_code ec;
+    const fs::path main = fs::is_symlink(mainFile, ec) ? fs::weakly_canonical(mainFile, ec) : mainFile;
+    const fs::path temp = main.parent_path() / kTempFileName;
+    if (!fs::exists(temp, ec)) return;
+    if (!fs::exists(main, ec)) {
+        fs::rename(temp, main, ec);
+    } else {
+        fs::remove(temp, ec);
+    }
+    fs::remove(sidecar(temp, "-wal"), ec);
+    fs::remove(sidecar(temp, "-shm"), ec);
+}
+
+}  // namespace zelvaro
