@@ -110,22 +110,17 @@ void MatchEnd::endHand() {
     }
 }
 
-std::string MatchEnd::entrantClause(int seat) const {
-    const SeatStats& stats = session_.seatstats[seat];
-    return "WHERE cognome='" + Database::fApici(stats.surname) + "' and nome='" +
-           Database::fApici(stats.firstName) + "'";
-}
-
 int MatchEnd::readTournamentPoints(int seat) {
     const SeatStats& stats = session_.seatstats[seat];
-    const ResultSet rs = db_.query("SELECT * FROM torneo where cognome='" +
-                                   Database::fApici(stats.surname) + "' and nome='" +
-                                   Database::fApici(stats.firstName) + "'");
+    const ResultSet rs = db_.query("SELECT * FROM torneo where cognome=? and nome=?",
+                                   {stats.surname, stats.firstName});
     return rs.empty() ? 0 : static_cast<int>(rs.at("punti", 0).integer());
 }
 
 void MatchEnd::writeTournamentPoints(int seat, int points) {
-    db_.execute("UPDATE torneo SET punti='" + std::to_string(points) + "'" + entrantClause(seat));
+    const SeatStats& stats = session_.seatstats[seat];
+    db_.execute("UPDATE torneo SET punti=? WHERE cognome=? and nome=?",
+                {points, stats.surname, stats.firstName});
 }
 
 void MatchEnd::addTournamentPoints(int seat, int amount) {

@@ -32,7 +32,6 @@ public:
 private:
     void writeTournamentPoints(int seat, int points);
     int readTournamentPoints(int seat);
-    std::string entrantClause(int seat) const;
     void announceWinner(int seat);
     void finishTournamentTable();
     void nextHand(bool countDown, bool countDownFirst);

@@ -71,6 +71,7 @@ GameSession& ZelvaroApp::session() { return *session_; }
 Tournament& ZelvaroApp::tournament() { return *tournament_; }
 TableEngine& ZelvaroApp::engine() { return *engine_; }
 Simulation& ZelvaroApp::simulation() { return *simulation_; }
+Standings& ZelvaroApp::standings() { return *standings_; }
 FastForward& ZelvaroApp::fastForward() { return *fastForward_; }
 bool ZelvaroApp::fastForwarding() const { return fastForward_->active(); }
 

@@ -68,6 +68,7 @@ public:
     Tournament& tournament();
     TableEngine& engine();
     Simulation& simulation();
+    Standings& standings();
     const GameFolders& folders() const { return folders_; }
 
 private:

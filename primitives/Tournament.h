@@ -12,6 +12,9 @@ struct Tournament {
     std::int16_t tablecursor = 1;
     std::int16_t handsleft = 0;   // hands still to play at the human's table; -1 no limit
     std::int16_t passesleft = 0;  // the same limit for the simulated tables
+    // Counts every new seating of the field (a tournament started, a round advanced), so that
+    // what is known of its tables can be kept until the next one.
+    std::uint32_t seatings = 0;
 };
 
 }  // namespace zelvaro

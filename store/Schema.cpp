@@ -35,6 +35,8 @@ const char* const kTables[] = {
     "CREATE INDEX IF NOT EXISTS nazioni_nazione ON nazioni (nazione, nomecognome)",
     "CREATE INDEX IF NOT EXISTS torneo_nome ON torneo (cognome, nome)",
     "CREATE INDEX IF NOT EXISTS torneo_tavolo ON torneo (tavolo)",
+    // The field's leaders, read every few seconds, without sorting the whole field.
+    "CREATE INDEX IF NOT EXISTS torneo_punti ON torneo (punti DESC, cognome, nome)",
     "CREATE INDEX IF NOT EXISTS classifica_tavolo ON classifica (tavolo)",
 };
 

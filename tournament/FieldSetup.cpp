@@ -38,9 +38,8 @@ int distinctPlayers(const ResultSet& pool, const PlayerProfile& human) {
     return static_cast<int>(names.size());
 }
 
-std::string entrantQuery(const std::string& surname, const std::string& firstName) {
-    return "SELECT * FROM torneo where cognome='" + Database::fApici(surname) + "' and nome='" +
-           Database::fApici(firstName) + "'";
+ResultSet entrantRow(Database& db, const std::string& surname, const std::string& firstName) {
+    return db.query("SELECT * FROM torneo where cognome=? and nome=?", {surname, firstName});
 }
 
 // The window takes no input until the scope ends, however it ends.
@@ -83,6 +82,7 @@ void FieldSetup::startTournament() {
     session_.trickleader = static_cast<std::int16_t>(intFloor(random_.next() * kSeats));
     session_.trickwinner = session_.trickleader;
     tournament_.roundnumber = 1;
+    ++tournament_.seatings;
     engine_.resetMatch();
     engine_.prepareTable();
     display_.showTableStandings();
@@ -136,7 +136,7 @@ bool FieldSetup::buildField() {
             }
             const std::string surname = pool.at(0, candidate).text();
             const std::string firstName = pool.at(1, candidate).text();
-            if (!db_.query(entrantQuery(surname, firstName)).empty()) continue;
+            if (!entrantRow(db_, surname, firstName).empty()) continue;
             db_.appendRow("torneo", {{"cognome", surname},
                                      {"nome", firstName},
                                      {"tavolo", table},
@@ -156,9 +156,7 @@ void FieldSetup::listActiveTables() {
     surface_.clearItems(ctl::Combo7);
     for (int t = 0; t <= kLastListedTable; ++t) {
         const std::string table = std::to_string(t);
-        if (!db_.query("SELECT * FROM torneo where tavolo='" + table + "'and eliminato='" +
-                       std::string("0") + "' ")
-                 .empty()) {
+        if (!db_.query("SELECT * FROM torneo where tavolo=? and eliminato='0' ", {table}).empty()) {
             surface_.addItem(ctl::Combo7, table);
         }
     }
@@ -167,20 +165,19 @@ void FieldSetup::listActiveTables() {
 
 void FieldSetup::seatHumanTable(bool carry) {
     const PlayerProfile& human = session_.humanprofile;
-    const ResultSet self = db_.query(entrantQuery(human.cognome, human.nome));
+    const ResultSet self = entrantRow(db_, human.cognome, human.nome);
     const std::string table = self.at("tavolo", 0).text();
     const int carried = static_cast<int>(self.at("punti", 0).integer());
     session_.seatstats[kHumanSeat] = {human.cognome, carry ? carried : 0, 0, human.nome};
 
-    const ResultSet mates = db_.query("SELECT * FROM torneo where tavolo='" + table +
-                                      "'and not(cognome='" + Database::fApici(human.cognome) +
-                                      "' and nome='" + Database::fApici(human.nome) + "') ");
+    const ResultSet mates =
+        db_.query("SELECT * FROM torneo where tavolo=? and not(cognome=? and nome=?) ",
+                  {table, human.cognome, human.nome});
     for (int i = 0; i < kSeats - 1; ++i) {
         const std::string surname = mates.at(0, i).text();
         const std::string firstName = mates.at(1, i).text();
-        const ResultSet player = db_.query("SELECT * FROM giocatori where cognome='" +
-                                           Database::fApici(surname) + "' and nome='" +
-                                           Database::fApici(firstName) + "' ");
+        const ResultSet player =
+            db_.query("SELECT * FROM giocatori where cognome=? and nome=? ", {surname, firstName});
         session_.seatstats[i + 1] = {surname, carry ? static_cast<int>(mates.at(3, i).integer()) : 0,
                                      0, firstName};
         session_.opponents[i] = profileFromRow(player, 0, true);

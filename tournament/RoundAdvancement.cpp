@@ -22,11 +22,10 @@ void advanceRound(Database& db, Tournament& tournament, const MatchOptions& opti
             const std::string surname = field.at(0, i).text();
             const std::string firstName = field.at(1, i).text();
             const int points = static_cast<int>(field.at(3, i).integer());
-            const std::string clause = "WHERE cognome='" + Database::fApici(surname) +
-                                       "' and nome='" + Database::fApici(firstName) + "'";
+            const Database::Parameters entrant{surname, firstName};
             if (place < 3) {
-                db.execute("UPDATE torneo SET punti='" + std::to_string(points - goal) + "'" + clause);
-                db.execute("UPDATE torneo SET tavolo='" + std::to_string(newTable) + "'" + clause);
+                db.execute("UPDATE torneo SET punti=?, tavolo=? WHERE cognome=? and nome=?",
+                           {points - goal, newTable, surname, firstName});
                 ++seated;
             } else {
                 const int total = points + tournament.roundnumber * goal - goal;
@@ -36,7 +35,7 @@ void advanceRound(Database& db, Tournament& tournament, const MatchOptions& opti
                                             {"punti", total},
                                             {"nazionalita", field.at(5, i)},
                                             {"eliminato", "1"}});
-                db.execute("DELETE FROM torneo " + clause);
+                db.execute("DELETE FROM torneo WHERE cognome=? and nome=?", entrant);
                 if (place == 5) place = -1;
             }
             if (seated == 6) {
@@ -48,6 +47,7 @@ void advanceRound(Database& db, Tournament& tournament, const MatchOptions& opti
         transaction.commit();
     }
     ++tournament.roundnumber;
+    ++tournament.seatings;
 }
 
 }  // namespace zelvaro

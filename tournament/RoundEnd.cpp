@@ -46,8 +46,7 @@ void RoundEnd::checkRoundEnd() {
     advanceRound(db_, tournament_, session_.options);
     setup_.listActiveTables();
     const PlayerProfile& human = session_.humanprofile;
-    if (db_.query("SELECT * FROM torneo where cognome='" + Database::fApici(human.cognome) +
-                  "' and nome='" + Database::fApici(human.nome) + "'")
+    if (db_.query("SELECT * FROM torneo where cognome=? and nome=?", {human.cognome, human.nome})
             .empty()) {
         finishTournament("Partita terminata\nSei stato eliminato dal torneo");
         return;

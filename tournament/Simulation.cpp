@@ -1,7 +1,8 @@
 #include "tournament/Simulation.h"
 
 #include <array>
-#include <string>
+#include <cstdint>
+#include <optional>
 
 #include "engine/GameSession.h"
 #include "store/Database.h"
@@ -11,79 +12,129 @@
 #include "primitives/Tournament.h"
 
 namespace zelvaro {
-namespace {
 
-std::string tableQuery(int table) {
-    return "SELECT * FROM torneo where tavolo='" + std::to_string(table) + "' ";
-}
-
-}  // namespace
+// A visited table as the tick needs it: each entrant's row and points, and whether the
+// player sits there.
+struct Simulation::TableRows {
+    std::array<std::int64_t, kTableSeats> rowid{};
+    std::array<int, kTableSeats> points{};
+    int seated = 0;
+    bool holdsThePlayer = false;
+};
 
 void Simulation::simulationTick() {
-    const auto visit = [this] {
+    // The player's table changes only by what his own hands write between two ticks.
+    const bool writtenSinceLastTick = db_.changesMade() != changesAfterLastTick_;
+    bool shownTablePlayed = false;
+    const auto visit = [&] {
+        const long handsBefore = handsSimulated_;
         const bool playedElimination = simulateTable();
-        standings_.refreshTableStandings();
+        if (handsSimulated_ != handsBefore && standings_.isShown(tournament_.tablecursor)) {
+            shownTablePlayed = true;
+        }
         ++tournament_.tablecursor;
         return playedElimination;
     };
     // Two tables a tick; an elimination hand at the first one is the tick's whole work.
     if (!visit()) visit();
+    if (shownTablePlayed || (writtenSinceLastTick && standings_.shownTableIsLive())) {
+        standings_.refreshTableStandings();
+    }
+    changesAfterLastTick_ = db_.changesMade();
     if (surface_.visible(ctl::Frame6)) roundEnd_.checkRoundEnd();
 }
 
-bool Simulation::tableDone(const ResultSet& table, int goal) const {
+Simulation::TableRows Simulation::readTable(int table) {
+    TableRows rows;
     const PlayerProfile& human = session_.humanprofile;
-    if (session_.options.hasHandLimit() && tournament_.passesleft <= -1) return true;
-    // A table that does not hold six entrants is never played: the model needs all six.
-    if (table.rows() != kTableSeats) return true;
-    for (int k = 0; k < kTableSeats; ++k) {
-        if (table.at(3, k).integer() > goal - 1) return true;
-        // The human's table is played live, never here.
-        if (table.at(0, k).text() == human.cognome && table.at(1, k).text() == human.nome) {
-            return true;
-        }
+    db_.forEachRow("SELECT rowid, punti, cognome, nome FROM torneo where tavolo=? ", {table},
+                   [&](const RowView& entrant) {
+                       if (rows.seated < kTableSeats) {
+                           rows.rowid[rows.seated] = entrant.integer(0);
+                           rows.points[rows.seated] = static_cast<int>(entrant.integer(1));
+                       }
+                       ++rows.seated;
+                       if (entrant.text(2) == human.cognome && entrant.text(3) == human.nome) {
+                           rows.holdsThePlayer = true;
+                       }
+                       return true;
+                   });
+    return rows;
+}
+
+bool Simulation::seatsDone(const TableRows& table, int goal) {
+    // A table that does not hold six entrants is never played: the model needs all six; the
+    // human's table is played live, never here.
+    if (table.seated != kTableSeats || table.holdsThePlayer) return true;
+    for (int points : table.points) {
+        if (points > goal - 1) return true;
     }
     return false;
 }
 
+void Simulation::forgetAnEarlierSeating() {
+    if (knownSeating_ == tournament_.seatings) return;
+    knownSeating_ = tournament_.seatings;
+    doneTables_.clear();
+    firstEmptyTable_ = 0;
+}
+
+std::optional<Simulation::TableRows> Simulation::tableAt(int table) {
+    if (table >= 0 && table < static_cast<int>(doneTables_.size()) && doneTables_[table]) {
+        return std::nullopt;
+    }
+    if (table == firstEmptyTable_) return TableRows{};
+    return readTable(table);
+}
+
+void Simulation::rememberDone(int table) {
+    if (table < 0) return;
+    if (table >= static_cast<int>(doneTables_.size())) doneTables_.resize(table + 1, false);
+    doneTables_[table] = true;
+}
+
 bool Simulation::simulateTable() {
-    ResultSet table = db_.query(tableQuery(tournament_.tablecursor));
-    if (table.empty()) {
+    forgetAnEarlierSeating();
+    std::optional<TableRows> table = tableAt(tournament_.tablecursor);
+    if (table && table->seated == 0) {
         // Past the last table: one more pass over the field.
+        firstEmptyTable_ = tournament_.tablecursor;
         if (session_.options.hasHandLimit()) --tournament_.passesleft;
         tournament_.tablecursor = 1;
-        table = db_.query(tableQuery(1));
+        table = tableAt(1);
     }
     const MatchOptions& options = session_.options;
     const int goal = options.goal();
-    if (goal == 0 || tableDone(table, goal)) return false;
+    if (goal == 0 || !table) return false;
+    if (options.hasHandLimit() && tournament_.passesleft <= -1) return false;
+    if (seatsDone(*table, goal)) {
+        rememberDone(tournament_.tablecursor);
+        return false;
+    }
 
-    // The points are added to a copy of the table's rows and written row by row.
-    std::array<int, kTableSeats> points{};
-    for (int k = 0; k < kTableSeats; ++k) points[k] = static_cast<int>(table.at(3, k).integer());
+    // The points are added to the table's copy and written row by row.
+    TableRows& rows = *table;
+    // A hand's points go in together: one commit, and never half of them.
+    Transaction transaction(db_);
     const auto gain = [&](const EntrantGain& g) {
-        points[g.row] += g.points;
-        writePoints(table, g.row, points[g.row]);
+        rows.points[g.row] += g.points;
+        db_.execute("UPDATE torneo SET punti=? WHERE rowid=?",
+                    {rows.points[g.row], rows.rowid[g.row]});
     };
+    bool playedElimination = false;
     if (options.isPointsGame()) {
         gain(simulatePointsHand(random_));
         handsSimulated_ += 1;
-        return false;
-    }
-    if (options.isPotGame()) {
+    } else if (options.isPotGame()) {
         for (const EntrantGain& hand : simulatePotHands(random_)) gain(hand);
         handsSimulated_ += kTableSeats;
-        return false;
+    } else {
+        for (const EntrantGain& place : simulateEliminationHand(random_)) gain(place);
+        handsSimulated_ += 1;
+        playedElimination = true;
     }
-    for (const EntrantGain& place : simulateEliminationHand(random_)) gain(place);
-    handsSimulated_ += 1;
-    return true;
-}
-
-void Simulation::writePoints(const ResultSet& table, int row, int points) {
-    db_.execute("UPDATE torneo SET punti='" + std::to_string(points) + "'" + "WHERE cognome= '" +
-                Database::fApici(table.at(0, row).text()) + "'and nome= '" +
-                Database::fApici(table.at(1, row).text()) + "'");
+    transaction.commit();
+    return playedElimination;
 }
 
 }  // namespace zelvaro

@@ -3,6 +3,10 @@
 // while the human plays; once his match is over the tick also looks for the round's end.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 #include "primitives/Surface.h"
 
 namespace zelvaro {
@@ -10,7 +14,6 @@ namespace zelvaro {
 class Database;
 class GameSession;
 class Random;
-class ResultSet;
 class RoundEnd;
 class Standings;
 struct Tournament;
@@ -33,8 +36,14 @@ public:
     long handsSimulated() const { return handsSimulated_; }
 
 private:
-    bool tableDone(const ResultSet& table, int goal) const;
-    void writePoints(const ResultSet& table, int row, int points);
+    struct TableRows;
+    TableRows readTable(int table);
+    // A table whose seats cannot play: not six of them, one at the goal, or the player's.
+    static bool seatsDone(const TableRows& table, int goal);
+    void forgetAnEarlierSeating();
+    // The table's rows, none past the last table, or nothing for a table known to be done.
+    std::optional<TableRows> tableAt(int table);
+    void rememberDone(int table);
 
     Surface& surface_;
     Database& db_;
@@ -44,6 +53,13 @@ private:
     Standings& standings_;
     RoundEnd& roundEnd_;
     long handsSimulated_ = 0;
+    // Within one seating, a table that is done stays done (points only grow, nobody moves),
+    // and the tables end where they ended: both are remembered, so the tick reads only the
+    // tables still playing.
+    std::uint32_t knownSeating_ = 0;
+    std::vector<bool> doneTables_;
+    int firstEmptyTable_ = 0;
+    std::int64_t changesAfterLastTick_ = -1;
 };
 
 }  // namespace zelvaro

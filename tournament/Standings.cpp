@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 #include "engine/GameSession.h"
@@ -34,42 +35,64 @@ int Standings::totalPoints(int punti) const {
 
 void Standings::refreshTableStandings() {
     std::string points, names;
-    const ResultSet rs = db_.query("SELECT * FROM torneo where tavolo='" +
-                                   Database::fApici(surface_.caption(ctl::Combo7)) +
-                                   "'order by punti desc,cognome asc,nome asc ");
+    const ResultSet rs = db_.query(
+        "SELECT * FROM torneo where tavolo=? order by punti desc,cognome asc,nome asc ",
+        {surface_.caption(ctl::Combo7)});
+    shownTableIsLive_ = false;
     for (int r = 0; r < std::min(kListRows, rs.rows()); ++r) {
         points += rs.at(3, r).text() + "\n";
         names += rs.at(0, r).text() + "\n";
         surface_.setPicture(ctl::Image5[r], flagPicture(rs.at(5, r).text()));
+        if (isThePlayer(rs, r)) shownTableIsLive_ = true;
     }
     surface_.setCaption(ctl::Label41, points);
     surface_.setCaption(ctl::Label42, names);
 }
 
+bool Standings::isShown(int table) const {
+    return std::to_string(table) == surface_.caption(ctl::Combo7);
+}
+
 void Standings::refreshOverallTop() {
-    const ResultSet rs = db_.query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc ");
+    const ResultSet rs = db_.query(
+        "SELECT * FROM torneo order by punti desc,cognome asc,nome asc LIMIT " +
+        std::to_string(kListRows));
     std::string points, names;
-    for (int r = 0; r < std::min(kListRows, rs.rows()); ++r) {
+    for (int r = 0; r < rs.rows(); ++r) {
         points += rs.at(3, r).text() + "\n";
         names += rs.at(0, r).text() + "  (Tav." + rs.at(2, r).text() + ")\n";
         surface_.setPicture(ctl::Image6[r], flagPicture(rs.at(5, r).text()));
     }
     surface_.setCaption(ctl::Label44, points);
     surface_.setCaption(ctl::Label45, names);
+    showPlayersPlace();
+}
 
-    // Where the player stands: his round, his table and his place in the whole field.
-    for (int r = 0; r < rs.rows(); ++r) {
-        if (!isThePlayer(rs, r)) continue;
-        int rounds = 1;
-        for (int entrants = tournament_.fieldsize; entrants > kSeats; entrants /= 2) ++rounds;
-        surface_.setCaption(ctl::Label62, "Turno " + std::to_string(tournament_.roundnumber) +
-                                              " di " + std::to_string(rounds) + " \u00b7 Tavolo " +
-                                              rs.at(2, r).text() + " di " +
-                                              std::to_string(rs.rows() / kSeats) + " \u00b7 Sei " +
-                                              std::to_string(r + 1) + "\u00b0 di " +
-                                              std::to_string(rs.rows()));
-        break;
-    }
+void Standings::showPlayersPlace() {
+    // Where the player stands: his round, his table and his place in the whole field, which
+    // is one more than the entrants ranked before him (more points, or as many and a name
+    // sorted first).
+    const PlayerProfile& player = session_.humanprofile;
+    const Database::Parameters name{player.cognome, player.nome};
+    const ResultSet self =
+        db_.query("SELECT tavolo, punti FROM torneo where cognome=? and nome=?", name);
+    if (self.empty()) return;
+    const std::int64_t ahead =
+        db_.query("SELECT (SELECT count(*) FROM torneo WHERE punti > ?1) + (SELECT count(*) "
+                  "FROM torneo WHERE punti = ?1 AND (cognome < ?2 OR (cognome = ?2 AND "
+                  "nome < ?3)))",
+                  {self.at(1, 0), player.cognome, player.nome})
+            .at(0, 0)
+            .integer();
+    const std::int64_t entrants = db_.query("SELECT count(*) FROM torneo").at(0, 0).integer();
+    int rounds = 1;
+    for (int field = tournament_.fieldsize; field > kSeats; field /= 2) ++rounds;
+    surface_.setCaption(ctl::Label62, "Turno " + std::to_string(tournament_.roundnumber) + " di " +
+                                          std::to_string(rounds) + " \u00b7 Tavolo " +
+                                          self.at(0, 0).text() + " di " +
+                                          std::to_string(entrants / kSeats) + " \u00b7 Sei " +
+                                          std::to_string(ahead + 1) + "\u00b0 di " +
+                                          std::to_string(entrants));
 }
 
 bool Standings::isThePlayer(const ResultSet& rows, int row) const {
@@ -153,8 +176,8 @@ void Standings::showStandingsPage() {
         // eliminated one has no table any more.
         std::array<std::string, 3> atTable{"-", "-", "-"};
         if (rs.at(4, i).integer() == 0) {
-            const ResultSet mates = db_.query(
-                ordered("SELECT * FROM classifica where tavolo='" + Database::fApici(table) + "'"));
+            const ResultSet mates =
+                db_.query(ordered("SELECT * FROM classifica where tavolo=? "), {table});
             const int seats = std::min(kListRows, mates.rows());
             for (int j = 0; j < seats; ++j) {
                 if (mates.at(0, j).text() != surname || mates.at(1, j).text() != firstName) continue;
@@ -187,7 +210,7 @@ void Standings::nextPage() {
 }
 
 void Standings::closeStandings() {
-    db_.execute("DELETE FROM classifica WHERE eliminato='" + std::string("0") + "' ");
+    db_.execute("DELETE FROM classifica WHERE eliminato='0' ");
     surface_.setVisible(ctl::Picture27, false);
     if (finalView_) {
         // The tournament is over: back to the menu, the timers stay off.

@@ -20,6 +20,10 @@ public:
 
     // The table shown in Combo7: surnames, points and flags, best first.
     void refreshTableStandings();
+    // Whether `table` is the one shown in Combo7.
+    bool isShown(int table) const;
+    // The shown table is the player's, which changes with every hand he plays.
+    bool shownTableIsLive() const { return shownTableIsLive_; }
     // The best six of the whole field, with their tables, and where the player stands
     // (Timer3).
     void refreshOverallTop();
@@ -41,6 +45,7 @@ public:
 
 private:
     void openAt(bool playersPage);
+    void showPlayersPlace();
     int shownPage() const;
     bool isThePlayer(const ResultSet& rows, int row) const;
 
@@ -49,6 +54,7 @@ private:
     GameSession& session_;
     Tournament& tournament_;
     bool finalView_ = false;
+    bool shownTableIsLive_ = false;
 };
 
 }  // namespace zelvaro

@@ -183,8 +183,7 @@ void TableDisplay::showOptionBadges() {
 }
 
 void TableDisplay::showRoundHeader() {
-    const ResultSet rs = db_.query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc ");
-    const int n = rs.rows();
+    const auto n = static_cast<int>(db_.query("SELECT count(*) FROM torneo").at(0, 0).integer());
     surface_.setCaption(ctl::Label47, std::to_string(tournament_.roundnumber) + "* Turno - " +
                                           std::to_string(n) + " Giocatori - " +
                                           formatNumber(n / 6.0) + " Tavoli");

@@ -49,6 +49,8 @@ protected:
                                 {"tavolo", table},
                                 {"punti", points},
                                 {"nazionalita", nation}});
+        // Entrants seated by hand are a new seating of the field, as a new tournament is.
+        ++tournament.seatings;
     }
 
     // `tables` tables of six entrants "E<table>-<seat>" (not in the player table), numbered

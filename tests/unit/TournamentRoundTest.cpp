@@ -82,6 +82,21 @@ TEST_F(TournamentRoundTest, TableBelowTheGoalPlaysAndATableAtTheGoalIsDone) {
     }
 }
 
+TEST_F(TournamentRoundTest, ATableDoneInOneSeatingPlaysAgainInTheNext) {
+    useGameType("50 Punti");
+    addTables(2, [](int t, int s) { return t == 2 && s == 0 ? 50 : 0; });
+    for (int tick = 0; tick < 4; ++tick) simulation.simulationTick();
+    const auto done = tablePoints(2);
+    EXPECT_EQ(done[0] + done[1], 50);  // the table at the goal is left as it was
+    // A new seating puts the table below the goal again: it plays again.
+    db.execute("UPDATE torneo SET punti=0 WHERE tavolo=2");
+    ++tournament.seatings;
+    const long hands = simulation.handsSimulated();
+    for (int tick = 0; tick < 4; ++tick) simulation.simulationTick();
+    EXPECT_GT(simulation.handsSimulated(), hands + 2);
+    EXPECT_NE(tablePoints(2), std::vector<int>(6, 0));
+}
+
 TEST_F(TournamentRoundTest, HumansTableIsNeverSimulated) {
     for (const char* type : {"25 Punti", "Piatto 500", "Eliminazione 25"}) {
         SCOPED_TRACE(type);

@@ -3,7 +3,8 @@
 // they leave behind (the field, the standings, the table's seats, scores and cards, the pot,
 // the stored number and the generator's draws). The signatures were taken from the program
 // before its storage and display were made faster; a change that alters a card, a score or
-// a standing anywhere in these runs changes its signature.
+// a standing anywhere in these runs changes its signature. On the way, the table screen's
+// lists must always show the field as it stands after the tick that last refreshed them.
 #include <gtest/gtest.h>
 
 #include <cinttypes>
@@ -20,6 +21,7 @@
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/TournamentDriver.h"
 #include "tournament/Simulation.h"
+#include "tournament/Standings.h"
 
 namespace zelvaro {
 namespace {
@@ -103,6 +105,54 @@ struct Program {
     ZelvaroApp app;
 };
 
+// The player's place as the full ranking gives it: the whole field sorted, then counted.
+std::string placeInTheSortedField(ZelvaroApp& app) {
+    const PlayerProfile& player = app.session().humanprofile;
+    const ResultSet field =
+        app.database().query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc ");
+    for (int r = 0; r < field.rows(); ++r) {
+        if (field.at(0, r).text() == player.cognome && field.at(1, r).text() == player.nome) {
+            return "Sei " + std::to_string(r + 1) + "\u00b0 di " + std::to_string(field.rows());
+        }
+    }
+    return "";
+}
+
+// Looks, before every tick, at what the tick before left on the table screen: after a
+// tournament tick the shown table's list is what a fresh reading of the field gives, after a
+// standings tick the player's place is the one the fully sorted field gives.
+class ListsWatcher {
+public:
+    ListsWatcher(TournamentDriver& driver, ZelvaroApp& app, MemorySurface& surface) {
+        driver.beforeEveryTick([this, &app, &surface](Control timer) {
+            if (last_ == ctl::Timer2 && surface.enabled(ctl::Timer2)) {
+                const std::string points = surface.caption(ctl::Label41);
+                const std::string names = surface.caption(ctl::Label42);
+                app.standings().refreshTableStandings();
+                EXPECT_EQ(surface.caption(ctl::Label41), points);
+                EXPECT_EQ(surface.caption(ctl::Label42), names);
+                ++tablesLooked_;
+            }
+            if (last_ == ctl::Timer3) {
+                const std::string place = placeInTheSortedField(app);
+                if (!place.empty()) {
+                    EXPECT_NE(surface.caption(ctl::Label62).find(place), std::string::npos)
+                        << surface.caption(ctl::Label62) << " / " << place;
+                    ++placesLooked_;
+                }
+            }
+            last_ = timer;
+        });
+    }
+    int tablesLooked() const { return tablesLooked_; }
+    int placesLooked() const { return placesLooked_; }
+
+private:
+    Control last_ = ctl::Timer1;
+    int tablesLooked_ = 0;
+    int placesLooked_ = 0;
+};
+
 struct TournamentRun {
     const char* type;
     const char* limit;
@@ -121,6 +171,7 @@ TEST(WholeRunSignatureTest, TournamentsEndAsTheyAlwaysDid) {
         Program program;
         program.useOptions(run.type, run.limit);
         TournamentDriver driver(program.app, program.surface);
+        const ListsWatcher watcher(driver, program.app, program.surface);
         ASSERT_TRUE(driver.start(kProfile));
         const auto atMatchEnd = [&] {
             if (run.toTheFinal && program.app.database().query("SELECT * FROM torneo ").rows() > kSeats) {
@@ -130,6 +181,8 @@ TEST(WholeRunSignatureTest, TournamentsEndAsTheyAlwaysDid) {
         while (driver.playRound(atMatchEnd)) {
         }
         EXPECT_EQ(signatureOf(program.app, program.surface), run.signature);
+        EXPECT_GT(watcher.tablesLooked(), 1000);
+        EXPECT_GT(watcher.placesLooked(), 100);
     }
 }
 
