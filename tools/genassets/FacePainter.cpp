@@ -1,5 +1,7 @@
 #include "FacePainter.h"
 
+#include "FaceClothes.h"
+#include "FaceHead.h"
 #include "FaceLook.h"
 #include "PaintKit.h"
 
@@ -32,17 +34,6 @@ namespace face {
 
 namespace {
 
-QPainterPath headPath(const Frame &f, qreal jaw)
-{
-    QPainterPath p;
-    p.moveTo(f.cx - f.hw, f.cy - 2);
-    p.cubicTo(f.cx - f.hw, f.cy - f.hh * 1.36, f.cx + f.hw, f.cy - f.hh * 1.36, f.cx + f.hw, f.cy - 2);
-    p.cubicTo(f.cx + f.hw, f.cy + f.hh * jaw, f.cx + f.hw * 0.45, f.cy + f.hh, f.cx, f.cy + f.hh);
-    p.cubicTo(f.cx - f.hw * 0.45, f.cy + f.hh, f.cx - f.hw, f.cy + f.hh * jaw, f.cx - f.hw, f.cy - 2);
-    p.closeSubpath();
-    return p;
-}
-
 QPainterPath circles(const std::vector<QPointF> &centres, qreal r)
 {
     QPainterPath p;
@@ -50,125 +41,6 @@ QPainterPath circles(const std::vector<QPointF> &centres, qreal r)
     for (const QPointF &c : centres)
         p.addEllipse(c, r, r);
     return p.simplified();
-}
-
-void paintBody(QPainter &p, const Look &look, const Frame &f)
-{
-    const QColor line = look.shirt.darker(135);
-    QPainterPath body;
-    body.moveTo(f.cx - 58, 122);
-    body.cubicTo(f.cx - 56, 104, f.cx - 38, 98, f.cx - 15, 96);
-    body.lineTo(f.cx + 15, 96);
-    body.cubicTo(f.cx + 38, 98, f.cx + 56, 104, f.cx + 58, 122);
-    body.closeSubpath();
-    p.setPen(QPen(line, 1.3));
-    p.setBrush(look.shirt);
-    p.drawPath(body);
-
-    if (look.collar == Collar::Hoodie) {
-        QPainterPath hood;
-        hood.moveTo(f.cx - 30, 99);
-        hood.cubicTo(f.cx - 22, 92, f.cx + 22, 92, f.cx + 30, 99);
-        hood.cubicTo(f.cx + 22, 110, f.cx - 22, 110, f.cx - 30, 99);
-        p.setBrush(look.shirt.lighter(112));
-        p.drawPath(hood);
-        p.setPen(QPen(Qt::white, 1.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(f.cx - 6, 105), QPointF(f.cx - 7, 116));
-        p.drawLine(QPointF(f.cx + 6, 105), QPointF(f.cx + 7, 116));
-    }
-}
-
-void paintNeck(QPainter &p, const Look &look, const Frame &f)
-{
-    const QColor shade = look.skin.darker(112);
-    p.setPen(QPen(look.skin.darker(130), 1.1));
-    p.setBrush(shade);
-    QPainterPath neck;
-    neck.moveTo(f.cx - 11, f.cy + f.hh - 12);
-    neck.lineTo(f.cx - 12, 100);
-    neck.quadTo(f.cx, 106, f.cx + 12, 100);
-    neck.lineTo(f.cx + 11, f.cy + f.hh - 12);
-    neck.closeSubpath();
-    p.drawPath(neck);
-
-    const QColor line = look.shirt.darker(135);
-    switch (look.collar) {
-    case Collar::Crew: {
-        QPainterPath band;
-        band.moveTo(f.cx - 15, 96);
-        band.quadTo(f.cx, 108, f.cx + 15, 96);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(look.shirt.darker(115), 3.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(band);
-        break;
-    }
-    case Collar::VNeck: {
-        QPainterPath v;
-        v.moveTo(f.cx - 15, 96);
-        v.lineTo(f.cx, 112);
-        v.lineTo(f.cx + 15, 96);
-        p.setPen(QPen(line, 1.3));
-        p.setBrush(shade);
-        p.drawPath(v);
-        break;
-    }
-    case Collar::Shirt: {
-        p.setPen(QPen(QColor(0xb0, 0xb0, 0xb8), 1.0));
-        p.setBrush(Qt::white);
-        QPolygonF left, right;
-        left << QPointF(f.cx - 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx - 8, 112)
-             << QPointF(f.cx - 18, 99);
-        right << QPointF(f.cx + 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx + 8, 112)
-              << QPointF(f.cx + 18, 99);
-        p.drawPolygon(left);
-        p.drawPolygon(right);
-        p.setPen(Qt::NoPen);
-        p.setBrush(line);
-        p.drawEllipse(QPointF(f.cx, 115), 1.3, 1.3);
-        break;
-    }
-    case Collar::Turtle: {
-        p.setPen(QPen(line, 1.2));
-        p.setBrush(look.shirt.lighter(108));
-        p.drawRoundedRect(QRectF(f.cx - 15, 90, 30, 12), 5, 5);
-        break;
-    }
-    case Collar::Hoodie: break;
-    }
-}
-
-void paintEars(QPainter &p, const Look &look, const Frame &f)
-{
-    p.setPen(QPen(look.skin.darker(130), 1.1));
-    p.setBrush(look.skin);
-    for (int side = -1; side <= 1; side += 2) {
-        const QPointF c(f.cx + side * (f.hw - 0.5), f.cy + 4);
-        p.drawEllipse(c, 5.5, 8);
-        p.save();
-        p.setPen(QPen(look.skin.darker(125), 1.1));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(c.x() - 2.5, c.y() - 4.5, 5, 9), side < 0 ? 90 * 16 : -90 * 16, 180 * 16);
-        p.restore();
-    }
-}
-
-void paintEarrings(QPainter &p, const Look &look, const Frame &f)
-{
-    if (!look.earrings)
-        return;
-    const QColor gold(0xe8, 0xba, 0x3a);
-    for (int side = -1; side <= 1; side += 2) {
-        const QPointF c(f.cx + side * (f.hw + 0.5), f.cy + 14);
-        if (look.hoops) {
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(gold, 1.6));
-            p.drawEllipse(c + QPointF(0, 3), 3.6, 3.6);
-        } else {
-            p.setPen(QPen(gold.darker(130), 0.7));
-            p.setBrush(gold);
-            p.drawEllipse(c, 2.3, 2.3);
-        }
-    }
 }
 
 // Hair that falls behind the head and shoulders.
@@ -690,14 +562,13 @@ QImage FacePainter::portrait(int index) const
     PaintKit::prepare(p);
 
     paintBackground(p, look);
-    face::paintBody(p, look, f);
+    face::paintShirt(p, look, f);
     face::paintBackHair(p, look, f);
     face::paintNeck(p, look, f);
+    face::paintCollar(p, look, f);
     face::paintEars(p, look, f);
     const QPainterPath head = face::headPath(f, look.jaw);
-    p.setPen(QPen(look.skin.darker(130), 1.2));
-    p.setBrush(look.skin);
-    p.drawPath(head);
+    face::paintHead(p, look, head);
     face::paintFacialHair(p, look, f, head);
     face::paintFeatures(p, look, f);
     face::paintFrontHair(p, look, f);
