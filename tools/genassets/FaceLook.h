@@ -56,6 +56,10 @@ struct Frame
     qreal cy = 56;
     qreal hw = 27;
     qreal hh = 32;
+
+    // The height of the eyes' centres, and how far each eye sits from the middle of the face.
+    qreal eyeY() const { return cy + 1; }
+    qreal eyeDx() const { return hw * 0.42; }
 };
 
 } // namespace face
