@@ -5,6 +5,7 @@
 #include "PaintKit.h"
 
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -14,6 +15,8 @@ class CardPainter
 public:
     static constexpr int Width = 144;
     static constexpr int Height = 200;
+    // The card's edge, half a pixel in so that its one-pixel line falls on whole pixels.
+    static constexpr QRectF Edge{0.5, 0.5, Width - 1.0, Height - 1.0};
 
     // value 2..14 (11 jack, 12 queen, 13 king, 14 ace).
     QImage face(int value, Suit suit) const;
@@ -26,8 +29,4 @@ public:
 private:
     static void paintBody(QPainter &painter);
     static void paintIndices(QPainter &painter, int value, Suit suit);
-    static void paintPips(QPainter &painter, int value, Suit suit);
-    static void paintAce(QPainter &painter, Suit suit);
-    static void paintCourt(QPainter &painter, int value, Suit suit);
-    static void paintCourtHalf(QPainter &painter, int value, Suit suit);
 };
