@@ -51,14 +51,6 @@ PanelFrame* overlay(ControlBuilder& make, QWidget* parent, Control c, const QStr
     return panel;
 }
 
-void colorText(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::WindowText, color);
-    }
-    widget->setPalette(palette);
-}
-
 // One column of a header caption over the control placed below it.
 ColumnHeader::Column over(const QRect& control, int headerLeft, const QString& word,
                           Qt::Alignment alignment = Qt::AlignCenter, int inset = 0) {
@@ -176,7 +168,7 @@ void MainWindow::buildOptionsPanel(ControlBuilder& make) {
     header->setText(QStringLiteral(
         "Tipo Partita    Cambio Carte   2 supera Asso  Punteggio   Premio    Limite"));
     header->setFont(Theme::sans(13, true));
-    colorText(header, Theme::paleGold());
+    Theme::setTextColor(header, Theme::paleGold());
     header->setColumns({over(speed, headerLeft, QStringLiteral("Tipo Partita")),
                         over(change, headerLeft, QStringLiteral("Cambio Carte")),
                         over(twoBeatsAce, headerLeft, QStringLiteral("2 supera Asso")),
@@ -222,7 +214,7 @@ void MainWindow::buildRulesPanel(ControlBuilder& make) {
     text->setMargin(18);
     text->setFont(Theme::sans(14));
     text->setTextInteractionFlags(Qt::NoTextInteraction);
-    colorText(text, Theme::ink());
+    Theme::setTextColor(text, Theme::ink());
     area->setText(text);
 
     panelButton(make, panel, ctl::Label17,
@@ -243,7 +235,7 @@ void MainWindow::buildProfilePanel(ControlBuilder& make) {
                 QStringLiteral("Elimina"));
     auto* name = make.label(panel, ctl::Label22, QRect(left, top + 44, 440, 34), QString());
     name->setFont(Theme::serif(24, true));
-    colorText(name, Theme::paleGold());
+    Theme::setTextColor(name, Theme::paleGold());
     auto* year = make.label(panel, ctl::Label24, QRect(left, top + 80, 440, 24), QString());
     year->setFont(Theme::sans(14));
 
@@ -251,7 +243,7 @@ void MainWindow::buildProfilePanel(ControlBuilder& make) {
     auto* nation = make.label(panel, ctl::Label23, QRect(flag.center().x() - 100, top - 2, 200, 22),
                               QStringLiteral("Nazionalita'"), Look::Plain, Qt::AlignCenter);
     nation->setFont(Theme::sans(12, true));
-    colorText(nation, Theme::dimCream());
+    Theme::setTextColor(nation, Theme::dimCream());
     make.picture(panel, ctl::Image2, flag)->setOutlined(true);
 
     // Creating a profile.
@@ -269,7 +261,7 @@ void MainWindow::buildProfilePanel(ControlBuilder& make) {
     header->setText(QStringLiteral(
         "Cognome         Nome                     Nazionalita'       Anno di Nascita"));
     header->setFont(Theme::sans(12, true));
-    colorText(header, Theme::dimCream());
+    Theme::setTextColor(header, Theme::dimCream());
     const Qt::Alignment leftAligned = Qt::AlignLeft;
     header->setColumns(
         {over(surname, surname.left(), QStringLiteral("Cognome"), leftAligned, 2),
@@ -292,7 +284,7 @@ void MainWindow::buildProfilePanel(ControlBuilder& make) {
     auto* hint = make.adopt(new HintLabel(panel), ctl::Label60,
                             QRect(left + 150, buttons + 4, card.width() - 2 * 32 - 300, 32));
     hint->setFont(Theme::sans(13, true));
-    colorText(hint, QColor(0xff, 0xe8, 0x9c));
+    Theme::setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
 }
 
 void MainWindow::buildTournamentPanels(ControlBuilder& make) {
@@ -329,7 +321,7 @@ void MainWindow::buildScreens(ControlBuilder& make) {
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);
     notice->setFont(Theme::sans(18));
-    colorText(notice, Theme::cream());
+    Theme::setTextColor(notice, Theme::cream());
     make.command(wait, ctl::Command6, QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
                  QStringLiteral("Avanti veloce"));
 }

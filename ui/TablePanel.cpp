@@ -72,13 +72,6 @@ void styleName(ClickableLabel* label, int pixels = 13) {
     label->setFont(Theme::sans(pixels, true));
 }
 
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
 TablePanel::TablePanel(QWidget* parent) : PaintedScreen(parent) {}
@@ -117,7 +110,7 @@ void TablePanel::build(ControlBuilder& make) {
     auto* hover = make.label(this, ctl::Label19, QRect(16, 56, 128, 21), QString(),
                              ClickableLabel::Look::Plate, Qt::AlignCenter);
     hover->setFont(Theme::sans(12, true));
-    setTextColor(hover, Theme::paleGold());
+    Theme::setTextColor(hover, Theme::paleGold());
 }
 
 void TablePanel::buildHelpers(ControlBuilder& make) {
@@ -128,12 +121,12 @@ void TablePanel::buildHelpers(ControlBuilder& make) {
     auto* prompt = make.label(this, ctl::Label61, QRect(338, 598, 132, 38), QString(),
                               ClickableLabel::Look::Plate, Qt::AlignCenter);
     prompt->setFont(Theme::sans(12, true));
-    setTextColor(prompt, QColor(0xff, 0xe8, 0x9c));
+    Theme::setTextColor(prompt, QColor(0xff, 0xe8, 0x9c));
 
     // Why a click did nothing, below the middle of the table.
     auto* hint = make.adopt(new HintLabel(this), ctl::Label59, QRect(232, 558, 380, 30));
     hint->setFont(Theme::sans(13, true));
-    setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
+    Theme::setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
 
     // "Avanti veloce" where the player's hand was, once it is empty.
     make.command(this, ctl::Command5, QRect(90, 664, 180, 40), QStringLiteral("Avanti veloce"));
@@ -156,7 +149,7 @@ void TablePanel::buildTopStrip(ControlBuilder& make) {
     auto* header = make.label(this, ctl::Label47, QRect(372, 2, 446, 24), QString(),
                               ClickableLabel::Look::Plain, Qt::AlignCenter);
     header->setFont(Theme::serif(19, true));
-    setTextColor(header, Theme::paleGold());
+    Theme::setTextColor(header, Theme::paleGold());
     auto* limit = make.label(this, ctl::Label48, QRect(372, 26, 446, 16), QString(),
                              ClickableLabel::Look::Plain, Qt::AlignCenter);
     limit->setFont(Theme::sans(12));
@@ -164,7 +157,7 @@ void TablePanel::buildTopStrip(ControlBuilder& make) {
     auto* standing = make.label(this, ctl::Label62, QRect(372, 42, 446, 17), QString(),
                                 ClickableLabel::Look::Plain, Qt::AlignCenter);
     standing->setFont(Theme::sans(12, true));
-    setTextColor(standing, Theme::paleGold());
+    Theme::setTextColor(standing, Theme::paleGold());
 
     // Prize cards and the pot, top left below the strip.
     prizeCard_ = make.picture(this, ctl::Picture16,
@@ -176,7 +169,7 @@ void TablePanel::buildTopStrip(ControlBuilder& make) {
     auto* pot = make.label(this, ctl::Label34, QRect(16, 96, 276, 30), QString(),
                            ClickableLabel::Look::Plate, Qt::AlignCenter);
     pot->setFont(Theme::sans(13, true));
-    setTextColor(pot, Theme::paleGold());
+    Theme::setTextColor(pot, Theme::paleGold());
 
     // Speed switch and leave, top right.
     auto* speed = make.label(this, ctl::Label33, QRect(kSideLeft + 8, 8, 88, 30), "Rallenta",
@@ -261,7 +254,7 @@ void TablePanel::buildHuman(ControlBuilder& make) {
               firstOpponent.y + 37, layout::kDecisionLabelWidth, layout::kDecisionLabelHeight),
         QString(), ClickableLabel::Look::Plate, Qt::AlignCenter);
     decision->setFont(Theme::sans(13, true));
-    setTextColor(decision, QColor(0xff, 0xe8, 0x9c));
+    Theme::setTextColor(decision, QColor(0xff, 0xe8, 0x9c));
 
     make.command(this, ctl::Command1, QRect(474, 599, 136, 32), "Cambia Carte");
     make.command(this, ctl::Command2, QRect(620, 599, 136, 32), "Non Cambio");
@@ -274,7 +267,7 @@ void TablePanel::buildRanking(ControlBuilder& make) {
         auto* label =
             make.label(this, c, place, text, ClickableLabel::Look::Plain, Qt::AlignCenter);
         label->setFont(Theme::sans(pixels, true));
-        setTextColor(label, Theme::paleGold());
+        Theme::setTextColor(label, Theme::paleGold());
         return label;
     };
     const auto column = [&](Control c, int x, int width, int top, Qt::Alignment alignment,

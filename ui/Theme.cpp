@@ -77,6 +77,14 @@ void Theme::applyWindowPalette(QWidget* central) {
     central->setFont(sans(14));
 }
 
+void Theme::setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::WindowText, color);
+    }
+    widget->setPalette(palette);
+}
+
 QPalette Theme::messagePalette(const QPalette& base) {
     QPalette palette = base;
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {

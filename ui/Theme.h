@@ -33,6 +33,8 @@ public:
 
     // Palette of the central widget: cream captions on the felt, inherited by every label.
     static void applyWindowPalette(QWidget* central);
+    // One control's text in a colour of its own, kept while the control is disabled.
+    static void setTextColor(QWidget* widget, const QColor& color);
     // Message boxes: the panels' dark green with cream text and gold buttons.
     static QPalette messagePalette(const QPalette& base);
     // Command buttons: gold plates with dark text.
