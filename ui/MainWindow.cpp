@@ -1,61 +1,22 @@
 #include "ui/MainWindow.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QIcon>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
-#include <array>
 #include <chrono>
 #include <exception>
 
 #include "engine/display/TableLayout.h"
 #include "front/ZelvaroApp.h"
-#include "ui/ColumnHeader.h"
 #include "ui/ControlBuilder.h"
 #include "ui/FeltWidget.h"
 #include "ui/GameStyle.h"
-#include "ui/HintLabel.h"
-#include "ui/PanelFrame.h"
-#include "ui/PictureBox.h"
-#include "ui/StandingsPanel.h"
-#include "ui/TablePanel.h"
-#include "ui/TextScrollArea.h"
 #include "ui/Theme.h"
-#include "ui/TitleLabel.h"
+#include "ui/WindowPanels.h"
 
 namespace zelvaro::ui {
 namespace {
-
-using Look = ClickableLabel::Look;
-
-const QRect kWholeWindow(0, 0, layout::kWindowWidth, layout::kWindowHeight);
-
-// A panel button: a word on a soft plate, like the menu's entries but smaller.
-ClickableLabel* panelButton(ControlBuilder& make, QWidget* parent, Control c, const QRect& place,
-                            const QString& text) {
-    auto* button = make.label(parent, c, place, text, Look::Button, Qt::AlignCenter);
-    button->setFont(Theme::sans(16, true));
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
-PanelFrame* overlay(ControlBuilder& make, QWidget* parent, Control c, const QString& title,
-                    const QRect& card) {
-    auto* panel = make.adopt(new PanelFrame(PanelFrame::Mode::Overlay, parent), c, kWholeWindow);
-    panel->setTitle(title);
-    panel->setCardRect(card);
-    return panel;
-}
-
-// One column of a header caption over the control placed below it.
-ColumnHeader::Column over(const QRect& control, int headerLeft, const QString& word,
-                          Qt::Alignment alignment = Qt::AlignCenter, int inset = 0) {
-    return {word, control.left() - headerLeft + inset, control.width() - inset, alignment};
-}
 
 // Hands the window's events to the game's application.
 class AppEvents : public WindowEvents {
@@ -89,12 +50,7 @@ MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
 
     ControlBuilder make(*this);
     make.adopt(form, ctl::Form1, QRect());
-    buildMenu(make);
-    buildOptionsPanel(make);
-    buildRulesPanel(make);
-    buildProfilePanel(make);
-    buildTournamentPanels(make);
-    buildScreens(make);
+    WindowPanels(make, *form, *this).build();
     buildTimers();
     applyStartVisibility();
 
@@ -116,214 +72,6 @@ void MainWindow::attach(ZelvaroApp& app) {
 void MainWindow::attach(WindowEvents* events) {
     events_ = events;
     if (events != appEvents_.get()) appEvents_.reset();
-}
-
-void MainWindow::buildMenu(ControlBuilder& make) {
-    QWidget* form = centralWidget();
-    auto* title =
-        make.adopt(new TitleLabel(form), ctl::Label1, QRect(0, 58, layout::kWindowWidth, 150));
-    title->setFont(Theme::serif(118, true, true));
-    title->setText(QStringLiteral("Zelvaro"));
-
-    struct Entry {
-        Control control;
-        const char* caption;
-    };
-    const std::array<Entry, 6> entries{{{ctl::Label2, "Partita Singola"},
-                                        {ctl::Label35, "Torneo"},
-                                        {ctl::Label10, "Opzioni"},
-                                        {ctl::Label15, "Regole"},
-                                        {ctl::Label20, "Crediti"},
-                                        {ctl::Label3, "Esci"}}};
-    for (int i = 0; i < 6; ++i) {
-        auto* entry = make.label(
-            form, entries[i].control, QRect(layout::kWindowWidth / 2 - 160, 280 + i * 56, 320, 46),
-            QString::fromLatin1(entries[i].caption), Look::Plain, Qt::AlignCenter);
-        entry->setFont(Theme::sans(25));
-        entry->setCursor(Qt::PointingHandCursor);
-    }
-
-    // Progress of the first start's player generation; the game widens it row by row.
-    auto* progress = make.label(form, ctl::Label39, QRect(40, 706, 96, 26),
-                                QStringLiteral("Attendere...."), Look::Progress);
-    progress->setFont(Theme::sans(13, true));
-}
-
-void MainWindow::buildOptionsPanel(ControlBuilder& make) {
-    const QRect card(70, 236, 890, 262);
-    PanelFrame* panel =
-        overlay(make, centralWidget(), ctl::Frame1, QStringLiteral("Opzioni"), card);
-
-    const int row = 340;
-    const QRect speed(104, row, 118, 30);
-    const QRect change(236, row, 112, 30);
-    const QRect twoBeatsAce(352, row, 118, 30);
-    const QRect scoring(484, row, 166, 30);
-    const QRect prize(664, row, 112, 30);
-    const QRect limit(790, row, 150, 30);
-
-    const int headerLeft = speed.left();
-    auto* header = make.adopt(new ColumnHeader(panel), ctl::Label11,
-                              QRect(headerLeft, row - 34, limit.right() - headerLeft + 1, 24));
-    header->setText(QStringLiteral(
-        "Tipo Partita    Cambio Carte   2 supera Asso  Punteggio   Premio    Limite"));
-    header->setFont(Theme::sans(13, true));
-    Theme::setTextColor(header, Theme::paleGold());
-    header->setColumns({over(speed, headerLeft, QStringLiteral("Tipo Partita")),
-                        over(change, headerLeft, QStringLiteral("Cambio Carte")),
-                        over(twoBeatsAce, headerLeft, QStringLiteral("2 supera Asso")),
-                        over(scoring, headerLeft, QStringLiteral("Punteggio")),
-                        over(prize, headerLeft, QStringLiteral("Premio")),
-                        over(limit, headerLeft, QStringLiteral("Limite"))});
-
-    // The two check boxes stand alone in the middle of their columns.
-    const auto centredBox = [](const QRect& column) {
-        return QRect(column.center().x() - 10, column.top() + 4, 22, 22);
-    };
-    make.combo(panel, ctl::Combo1, speed, true);
-    make.check(panel, ctl::Check1, centredBox(change));
-    make.check(panel, ctl::Check2, centredBox(twoBeatsAce));
-    make.combo(panel, ctl::Combo2, scoring, true);
-    make.combo(panel, ctl::Combo3, prize, true);
-    make.combo(panel, ctl::Combo8, limit, true);
-
-    const int buttons = card.bottom() - 70;
-    const int middle = card.center().x();
-    panelButton(make, panel, ctl::Label12, QRect(middle - 152, buttons, 136, 40),
-                QStringLiteral("Accetta"));
-    panelButton(make, panel, ctl::Label13, QRect(middle + 16, buttons, 136, 40),
-                QStringLiteral("Rifiuta"));
-}
-
-void MainWindow::buildRulesPanel(ControlBuilder& make) {
-    const QRect card(130, 30, 770, 690);
-    PanelFrame* panel = overlay(make, centralWidget(), ctl::Frame2, QStringLiteral("Regole"), card);
-
-    auto* area = new TextScrollArea(panel);
-    area->setGeometry(card.left() + 30, panel->contentTop() + 12, card.width() - 60, 548);
-    area->setFrameShape(QFrame::NoFrame);
-    QPalette paper = area->palette();
-    paper.setColor(QPalette::Window, Theme::parchment());
-    area->setPalette(paper);
-    area->viewport()->setAutoFillBackground(true);
-    area->viewport()->setPalette(paper);
-
-    auto* text = make.label(area, ctl::Label16, QRect(), QString(), Look::Plain,
-                            Qt::AlignLeft | Qt::AlignTop);
-    text->setWordWrap(true);
-    text->setMargin(18);
-    text->setFont(Theme::sans(14));
-    text->setTextInteractionFlags(Qt::NoTextInteraction);
-    Theme::setTextColor(text, Theme::ink());
-    area->setText(text);
-
-    panelButton(make, panel, ctl::Label17,
-                QRect(card.center().x() - 68, card.bottom() - 56, 136, 40),
-                QStringLiteral("Indietro"));
-}
-
-void MainWindow::buildProfilePanel(ControlBuilder& make) {
-    const QRect card(140, 118, 750, 508);
-    PanelFrame* panel =
-        overlay(make, centralWidget(), ctl::Frame3, QStringLiteral("Profilo"), card);
-    const int left = card.left() + 32;
-    const int top = panel->contentTop() + 16;
-
-    // The profile in use: the list, its name, year and flag.
-    make.combo(panel, ctl::Combo4, QRect(left, top, 300, 30), true);
-    panelButton(make, panel, ctl::Label27, QRect(left + 316, top - 4, 124, 38),
-                QStringLiteral("Elimina"));
-    auto* name = make.label(panel, ctl::Label22, QRect(left, top + 44, 440, 34), QString());
-    name->setFont(Theme::serif(24, true));
-    Theme::setTextColor(name, Theme::paleGold());
-    auto* year = make.label(panel, ctl::Label24, QRect(left, top + 80, 440, 24), QString());
-    year->setFont(Theme::sans(14));
-
-    const QRect flag(card.right() - 32 - 180 + 42, top + 26, 96, 64);
-    auto* nation = make.label(panel, ctl::Label23, QRect(flag.center().x() - 100, top - 2, 200, 22),
-                              QStringLiteral("Nazionalita'"), Look::Plain, Qt::AlignCenter);
-    nation->setFont(Theme::sans(12, true));
-    Theme::setTextColor(nation, Theme::dimCream());
-    make.picture(panel, ctl::Image2, flag)->setOutlined(true);
-
-    // Creating a profile.
-    auto* create = make.adopt(new PanelFrame(PanelFrame::Mode::Group, panel), ctl::Frame4,
-                              QRect(left - 4, top + 124, card.width() - 2 * 28, 176));
-    create->setTitle(QStringLiteral("Crea Profilo"));
-    const int row = 66;
-    const QRect surname(16, row, 172, 30);
-    const QRect firstName(198, row, 172, 30);
-    const QRect country(380, row, 160, 30);
-    const QRect born(550, row, create->width() - 16 - 550, 30);
-    auto* header =
-        make.adopt(new ColumnHeader(create), ctl::Label25,
-                   QRect(surname.left(), row - 28, born.right() - surname.left() + 1, 22));
-    header->setText(QStringLiteral(
-        "Cognome         Nome                     Nazionalita'       Anno di Nascita"));
-    header->setFont(Theme::sans(12, true));
-    Theme::setTextColor(header, Theme::dimCream());
-    const Qt::Alignment leftAligned = Qt::AlignLeft;
-    header->setColumns(
-        {over(surname, surname.left(), QStringLiteral("Cognome"), leftAligned, 2),
-         over(firstName, surname.left(), QStringLiteral("Nome"), leftAligned, 2),
-         over(country, surname.left(), QStringLiteral("Nazionalita'"), leftAligned, 2),
-         over(born, surname.left(), QStringLiteral("Anno di Nascita"), leftAligned, 2)});
-    make.textBox(create, ctl::Text1, surname);
-    make.textBox(create, ctl::Text2, firstName);
-    make.combo(create, ctl::Combo5, country, true);
-    make.combo(create, ctl::Combo6, born, true);
-    panelButton(make, create, ctl::Label26, QRect(create->width() - 16 - 136, row + 46, 136, 38),
-                QStringLiteral("Crea"));
-
-    const int buttons = card.bottom() - 62;
-    panelButton(make, panel, ctl::Label9, QRect(left, buttons, 136, 40),
-                QStringLiteral("Indietro"));
-    panelButton(make, panel, ctl::Label21, QRect(card.right() - 32 - 136, buttons, 136, 40),
-                QStringLiteral("Avanti"));
-    // Why "Avanti" did nothing, between the two buttons.
-    auto* hint = make.adopt(new HintLabel(panel), ctl::Label60,
-                            QRect(left + 150, buttons + 4, card.width() - 2 * 32 - 300, 32));
-    hint->setFont(Theme::sans(13, true));
-    Theme::setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
-}
-
-void MainWindow::buildTournamentPanels(ControlBuilder& make) {
-    const QRect card(170, 180, 690, 390);
-    PanelFrame* rules =
-        overlay(make, centralWidget(), ctl::Frame5, QStringLiteral("Regole Torneo"), card);
-    auto* text =
-        make.label(rules, ctl::Label38,
-                   QRect(card.left() + 36, rules->contentTop() + 14, card.width() - 72, 220),
-                   QString(), Look::Plain, Qt::AlignLeft | Qt::AlignTop);
-    text->setWordWrap(true);
-    text->setFont(Theme::sans(16));
-    const int buttons = card.bottom() - 64;
-    panelButton(make, rules, ctl::Label37, QRect(card.left() + 36, buttons, 136, 40),
-                QStringLiteral("Indietro"));
-    panelButton(make, rules, ctl::Label36, QRect(card.right() - 36 - 136, buttons, 136, 40),
-                QStringLiteral("Avanti"));
-}
-
-void MainWindow::buildScreens(ControlBuilder& make) {
-    QWidget* form = centralWidget();
-    auto* table = make.adopt(new TablePanel(form), ctl::Picture1, kWholeWindow);
-    table->build(make);
-    auto* standings = make.adopt(new StandingsPanel(form), ctl::Picture27, kWholeWindow);
-    standings->build(make);
-
-    // The tournament's waiting notice stands over the table. It is not part of the window's
-    // form, so that its "Avanti veloce" still answers while the form takes no input.
-    const QRect card(250, 272, 530, 216);
-    PanelFrame* wait = overlay(make, this, ctl::Frame6, QStringLiteral("Zelvaro Torneo"), card);
-    auto* notice =
-        new QLabel(QStringLiteral("Aspetta la fine del turno anche dagli altri tavoli"), wait);
-    notice->setGeometry(card.left() + 30, wait->contentTop() + 6, card.width() - 60, 70);
-    notice->setAlignment(Qt::AlignCenter);
-    notice->setWordWrap(true);
-    notice->setFont(Theme::sans(18));
-    Theme::setTextColor(notice, Theme::cream());
-    make.command(wait, ctl::Command6, QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
-                 QStringLiteral("Avanti veloce"));
 }
 
 void MainWindow::buildTimers() {

@@ -1,6 +1,6 @@
-// The game's one window: builds every control under its game name, lays the screens out,
-// and hands each click, mouse move, list pick and timer tick to the application, one at a
-// time.
+// The game's one window: it has every control built under its game name (the panels and
+// screens by WindowPanels), keeps the three timers, shows the message boxes, and hands each
+// click, mouse move, list pick and timer tick to the application, one at a time.
 #pragma once
 
 #include <QHash>
@@ -19,7 +19,6 @@ class ZelvaroApp;
 
 namespace zelvaro::ui {
 
-class ControlBuilder;
 class GameStyle;
 
 class MainWindow : public QMainWindow {
@@ -51,12 +50,6 @@ public:
     GameStyle* inputStyle() const { return inputStyle_; }
 
 private:
-    void buildMenu(ControlBuilder& make);
-    void buildOptionsPanel(ControlBuilder& make);
-    void buildRulesPanel(ControlBuilder& make);
-    void buildProfilePanel(ControlBuilder& make);
-    void buildTournamentPanels(ControlBuilder& make);
-    void buildScreens(ControlBuilder& make);
     void buildTimers();
     void applyStartVisibility();
 
