@@ -1,18 +1,14 @@
 #include "ui/QtSurface.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
-#include <stdexcept>
 
 #include "ui/MainWindow.h"
-#include "ui/PanelFrame.h"
 #include "ui/PictureBox.h"
+#include "ui/WidgetText.h"
 
 namespace zelvaro::ui {
 namespace {
@@ -28,105 +24,36 @@ QString toQString(const std::string& text) {
 }  // namespace
 
 QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
-    : window_(window), pictures_(assetFolder), slots_(controlSlotCount()) {
-    QStringList missing;
-    for (int id = 0; id < kControlIdCount; ++id) {
-        const auto cid = static_cast<ControlId>(id);
-        const ControlInfo& info = controlInfo(cid);
-        const int count = info.elements == 0 ? 1 : info.elements;
-        for (int i = 0; i < count; ++i) {
-            const Control c{cid, info.elements == 0 ? -1 : i};
-            const QString name = QString::fromStdString(objectName(c));
-            Slot& s = slots_[static_cast<std::size_t>(controlSlot(c))];
-            if (auto* timer = window.findChild<QTimer*>(name)) {
-                s.timer = timer;
-                s.timerEnabled = timer->isActive();
-                continue;
-            }
-            QWidget* widget = name == QLatin1String("Form1") ? window.centralWidget()
-                                                             : window.findChild<QWidget*>(name);
-            if (widget == nullptr || widget->objectName() != name) {
-                missing << name;
-                continue;
-            }
-            s.widget = widget;
-            s.left = widget->x() * kTwipsPerPixel;
-            s.top = widget->y() * kTwipsPerPixel;
-            s.width = widget->width() * kTwipsPerPixel;
-            s.height = widget->height() * kTwipsPerPixel;
-        }
-    }
-    if (!missing.isEmpty()) {
-        throw std::logic_error("the window lacks the controls " +
-                               missing.join(QStringLiteral(", ")).toStdString());
-    }
-}
-
-QtSurface::Slot& QtSurface::slot(Control c) {
-    const int index = controlSlot(c);
-    if (index < 0) throw std::out_of_range("no such control element: " + objectName(c));
-    return slots_[static_cast<std::size_t>(index)];
-}
-
-const QtSurface::Slot& QtSurface::slot(Control c) const {
-    return const_cast<QtSurface*>(this)->slot(c);
-}
+    : window_(window), pictures_(assetFolder), slots_(window) {}
 
 QWidget* QtSurface::widget(Control c) const {
-    return slot(c).widget;
+    return slots_.at(c).widget;
 }
 QTimer* QtSurface::timer(Control c) const {
-    return slot(c).timer;
+    const auto& clock = slots_.at(c).timer;
+    return clock ? clock->clock() : nullptr;
 }
 
 void QtSurface::setCaption(Control c, const std::string& text) {
-    QWidget* w = slot(c).widget;
+    QWidget* w = slots_.at(c).widget;
     if (w == nullptr) return;
     const QString value = toQString(text);
     if (c == ctl::Form1) {
         if (window_.windowTitle() != value) window_.setWindowTitle(value);
-    } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text() != value) label->setText(value);
-    } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-        if (line->text() != value) line->setText(value);
-    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-        // A listed text is also the current item, so that the list opens on it.
-        const int item = list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (list->currentText() == value && (item < 0 || list->currentIndex() == item)) return;
-        if (item >= 0 || !list->isEditable()) {
-            list->setCurrentIndex(item);
-        } else {
-            list->setEditText(value);
-        }
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        if (button->text() != value) button->setText(value);
-    } else if (auto* panel = qobject_cast<PanelFrame*>(w)) {
-        panel->setTitle(value);
+    } else {
+        WidgetText::set(w, value);
     }
 }
 
 std::string QtSurface::caption(Control c) const {
-    const QWidget* w = slot(c).widget;
+    const QWidget* w = slots_.at(c).widget;
     if (w == nullptr) return {};
-    QString value;
-    if (c == ctl::Form1) {
-        value = window_.windowTitle();
-    } else if (auto* label = qobject_cast<const QLabel*>(w)) {
-        value = label->text();
-    } else if (auto* line = qobject_cast<const QLineEdit*>(w)) {
-        value = line->text();
-    } else if (auto* list = qobject_cast<const QComboBox*>(w)) {
-        value = list->currentText();
-    } else if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        value = button->text();
-    } else if (auto* panel = qobject_cast<const PanelFrame*>(w)) {
-        value = panel->title();
-    }
+    const QString value = c == ctl::Form1 ? window_.windowTitle() : WidgetText::of(w);
     return value.toStdString();
 }
 
 void QtSurface::setPicture(Control c, const std::string& path) {
-    Slot& s = slot(c);
+    ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr || s.picture == path) return;
     s.picture = path;
     auto* box = qobject_cast<PictureBox*>(s.widget);
@@ -140,11 +67,11 @@ void QtSurface::setPicture(Control c, const std::string& path) {
 }
 
 std::string QtSurface::picture(Control c) const {
-    return slot(c).picture;
+    return slots_.at(c).picture;
 }
 
 void QtSurface::setVisible(Control c, bool visible) {
-    QWidget* w = slot(c).widget;
+    QWidget* w = slots_.at(c).widget;
     if (w == nullptr) return;
     if (c == ctl::Form1) {
         if (window_.isVisible() != visible) window_.setVisible(visible);
@@ -155,17 +82,16 @@ void QtSurface::setVisible(Control c, bool visible) {
 }
 
 bool QtSurface::visible(Control c) const {
-    const Slot& s = slot(c);
+    const ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr) return false;
     if (c == ctl::Form1) return window_.isVisible();
     return !s.widget->isHidden();
 }
 
 void QtSurface::setEnabled(Control c, bool enabled) {
-    Slot& s = slot(c);
-    if (s.timer != nullptr) {
-        s.timerEnabled = enabled;
-        runTimer(s);
+    ControlSlot& s = slots_.at(c);
+    if (s.timer) {
+        s.timer->setEnabled(enabled);
         return;
     }
     if (s.widget == nullptr) return;
@@ -176,15 +102,14 @@ void QtSurface::setEnabled(Control c, bool enabled) {
 }
 
 bool QtSurface::enabled(Control c) const {
-    const Slot& s = slot(c);
-    if (s.timer != nullptr)
-        return s.timerEnabled && (s.timer->isActive() || s.timer->interval() <= 0);
+    const ControlSlot& s = slots_.at(c);
+    if (s.timer) return s.timer->enabled();
     if (s.widget == nullptr) return false;
     return !s.widget->testAttribute(Qt::WA_ForceDisabled);
 }
 
 void QtSurface::setLeft(Control c, int twips) {
-    Slot& s = slot(c);
+    ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr) return;
     s.left = twips;
     const int x = toPixels(twips);
@@ -192,7 +117,7 @@ void QtSurface::setLeft(Control c, int twips) {
 }
 
 void QtSurface::setTop(Control c, int twips) {
-    Slot& s = slot(c);
+    ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr) return;
     s.top = twips;
     const int y = toPixels(twips);
@@ -200,7 +125,7 @@ void QtSurface::setTop(Control c, int twips) {
 }
 
 void QtSurface::setWidth(Control c, int twips) {
-    Slot& s = slot(c);
+    ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr) return;
     s.width = twips;
     const int w = std::max(0, toPixels(twips));
@@ -208,7 +133,7 @@ void QtSurface::setWidth(Control c, int twips) {
 }
 
 void QtSurface::setHeight(Control c, int twips) {
-    Slot& s = slot(c);
+    ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr) return;
     s.height = twips;
     const int h = std::max(0, toPixels(twips));
@@ -216,20 +141,20 @@ void QtSurface::setHeight(Control c, int twips) {
 }
 
 int QtSurface::left(Control c) const {
-    return slot(c).left;
+    return slots_.at(c).left;
 }
 int QtSurface::top(Control c) const {
-    return slot(c).top;
+    return slots_.at(c).top;
 }
 int QtSurface::width(Control c) const {
-    return slot(c).width;
+    return slots_.at(c).width;
 }
 int QtSurface::height(Control c) const {
-    return slot(c).height;
+    return slots_.at(c).height;
 }
 
 void QtSurface::setForeColor(Control c, std::uint32_t rgb) {
-    Slot& s = slot(c);
+    ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr || s.color == rgb) return;
     s.color = rgb;
     QPalette palette = s.widget->palette();
@@ -243,83 +168,53 @@ void QtSurface::setForeColor(Control c, std::uint32_t rgb) {
 }
 
 std::uint32_t QtSurface::foreColor(Control c) const {
-    return slot(c).color;
+    return slots_.at(c).color;
 }
 
 void QtSurface::setChecked(Control c, bool checked) {
-    if (auto* box = qobject_cast<QCheckBox*>(slot(c).widget)) {
+    if (auto* box = qobject_cast<QCheckBox*>(slots_.at(c).widget)) {
         if (box->isChecked() != checked) box->setChecked(checked);
     }
 }
 
 bool QtSurface::checked(Control c) const {
-    const auto* box = qobject_cast<const QCheckBox*>(slot(c).widget);
+    const auto* box = qobject_cast<const QCheckBox*>(slots_.at(c).widget);
     return box != nullptr && box->isChecked();
 }
 
 void QtSurface::clearItems(Control c) {
-    if (auto* list = qobject_cast<QComboBox*>(slot(c).widget)) {
-        if (list->count() > 0) list->clear();
-    }
+    WidgetText::clearItems(slots_.at(c).widget);
 }
 
 void QtSurface::addItem(Control c, const std::string& item) {
-    auto* list = qobject_cast<QComboBox*>(slot(c).widget);
-    if (list == nullptr) return;
-    // Adding to a list never changes what the box shows.
-    if (list->isEditable()) {
-        const QString shown = list->currentText();
-        list->addItem(toQString(item));
-        if (list->currentText() != shown) list->setEditText(shown);
-    } else {
-        const int shown = list->currentIndex();
-        list->addItem(toQString(item));
-        if (list->currentIndex() != shown) list->setCurrentIndex(shown);
-    }
+    WidgetText::addItem(slots_.at(c).widget, toQString(item));
 }
 
 std::vector<std::string> QtSurface::items(Control c) const {
+    const QStringList listed = WidgetText::items(slots_.at(c).widget);
     std::vector<std::string> result;
-    if (const auto* list = qobject_cast<const QComboBox*>(slot(c).widget)) {
-        result.reserve(list->count());
-        for (int i = 0; i < list->count(); ++i) result.push_back(list->itemText(i).toStdString());
-    }
+    result.reserve(static_cast<std::size_t>(listed.size()));
+    for (const QString& item : listed) result.push_back(item.toStdString());
     return result;
 }
 
-void QtSurface::runTimer(Slot& s) {
-    const bool run = s.timerEnabled && s.timer->interval() > 0;
-    if (run && !s.timer->isActive()) {
-        s.timer->start();
-        ++s.starts;
-    } else if (!run && s.timer->isActive()) {
-        s.timer->stop();
-    }
-}
-
 void QtSurface::setInterval(Control timer, int ms) {
-    Slot& s = slot(timer);
-    if (s.timer == nullptr) return;
-    if (s.timer->interval() != ms) {
-        // A running timer given a new interval starts over.
-        if (s.timer->isActive()) ++s.starts;
-        s.timer->setInterval(std::max(0, ms));
-    }
-    runTimer(s);
-}
-
-int QtSurface::timerStarts(Control timer) const {
-    return slot(timer).starts;
-}
-
-int QtSurface::timerRemaining(Control timer) const {
-    const QTimer* clock = slot(timer).timer;
-    return clock == nullptr ? 0 : std::max(0, clock->remainingTime());
+    if (auto& clock = slots_.at(timer).timer) clock->setInterval(ms);
 }
 
 int QtSurface::interval(Control timer) const {
-    const Slot& s = slot(timer);
-    return s.timer == nullptr ? 0 : s.timer->interval();
+    const auto& clock = slots_.at(timer).timer;
+    return clock ? clock->interval() : 0;
+}
+
+int QtSurface::timerStarts(Control timer) const {
+    const auto& clock = slots_.at(timer).timer;
+    return clock ? clock->starts() : 0;
+}
+
+int QtSurface::timerRemaining(Control timer) const {
+    const auto& clock = slots_.at(timer).timer;
+    return clock ? clock->remaining() : 0;
 }
 
 MessageAnswer QtSurface::showMessage(const std::string& text, MessageButtons buttons) {

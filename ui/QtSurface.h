@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "primitives/Surface.h"
+#include "ui/ControlSlots.h"
 #include "ui/PictureCache.h"
 
 class QTimer;
@@ -66,24 +67,9 @@ public:
     QTimer* timer(Control c) const;
 
 private:
-    // What the window knows of one control; geometry is kept in twips as the game set it,
-    // so that small steps (5 twips) add up even though the screen moves in whole pixels.
-    struct Slot {
-        QWidget* widget = nullptr;
-        QTimer* timer = nullptr;
-        int left = 0, top = 0, width = 0, height = 0;
-        int starts = 0;
-        std::uint32_t color = kButtonTextColor;
-        std::string picture;
-        bool timerEnabled = false;
-    };
-    Slot& slot(Control c);
-    const Slot& slot(Control c) const;
-    void runTimer(Slot& s);
-
     MainWindow& window_;
     PictureCache pictures_;
-    std::vector<Slot> slots_;
+    ControlSlots slots_;
 };
 
 }  // namespace zelvaro::ui
