@@ -1,6 +1,7 @@
 #include "ui/FeltPainter.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
@@ -39,6 +40,12 @@ QImage FeltPainter::felt(QSize size, QColor centre, QColor edge, QPointF light) 
         }
     }
     return image;
+}
+
+void FeltPainter::plate(QPainter& painter, const QRectF& box, int alpha) {
+    painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 120), 1.0));
+    painter.setBrush(QColor(4, 20, 10, alpha));
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
 }
 
 }  // namespace zelvaro::ui

@@ -62,12 +62,6 @@ QRect seatPanelRect(int seat) {
     return QRect(corner.x, corner.y, layout::kSeatPanelWidth, layout::kSeatPanelHeight);
 }
 
-void paintPlate(QPainter& painter, const QRectF& box, int alpha = 150) {
-    painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 120), 1.0));
-    painter.setBrush(QColor(4, 20, 10, alpha));
-    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
-}
-
 void styleName(ClickableLabel* label, int pixels = 13) {
     label->setFont(Theme::sans(pixels, true));
 }
@@ -350,7 +344,7 @@ void TablePanel::paintBackground(QPixmap& cloth) {
 
     for (int seat = 1; seat < 6; ++seat) {
         const QRect panel = seatPanelRect(seat);
-        paintPlate(painter, panel);
+        FeltPainter::plate(painter, panel);
         // The strength meter's empty track.
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 90));
@@ -358,7 +352,7 @@ void TablePanel::paintBackground(QPixmap& cloth) {
             QRectF(panel.left() + kInfoLeft, panel.top() + kBarTop, kBarTrack, kBarHeight), 4.5,
             4.5);
     }
-    paintPlate(painter, kHumanPlate);
+    FeltPainter::plate(painter, kHumanPlate);
 }
 
 void TablePanel::paintEvent(QPaintEvent*) {
@@ -369,7 +363,7 @@ void TablePanel::paintEvent(QPaintEvent*) {
     // The ranking column reaches down to the tournament lists only when they are shown.
     const bool tournament = tournamentList_ != nullptr && !tournamentList_->isHidden();
     const int bottom = tournament ? 622 : kRankingTop + 6 * kRowHeight + 10;
-    paintPlate(painter, QRectF(kSideLeft, kSideTop, kSideWidth, bottom - kSideTop), 165);
+    FeltPainter::plate(painter, QRectF(kSideLeft, kSideTop, kSideWidth, bottom - kSideTop), 165);
     if (tournament) {
         painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 80), 1.0));
         for (const int y : {kTableListTop - 38, kOverallTop - 38}) {
