@@ -1,7 +1,7 @@
-// The table screen (Picture1): the felt with the printed table, the five opponents' seats,
-// the human's hand and seat, the prize cards, the options strip, the header, and the
-// ranking column on the right. It lays out every control of the table from the shared table
-// geometry, so the markers the game moves land where the cards are.
+// The table screen (Picture1): the felt with the printed table, the seats and the trick
+// (TableSeats), the prize cards, the options strip, the header, the ranking column on the
+// right (RankingColumn) and the player's aids. Every control of the table is laid out from
+// the shared table geometry, so the markers the game moves land where the cards are.
 #pragma once
 
 #include <QPixmap>
@@ -27,11 +27,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildSeats(ControlBuilder& make);
-    void buildHuman(ControlBuilder& make);
-    void buildTrick(ControlBuilder& make);
+    // The options strip, the header, the prize cards and the pot, and the buttons top right.
     void buildTopStrip(ControlBuilder& make);
-    void buildRanking(ControlBuilder& make);
     // The player's aids: the seat on turn lit, his prompt, the hints, fast-forward, the last
     // trick.
     void buildHelpers(ControlBuilder& make);
