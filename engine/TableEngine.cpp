@@ -126,7 +126,7 @@ void TableEngine::tableTick() {
             endHand();
         }
     }
-    display_.showTurnPrompt();
+    display_.aids().showTurnPrompt();
 }
 
 void TableEngine::advanceTurn() {
@@ -205,7 +205,7 @@ void TableEngine::cardClicked(int slot) {
     const Hand& hand = session_.hands[kHumanSeat];
     // Only a card can be clicked: an empty place shows no picture.
     if (hand[slot].empty()) return;
-    if (session_.turnseat != kHumanSeat) return display_.showHint("Non e' il tuo turno.");
+    if (session_.turnseat != kHumanSeat) return display_.aids().showHint("Non e' il tuo turno.");
     if (surface_.visible(ctl::Command1)) {
         if (markA_ == slot) setMarks(-1, markB_);
         else if (markB_ == slot) setMarks(markA_, -1);
@@ -222,20 +222,20 @@ void TableEngine::cardClicked(int slot) {
     const bool holdsOtherThanAces = std::any_of(
         hand.begin(), hand.end(), [](Card c) { return !c.empty() && c.value != kAce; });
     if (hand[slot].value == kAce && leading && holdsOtherThanAces) {
-        return display_.showHint("Non puoi aprire con un Asso finche' hai altre carte.");
+        return display_.aids().showHint("Non puoi aprire con un Asso finche' hai altre carte.");
     }
-    display_.hideHint();
+    display_.aids().hideHint();
     display_.showLaidCard(kHumanSeat, hand[slot]);
     layCard(kHumanSeat, slot);
     advanceTurn();
     session_.tickcount = 0;
-    display_.showTurnPrompt();
+    display_.aids().showTurnPrompt();
 }
 
 void TableEngine::changeClicked() {
     if (session_.turnseat != kHumanSeat || session_.pulsanticambio != 0) return;
-    if (markA_ < 0 || markB_ < 0) return display_.showHint("Segna due carte per cambiarle.");
-    display_.hideHint();
+    if (markA_ < 0 || markB_ < 0) return display_.aids().showHint("Segna due carte per cambiarle.");
+    display_.aids().hideHint();
     for (int i = 0; i < kHandSlots; ++i) {
         if (markA_ == i) session_.discardToDeck(kHumanSeat, i);
         if (markB_ == i) session_.discardToDeck(kHumanSeat, i);
@@ -248,12 +248,12 @@ void TableEngine::changeClicked() {
     advanceTurn();
     session_.tickcount = 0;
     session_.pulsanticambio = 1;
-    display_.showTurnPrompt();
+    display_.aids().showTurnPrompt();
 }
 
 void TableEngine::keepClicked() {
     if (session_.turnseat != kHumanSeat || session_.pulsanticambio != 0) return;
-    display_.hideHint();
+    display_.aids().hideHint();
     setMarks(-1, -1);
     surface_.setVisible(ctl::Command1, false);
     surface_.setVisible(ctl::Command2, false);
@@ -261,7 +261,7 @@ void TableEngine::keepClicked() {
     advanceTurn();
     session_.pulsanticambio = 1;
     session_.tickcount = 0;
-    display_.showTurnPrompt();
+    display_.aids().showTurnPrompt();
 }
 
 void TableEngine::setMarks(int a, int b) {
@@ -300,7 +300,7 @@ void TableEngine::resolveTrick() {
 
     if (session_.options.isEliminationGame()) scoreEliminations();
 
-    display_.showLastTrick(session_.trickwinner);
+    display_.aids().showLastTrick(session_.trickwinner);
     display_.hideTablePlaces();
     session_.trickleader = session_.trickwinner;
     session_.turnseat = session_.trickwinner;

@@ -22,11 +22,6 @@ constexpr std::array<Control, kSeats - 1> kFacePictures{ctl::Picture22, ctl::Pic
                                                         ctl::Picture26};
 constexpr std::array<Control, 3> kTimers{ctl::Timer1, ctl::Timer2, ctl::Timer3};
 
-void placeAt(Surface& surface, Control c, layout::Point p) {
-    surface.setLeft(c, layout::twips(p.x));
-    surface.setTop(c, layout::twips(p.y));
-}
-
 }  // namespace
 
 std::string flagPicture(const std::string& nation) { return "bandiere/" + nation + ".jpg"; }
@@ -35,7 +30,7 @@ std::string optionPicture(const std::string& optionText) { return "immagini/" + 
 
 void TableDisplay::showHumanPanel() {
     // A new match: no trick of it has been played yet.
-    hideLastTrick();
+    aids_.hideLastTrick();
     const PlayerProfile& human = session_.humanprofile;
     surface_.setCaption(ctl::Label4, human.displayName());
     surface_.setPicture(ctl::Image3, flagPicture(human.nazionalita));
@@ -248,7 +243,7 @@ void TableDisplay::confirmQuit() {
 
 void TableDisplay::moveTurnMarkerTo(int seat) {
     if (seat == turnMarkerSeat_) return;
-    placeAt(surface_, ctl::Shape5, layout::kTurnMarker[seat]);
+    layout::placeAt(surface_, ctl::Shape5, layout::kTurnMarker[seat]);
     turnMarkerSeat_ = seat;
 }
 
@@ -261,13 +256,13 @@ void TableDisplay::showWinningMarkerAt(int seat) {
     if (seat == winningMarkerSeat_) return;
     winningMarkerSeat_ = seat;
     const layout::Point place = layout::kTablePlace[seat];
-    placeAt(surface_, ctl::Shape6,
+    layout::placeAt(surface_, ctl::Shape6,
             {place.x - layout::kWinMarkerMargin, place.y - layout::kWinMarkerMargin});
     surface_.setVisible(ctl::Shape6, true);
 }
 
 void TableDisplay::showDecision(int seat, const std::string& text) {
-    placeAt(surface_, ctl::Label29, layout::kDecisionLabel[seat]);
+    layout::placeAt(surface_, ctl::Label29, layout::kDecisionLabel[seat]);
     surface_.setCaption(ctl::Label29, text);
     surface_.setVisible(ctl::Label29, true);
 }
@@ -309,91 +304,9 @@ void TableDisplay::showSelectionMark(Control shape, int slot) {
         surface_.setVisible(shape, false);
         return;
     }
-    placeAt(surface_, shape, {layout::kHumanHand.x + slot * layout::kHumanHandStep - 3,
+    layout::placeAt(surface_, shape, {layout::kHumanHand.x + slot * layout::kHumanHandStep - 3,
                               layout::kHumanHand.y - 3});
     surface_.setVisible(shape, true);
-}
-
-void TableDisplay::showLastTrick(int winner) {
-    // Each seat's card in its own place, so that only the cards change from trick to trick
-    // (the names are written with the seats, at every hand).
-    static const std::string kNoCard;
-    for (int seat = 0; seat < kSeats; ++seat) {
-        const Card card = session_.trick[session_.trickSlotOfSeat(seat)];
-        // A pass or an empty place shows no card.
-        const std::string& picture = card.isReal() ? cardPicture(card) : kNoCard;
-        if (lastTrick_.pictures[seat] != &picture) {
-            surface_.setPicture(ctl::Picture28[seat], picture);
-            lastTrick_.pictures[seat] = &picture;
-        }
-    }
-    if (winner != lastTrick_.lit) {
-        if (lastTrick_.lit >= 0) surface_.setForeColor(ctl::Label58[lastTrick_.lit], kButtonTextColor);
-        surface_.setForeColor(ctl::Label58[winner], kHighlightColor);
-        lastTrick_.lit = winner;
-    }
-    if (!lastTrick_.shown) {
-        surface_.setCaption(ctl::Label57, "Ultima presa");
-        surface_.setVisible(ctl::Label57, true);
-        lastTrick_.shown = true;
-    }
-}
-
-void TableDisplay::hideLastTrick() {
-    surface_.setVisible(ctl::Label57, false);
-    lastTrick_.shown = false;
-}
-
-void TableDisplay::showHint(const char* text) {
-    // Shown anew, so that a hint given twice stays its full time again.
-    if (hintShown_) surface_.setVisible(ctl::Label59, false);
-    surface_.setCaption(ctl::Label59, text);
-    surface_.setVisible(ctl::Label59, true);
-    hintShown_ = true;
-}
-
-void TableDisplay::hideHint() {
-    if (!hintShown_) return;
-    surface_.setVisible(ctl::Label59, false);
-    hintShown_ = false;
-}
-
-void TableDisplay::showTurnPrompt() {
-    const int seat = session_.turnseat;
-    if (seat != litSeat_) {
-        // The light frames the seat's panel, or the player's own name plate; it is sized
-        // again only when it passes between the two.
-        const bool human = seat == kHumanSeat;
-        const layout::Point corner = human ? layout::kHumanPlate : layout::kSeatPanel[seat];
-        const int margin = layout::kSeatLightMargin;
-        placeAt(surface_, ctl::Shape7, {corner.x - margin, corner.y - margin});
-        if (litSeat_ < 0 || human != (litSeat_ == kHumanSeat)) {
-            surface_.setWidth(ctl::Shape7, layout::twips(
-                (human ? layout::kHumanPlateWidth : layout::kSeatPanelWidth) + 2 * margin));
-            surface_.setHeight(ctl::Shape7, layout::twips(
-                (human ? layout::kHumanPlateHeight : layout::kSeatPanelHeight) + 2 * margin));
-            surface_.setVisible(ctl::Shape7, true);
-        }
-        litSeat_ = seat;
-    }
-    const char* prompt = nullptr;
-    if (seat == kHumanSeat) {
-        if (surface_.visible(ctl::Command1)) {
-            prompt = "Tocca a te\nscegli il cambio";
-        } else if (session_.changedecisions == 6 && session_.holdsCards(kHumanSeat) &&
-                   !surface_.visible(ctl::Picture14)) {
-            prompt = "Tocca a te\ngioca una carta";
-        }
-    }
-    if (prompt == shownPrompt_) return;
-    // The turn has come to the player: a hint that it was not his is out of date.
-    if (prompt != nullptr && shownPrompt_ == nullptr) hideHint();
-    if (prompt != nullptr && prompt != promptCaption_) {
-        surface_.setCaption(ctl::Label61, prompt);
-        promptCaption_ = prompt;
-    }
-    surface_.setVisible(ctl::Label61, prompt != nullptr);
-    shownPrompt_ = prompt;
 }
 
 }  // namespace zelvaro

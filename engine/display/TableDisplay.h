@@ -8,6 +8,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/Showdown.h"
+#include "engine/display/PlayerAids.h"
 #include "primitives/Surface.h"
 
 namespace zelvaro {
@@ -23,7 +24,8 @@ std::string optionPicture(const std::string& optionText);
 class TableDisplay {
 public:
     TableDisplay(Surface& surface, GameSession& session, Tournament& tournament, Database& db)
-        : surface_(surface), session_(session), tournament_(tournament), db_(db) {}
+        : surface_(surface), session_(session), tournament_(tournament), db_(db),
+          aids_(surface, session) {}
 
     void showHumanPanel();
     void showOpponentPanels();
@@ -56,21 +58,15 @@ public:
     void showPotTitle(const std::string& title);
     void showSelectionMark(Control shape, int slot);
 
-    // The trick just resolved: each seat's card over its name, the winner's name lit; kept
-    // until the next trick is resolved. Call before the trick is cleared.
-    void showLastTrick(int winner);
-    void hideLastTrick();
-    // Why a click of the player's did nothing, in a short line on the table.
-    void showHint(const char* text);
-    void hideHint();
-    // The seat on turn lit, and what the player is to do when the turn is his.
-    void showTurnPrompt();
+    // The last trick, the hints and the turn prompt.
+    PlayerAids& aids() { return aids_; }
 
 private:
     Surface& surface_;
     GameSession& session_;
     Tournament& tournament_;
     Database& db_;
+    PlayerAids aids_;
 
     // What a hand's pictures show, four places a word: the human's cards, or for an
     // opponent only which places hold a card. Redrawing an unchanged place is skipped.
@@ -100,21 +96,6 @@ private:
     // The pot the caption shows, while it shows one.
     PotResult shownPot_{};
     bool potShown_ = false;
-
-    // What the last-trick view shows: each seat's picture and the seat whose name is lit
-    // (-1 none).
-    struct LastTrickLook {
-        std::array<const std::string*, kSeats> pictures{};
-        int lit = -1;
-        bool shown = false;
-    };
-    LastTrickLook lastTrick_;
-
-    // The seat lit as on turn (-1 none), the player's prompt and the hint shown.
-    int litSeat_ = -1;
-    const char* shownPrompt_ = nullptr;    // nullptr while no prompt shows
-    const char* promptCaption_ = nullptr;  // what the prompt's label holds
-    bool hintShown_ = false;
 };
 
 }  // namespace zelvaro

@@ -69,4 +69,10 @@ inline constexpr std::array<Control, 6> kTablePlaceControl{
 
 inline constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
 
+// Moves a control's top left corner to `p`.
+inline void placeAt(Surface& surface, Control c, Point p) {
+    surface.setLeft(c, twips(p.x));
+    surface.setTop(c, twips(p.y));
+}
+
 }  // namespace zelvaro::layout

@@ -362,7 +362,7 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        display.hideHint();
+        display.aids().hideHint();
         c.act();
         EXPECT_EQ(surface.visible(ctl::Label59), c.hint != nullptr);
         if (c.hint != nullptr) {
