@@ -95,6 +95,7 @@ public:
           app_(surface_, makeFolder(folder_)) {
         ready_ = app_.startUp();
         if (!ready_) return;
+        app_.playUnwatched();
         app_.database().appendRow("giocatori", {{"cognome", "Banco"},
                                                 {"nome", "Prova"},
                                                 {"nazionalita", "Italia"},

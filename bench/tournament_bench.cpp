@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
     MemorySurface surface;
     ZelvaroApp app(surface, folder);
     if (!app.startUp()) return 1;
+    app.playUnwatched();
     Database& db = app.database();
     db.execute("UPDATE opzioni SET punteggio='50 Punti'");
     db.appendRow("giocatori", {{"cognome", "Banco"}, {"nome", "Prova"}, {"nazionalita", "Italia"},

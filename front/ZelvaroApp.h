@@ -62,6 +62,10 @@ public:
     bool fastForwardFor(std::chrono::milliseconds budget);
     FastForward& fastForward();
 
+    // A run that nobody watches (a simulation, a benchmark): the table leaves out what only
+    // helps a watching player follow the play. Cards, scores and standings are as ever.
+    void playUnwatched();
+
     Database& database();
     Random& random();
     GameSession& session();

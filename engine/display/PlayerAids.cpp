@@ -6,6 +6,7 @@
 namespace zelvaro {
 
 void PlayerAids::showLastTrick(int winner) {
+    if (!watched_) return;
     // Each seat's card in its own place, so that only the cards change from trick to trick
     // (the names are written with the seats, at every hand).
     static const std::string kNoCard;
@@ -50,6 +51,7 @@ void PlayerAids::hideHint() {
 }
 
 void PlayerAids::showTurnPrompt() {
+    if (!watched_) return;
     const int seat = session_.turnseat;
     if (seat != litSeat_) {
         // The light frames the seat's panel, or the player's own name plate; it is sized

@@ -25,6 +25,10 @@ public:
     // The seat on turn lit, and what the player is to do when the turn is his.
     void showTurnPrompt();
 
+    // In a run that nobody watches (a simulation, a benchmark) the last trick and the turn
+    // light are not drawn: they would only cost time.
+    void setWatched(bool watched) { watched_ = watched; }
+
 private:
     Surface& surface_;
     const GameSession& session_;
@@ -43,6 +47,7 @@ private:
     const char* shownPrompt_ = nullptr;    // nullptr while no prompt shows
     const char* promptCaption_ = nullptr;  // what the prompt's label holds
     bool hintShown_ = false;
+    bool watched_ = true;
 };
 
 }  // namespace zelvaro

@@ -205,26 +205,31 @@ TEST(WholeRunSignatureTest, SingleGamesOfEveryFamilyEndAsTheyAlwaysDid) {
         {"Eliminazione 50", "No", "Normale", 2, "9e56022d50f247a6"},
         {"Piatto 1000", "Si", "Turbo", 2, "46029a5369a0b4b7"},
     };
-    for (const SingleGames& run : runs) {
-        SCOPED_TRACE(run.type);
-        Program program;
-        program.useOptions(run.type, "Senza Limite", run.twoBeatsAce, run.speed);
-        ZelvaroApp& app = program.app;
-        for (int game = 0; game < run.games; ++game) {
-            app.click(ctl::Label2);
-            program.surface.setCaption(ctl::Label22, kProfile);
-            app.click(ctl::Label21);
-            const long firstHand = app.engine().handsPlayed();
-            while (program.surface.enabled(ctl::Timer1)) {
-                playHumanTurn(app, program.surface);
-                app.timerTick(ctl::Timer1);
-                if (std::string(run.type) == "Chips" && app.engine().handsPlayed() - firstHand >= kChipsHands) {
-                    program.surface.scriptAnswers({MessageAnswer::Yes});
-                    app.click(ctl::Label18);
+    // A run that nobody watches leaves out the last trick and the turn light, and nothing else.
+    for (const bool watched : {true, false}) {
+        for (const SingleGames& run : runs) {
+            SCOPED_TRACE(std::string(run.type) + (watched ? "" : ", unwatched"));
+            Program program;
+            program.useOptions(run.type, "Senza Limite", run.twoBeatsAce, run.speed);
+            ZelvaroApp& app = program.app;
+            if (!watched) app.playUnwatched();
+            for (int game = 0; game < run.games; ++game) {
+                app.click(ctl::Label2);
+                program.surface.setCaption(ctl::Label22, kProfile);
+                app.click(ctl::Label21);
+                const long firstHand = app.engine().handsPlayed();
+                while (program.surface.enabled(ctl::Timer1)) {
+                    playHumanTurn(app, program.surface);
+                    app.timerTick(ctl::Timer1);
+                    if (std::string(run.type) == "Chips" && app.engine().handsPlayed() - firstHand >= kChipsHands) {
+                        program.surface.scriptAnswers({MessageAnswer::Yes});
+                        app.click(ctl::Label18);
+                    }
                 }
             }
+            EXPECT_EQ(signatureOf(app, program.surface), run.signature);
+            EXPECT_EQ(program.surface.visible(ctl::Label57), watched);
         }
-        EXPECT_EQ(signatureOf(app, program.surface), run.signature);
     }
 }
 

@@ -262,6 +262,7 @@ int main(int argc, char** argv) {
         fs::remove_all(folder, ec);
         return 1;
     }
+    app.playUnwatched();
     Database& db = app.database();
     db.execute("UPDATE opzioni SET tipopartita='" + options.speed + "'");
     db.execute("UPDATE opzioni SET cambiocarte='" + options.change + "'");
