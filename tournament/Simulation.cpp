@@ -26,9 +26,11 @@ void Simulation::simulationTick() {
     // The player's table changes only by what his own hands write between two ticks.
     const bool writtenSinceLastTick = db_.changesMade() != changesAfterLastTick_;
     bool shownTablePlayed = false;
+    // The hands of the tick go in together, in one transaction begun by the first of them.
+    std::optional<Transaction> writes;
     const auto visit = [&] {
         const long handsBefore = handsSimulated_;
-        const bool playedElimination = simulateTable();
+        const bool playedElimination = visitTable(writes);
         if (handsSimulated_ != handsBefore && standings_.isShown(tournament_.tablecursor)) {
             shownTablePlayed = true;
         }
@@ -37,6 +39,7 @@ void Simulation::simulationTick() {
     };
     // Two tables a tick; an elimination hand at the first one is the tick's whole work.
     if (!visit()) visit();
+    if (writes) writes->commit();
     if (shownTablePlayed || (writtenSinceLastTick && standings_.shownTableIsLive())) {
         standings_.refreshTableStandings();
     }
@@ -94,6 +97,13 @@ void Simulation::rememberDone(int table) {
 }
 
 bool Simulation::simulateTable() {
+    std::optional<Transaction> writes;
+    const bool playedElimination = visitTable(writes);
+    if (writes) writes->commit();
+    return playedElimination;
+}
+
+bool Simulation::visitTable(std::optional<Transaction>& writes) {
     forgetAnEarlierSeating();
     std::optional<TableRows> table = tableAt(tournament_.tablecursor);
     if (table && table->seated == 0) {
@@ -114,8 +124,7 @@ bool Simulation::simulateTable() {
 
     // The points are added to the table's copy and written row by row.
     TableRows& rows = *table;
-    // A hand's points go in together: one commit, and never half of them.
-    Transaction transaction(db_);
+    if (!writes) writes.emplace(db_);
     const auto gain = [&](const EntrantGain& g) {
         rows.points[g.row] += g.points;
         db_.execute("UPDATE torneo SET punti=? WHERE rowid=?",
@@ -133,7 +142,6 @@ bool Simulation::simulateTable() {
         handsSimulated_ += 1;
         playedElimination = true;
     }
-    transaction.commit();
     return playedElimination;
 }
 

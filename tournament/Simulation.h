@@ -16,6 +16,7 @@ class GameSession;
 class Random;
 class RoundEnd;
 class Standings;
+class Transaction;
 struct Tournament;
 
 class Simulation {
@@ -36,6 +37,8 @@ public:
     long handsSimulated() const { return handsSimulated_; }
 
 private:
+    // simulateTable's work, its writes made inside `writes`, which the first of them begins.
+    bool visitTable(std::optional<Transaction>& writes);
     struct TableRows;
     TableRows readTable(int table);
     // A table whose seats cannot play: not six of them, one at the goal, or the player's.
