@@ -4,6 +4,8 @@
 
 #include <cctype>
 
+#include "store/DatabaseCompaction.h"
+
 namespace zelvaro {
 namespace fs = std::filesystem;
 
@@ -112,7 +114,7 @@ Database::KeptQuery& Database::preparedQuery(const std::string& sql, const Param
     constexpr std::size_t kKeptQueries = 64;
     auto found = queries_.find(sql);
     if (found == queries_.end()) {
-        if (queries_.size() >= kKeptQueries) forgetQueries();
+        if (queries_.size() >= kKeptQueries) forgetPreparedStatements();
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) !=
             SQLITE_OK) {
@@ -131,7 +133,7 @@ Database::KeptQuery& Database::preparedQuery(const std::string& sql, const Param
     return found->second;
 }
 
-void Database::forgetQueries() {
+void Database::forgetPreparedStatements() {
     for (const auto& [sql, kept] : queries_) sqlite3_finalize(kept.stmt);
     queries_.clear();
 }
@@ -200,6 +202,14 @@ void Database::appendRow(const std::string& table,
     execute("INSERT INTO \"" + table + "\" (" + names + ") VALUES (" + marks + ")", values);
 }
 
+bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
+    return compactDatabase(*this, continueAfterStep);
+}
+
+void Database::recoverInterruptedCompaction(const fs::path& mainFile) {
+    zelvaro::recoverInterruptedCompaction(mainFile);
+}
+
 std::int64_t Database::changesMade() const { return db_ ? sqlite3_total_changes(db_) : 0; }
 
 // Kept like the statements with values: the tournament opens one transaction a tick.
@@ -210,7 +220,7 @@ void Database::rollback() {
 }
 
 void Database::close() {
-    forgetQueries();
+    forgetPreparedStatements();
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;

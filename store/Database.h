@@ -86,11 +86,11 @@ public:
     void commit();
     void rollback();
 
-    // Writes a compacted copy beside the file and puts it in the file's place in one step;
-    // closes the connection. Any failure ends it silently and leaves the original intact.
-    // `continueAfterStep` (tests only) may stop the work after step 1..4 as a crash would.
+    // Compacts the file in its place and closes; see compactDatabase.
     bool compact(const std::function<bool(int step)>& continueAfterStep = {});
     void close();
+    // Finalizes every kept statement: none may stand on a schema that is attached or detached.
+    void forgetPreparedStatements();
 
     // Text with every apostrophe doubled, for a single-quoted SQL literal: O'Neil'S ->
     // O''Neil''S.
@@ -102,9 +102,7 @@ public:
     static std::string replace(std::string_view text, std::string_view search,
                                std::string_view replacement, int start);
 
-    // A leftover compacted copy (beside `mainFile`) from a run stopped mid-exit: when the
-    // main file is missing, the copy takes its place; when both exist, the copy is an
-    // unfinished one and goes.
+    // See recoverInterruptedCompaction in DatabaseCompaction.h.
     static void recoverInterruptedCompaction(const std::filesystem::path& mainFile);
 
 private:
@@ -121,8 +119,6 @@ private:
     };
     // The kept statement for `sql`, bound to `parameters` and ready to step.
     KeptQuery& preparedQuery(const std::string& sql, const Parameters& parameters);
-    // Finalizes every kept statement: none may stand on a schema that is attached or detached.
-    void forgetQueries();
 
     std::filesystem::path file_;
     sqlite3* db_ = nullptr;

@@ -1,5 +1,5 @@
-// Compaction at the game's exit, and the recovery of one that a stopped program left half
-// done. The copy replaces the file only when it is complete, on the disk and readable.
+#include "store/DatabaseCompaction.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -37,15 +37,16 @@ fs::path sidecar(const fs::path& file, const char* suffix) {
 
 }  // namespace
 
-bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
-    if (!db_) return false;
+bool compactDatabase(Database& db, const std::function<bool(int step)>& continueAfterStep) {
+    if (!db.isOpen()) return false;
+    const fs::path& file = db.file();
     // Through a symbolic link the copy is written beside the file it points to and takes
     // that file's place, so the link stays a link.
     std::error_code ec;
-    const fs::path main = fs::is_symlink(file_, ec) ? fs::canonical(file_, ec) : file_;
+    const fs::path main = fs::is_symlink(file, ec) ? fs::canonical(file, ec) : file;
     if (ec) return false;
     const fs::path folder = main.parent_path();
-    const fs::path temp = folder / kTempFileName;
+    const fs::path temp = folder / Database::kTempFileName;
     auto stopHere = [&](int step) { return continueAfterStep && !continueAfterStep(step); };
     // A failure takes away what the compaction wrote; a stop (a crash, in the tests) leaves
     // the files as they stand for the next start to recover.
@@ -60,13 +61,13 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
         // 1. A complete compacted copy, written with the same key.
         removeCopy();
         // No kept statement may stand on the copy's schema when it is attached or detached.
-        forgetQueries();
-        execute("ATTACH DATABASE " + quoted(temp.string()) + " AS compacted KEY " +
-                quoted(kPassword));
-        query("PRAGMA compacted.journal_mode=DELETE");
-        query("SELECT sqlcipher_export('compacted')");
-        forgetQueries();
-        execute("DETACH DATABASE compacted");
+        db.forgetPreparedStatements();
+        db.execute("ATTACH DATABASE " + Database::quoted(temp.string()) + " AS compacted KEY " +
+                   Database::quoted(Database::kPassword));
+        db.query("PRAGMA compacted.journal_mode=DELETE");
+        db.query("SELECT sqlcipher_export('compacted')");
+        db.forgetPreparedStatements();
+        db.execute("DETACH DATABASE compacted");
         // The copy keeps the file's permissions.
         fs::permissions(temp, fs::status(main).permissions(), ec);
         if (ec || !syncFile(temp)) return failed();
@@ -86,7 +87,7 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
 
         // 3. Close the main file; its write-ahead log must be folded in and gone, or it would
         // be replayed onto the copy.
-        close();
+        db.close();
         if (fs::exists(sidecar(main, "-wal")) && fs::file_size(sidecar(main, "-wal"), ec) > 0) {
             return failed();
         }
@@ -102,17 +103,17 @@ bool Database::compact(const std::function<bool(int step)>& continueAfterStep) {
         return true;
     } catch (...) {
         try {
-            if (db_) execute("DETACH DATABASE compacted");
+            if (db.isOpen()) db.execute("DETACH DATABASE compacted");
         } catch (...) {
         }
         return failed();
     }
 }
 
-void Database::recoverInterruptedCompaction(const fs::path& mainFile) {
+void recoverInterruptedCompaction(const fs::path& mainFile) {
     std::error_code ec;
     const fs::path main = fs::is_symlink(mainFile, ec) ? fs::weakly_canonical(mainFile, ec) : mainFile;
-    const fs::path temp = main.parent_path() / kTempFileName;
+    const fs::path temp = main.parent_path() / Database::kTempFileName;
     if (!fs::exists(temp, ec)) return;
     if (!fs::exists(main, ec)) {
         fs::rename(temp, main, ec);
