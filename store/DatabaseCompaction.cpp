@@ -85,14 +85,14 @@ bool compactDatabase(Database& db, const std::function<bool(int step)>& continue
         fs::remove(sidecar(temp, "-shm"), ec);
         if (stopHere(2)) return false;
 
-        // 3. Close the main file; its write-ahead log must be folded in and gone, or it would
-        // be replayed onto the copy.
+        // 3. Close the main file. The last connection to close folds the write-ahead log in
+        // and takes it and its index away; when they are still there, another program has the
+        // file open (it would go on writing to the replaced file) or the log was not folded
+        // in (it would be replayed onto the copy): the file stays as it is.
         db.close();
-        if (fs::exists(sidecar(main, "-wal")) && fs::file_size(sidecar(main, "-wal"), ec) > 0) {
+        if (fs::exists(sidecar(main, "-wal"), ec) || fs::exists(sidecar(main, "-shm"), ec)) {
             return failed();
         }
-        fs::remove(sidecar(main, "-wal"), ec);
-        fs::remove(sidecar(main, "-shm"), ec);
         if (stopHere(3)) return false;
 
         // 4. One atomic step: the copy takes the main file's name.

@@ -1,5 +1,6 @@
 #include "store/GameDatabase.h"
 
+#include <fcntl.h>
 #include <sqlcipher/sqlite3.h>
 #include <unistd.h>
 
@@ -39,6 +40,21 @@ bool isSoundGameFile(Database& db) {
     return check.rows() == 1 && check.at(0, 0).text() == "ok";
 }
 
+// Whether a process has the database open through this shared-memory index: every
+// connection holds a read lock on the index's byte 128 for as long as it is open.
+bool indexInUse(const fs::path& index) {
+    const int fd = ::open(index.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 128;
+    lock.l_len = 1;
+    const bool held = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
+}
+
 StoreProblem problemOf(const DatabaseError& error) {
     const int code = error.primaryCode();
     return code == SQLITE_BUSY || code == SQLITE_LOCKED ? StoreProblem::Busy
@@ -55,14 +71,20 @@ StoreRefusal openGameDatabase(Database& db, const fs::path& file) {
     if (const StoreRefusal refusal = permissionProblem(real, folder); refusal.problem != StoreProblem::None) {
         return refusal;
     }
-    // No other game has the folder, so a shared-memory index left beside the file is stale
-    // (possibly made by another user, unwritable); SQLite makes a new one from the log.
+    // The shared-memory index beside the file belongs to SQLite's locking: another program
+    // that has the file open shares it, so it is never taken away while one does. Only a
+    // stale one that this user cannot write (left by another user) goes; SQLite makes a new
+    // one from the log.
     const fs::path index = sidecar(real, "-shm");
-    fs::remove(index, ec);
-    if (ec) return {StoreProblem::FileReadOnly, index};
+    if (fs::exists(index, ec) && !may(index, R_OK | W_OK)) {
+        if (indexInUse(index)) return {StoreProblem::Busy, real};
+        fs::remove(index, ec);
+        if (ec) return {StoreProblem::FileReadOnly, index};
+    }
 
     const fs::path log = sidecar(real, "-wal");
     const bool hadLog = fs::exists(log, ec);
+    const bool hadIndex = fs::exists(index, ec);
     StoreProblem problem = StoreProblem::None;
     try {
         if (hadLog && fs::exists(real, ec)) {
@@ -81,14 +103,24 @@ StoreRefusal openGameDatabase(Database& db, const fs::path& file) {
         problem = problemOf(error);
     }
     if (problem != StoreProblem::None) {
-        // A refused file keeps its bytes and gets back no file it did not have.
+        // A refused file keeps its bytes and gets back no file it did not have, unless another
+        // program has it open and the files are that program's.
         db.close();
-        fs::remove(index, ec);
-        if (!hadLog) fs::remove(log, ec);
+        if (!indexInUse(index)) {
+            if (!hadIndex) fs::remove(index, ec);
+            if (!hadLog) fs::remove(log, ec);
+        }
         return {problem, real};
     }
-    db.useWriteAheadLog();
-    ensureSchema(db);
+    try {
+        db.useWriteAheadLog();
+        ensureSchema(db);
+    } catch (const DatabaseError& error) {
+        // Another program inside a write of its own past the wait: nothing was written.
+        if (problemOf(error) != StoreProblem::Busy) throw;
+        db.close();
+        return {StoreProblem::Busy, real};
+    }
     return {};
 }
 
