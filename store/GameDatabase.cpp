@@ -33,11 +33,12 @@ StoreRefusal permissionProblem(const fs::path& file, const fs::path& folder) {
     return {};
 }
 
-// Whether a file that opened with the key is the game's and sound in every page.
-bool isSoundGameFile(Database& db) {
-    if (databaseLayout(db) == Layout::Foreign) return false;
+// What is wrong with a file that opened with the key: not the game's, or damaged pages.
+StoreProblem soundnessOf(Database& db) {
+    if (databaseLayout(db) == Layout::Foreign) return StoreProblem::Foreign;
     const ResultSet check = db.query("PRAGMA quick_check");
-    return check.rows() == 1 && check.at(0, 0).text() == "ok";
+    return check.rows() == 1 && check.at(0, 0).text() == "ok" ? StoreProblem::None
+                                                                : StoreProblem::Damaged;
 }
 
 // Whether a process has the database open through this shared-memory index: every
@@ -56,9 +57,15 @@ bool indexInUse(const fs::path& index) {
 }
 
 StoreProblem problemOf(const DatabaseError& error) {
-    const int code = error.primaryCode();
-    return code == SQLITE_BUSY || code == SQLITE_LOCKED ? StoreProblem::Busy
-                                                        : StoreProblem::DamagedOrForeign;
+    // A file that cannot be read with the key is no database of the game's (with the
+    // encryption, random bytes and a first page gone bad look alike); any other failure of
+    // the reading is a damaged file.
+    switch (error.primaryCode()) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return StoreProblem::Busy;
+        case SQLITE_NOTADB: return StoreProblem::Foreign;
+        default: return StoreProblem::Damaged;
+    }
 }
 
 }  // namespace
@@ -93,11 +100,11 @@ StoreRefusal openGameDatabase(Database& db, const fs::path& file) {
             // through a connection that cannot write.
             Database look;
             look.openReadOnly(real);
-            if (!isSoundGameFile(look)) problem = StoreProblem::DamagedOrForeign;
+            problem = soundnessOf(look);
         }
         if (problem == StoreProblem::None) {
             db.openUnchanged(real);
-            if (!hadLog && !isSoundGameFile(db)) problem = StoreProblem::DamagedOrForeign;
+            if (!hadLog) problem = soundnessOf(db);
         }
     } catch (const DatabaseError& error) {
         problem = problemOf(error);

@@ -17,7 +17,8 @@ enum class StoreProblem {
     FileReadOnly,      // no permission to write the file
     FolderReadOnly,    // no permission to write the folder (the log files live there)
     FolderUnusable,    // the folder cannot be opened at all
-    DamagedOrForeign,  // not a database, another key, another layout, or damaged pages
+    Foreign,           // not the game's: not a database, another key, another layout
+    Damaged,           // the game's, with pages that do not read or fail the check
 };
 
 struct StoreRefusal {

@@ -42,10 +42,16 @@ std::string refusalMessage(const StoreRefusal& refusal) {
             return cannotOpen("usare la cartella", named,
                               "La cartella non esiste o non e' accessibile.",
                               "Il programma verra' chiuso.");
-        case StoreProblem::DamagedOrForeign:
-            return "Impossibile aprire il database " + named +
-                   ".\nIl file e' danneggiato o non appartiene a Zelvaro; il programma verra' "
-                   "chiuso senza modificarlo.";
+        case StoreProblem::Foreign:
+            return cannotOpen("aprire il database", named,
+                              "Il file non e' un database di Zelvaro: e' di un altro programma "
+                              "o non e' un database. Rimetti al suo posto il file giusto, oppure "
+                              "sposta questo altrove e Zelvaro ne creera' uno nuovo.");
+        case StoreProblem::Damaged:
+            return cannotOpen("aprire il database", named,
+                              "Il file di Zelvaro e' danneggiato: alcune sue parti non si "
+                              "leggono o non superano la verifica. Rimetti una sua copia di "
+                              "sicurezza, oppure controlla il disco.");
         case StoreProblem::None:
             break;
     }
