@@ -20,6 +20,7 @@
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
+#include "tools/sim/ScratchFolder.h"
 #include "tools/sim/TournamentDriver.h"
 #include "tournament/Simulation.h"
 #include "primitives/Tournament.h"
@@ -246,20 +247,16 @@ void playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
     std::printf("time: %.2f s\n", seconds);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const SimOptions options = parse(argc, argv);
+int run(const SimOptions& options) {
     std::error_code ec;
-    const fs::path folder = fs::temp_directory_path() / ("zelvaro-sim-" + std::to_string(::getpid()));
-    fs::create_directories(folder, ec);
+    const ScratchFolder scratch(fs::temp_directory_path());
+    const fs::path& folder = scratch.path();
     if (!options.db.empty()) fs::copy_file(options.db, folder / Database::kFileName, ec);
 
     MemorySurface surface;
     ZelvaroApp app(surface, folder);
     if (!app.startUp()) {
         std::fprintf(stderr, "zelvaro-sim: cannot open the database\n");
-        fs::remove_all(folder, ec);
         return 1;
     }
     app.playUnwatched();
@@ -293,6 +290,18 @@ int main(int argc, char** argv) {
             std::printf("database saved to %s\n", options.save.c_str());
         }
     }
-    fs::remove_all(folder, ec);
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const SimOptions options = parse(argc, argv);
+    // Any failure ends through run's return, so that its folder is taken away.
+    try {
+        return run(options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zelvaro-sim: %s\n", error.what());
+        return 1;
+    }
 }
