@@ -117,6 +117,16 @@ bool ZelvaroApp::startUp() {
 
 void ZelvaroApp::reportFailure(const std::exception& error) {
     surface_.showMessage(failureMessage(error), MessageButtons::Ok);
+    // A tournament cannot go on without its writes: it stops where its last one left it,
+    // and the player is back on the menu.
+    if (session_->gamemode == "Torneo" &&
+        (surface_.visible(ctl::Picture1) || surface_.visible(ctl::Frame6) ||
+         surface_.visible(ctl::Picture27))) {
+        display_->leaveTable();
+        surface_.setVisible(ctl::Frame6, false);
+        surface_.setVisible(ctl::Picture27, false);
+        surface_.setWindowEnabled(true);
+    }
 }
 
 void ZelvaroApp::click(Control c) {

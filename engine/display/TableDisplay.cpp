@@ -236,6 +236,10 @@ void TableDisplay::confirmQuit() {
         MessageAnswer::Yes) {
         return;
     }
+    leaveTable();
+}
+
+void TableDisplay::leaveTable() {
     for (Control timer : kTimers) surface_.setEnabled(timer, false);
     surface_.setVisible(ctl::Label52, true);
     surface_.setVisible(ctl::Picture1, false);

@@ -43,6 +43,8 @@ public:
     void showHoverText(Control picture);
     void toggleSpeed();   // Label33
     void confirmQuit();   // Label18 "Indietro"
+    // Back to the menu from the table: its timers off, the table gone.
+    void leaveTable();
 
     // Markers and labels the engine moves from seat to seat. The turn marker blinks: moving it
     // leaves it as it is, showing it makes it visible there.
