@@ -37,6 +37,7 @@ struct Record {
     std::string hands;
     std::string standings;
     int fastForwards = 0;
+    int waitsOffered = 0;  // ticks of the round's wait with its "Avanti veloce" offered
     bool operator==(const Record& other) const {
         return hands == other.hands && standings == other.standings;
     }
@@ -93,6 +94,11 @@ protected:
         start(app, surface);
         while (!done(app, surface)) {
             if (surface.enabled(ctl::Timer1)) playHumanTurn(app, surface);
+            // The wait for the round is offered whether or not the player still holds cards.
+            if (surface.visible(ctl::Frame6) && surface.enabled(ctl::Timer2) && !app.fastForwarding()) {
+                EXPECT_TRUE(surface.visible(ctl::Command6));
+                record.waitsOffered += surface.visible(ctl::Command6) ? 1 : 0;
+            }
             bool ran = false;
             for (const Control button : {ctl::Command5, ctl::Command6}) {
                 if (!fastForward || !surface.visible(button)) continue;
@@ -100,6 +106,10 @@ protected:
                 app.click(button);
                 EXPECT_TRUE(app.fastForwarding());
                 ++record.fastForwards;
+                // A stretch ends with its budget, so the window gets its turn back.
+                const long handsBefore = app.engine().handsPlayed();
+                EXPECT_TRUE(app.fastForwardFor(std::chrono::milliseconds(0)));
+                EXPECT_EQ(app.engine().handsPlayed(), handsBefore);
                 app.fastForward().run([&] { return clock.fireNext(); },
                                       std::chrono::steady_clock::time_point::max());
                 // It stops when the player has something to decide, or when the game is over.
@@ -148,6 +158,7 @@ TEST_F(FastForwardTest, ATournamentEndsTheSameWithAndWithoutIt) {
     const Record plain = play(false, "Eliminazione 25", start, done);
     const Record fast = play(true, "Eliminazione 25", start, done);
     EXPECT_GT(fast.fastForwards, 0);
+    EXPECT_GT(plain.waitsOffered, 0);
     EXPECT_EQ(plain.hands, fast.hands);
     EXPECT_TRUE(plain.standings == fast.standings);
     EXPECT_FALSE(plain.standings.empty());
