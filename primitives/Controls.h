@@ -122,6 +122,20 @@ constexpr const ControlInfo& controlInfo(ControlId id) {
 std::string objectName(Control c);
 // Number of addressable controls, array elements counted one by one.
 constexpr int controlSlotCount() { return detail::kSlotRanges[kControlIdCount].first; }
+// Hands every addressable control, each array element on its own, with its description to
+// `visit(Control, const ControlInfo&)`.
+template <typename Visit>
+void forEachControl(Visit&& visit) {
+    for (int id = 0; id < kControlIdCount; ++id) {
+        const auto cid = static_cast<ControlId>(id);
+        const ControlInfo& info = controlInfo(cid);
+        if (info.elements == 0) {
+            visit(Control{cid, -1}, info);
+            continue;
+        }
+        for (int i = 0; i < info.elements; ++i) visit(Control{cid, i}, info);
+    }
+}
 // Dense position of a control among all addressable ones (0 .. controlSlotCount()-1), or -1
 // when the window has no such control: a single control has index -1, an array element an
 // index inside the array.

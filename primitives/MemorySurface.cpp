@@ -5,19 +5,14 @@
 namespace zelvaro {
 
 MemorySurface::MemorySurface() : states_(controlSlotCount()) {
-    for (int id = 0; id < kControlIdCount; ++id) {
-        const auto cid = static_cast<ControlId>(id);
-        const ControlInfo& info = controlInfo(cid);
+    forEachControl([this](Control c, const ControlInfo& info) {
         const bool isTimer = info.name.starts_with("Timer");
-        const int n = info.elements == 0 ? 1 : info.elements;
-        for (int i = 0; i < n; ++i) {
-            State& s = at(Control{cid, info.elements == 0 ? -1 : i});
-            s.visible = info.visibleAtStart;
-            s.enabled = !isTimer;
-            s.timer = isTimer;
-            if (isTimer) s.interval = timerStartInterval(cid);
-        }
-    }
+        State& s = at(c);
+        s.visible = info.visibleAtStart;
+        s.enabled = !isTimer;
+        s.timer = isTimer;
+        if (isTimer) s.interval = timerStartInterval(c.id);
+    });
 }
 
 void MemorySurface::throwNoSuchControl(Control c) {

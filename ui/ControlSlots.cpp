@@ -10,31 +10,25 @@ namespace zelvaro::ui {
 
 ControlSlots::ControlSlots(QMainWindow& window) : slots_(controlSlotCount()) {
     QStringList missing;
-    for (int id = 0; id < kControlIdCount; ++id) {
-        const auto cid = static_cast<ControlId>(id);
-        const ControlInfo& info = controlInfo(cid);
-        const int count = info.elements == 0 ? 1 : info.elements;
-        for (int i = 0; i < count; ++i) {
-            const Control c{cid, info.elements == 0 ? -1 : i};
-            const QString name = QString::fromStdString(objectName(c));
-            ControlSlot& s = slots_[static_cast<std::size_t>(controlSlot(c))];
-            if (auto* timer = window.findChild<QTimer*>(name)) {
-                s.timer.emplace(*timer);
-                continue;
-            }
-            QWidget* widget = name == QLatin1String("Form1") ? window.centralWidget()
-                                                             : window.findChild<QWidget*>(name);
-            if (widget == nullptr || widget->objectName() != name) {
-                missing << name;
-                continue;
-            }
-            s.widget = widget;
-            s.left = widget->x() * kTwipsPerPixel;
-            s.top = widget->y() * kTwipsPerPixel;
-            s.width = widget->width() * kTwipsPerPixel;
-            s.height = widget->height() * kTwipsPerPixel;
+    forEachControl([&](Control c, const ControlInfo&) {
+        const QString name = QString::fromStdString(objectName(c));
+        ControlSlot& s = slots_[static_cast<std::size_t>(controlSlot(c))];
+        if (auto* timer = window.findChild<QTimer*>(name)) {
+            s.timer.emplace(*timer);
+            return;
         }
-    }
+        QWidget* widget = name == QLatin1String("Form1") ? window.centralWidget()
+                                                         : window.findChild<QWidget*>(name);
+        if (widget == nullptr || widget->objectName() != name) {
+            missing << name;
+            return;
+        }
+        s.widget = widget;
+        s.left = widget->x() * kTwipsPerPixel;
+        s.top = widget->y() * kTwipsPerPixel;
+        s.width = widget->width() * kTwipsPerPixel;
+        s.height = widget->height() * kTwipsPerPixel;
+    });
     if (!missing.isEmpty()) {
         throw std::logic_error("the window lacks the controls " +
                                missing.join(QStringLiteral(", ")).toStdString());

@@ -86,17 +86,10 @@ void MainWindow::buildTimers() {
 }
 
 void MainWindow::applyStartVisibility() {
-    for (int id = 0; id < kControlIdCount; ++id) {
-        const auto cid = static_cast<ControlId>(id);
-        const ControlInfo& info = controlInfo(cid);
-        const int count = info.elements == 0 ? 1 : info.elements;
-        for (int i = 0; i < count; ++i) {
-            const Control c{cid, info.elements == 0 ? -1 : i};
-            auto* widget = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(c)));
-            if (widget != nullptr && widget != centralWidget())
-                widget->setVisible(info.visibleAtStart);
-        }
-    }
+    forEachControl([this](Control c, const ControlInfo& info) {
+        auto* widget = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(c)));
+        if (widget != nullptr && widget != centralWidget()) widget->setVisible(info.visibleAtStart);
+    });
 }
 
 template <class Handler>

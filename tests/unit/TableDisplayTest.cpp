@@ -350,6 +350,13 @@ TEST(ControlSlotsTest, EveryControlHasItsOwnSlotAndNoOtherNameFindsOne) {
         EXPECT_EQ(controlSlot(Control{cid, std::max(elements, 1)}), -1);
     }
     EXPECT_TRUE(std::all_of(taken.begin(), taken.end(), [](bool t) { return t; }));
+    // forEachControl hands over the same controls, each once, with its own description.
+    std::vector<int> visits(static_cast<std::size_t>(controlSlotCount()), 0);
+    forEachControl([&visits](Control c, const ControlInfo& info) {
+        ++visits[static_cast<std::size_t>(controlSlot(c))];
+        EXPECT_EQ(&info, &controlInfo(c.id));
+    });
+    EXPECT_TRUE(std::all_of(visits.begin(), visits.end(), [](int n) { return n == 1; }));
 
     MemorySurface surface;
     EXPECT_THROW(surface.setVisible(ctl::Picture2[12], true), std::out_of_range);
