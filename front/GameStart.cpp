@@ -80,7 +80,8 @@ void GameStart::closeTournamentRules() {
 }
 
 void GameStart::confirmProfile() {
-    if (surface_.caption(ctl::Label22).empty()) {
+    // The player is the profile picked in the list, whatever other profile reads alike.
+    if (surface_.caption(ctl::Label22).empty() || !profiles_.loadShownProfile(session_.humanprofile)) {
         surface_.setCaption(ctl::Label60, "Scegli o crea un profilo per andare avanti.");
         surface_.setVisible(ctl::Label60, true);
         return;
@@ -106,7 +107,6 @@ void GameStart::loadOptions() {
 
 void GameStart::startSingleGame() {
     loadOptions();
-    loadUserProfile(db_, surface_.caption(ctl::Label22), session_.humanprofile);
     display_.showHumanPanel();
     session_.gamemode = "Partita";
     showTournamentLists(surface_, false);

@@ -1,5 +1,6 @@
 #include "front/ProfilePanel.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "store/Database.h"
 #include "store/PlayerNames.h"
+#include "store/ProfileRows.h"
 
 namespace zelvaro {
 namespace {
@@ -14,8 +16,10 @@ namespace {
 constexpr int kFirstYear = 1960;
 constexpr int kLastYear = 2000;
 
-const std::string kUserProfiles =
-    "SELECT * FROM giocatori where profilo='" + std::string("1") + "'";
+// The user's profiles with their row, which tells apart two that read alike.
+const std::string kUserProfiles = "SELECT *, rowid FROM giocatori where profilo='1'";
+
+std::int64_t rowIdOf(const ResultSet& rows, int row) { return rows.at("rowid", row).integer(); }
 
 std::optional<int> birthYear(const std::string& text) {
     const std::optional<double> value = wholeTextNumber(text);
@@ -78,14 +82,18 @@ void ProfilePanel::refreshProfileList() {
     surface_.setCaption(ctl::Label24, "Anno di nascita");
     surface_.clearItems(ctl::Combo4);
     surface_.setCaption(ctl::Combo4, "");
+    listedRows_.clear();
+    shownRow_.reset();
     const ResultSet rows = db_.query(kUserProfiles + "order by cognome asc,nome asc ");
     if (rows.empty()) {
         surface_.setVisible(ctl::Image2, false);
     } else {
         for (int row = 0; row < rows.rows(); ++row) {
             surface_.addItem(ctl::Combo4, displayName(rows, row));
+            listedRows_.push_back(rowIdOf(rows, row));
         }
-        surface_.setCaption(ctl::Combo4, displayName(rows, 0));
+        surface_.selectItem(ctl::Combo4, 0);
+        shownRow_ = listedRows_.front();
         surface_.setPicture(ctl::Image2, flagPicture(rows.at(2, 0).text()));
         surface_.setVisible(ctl::Image2, true);
         surface_.setCaption(ctl::Label24,
@@ -95,25 +103,29 @@ void ProfilePanel::refreshProfileList() {
 }
 
 void ProfilePanel::showSelectedProfile() {
-    const ResultSet rows = db_.query(kUserProfiles + "order by cognome asc,nome asc ");
-    const std::string chosen = surface_.caption(ctl::Combo4);
-    // Every matching row is shown in turn, so with two equal display names the last wins.
-    bool shown = false;
-    for (int row = 0; row < rows.rows(); ++row) {
-        if (displayName(rows, row) != chosen) continue;
-        surface_.setPicture(ctl::Image2, flagPicture(rows.at(2, row).text()));
-        surface_.setVisible(ctl::Image2, true);
-        surface_.setCaption(ctl::Label22, chosen);
-        surface_.setCaption(ctl::Label24, "Data di nascita   " + rows.at(3, row).text());
-        shown = true;
+    // The list's entry tells the row, so two profiles that read alike are never mixed up.
+    const int item = surface_.selectedItem(ctl::Combo4);
+    shownRow_.reset();
+    if (item >= 0 && item < static_cast<int>(listedRows_.size())) {
+        const ResultSet rows = db_.query(kUserProfiles + " and rowid=? ", {listedRows_[static_cast<std::size_t>(item)]});
+        if (!rows.empty()) {
+            shownRow_ = rowIdOf(rows, 0);
+            surface_.setPicture(ctl::Image2, flagPicture(rows.at(2, 0).text()));
+            surface_.setVisible(ctl::Image2, true);
+            surface_.setCaption(ctl::Label22, displayName(rows, 0));
+            surface_.setCaption(ctl::Label24, "Data di nascita   " + rows.at(3, 0).text());
+            return;
+        }
     }
     // A list text that is no profile shows none, so that neither "Elimina" nor "Avanti" can
     // act on the profile shown before it.
-    if (!shown) {
-        surface_.setVisible(ctl::Image2, false);
-        surface_.setCaption(ctl::Label22, "");
-        surface_.setCaption(ctl::Label24, "Anno di nascita");
-    }
+    surface_.setVisible(ctl::Image2, false);
+    surface_.setCaption(ctl::Label22, "");
+    surface_.setCaption(ctl::Label24, "Anno di nascita");
+}
+
+bool ProfilePanel::loadShownProfile(PlayerProfile& human) const {
+    return shownRow_ && loadUserProfile(db_, *shownRow_, human);
 }
 
 void ProfilePanel::createProfile() {
@@ -149,31 +161,22 @@ void ProfilePanel::createProfile() {
                                 {"profilo", "1"},
                                 {"cambiocarte", "0"},
                                 {"aggressivita", "0"}});
+    const std::int64_t created = db_.query("SELECT last_insert_rowid() ").at(0, 0).integer();
     refreshProfileList();
-    // The new profile is the one picked.
-    surface_.setCaption(ctl::Combo4, surname + " " + firstName);
+    // The new profile is the one picked, even beside one that reads alike.
+    const auto item = std::find(listedRows_.begin(), listedRows_.end(), created);
+    surface_.selectItem(ctl::Combo4, static_cast<int>(item - listedRows_.begin()));
     showSelectedProfile();
 }
 
 void ProfilePanel::deleteProfile() {
     // Only the profile shown is ever deleted; with none shown there is nothing to ask.
-    const ResultSet rows = db_.query(kUserProfiles + " ");
-    const std::string shown = surface_.caption(ctl::Label22);
-    std::string surname, firstName;
-    bool found = false;
-    for (int row = 0; row < rows.rows(); ++row) {
-        if (displayName(rows, row) != shown) continue;
-        surname = rows.at(0, row).text();
-        firstName = rows.at(1, row).text();
-        found = true;
-    }
-    if (!found) return;
+    if (!shownRow_) return;
     if (surface_.showMessage("Vuoi davvero eliminare questo profilo? ", MessageButtons::YesNo) !=
         MessageAnswer::Yes) {
         return;
     }
-    db_.execute("DELETE FROM giocatori where cognome='" + Database::fApici(surname) +
-                "' and nome= '" + Database::fApici(firstName) + "'");
+    db_.execute("DELETE FROM giocatori where rowid=? and profilo='1'", {*shownRow_});
     refreshProfileList();
 }
 

@@ -1,8 +1,12 @@
 // The profile panel: the user's own profiles, listed, shown, created and deleted.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "primitives/PlayerProfile.h"
 #include "primitives/Surface.h"
 
 namespace zelvaro {
@@ -22,12 +26,16 @@ public:
     void showSelectedProfile();  // a pick in the Combo4 list
     void createProfile();        // Label26 "Crea"
     void deleteProfile();        // Label27 "Elimina"
+    // The profile shown goes into `human`; false, and `human` untouched, when none is shown.
+    bool loadShownProfile(PlayerProfile& human) const;
 
 private:
     void fillNationList();
 
     Surface& surface_;
     Database& db_;
+    std::vector<std::int64_t> listedRows_;  // the rows of Combo4's entries, in their order
+    std::optional<std::int64_t> shownRow_;  // the profile that Label22 shows
 };
 
 }  // namespace zelvaro

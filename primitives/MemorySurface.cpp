@@ -1,5 +1,6 @@
 #include "primitives/MemorySurface.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zelvaro {
@@ -19,7 +20,12 @@ void MemorySurface::throwNoSuchControl(Control c) {
     throw std::out_of_range("no such control element: " + objectName(c));
 }
 
-void MemorySurface::setCaption(Control c, const std::string& text) { at(c).caption = text; }
+void MemorySurface::setCaption(Control c, const std::string& text) {
+    State& s = at(c);
+    s.caption = text;
+    const auto item = std::find(s.items.begin(), s.items.end(), text);
+    s.selected = item == s.items.end() ? -1 : static_cast<int>(item - s.items.begin());
+}
 std::string MemorySurface::caption(Control c) const { return at(c).caption; }
 void MemorySurface::setPicture(Control c, const std::string& path) { at(c).picture = path; }
 std::string MemorySurface::picture(Control c) const { return at(c).picture; }
@@ -43,9 +49,21 @@ void MemorySurface::setForeColor(Control c, std::uint32_t rgb) { at(c).color = r
 std::uint32_t MemorySurface::foreColor(Control c) const { return at(c).color; }
 void MemorySurface::setChecked(Control c, bool checked) { at(c).checked = checked; }
 bool MemorySurface::checked(Control c) const { return at(c).checked; }
-void MemorySurface::clearItems(Control c) { at(c).items.clear(); }
+void MemorySurface::clearItems(Control c) {
+    at(c).items.clear();
+    at(c).selected = -1;
+}
 void MemorySurface::addItem(Control c, const std::string& item) { at(c).items.push_back(item); }
 std::vector<std::string> MemorySurface::items(Control c) const { return at(c).items; }
+void MemorySurface::selectItem(Control c, int index) {
+    State& s = at(c);
+    if (index < 0 || index >= static_cast<int>(s.items.size())) {
+        s.selected = -1;
+        return;
+    }
+    s.selected = index;
+    s.caption = s.items[static_cast<std::size_t>(index)];
+}
 void MemorySurface::setInterval(Control timer, int ms) {
     State& s = at(timer);
     // A running timer given a new interval starts over, as the window's timers do.
@@ -58,7 +76,7 @@ int MemorySurface::interval(Control timer) const { return at(timer).interval; }
 MessageAnswer MemorySurface::showMessage(const std::string& text, MessageButtons buttons) {
     messages_.push_back({messageTitle_, text, buttons});
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-    if (answers_.empty()) return MessageAnswer::No;
+    if (answers_.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Quit;
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
     return answer;

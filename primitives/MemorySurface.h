@@ -37,6 +37,8 @@ public:
     void clearItems(Control c) override;
     void addItem(Control c, const std::string& item) override;
     std::vector<std::string> items(Control c) const override;
+    void selectItem(Control c, int index) override;
+    int selectedItem(Control c) const override { return at(c).selected; }
     void setInterval(Control timer, int ms) override;
     int interval(Control timer) const override;
     int timerStarts(Control timer) const override;
@@ -50,7 +52,8 @@ public:
     void closeWindow() override { windowClosed_ = true; }
     bool windowClosed() const { return windowClosed_; }
 
-    // Answers for the next Yes/No boxes, in order; an unscripted box is answered No.
+    // Answers for the next boxes that ask, in order; an unscripted box gets the answer that
+    // changes nothing (No, Esci).
     void scriptAnswers(std::initializer_list<MessageAnswer> answers);
     struct ShownMessage {
         std::string title;
@@ -69,7 +72,7 @@ private:
         std::string caption;
         std::string picture;
         std::vector<std::string> items;
-        int left = 0, top = 0, width = 0, height = 0, interval = 0, starts = 0;
+        int left = 0, top = 0, width = 0, height = 0, interval = 0, starts = 0, selected = -1;
         std::uint32_t color = kButtonTextColor;
         bool visible = true, enabled = true, checked = false, timer = false;
     };

@@ -10,8 +10,8 @@
 
 namespace zelvaro {
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, CopyOrQuit };
+enum class MessageAnswer { Ok, Yes, No, Copy, Quit };
 
 // Colours as 0xRRGGBB.
 inline constexpr std::uint32_t kHighlightColor = 0xC0C000;  // red 192, green 192, blue 0
@@ -52,6 +52,11 @@ public:
     virtual void clearItems(Control c) = 0;
     virtual void addItem(Control c, const std::string& item) = 0;
     virtual std::vector<std::string> items(Control c) const = 0;
+    // The list's item that is shown, by position: what tells apart two items that read
+    // alike. -1 when the shown text is no item's (typed, or set to a text the list lacks).
+    // A caption set to a listed text shows the first item that reads so.
+    virtual void selectItem(Control c, int index) = 0;
+    virtual int selectedItem(Control c) const = 0;
     // Timers: enabled through setEnabled, interval in milliseconds.
     virtual void setInterval(Control timer, int ms) = 0;
     virtual int interval(Control timer) const = 0;

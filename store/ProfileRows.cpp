@@ -17,14 +17,11 @@ PlayerProfile profileFromRow(const ResultSet& rs, int row, bool withFace) {
     return p;
 }
 
-void loadUserProfile(Database& db, const std::string& displayName, PlayerProfile& human) {
-    const ResultSet humans =
-        db.query("SELECT * FROM giocatori where profilo='" + std::string("1") + "' ");
-    for (int row = 0; row < humans.rows(); ++row) {
-        if (humans.at(0, row).text() + " " + humans.at(1, row).text() == displayName) {
-            human = profileFromRow(humans, row, false);
-        }
-    }
+bool loadUserProfile(Database& db, std::int64_t rowId, PlayerProfile& human) {
+    const ResultSet rows = db.query("SELECT * FROM giocatori where rowid=? and profilo='1' ", {rowId});
+    if (rows.empty()) return false;
+    human = profileFromRow(rows, 0, false);
+    return true;
 }
 
 }  // namespace zelvaro

@@ -1,7 +1,7 @@
 // Player profiles read from `giocatori` rows, by column position.
 #pragma once
 
-#include <string>
+#include <cstdint>
 
 #include "primitives/PlayerProfile.h"
 
@@ -13,8 +13,8 @@ class ResultSet;
 // Columns 0 to 6 of the row, and the face (column 7) for a computer player.
 PlayerProfile profileFromRow(const ResultSet& rs, int row, bool withFace);
 
-// The user's profile whose display name is `displayName` (the Label22 caption) goes into
-// `human`; with several, the last one wins; with none, `human` stays as it was.
-void loadUserProfile(Database& db, const std::string& displayName, PlayerProfile& human);
+// The user's profile in row `rowId` goes into `human`; false, and `human` as it was, when
+// that row is no user profile.
+bool loadUserProfile(Database& db, std::int64_t rowId, PlayerProfile& human);
 
 }  // namespace zelvaro

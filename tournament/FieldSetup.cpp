@@ -59,8 +59,7 @@ private:
 }  // namespace
 
 void FieldSetup::startTournament() {
-    PlayerProfile& human = session_.humanprofile;
-    loadUserProfile(db_, surface_.caption(ctl::Label22), human);
+    // The player is the profile picked on the profile panel, already in the session.
     display_.showHumanPanel();
     display_.showOptionBadges();
     {

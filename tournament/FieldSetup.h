@@ -22,8 +22,8 @@ public:
         : surface_(surface), db_(db), random_(random), session_(session),
           tournament_(tournament), display_(display), engine_(engine), standings_(standings) {}
 
-    // "Avanti" on the tournament rules panel (Label36): builds the field, seats the human's
-    // table and starts the three timers.
+    // "Avanti" on the tournament rules panel (Label36): builds the field around the player in
+    // the session, seats his table and starts the three timers.
     void startTournament();
     // Draws `fieldsize` entrants, six to a table, the human among them. Returns false, with
     // `torneo` untouched, when the pool holds too few distinct players to fill the field.

@@ -190,6 +190,14 @@ void QtSurface::addItem(Control c, const std::string& item) {
     WidgetText::addItem(slots_.at(c).widget, toQString(item));
 }
 
+void QtSurface::selectItem(Control c, int index) {
+    WidgetText::selectItem(slots_.at(c).widget, index);
+}
+
+int QtSurface::selectedItem(Control c) const {
+    return WidgetText::selectedItem(slots_.at(c).widget);
+}
+
 std::vector<std::string> QtSurface::items(Control c) const {
     const QStringList listed = WidgetText::items(slots_.at(c).widget);
     std::vector<std::string> result;

@@ -48,6 +48,8 @@ public:
     void clearItems(Control c) override;
     void addItem(Control c, const std::string& item) override;
     std::vector<std::string> items(Control c) const override;
+    void selectItem(Control c, int index) override;
+    int selectedItem(Control c) const override;
     void setInterval(Control timer, int ms) override;
     int interval(Control timer) const override;
     int timerStarts(Control timer) const override;

@@ -59,6 +59,21 @@ void WidgetText::addItem(QWidget* widget, const QString& item) {
     }
 }
 
+void WidgetText::selectItem(QWidget* widget, int index) {
+    auto* list = qobject_cast<QComboBox*>(widget);
+    if (list == nullptr || index < 0 || index >= list->count()) return;
+    if (list->currentIndex() != index) list->setCurrentIndex(index);
+    // An editable list keeps a typed text over its current item until the item is shown again.
+    if (list->currentText() != list->itemText(index)) list->setEditText(list->itemText(index));
+}
+
+int WidgetText::selectedItem(const QWidget* widget) {
+    const auto* list = qobject_cast<const QComboBox*>(widget);
+    if (list == nullptr) return -1;
+    const int index = list->currentIndex();
+    return index >= 0 && list->itemText(index) == list->currentText() ? index : -1;
+}
+
 QStringList WidgetText::items(const QWidget* widget) {
     QStringList result;
     if (const auto* list = qobject_cast<const QComboBox*>(widget)) {

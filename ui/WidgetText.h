@@ -20,6 +20,9 @@ public:
     // Adding to a list never changes what the box shows.
     static void addItem(QWidget* widget, const QString& item);
     static QStringList items(const QWidget* widget);
+    // The shown item by position; -1 when the shown text is no item's.
+    static void selectItem(QWidget* widget, int index);
+    static int selectedItem(const QWidget* widget);
 };
 
 }  // namespace zelvaro::ui

@@ -70,6 +70,23 @@ private slots:
         QCOMPARE(surface_->caption(ctl::Combo4).size(), 2 * longName.size() + 1);
     }
 
+    void twoItemsThatReadAlikeAreToldApartByPosition() {
+        surface_->clearItems(ctl::Combo4);
+        for (int i = 0; i < 2; ++i) surface_->addItem(ctl::Combo4, "Uno Due Tre");
+        surface_->setCaption(ctl::Combo4, "Uno Due Tre");
+        QCOMPARE(surface_->selectedItem(ctl::Combo4), 0);
+        auto* list = guitest::find<QComboBox>(*window_, ctl::Combo4);
+        list->setCurrentIndex(1);  // the player's pick in the open list
+        QCOMPARE(surface_->selectedItem(ctl::Combo4), 1);
+        surface_->selectItem(ctl::Combo4, 0);
+        QCOMPARE(list->currentIndex(), 0);
+        list->setEditText(QStringLiteral("Uno Due"));  // typed: no item is shown
+        QCOMPARE(surface_->selectedItem(ctl::Combo4), -1);
+        surface_->selectItem(ctl::Combo4, 1);
+        QCOMPARE(surface_->caption(ctl::Combo4), std::string("Uno Due Tre"));
+        QCOMPARE(surface_->selectedItem(ctl::Combo4), 1);
+    }
+
     void pickOnlyListShowsOnlyItsItems() {
         for (const char* table : {"1", "2", "3"}) surface_->addItem(ctl::Combo7, table);
         QCOMPARE(surface_->caption(ctl::Combo7), std::string());

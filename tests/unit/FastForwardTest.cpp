@@ -132,7 +132,7 @@ TempFolder* FastForwardTest::folder_ = nullptr;
 TEST_F(FastForwardTest, SingleGamesEndTheSameWithAndWithoutIt) {
     const auto start = [](ZelvaroApp& app, MemorySurface& surface) {
         app.click(ctl::Label2);
-        surface.setCaption(ctl::Label22, "Veloce Ada");
+        pickProfile(app, surface, "Veloce Ada");
         app.click(ctl::Label21);
     };
     for (const char* type : {"50 Punti", "Eliminazione 25", "3 Vinte"}) {
@@ -149,7 +149,7 @@ TEST_F(FastForwardTest, SingleGamesEndTheSameWithAndWithoutIt) {
 TEST_F(FastForwardTest, ATournamentEndsTheSameWithAndWithoutIt) {
     const auto start = [](ZelvaroApp& app, MemorySurface& surface) {
         app.click(ctl::Label35);
-        surface.setCaption(ctl::Label22, "Veloce Ada");
+        pickProfile(app, surface, "Veloce Ada");
         app.click(ctl::Label21);
         app.click(ctl::Label36);
     };

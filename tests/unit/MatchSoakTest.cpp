@@ -208,7 +208,7 @@ protected:
                                    ", 2>A " + options.duesuperaasso + ", " + options.premio + ")";
         storeOptions(db, options);
         surface.clearMessages();
-        surface.setCaption(ctl::Label22, "Rossi Mario");
+        start.openProfilePanel();  // the one user profile, Rossi Mario, is shown
         tournament.tournamentflag = 0;
         start.confirmProfile();
         EXPECT_TRUE(surface.enabled(ctl::Timer1)) << where0;

@@ -305,6 +305,37 @@ TEST_F(ProfilePanelTest, ApostropheSurnameCanBeSelectedAndDeletedAgain) {
     EXPECT_EQ(userProfiles().at(0, 0).text(), "Zanetti");
 }
 
+TEST_F(ProfilePanelTest, TwoProfilesThatReadAlikeArePickedShownAndDeletedByTheirRow) {
+    // "Uno Due" + "Tre" and "Uno" + "Due Tre" both read "Uno Due Tre"; the list lists "Uno"
+    // first. Whichever is made second, picked or deleted, the row acted on is the one shown.
+    for (const bool plainSurnameFirst : {true, false}) {
+        SCOPED_TRACE(plainSurnameFirst ? "Uno made first" : "Uno Due made first");
+        db().execute("DELETE FROM giocatori where profilo='1'");
+        const std::pair<const char*, const char*> uno{"Uno", "Due Tre"}, unoDue{"Uno Due", "Tre"};
+        const auto [first, second] = plainSurnameFirst ? std::pair{uno, unoDue} : std::pair{unoDue, uno};
+        ASSERT_EQ(create(first.first, first.second, "Italia", "1990"), "");
+        ASSERT_EQ(create(second.first, second.second, "Francia", "1970"), "");
+        EXPECT_EQ(surface.items(ctl::Combo4), (std::vector<std::string>{"Uno Due Tre", "Uno Due Tre"}));
+        EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1970");  // the one just made
+        PlayerProfile player;
+        ASSERT_TRUE(panel.loadShownProfile(player));
+        EXPECT_EQ(player.cognome + "|" + player.anno, std::string(second.first) + "|1970");
+
+        const int otherItem = 1 - surface.selectedItem(ctl::Combo4);
+        surface.selectItem(ctl::Combo4, otherItem);
+        panel.showSelectedProfile();
+        EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1990");
+        EXPECT_EQ(surface.picture(ctl::Image2), "bandiere/Italia.jpg");
+        ASSERT_TRUE(panel.loadShownProfile(player));
+        EXPECT_EQ(player.cognome, first.first);
+
+        deleteShown(MessageAnswer::Yes);
+        ASSERT_EQ(userProfiles().rows(), 1);
+        EXPECT_EQ(userProfiles().at(0, 0).text(), second.first);
+        EXPECT_EQ(userProfiles().at(3, 0).integer(), 1970);
+    }
+}
+
 TEST_F(ProfilePanelTest, AnsweringNoKeepsTheProfile) {
     ASSERT_EQ(create("Rossi", "Zeno"), "");
     deleteShown(MessageAnswer::No);

@@ -31,7 +31,7 @@ protected:
 
     void startSingleGame(const MatchOptions& o) {
         storeOptions(db, o);
-        surface.setCaption(ctl::Label22, "Rossi Mario");
+        start.openProfilePanel();  // the one user profile, Rossi Mario, is shown
         tournament.tournamentflag = 0;
         start.confirmProfile();
     }
@@ -235,7 +235,7 @@ struct Launch {
     }
 
     void startSingleGame() {
-        surface.setCaption(ctl::Label22, "Rossi Mario");
+        start.openProfilePanel();  // the one user profile, Rossi Mario, is shown
         start.confirmProfile();
     }
 

@@ -215,7 +215,7 @@ TEST(WholeRunSignatureTest, SingleGamesOfEveryFamilyEndAsTheyAlwaysDid) {
             if (!watched) app.playUnwatched();
             for (int game = 0; game < run.games; ++game) {
                 app.click(ctl::Label2);
-                program.surface.setCaption(ctl::Label22, kProfile);
+                pickProfile(app, program.surface, kProfile);
                 app.click(ctl::Label21);
                 const long firstHand = app.engine().handsPlayed();
                 while (program.surface.enabled(ctl::Timer1)) {

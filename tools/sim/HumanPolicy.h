@@ -2,11 +2,19 @@
 // the benchmarks: keep the hand, lay the lowest card the rules accept.
 #pragma once
 
+#include <string>
+
 #include "engine/GameSession.h"
 #include "primitives/Surface.h"
 #include "front/ZelvaroApp.h"
 
 namespace zelvaro {
+
+// Picks the user's profile listed as `shown` in the profile panel's list, as a click on it.
+inline void pickProfile(ZelvaroApp& app, Surface& surface, const std::string& shown) {
+    surface.setCaption(ctl::Combo4, shown);
+    app.comboSelected(ctl::Combo4);
+}
 
 inline void playHumanTurn(ZelvaroApp& app, Surface& surface) {
     GameSession& session = app.session();

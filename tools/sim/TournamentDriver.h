@@ -51,7 +51,7 @@ public:
     bool start(const std::string& profile) {
         app_.click(ctl::Label35);
         if (!surface_.visible(ctl::Frame3)) return false;
-        surface_.setCaption(ctl::Label22, profile);
+        pickProfile(app_, surface_, profile);
         app_.click(ctl::Label21);
         if (!surface_.visible(ctl::Frame5)) return false;
         app_.click(ctl::Label36);

@@ -141,7 +141,7 @@ void playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
     const auto start = std::chrono::steady_clock::now();
     for (long game = 0; game < options.games; ++game) {
         app.click(ctl::Label2);
-        surface.setCaption(ctl::Label22, kHumanName);
+        pickProfile(app, surface, kHumanName);
         app.click(ctl::Label21);
         TableEngine& engine = app.engine();
         const long firstHand = engine.handsPlayed();
