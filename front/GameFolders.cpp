@@ -28,10 +28,15 @@ GameFolders locateGameFolders(const fs::path& programFolder, const fs::path& pla
 
     const fs::path besideFile = programFolder / Database::kFileName;
     std::error_code ec;
-    const bool existingUsable = fs::exists(besideFile, ec) && writable(besideFile) && writable(programFolder);
+    const bool fileBeside = fs::exists(besideFile, ec);
+    const bool existingUsable = fileBeside && writable(besideFile) && writable(programFolder);
     if ((portable && writable(programFolder)) || existingUsable) return folders;
 
     folders.data = playerDataFolder;
+    if (fileBeside && !fs::exists(playerDataFolder / Database::kFileName, ec)) {
+        folders.strandedFile = besideFile;
+        return folders;
+    }
     fs::create_directories(playerDataFolder, ec);
     return folders;
 }

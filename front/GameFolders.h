@@ -11,18 +11,23 @@ struct GameFolders {
     std::filesystem::path data;     // holds zelvaro.mdb
     std::filesystem::path program;  // the program's own folder
     std::filesystem::path shared;   // the pictures and the rules text
+    // The player's database beside a program whose folder he cannot write, while his data
+    // folder has none: copied there at his word (empty when there is no such file).
+    std::filesystem::path strandedFile;
 };
 
 // The same folder for everything: a build or a portable copy.
 inline GameFolders besideTheProgram(const std::filesystem::path& folder) {
-    return {folder, folder, folder};
+    return {folder, folder, folder, {}};
 }
 
 // The folders of a program started from `programFolder`. The pictures are beside it, or else
 // in ../share/zelvaro. The database stays beside the program when the program carries its
 // pictures there and may write the folder, or when a database the player can use already
 // lies there; otherwise it goes to `playerDataFolder` (created when needed), so that an
-// installed game never writes into its installation.
+// installed game never writes into its installation. A database beside a program whose
+// folder the player cannot write is never passed over in silence: while his data folder has
+// none it is the stranded file, and nothing is created until he says what to do.
 GameFolders locateGameFolders(const std::filesystem::path& programFolder,
                               const std::filesystem::path& playerDataFolder);
 

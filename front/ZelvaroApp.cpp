@@ -1,6 +1,8 @@
 #include "front/ZelvaroApp.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 #include "engine/GameSession.h"
 #include "primitives/Random.h"
@@ -13,6 +15,7 @@
 #include "front/ProfilePanel.h"
 #include "front/RulesPanel.h"
 #include "store/Database.h"
+#include "store/DatabaseCopy.h"
 #include "store/FolderLock.h"
 #include "store/GameDatabase.h"
 #include "store/Nummag.h"
@@ -84,6 +87,8 @@ bool ZelvaroApp::startUp() {
     surface_.setWindowSize(kWindowWidthTwips, kWindowHeightTwips);
     surface_.setMessageTitle("Zelvaro");
     const std::filesystem::path file = folders_.data / Database::kFileName;
+    const bool copyStranded = !folders_.strandedFile.empty();
+    if (copyStranded && !agreeToCopyStrandedFile()) return false;
     try {
         StoreRefusal refusal;
         switch (folderLock_->take(folders_.data)) {
@@ -91,13 +96,20 @@ bool ZelvaroApp::startUp() {
             case FolderLock::Result::Unavailable:
                 refusal = {StoreProblem::FolderUnusable, folders_.data};
                 break;
-            case FolderLock::Result::Taken: refusal = openGameDatabase(*db_, file); break;
+            case FolderLock::Result::Taken:
+                // Another start may have made the copy while this one asked.
+                if (copyStranded && !std::filesystem::exists(file)) {
+                    refusal = copyGameDatabase(folders_.strandedFile, folders_.data);
+                }
+                if (refusal.problem == StoreProblem::None) refusal = openGameDatabase(*db_, file);
+                break;
         }
         if (refusal.problem != StoreProblem::None) {
             folderLock_->release();
             surface_.showMessage(refusalMessage(refusal), MessageButtons::Ok);
             return false;
         }
+        if (copyStranded) surface_.showMessage(copiedFileNotice(file), MessageButtons::Ok);
         updateNummag(*db_, *random_, nummag::kStartUp);
         session_->buildMasterDeck();
         options_->populate();
@@ -113,6 +125,14 @@ bool ZelvaroApp::startUp() {
         surface_.showMessage(failureMessage(error), MessageButtons::Ok);
         return false;
     }
+}
+
+bool ZelvaroApp::agreeToCopyStrandedFile() {
+    const std::string question = strandedFileQuestion(folders_.strandedFile, folders_.data);
+    if (surface_.showMessage(question, MessageButtons::CopyOrQuit) != MessageAnswer::Copy) return false;
+    std::error_code ec;
+    std::filesystem::create_directories(folders_.data, ec);
+    return true;
 }
 
 void ZelvaroApp::reportFailure(const std::exception& error) {

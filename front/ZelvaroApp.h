@@ -77,6 +77,9 @@ public:
 
 private:
     void exitProgram();
+    // Asks whether the stranded database may be copied into the data folder ("Copia") or the
+    // program should end with nothing changed ("Esci"); makes the folder on "Copia".
+    bool agreeToCopyStrandedFile();
     // Runs an event's operation; a failing statement is reported instead of ending the game.
     template <typename Operation>
     void guarded(Operation&& operation) {

@@ -19,6 +19,7 @@ enum class StoreProblem {
     FolderUnusable,    // the folder cannot be opened at all
     Foreign,           // not the game's: not a database, another key, another layout
     Damaged,           // the game's, with pages that do not read or fail the check
+    CopyFailed,        // the player's file could not be copied into his folder (no room)
 };
 
 struct StoreRefusal {

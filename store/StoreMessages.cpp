@@ -52,10 +52,27 @@ std::string refusalMessage(const StoreRefusal& refusal) {
                               "Il file di Zelvaro e' danneggiato: alcune sue parti non si "
                               "leggono o non superano la verifica. Rimetti una sua copia di "
                               "sicurezza, oppure controlla il disco.");
+        case StoreProblem::CopyFailed:
+            return cannotOpen("copiare il database nella cartella", named,
+                              "Lo spazio su disco è esaurito o la cartella non può "
+                              "essere scritta.",
+                              "Il programma verrà chiuso: il file originale resta com'è.");
         case StoreProblem::None:
             break;
     }
     return {};
+}
+
+std::string strandedFileQuestion(const std::filesystem::path& file, const std::filesystem::path& toFolder) {
+    return "Il tuo database " + file.string() +
+           " si trova in una cartella in cui non puoi scrivere, perciò Zelvaro non può "
+           "usarlo lì.\nVuoi copiarlo, con tutti i tuoi profili, nella tua cartella dei dati " +
+           toFolder.string() + "? Il file originale resta com'è.";
+}
+
+std::string copiedFileNotice(const std::filesystem::path& copy) {
+    return "Il database è stato copiato in " + copy.string() +
+           ".\nDa ora Zelvaro usa questa copia, con tutti i tuoi profili.";
 }
 
 std::string failureMessage(const std::exception& error) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <chrono>
 #include <exception>
+#include <vector>
 
 #include "engine/display/TableLayout.h"
 #include "front/ZelvaroApp.h"
@@ -148,16 +149,46 @@ void MainWindow::forwardTimerTick(Control timer) {
     dispatch([this, timer] { events_->timerTick(timer); }, clock);
 }
 
+namespace {
+
+struct BoxButton {
+    QMessageBox::StandardButton button;
+    const char* caption;  // empty: the system's own word
+    MessageAnswer answer;
+};
+
+struct BoxButtons {
+    std::vector<BoxButton> buttons;
+    QMessageBox::StandardButton enter;
+    QMessageBox::StandardButton escape;  // also what closing the box answers
+};
+
+// Enter never leaves a game or deletes a profile; copying the player's file changes nothing
+// of his, so there Enter copies and Esc leaves.
+BoxButtons buttonsOf(MessageButtons kind) {
+    switch (kind) {
+        case MessageButtons::YesNo:
+            return {{{QMessageBox::Yes, "S\u00ec", MessageAnswer::Yes}, {QMessageBox::No, "No", MessageAnswer::No}},
+                    QMessageBox::No, QMessageBox::No};
+        case MessageButtons::CopyOrQuit:
+            return {{{QMessageBox::Yes, "Copia", MessageAnswer::Copy}, {QMessageBox::No, "Esci", MessageAnswer::Quit}},
+                    QMessageBox::Yes, QMessageBox::No};
+        case MessageButtons::Ok: break;
+    }
+    return {{{QMessageBox::Ok, "", MessageAnswer::Ok}}, QMessageBox::Ok, QMessageBox::Ok};
+}
+
+}  // namespace
+
 MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons buttons) {
-    const bool question = buttons == MessageButtons::YesNo;
-    QMessageBox box(QMessageBox::NoIcon, messageTitle_, text,
-                    question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, this);
-    // Enter never leaves a game or deletes a profile.
-    box.setDefaultButton(question ? QMessageBox::No : QMessageBox::Ok);
-    if (question) {
-        box.setEscapeButton(QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("S\u00ec"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    const BoxButtons offered = buttonsOf(buttons);
+    QMessageBox::StandardButtons standard;
+    for (const BoxButton& b : offered.buttons) standard |= b.button;
+    QMessageBox box(QMessageBox::NoIcon, messageTitle_, text, standard, this);
+    box.setDefaultButton(offered.enter);
+    box.setEscapeButton(offered.escape);
+    for (const BoxButton& b : offered.buttons) {
+        if (*b.caption != '\0') box.button(b.button)->setText(QString::fromUtf8(b.caption));
     }
     // The box wears the game's colours: dark cloth, cream text, gold buttons.
     box.setStyle(inputStyle_);
@@ -171,8 +202,12 @@ MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons but
     ++openMessages_;
     const int pressed = box.exec();
     --openMessages_;
-    if (!question) return MessageAnswer::Ok;
-    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    const BoxButton* escape = nullptr;
+    for (const BoxButton& b : offered.buttons) {
+        if (pressed == b.button) return b.answer;
+        if (b.button == offered.escape) escape = &b;
+    }
+    return escape->answer;
 }
 
 }  // namespace zelvaro::ui

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
 #include <QString>
@@ -50,6 +51,8 @@ struct AnsweredMessage {
     bool hadYes = false;
     bool hadNo = false;
     bool hadOk = false;
+    QStringList captions;  // every button's words, sorted
+    QString enterCaption;  // the words of the button that Enter presses
 };
 
 // Waits (inside the box's own event loop) for the next modal message box, notes what it
@@ -80,6 +83,9 @@ inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardB
         answered->hadYes = box->button(QMessageBox::Yes) != nullptr;
         answered->hadNo = box->button(QMessageBox::No) != nullptr;
         answered->hadOk = box->button(QMessageBox::Ok) != nullptr;
+        for (QAbstractButton* b : box->buttons()) answered->captions.append(b->text());
+        answered->captions.sort();
+        if (box->defaultButton() != nullptr) answered->enterCaption = box->defaultButton()->text();
         if (beforeAnswer) beforeAnswer();
         if (QAbstractButton* pressed = box->button(button)) {
             pressed->click();

@@ -211,11 +211,22 @@ private slots:
         QCOMPARE(yes->title, QStringLiteral("Zelvaro"));
         QCOMPARE(yes->text, QStringLiteral("Vuoi davvero eliminare questo profilo? "));
         QVERIFY(yes->hadYes && yes->hadNo && !yes->hadOk);
+        QCOMPARE(yes->captions, (QStringList{QStringLiteral("No"), QStringLiteral("S\u00ec")}));
+        QCOMPARE(yes->enterCaption, QStringLiteral("No"));
 
         auto no = guitest::answerNextMessage(QMessageBox::No);
         QCOMPARE(surface_->showMessage("Vuoi abbandonare la partita? ", MessageButtons::YesNo),
                  MessageAnswer::No);
         QVERIFY(no->seen);
+
+        // The player's stranded file: Enter copies, and each button gives its own answer.
+        for (const auto& [button, answer] : {std::pair{QMessageBox::Yes, MessageAnswer::Copy},
+                                             std::pair{QMessageBox::No, MessageAnswer::Quit}}) {
+            auto copyOrQuit = guitest::answerNextMessage(button);
+            QCOMPARE(surface_->showMessage("Vuoi copiarlo?", MessageButtons::CopyOrQuit), answer);
+            QCOMPARE(copyOrQuit->captions, (QStringList{QStringLiteral("Copia"), QStringLiteral("Esci")}));
+            QCOMPARE(copyOrQuit->enterCaption, QStringLiteral("Copia"));
+        }
 
         auto ok = guitest::answerNextMessage(QMessageBox::Ok);
         QCOMPARE(surface_->showMessage("Partita terminata", MessageButtons::Ok), MessageAnswer::Ok);

@@ -2,6 +2,7 @@
 // second process, idle or inside a write of its own. Neither side's writes may be lost, and
 // the game never takes away the files that SQLite's locking shares between the two.
 #include <gtest/gtest.h>
+#include <sqlcipher/sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "store/Database.h"
 #include "store/GameDatabase.h"
 #include "store/Schema.h"
+#include "store/StoreMessages.h"
 #include "tests/unit/TestDatabase.h"
 
 namespace zelvaro {
@@ -109,6 +111,24 @@ TEST_F(OtherProgramTest, OneInsideAWriteMakesTheGameWaitThenRefuseWithoutWriting
     EXPECT_FALSE(game.isOpen());
     EXPECT_EQ(other.finish(), 0);
     EXPECT_EQ(storedNumber(), 7);
+}
+
+TEST_F(OtherProgramTest, OneThatTakesTheWriteLockDuringPlayMakesTheGamesWriteWaitAndReportNotVanish) {
+    Database game;
+    ASSERT_EQ(openGameDatabase(game, file).problem, StoreProblem::None);
+    OtherProgram other(file, true, 7);
+    try {
+        game.execute(kWriteNumber, {42});
+        ADD_FAILURE() << "the write went through another program's write lock";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(failureMessage(error), failureMessage(DatabaseError("", SQLITE_BUSY)));
+    }
+    EXPECT_EQ(other.finish(), 0);
+    // Once the other program is done, its write is there and the game's next one lands.
+    EXPECT_EQ(game.query(kReadNumber).at(0, 0).integer(), 7);
+    game.execute(kWriteNumber, {42});
+    game.close();
+    EXPECT_EQ(storedNumber(), 42);
 }
 
 }  // namespace

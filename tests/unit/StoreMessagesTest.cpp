@@ -26,6 +26,7 @@ TEST(StoreMessagesTest, EveryRefusalNamesItsFileAndItsCauseAlone) {
         {StoreProblem::FolderUnusable, "non esiste"},
         {StoreProblem::Foreign, "non e' un database di Zelvaro"},
         {StoreProblem::Damaged, "danneggiato"},
+        {StoreProblem::CopyFailed, "copiare il database"},
     };
     std::set<std::string> told;
     for (const Case& c : cases) {

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "primitives/MemorySurface.h"
+#include "front/GameFolders.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "store/StoreMessages.h"
@@ -30,20 +31,25 @@ using testsupport::writeBytes;
 
 struct Start {
     bool started = false;
-    std::string message;  // the one message shown, or "" when none
+    std::string message;  // the messages shown, one per line, or "" when none
 };
 
-// One start of the game on `folder`, run in a child process as an ordinary user (nobody)
-// when the tests run as root, who may read and write anything; otherwise in this process.
-Start startAsUser(const fs::path& folder) {
-    const auto start = [&folder] {
-        MemorySurface surface;
-        ZelvaroApp app(surface, folder);
-        Start result;
-        result.started = app.startUp();
-        if (!surface.messages().empty()) result.message = surface.messages().back().text;
-        return result;
-    };
+// One start of the game on `folders`, its questions answered `answer`.
+Start startOn(const GameFolders& folders, MessageAnswer answer = MessageAnswer::No) {
+    MemorySurface surface;
+    surface.scriptAnswers({answer});
+    ZelvaroApp app(surface, folders);
+    Start result;
+    result.started = app.startUp();
+    for (const auto& shown : surface.messages()) {
+        result.message += (result.message.empty() ? "" : "\n---\n") + shown.text;
+    }
+    return result;
+}
+
+// `start` run in a child process as an ordinary user (nobody) when the tests run as root,
+// who may read and write anything; otherwise in this process.
+Start runAsUser(const std::function<Start()>& start) {
     if (::geteuid() != 0) return start();
     int pipe[2];
     if (::pipe(pipe) != 0) throw std::runtime_error("no pipe");
@@ -68,6 +74,10 @@ Start startAsUser(const fs::path& folder) {
         return {false, "the start ended abnormally, status " + std::to_string(status)};
     }
     return {out[0] == '1', out.substr(1)};
+}
+
+Start startAsUser(const fs::path& folder) {
+    return runAsUser([&folder] { return startOn(besideTheProgram(folder)); });
 }
 
 // Everything below `path` handed to the user the start runs as.
@@ -285,6 +295,64 @@ TEST_F(StoreRefusalTest, ASecondCopyOnTheSameFolderStopsAtOnce) {
     MemorySurface again;
     ZelvaroApp third(again, folder.path());
     EXPECT_TRUE(third.startUp());
+}
+
+TEST_F(StoreRefusalTest, ADatabaseInAFolderThePlayerCannotWriteIsCopiedOnlyAtHisWord) {
+    // A portable copy unpacked where the player may not write, his profile still in the log.
+    TempFolder root;
+    fs::permissions(root.path(), fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+    const fs::path program = root.path() / "portatile";
+    const fs::path home = root.path() / "casa";
+    const fs::path data = home / "Zelvaro";
+    fs::create_directories(program);
+    fs::create_directories(home);
+    giveToUser(home);
+    const fs::path stranded = program / Database::kFileName;
+    {
+        Database running;
+        running.open(file);
+        running.execute("PRAGMA wal_autocheckpoint=0");
+        running.appendRow("giocatori", {{"cognome", "Portatile"}, {"nome", "Ada"}, {"nazionalita", "Italia"},
+                                        {"anno", 1970}, {"profilo", "1"}});
+        writeBytes(stranded, readBytes(file));
+        writeBytes(stranded.string() + "-wal", readBytes(file.string() + "-wal"));
+    }
+    const auto programFiles = [&] { return readBytes(stranded) + readBytes(stranded.string() + "-wal"); };
+    const std::string original = programFiles();
+    fs::permissions(program, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const auto start = [&](MessageAnswer answer) {
+        return runAsUser([&] { return startOn(locateGameFolders(program, data), answer); });
+    };
+    const std::string question = strandedFileQuestion(stranded, data);
+
+    const Start quit = start(MessageAnswer::Quit);
+    EXPECT_FALSE(quit.started);
+    EXPECT_EQ(quit.message, question);
+    EXPECT_FALSE(fs::exists(data)) << "\"Esci\" changes nothing anywhere";
+
+    const Start copied = start(MessageAnswer::Copy);
+    EXPECT_TRUE(copied.started);
+    EXPECT_EQ(copied.message, question + "\n---\n" + copiedFileNotice(data / Database::kFileName));
+    EXPECT_EQ(start(MessageAnswer::Quit).message, "") << "asked once";
+    EXPECT_TRUE(programFiles() == original) << "the original changed";
+    EXPECT_EQ(filesOf(data), std::vector<std::string>{Database::kFileName});
+    Database copy;
+    copy.open(data / Database::kFileName);
+    EXPECT_EQ(copy.query("SELECT * FROM giocatori where cognome='Portatile' and profilo='1'").rows(), 1);
+    copy.close();
+
+    // A stranded file that is not the game's is refused by its own name, and no copy stays.
+    fs::remove_all(data);
+    fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
+    fs::remove(stranded.string() + "-wal");
+    writeBytes(stranded, "not a database, only words of another program");
+    fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
+    const Start foreign = start(MessageAnswer::Copy);
+    EXPECT_FALSE(foreign.started);
+    EXPECT_EQ(foreign.message, question + "\n---\n" + refusalMessage({StoreProblem::Foreign, stranded}));
+    EXPECT_TRUE(filesOf(data).empty());
+    fs::permissions(program, fs::perms::owner_all);
 }
 
 }  // namespace
