@@ -178,6 +178,8 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label53: return standings_->closeStandings();
         case ControlId::Command3: return standings_->previousPage();
         case ControlId::Command4: return standings_->nextPage();
+        case ControlId::Command7: return standings_->firstPage();
+        case ControlId::Command8: return standings_->lastPage();
         case ControlId::Label26: return profiles_->createProfile();
         case ControlId::Label27: return profiles_->deleteProfile();
         case ControlId::Label33: return display_->toggleSpeed();

@@ -51,7 +51,7 @@ namespace zelvaro {
     /* standings screen */                                                                    \
     X(Picture27, 0, 0) X(Label49, 0, 1) X(Label50, 0, 1) X(Image7, 20, 0) X(Label51, 7, 1)    \
     X(Label54, 0, 1) X(Label55, 0, 1) X(Label56, 0, 1) X(Command3, 0, 1) X(Command4, 0, 1)    \
-    X(Label53, 0, 1)                                                                          \
+    X(Label53, 0, 1) X(Command7, 0, 1) X(Command8, 0, 1)                                      \
     /* the game's own additions: the last trick, the hints, the turn, fast-forward, where */ \
     /* the player stands in a tournament */                                                   \
     X(Label57, 0, 0) X(Picture28, 6, 1) X(Label58, 6, 1) X(Label59, 0, 0) X(Label60, 0, 0)    \
@@ -171,6 +171,7 @@ inline constexpr int timerStartInterval(ControlId timer) {
 // Label61: what the player is to do when it is his turn; Shape7: the seat on turn, lit.
 // Label62: where the player stands in a tournament; Shape8: his row on the standings screen.
 // Command5, Command6: "Avanti veloce" on the table and on the tournament's wait panel.
+// Command7, Command8: the standings screen's first and last page, beside "<<" and ">>".
 
 // The main menu's six entries.
 inline constexpr std::array<Control, 6> kMenuLabels{ctl::Label2,  ctl::Label3,  ctl::Label10,

@@ -73,9 +73,7 @@ void Standings::showPlayersPlace() {
     // is one more than the entrants ranked before him (more points, or as many and a name
     // sorted first).
     const PlayerProfile& player = session_.humanprofile;
-    const Database::Parameters name{player.cognome, player.nome};
-    const ResultSet self =
-        db_.query("SELECT tavolo, punti FROM torneo where cognome=? and nome=?", name);
+    const ResultSet self = playersEntry();
     if (self.empty()) return;
     const std::int64_t ahead =
         db_.query("SELECT (SELECT count(*) FROM torneo WHERE punti > ?1) + (SELECT count(*) "
@@ -95,6 +93,12 @@ void Standings::showPlayersPlace() {
                                           std::to_string(entrants));
 }
 
+ResultSet Standings::playersEntry() const {
+    const PlayerProfile& player = session_.humanprofile;
+    return db_.query("SELECT tavolo, punti FROM torneo where cognome=? and nome=?",
+                     {player.cognome, player.nome});
+}
+
 bool Standings::isThePlayer(const ResultSet& rows, int row) const {
     const PlayerProfile& player = session_.humanprofile;
     return rows.at(0, row).text() == player.cognome && rows.at(1, row).text() == player.nome;
@@ -102,12 +106,10 @@ bool Standings::isThePlayer(const ResultSet& rows, int row) const {
 
 void Standings::openStandings() { openAt(false); }
 
-void Standings::openFinalStandings() {
-    finalView_ = true;
-    openAt(true);
-}
+void Standings::openFinalStandings() { openAt(true); }
 
-void Standings::openAt(bool playersPage) {
+void Standings::openAt(bool finalView) {
+    finalView_ = finalView;
     setTimers(surface_, false);
     surface_.setCaption(ctl::Label56, "1");
     {
@@ -130,9 +132,12 @@ void Standings::openAt(bool playersPage) {
     const ResultSet all = db_.query(ordered("SELECT * FROM classifica "));
     const int pages = std::max(1, (all.rows() + kStandingsRowsPerPage - 1) / kStandingsRowsPerPage);
     surface_.setCaption(ctl::Label54, std::to_string(pages));
-    for (int r = 0; playersPage && r < all.rows(); ++r) {
-        if (isThePlayer(all, r)) {
+    // The screen opens where the player is: during play on his row of the snapshot, at the
+    // end wherever he finished.
+    for (int r = 0; r < all.rows(); ++r) {
+        if (isThePlayer(all, r) && (finalView || all.at(4, r).integer() == 0)) {
             surface_.setCaption(ctl::Label56, std::to_string(r / kStandingsRowsPerPage + 1));
+            break;
         }
     }
     showStandingsPage();
@@ -145,6 +150,13 @@ int Standings::shownPage() const {
     int page = 1;
     std::from_chars(text.data(), text.data() + text.size(), page);
     return page;
+}
+
+int Standings::pageCount() const {
+    const std::string text = surface_.caption(ctl::Label54);
+    int pages = 1;
+    std::from_chars(text.data(), text.data() + text.size(), pages);
+    return pages;
 }
 
 void Standings::showStandingsPage() {
@@ -196,18 +208,20 @@ void Standings::showStandingsPage() {
     for (int k = 0; k < kStandingsColumns; ++k) surface_.setCaption(ctl::Label51[k], columns[k]);
 }
 
-void Standings::previousPage() {
-    const int page = shownPage();
-    if (page == 1) return;
-    surface_.setCaption(ctl::Label56, std::to_string(page - 1));
+void Standings::turnTo(int page) {
+    page = std::clamp(page, 1, std::max(1, pageCount()));
+    if (page == shownPage()) return;
+    surface_.setCaption(ctl::Label56, std::to_string(page));
     showStandingsPage();
 }
 
-void Standings::nextPage() {
-    if (surface_.caption(ctl::Label56) == surface_.caption(ctl::Label54)) return;
-    surface_.setCaption(ctl::Label56, std::to_string(shownPage() + 1));
-    showStandingsPage();
-}
+void Standings::firstPage() { turnTo(1); }
+
+void Standings::previousPage() { turnTo(shownPage() - 1); }
+
+void Standings::nextPage() { turnTo(shownPage() + 1); }
+
+void Standings::lastPage() { turnTo(pageCount()); }
 
 void Standings::closeStandings() {
     db_.execute("DELETE FROM classifica WHERE eliminato='0' ");

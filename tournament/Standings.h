@@ -28,12 +28,16 @@ public:
     // (Timer3).
     void refreshOverallTop();
 
-    // The standings screen: "Classifica" opens it on page 1 with a snapshot of the field,
-    // "<<" and ">>" turn the pages, "Indietro" drops the snapshot and resumes play.
+    // The standings screen: "Classifica" opens it with a snapshot of the field on the page
+    // that holds the player, his row lit (page 1 while he is not in the field); "|<<", "<<",
+    // ">>" and ">>|" turn the pages, never past the first or the last; "Indietro" drops the
+    // snapshot and resumes play.
     void openStandings();
     void showStandingsPage();
+    void firstPage();
     void previousPage();
     void nextPage();
+    void lastPage();
     void closeStandings();
     // At the end of the player's tournament: the standings opened on his page, his row lit;
     // "Indietro" then leads back to the menu.
@@ -44,9 +48,14 @@ public:
     int totalPoints(int punti) const;
 
 private:
-    void openAt(bool playersPage);
+    void openAt(bool finalView);
     void showPlayersPlace();
+    // The player's row in `torneo` (tavolo, punti), empty once he is out of the field.
+    ResultSet playersEntry() const;
     int shownPage() const;
+    int pageCount() const;
+    // Shows `page`, kept between the first page and the last; a page already shown stays.
+    void turnTo(int page);
     bool isThePlayer(const ResultSet& rows, int row) const;
 
     Surface& surface_;

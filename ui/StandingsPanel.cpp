@@ -1,5 +1,6 @@
 #include "ui/StandingsPanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -43,10 +44,30 @@ constexpr std::array<Column, 7> kColumns{{
 
 }  // namespace
 
-StandingsPanel::StandingsPanel(QWidget* parent) : PaintedScreen(parent) {}
+StandingsPanel::StandingsPanel(QWidget* parent) : PaintedScreen(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void StandingsPanel::mousePressEvent(QMouseEvent* event) {
     event->accept();
+}
+
+void StandingsPanel::showEvent(QShowEvent* event) {
+    PaintedScreen::showEvent(event);
+    // The paging keys work as soon as the screen is up, without a click on it first.
+    setFocus(Qt::OtherFocusReason);
+}
+
+void StandingsPanel::keyPressEvent(QKeyEvent* event) {
+    for (const auto& [key, button] : pageKeys_) {
+        if (key != event->key() || button == nullptr) continue;
+        // A key is its button's click, so it turns the page as the button does, and not at
+        // all while the button is off.
+        button->click();
+        event->accept();
+        return;
+    }
+    PaintedScreen::keyPressEvent(event);
 }
 
 void StandingsPanel::build(ControlBuilder& make) {
@@ -94,7 +115,8 @@ void StandingsPanel::build(ControlBuilder& make) {
     }
 
     const int pagerTop = kSheet.bottom() + 22;
-    make.command(this, ctl::Command3, QRect(404, pagerTop, 56, 32), "<<");
+    QPushButton* first = make.command(this, ctl::Command7, QRect(342, pagerTop, 56, 32), "|<<");
+    QPushButton* previous = make.command(this, ctl::Command3, QRect(404, pagerTop, 56, 32), "<<");
     auto* page = make.label(this, ctl::Label56, QRect(466, pagerTop, 44, 32), "1",
                             ClickableLabel::Look::Plain, Qt::AlignRight | Qt::AlignVCenter);
     page->setFont(Theme::sans(15, true));
@@ -104,7 +126,14 @@ void StandingsPanel::build(ControlBuilder& make) {
     auto* pages = make.label(this, ctl::Label54, QRect(524, pagerTop, 44, 32), QString(),
                              ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
     pages->setFont(Theme::sans(15));
-    make.command(this, ctl::Command4, QRect(572, pagerTop, 56, 32), ">>");
+    QPushButton* next = make.command(this, ctl::Command4, QRect(572, pagerTop, 56, 32), ">>");
+    QPushButton* last = make.command(this, ctl::Command8, QRect(634, pagerTop, 56, 32), ">>|");
+    pageKeys_ = {{{Qt::Key_Home, first},
+                  {Qt::Key_PageUp, previous},
+                  {Qt::Key_Left, previous},
+                  {Qt::Key_PageDown, next},
+                  {Qt::Key_Right, next},
+                  {Qt::Key_End, last}}};
 
     auto* back = make.label(this, ctl::Label53, QRect(kSheet.right() - 124, pagerTop, 124, 32),
                             "Indietro", ClickableLabel::Look::Button, Qt::AlignCenter);

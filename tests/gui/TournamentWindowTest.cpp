@@ -1,7 +1,7 @@
 // A tournament through the real window: the way in from the menu, the table with both lists,
-// a pick in the table list, the standings screen and its pages, the wait panel, the next
-// round, the elimination and the final, and leaving a tournament table. The timers' ticks
-// are delivered as the window delivers them.
+// a pick in the table list, the standings screen opened on the player's page and turned by
+// its buttons and keys, the wait panel, the next round, the elimination and the final, and
+// leaving a tournament table. The timers' ticks are delivered as the window delivers them.
 //
 // With ZELVARO_SHOTS set to a folder, the test saves pictures of each of these screens.
 #include <QComboBox>
@@ -101,20 +101,39 @@ private slots:
         guitest::saveShot(*window_, QStringLiteral("tournament-long-names"));
     }
 
-    void classificaShowsTheStandingsPageByPage() {
+    void classificaOpensOnThePlayersPageAndTurnsByButtonsAndKeys() {
         clickOn(*window_, ctl::Label52);
         QVERIFY(shown(*window_, ctl::Picture27));
         QVERIFY(!shown(*window_, ctl::Picture1));
         for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(!timerRuns(timer));
         QCOMPARE(find<QLabel>(*window_, ctl::Label54)->text(), QStringLiteral("77"));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QStringLiteral("1"));
-        QCOMPARE(linesOf(*window_, ctl::Label51[0]).first(), QStringLiteral("1"));
-        QCOMPARE(linesOf(*window_, ctl::Label51[0]).last(), QStringLiteral("20"));
-        guitest::saveShot(*window_, QStringLiteral("standings-page1"));
+        expectPlayersRowLit();
+        guitest::saveShot(*window_, QStringLiteral("standings-players-page"));
 
-        clickOn(*window_, ctl::Command3);
-        QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QStringLiteral("1"));
-        for (int page = 2; page <= 39; ++page) clickOn(*window_, ctl::Command4);
+        // The keys reach the screen without a click on it first.
+        QWidget* screen = window_->focusWidget();
+        QCOMPARE(screen, find(*window_, ctl::Picture27));
+        struct Step {
+            Control button;  // pressed with the mouse, or none for a key
+            Qt::Key key;
+            const char* page;
+        };
+        const Control byKey = ctl::Label53;
+        for (const Step& step : {Step{byKey, Qt::Key_End, "77"}, Step{ctl::Command4, {}, "77"},
+                                 Step{byKey, Qt::Key_Home, "1"}, Step{ctl::Command3, {}, "1"},
+                                 Step{ctl::Command8, {}, "77"}, Step{byKey, Qt::Key_PageUp, "76"},
+                                 Step{byKey, Qt::Key_Left, "75"}, Step{ctl::Command7, {}, "1"},
+                                 Step{byKey, Qt::Key_PageDown, "2"},
+                                 Step{byKey, Qt::Key_Right, "3"}}) {
+            if (step.button == byKey) {
+                QTest::keyClick(screen, step.key);
+            } else {
+                clickOn(*window_, step.button);
+            }
+            QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QString::fromLatin1(step.page));
+        }
+        QCOMPARE(linesOf(*window_, ctl::Label51[0]).first(), QStringLiteral("41"));
+        for (int page = 4; page <= 39; ++page) clickOn(*window_, ctl::Command4);
         QCOMPARE(find<QLabel>(*window_, ctl::Label56)->text(), QStringLiteral("39"));
         QCOMPARE(linesOf(*window_, ctl::Label51[0]).first(), QStringLiteral("761"));
         guitest::saveShot(*window_, QStringLiteral("standings-page39"));
@@ -276,13 +295,18 @@ private:
     // leads back to the menu.
     void closeFinalStandings(const QString& shot) {
         QVERIFY(shown(*window_, ctl::Picture27));
+        expectPlayersRowLit();
+        guitest::saveShot(*window_, shot);
+        clickOn(*window_, ctl::Label53);
+        QVERIFY(!shown(*window_, ctl::Picture27));
+    }
+
+    // The page shown holds the player, his row lit.
+    void expectPlayersRowLit() {
         QVERIFY(shown(*window_, ctl::Shape8));
         const QWidget* band = find(*window_, ctl::Shape8);
         const int row = (band->y() - find(*window_, ctl::Label51[1])->y()) / 26;
         QCOMPARE(linesOf(*window_, ctl::Label51[1]).at(row), QStringLiteral("Ferri Giulia"));
-        guitest::saveShot(*window_, shot);
-        clickOn(*window_, ctl::Label53);
-        QVERIFY(!shown(*window_, ctl::Picture27));
     }
 
     void expectBackAtTheMenu() {
