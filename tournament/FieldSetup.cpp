@@ -159,7 +159,7 @@ void FieldSetup::listActiveTables() {
             surface_.addItem(ctl::Combo7, table);
         }
     }
-    surface_.setCaption(ctl::Combo7, "1");
+    standings_.showPlayersTable();
 }
 
 void FieldSetup::seatHumanTable(bool carry) {

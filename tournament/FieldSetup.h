@@ -28,7 +28,7 @@ public:
     // Draws `fieldsize` entrants, six to a table, the human among them. Returns false, with
     // `torneo` untouched, when the pool holds too few distinct players to fill the field.
     bool buildField();
-    // Combo7 lists every table that has entrants and shows table 1.
+    // Combo7 lists every table that has entrants and shows the player's.
     void listActiveTables();
     // Seats the human's table: the human at seat 0, his five table mates at seats 1 to 5,
     // each starting from 0 or, with `carry`, from the points he brings from the last round.

@@ -49,6 +49,11 @@ void Standings::refreshTableStandings() {
     surface_.setCaption(ctl::Label42, names);
 }
 
+void Standings::showPlayersTable() {
+    const ResultSet self = playersEntry();
+    surface_.setCaption(ctl::Combo7, self.empty() ? "1" : self.at(0, 0).text());
+}
+
 bool Standings::isShown(int table) const {
     return std::to_string(table) == surface_.caption(ctl::Combo7);
 }

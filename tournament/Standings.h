@@ -20,6 +20,8 @@ public:
 
     // The table shown in Combo7: surnames, points and flags, best first.
     void refreshTableStandings();
+    // Combo7 turns to the player's own table, or to table 1 when he is not in the field.
+    void showPlayersTable();
     // Whether `table` is the one shown in Combo7.
     bool isShown(int table) const;
     // The shown table is the player's, which changes with every hand he plays.

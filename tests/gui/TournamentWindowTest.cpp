@@ -54,7 +54,8 @@ private slots:
         QCOMPARE(find<QLabel>(*window_, ctl::Label48)->text(), QStringLiteral("Nessun Limite di Mani"));
         auto* tables = find<QComboBox>(*window_, ctl::Combo7);
         QCOMPARE(tables->count(), 256);
-        QCOMPARE(tables->currentText(), QStringLiteral("1"));
+        QCOMPARE(tables->currentText(), playersTable());
+        QVERIFY(linesOf(*window_, ctl::Label42).contains(QStringLiteral("Ferri")));
         QCOMPARE(linesOf(*window_, ctl::Label42).size(), 6);
         QCOMPARE(linesOf(*window_, ctl::Label41), QStringList(6, QStringLiteral("0")));
         // The window's own timers play the tournament: the other tables move on and the
@@ -166,6 +167,7 @@ private slots:
         QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
                  QStringLiteral("2* Turno - 768 Giocatori - 128 Tavoli"));
         QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->count(), 128);
+        QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->currentText(), playersTable());
         // The seats are the human's new table.
         const ResultSet self = app_->database().query(
             "SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
@@ -307,6 +309,12 @@ private:
         const QWidget* band = find(*window_, ctl::Shape8);
         const int row = (band->y() - find(*window_, ctl::Label51[1])->y()) / 26;
         QCOMPARE(linesOf(*window_, ctl::Label51[1]).at(row), QStringLiteral("Ferri Giulia"));
+    }
+
+    QString playersTable() {
+        const ResultSet self = app_->database().query(
+            "SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
+        return QString::fromStdString(self.at("tavolo", 0).text());
     }
 
     void expectBackAtTheMenu() {

@@ -52,7 +52,10 @@ TEST_F(FieldSetupTest, StartSeatsTheHumansTableAndListsEveryTable) {
     EXPECT_TRUE(surface.messages().empty());
     EXPECT_EQ(tableSizes(), (std::map<int, int>{{1, 6}, {2, 6}, {3, 6}}));
     EXPECT_EQ(surface.items(ctl::Combo7), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(surface.caption(ctl::Combo7), "1");
+    // The list opens on the player's own table, which its rows show.
+    const ResultSet self = db.query("SELECT * FROM torneo where cognome='Rossi' and nome='Mario'");
+    EXPECT_EQ(surface.caption(ctl::Combo7), self.at("tavolo", 0).text());
+    EXPECT_NE(surface.caption(ctl::Label42).find("Rossi\n"), std::string::npos);
     EXPECT_EQ(surface.caption(ctl::Label4), "Rossi Mario");
 
     // The human's table is seated (the whole-tournament runs check who sits there).

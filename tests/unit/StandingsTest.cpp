@@ -103,6 +103,22 @@ TEST_F(StandingsTest, PageButtonsMoveAsTheyShouldAndNeverPassTheEnds) {
     }
 }
 
+TEST_F(StandingsTest, TheTableListTurnsToThePlayersNewTableAtTheNextRound) {
+    // Tables 1 and 2 make the new table 1, tables 3 (the player's) and 4 the new table 2.
+    useGameType("25 Punti");
+    addTables(2, [](int, int s) { return s == 0 ? 30 : s; });
+    addHumansTable(3, {27, 26, 3, 4, 5, 0});
+    addPoolTable(4, 5, {30, 29, 28, 27, 26, 25});
+    surface.setCaption(ctl::Combo7, "1");  // the player had looked at table 1
+    surface.setVisible(ctl::Frame6, true);
+    roundEnd.checkRoundEnd();
+    ASSERT_TRUE(surface.messages().empty());
+    EXPECT_EQ(surface.items(ctl::Combo7), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(surface.caption(ctl::Combo7), "2");
+    const auto names = linesOf(surface.caption(ctl::Label42));
+    EXPECT_NE(std::find(names.begin(), names.end(), kHumanSurname), names.end());
+}
+
 TEST_F(StandingsTest, ListsShowStoredPointsAndTheScreenShowsTotals) {
     // Third round of "50 Punti": 12 stored points are 112 in the tournament.
     useGameType("50 Punti");
