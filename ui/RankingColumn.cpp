@@ -1,11 +1,11 @@
 #include "ui/RankingColumn.h"
 
-#include <QComboBox>
 #include <QPainter>
 
 #include "ui/ControlBuilder.h"
 #include "ui/FeltPainter.h"
 #include "ui/PictureBox.h"
+#include "ui/TableListBox.h"
 #include "ui/Theme.h"
 
 namespace zelvaro::ui {
@@ -59,9 +59,8 @@ QWidget* RankingColumn::build() {
     // Tournament: one chosen table, and the best six overall.
     QWidget* tournamentHeading = heading(
         ctl::Label40, QRect(kInsideLeft, kTableListTop - 30, 124, 24), "CLASSIFICA TAVOLO", 11);
-    auto* table =
-        make_.combo(table_, ctl::Combo7,
-                    QRect(kInsideLeft + kInsideWidth - 50, kTableListTop - 31, 50, 25), false);
+    auto* table = make_.adopt(new TableListBox(table_), ctl::Combo7,
+                              QRect(kInsideLeft + kInsideWidth - 50, kTableListTop - 31, 50, 25));
     table->setFont(Theme::sans(12));
     flags(ctl::Image5, kTableListTop);
     textColumn(ctl::Label42, kInsideLeft + 36, 104, kTableListTop, Qt::AlignLeft, 13);

@@ -1,9 +1,11 @@
 // A tournament through the real window: the way in from the menu, the table with both lists,
-// a pick in the table list, the standings screen opened on the player's page and turned by
-// its buttons and keys, the wait panel, the next round, the elimination and the final, and
-// leaving a tournament table. The timers' ticks are delivered as the window delivers them.
+// a pick in the table list and its open list, the standings screen opened on the player's
+// page and turned by its buttons and keys, the wait panel, the next round, the elimination
+// and the final, and leaving a tournament table. The timers' ticks are delivered as the
+// window delivers them.
 //
 // With ZELVARO_SHOTS set to a folder, the test saves pictures of each of these screens.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "primitives/Tournament.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
+#include "ui/TableListBox.h"
 
 using namespace zelvaro;
 using guitest::clickOn;
@@ -100,6 +103,52 @@ private slots:
                  QString::fromStdString(surname + "  (Tav." + table + ")"));
         QCOMPARE(linesOf(*window_, ctl::Label44).first(), QStringLiteral("44"));
         guitest::saveShot(*window_, QStringLiteral("tournament-long-names"));
+    }
+
+    void theTableListOpensInsideItsOwnColumn() {
+        auto* tables = find<QComboBox>(*window_, ctl::Combo7);
+        tables->showPopup();
+        QWidget* list = tables->view()->window();
+        QTRY_VERIFY(list->isVisible());
+        guitest::saveShot(*window_, QStringLiteral("table-list-open"));
+        const auto onScreen = [](const QWidget* widget) {
+            return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        };
+        const QRect open = list->geometry();
+        // In the window, in the ranking column (not over the table), clear of "Classifica".
+        QVERIFY(onScreen(window_).contains(open));
+        QVERIFY(open.left() >= onScreen(find(*window_, ctl::Label40)).left());
+        QVERIFY(!open.intersects(onScreen(find(*window_, ctl::Label52))));
+        // Several tables at once, the shown one among them.
+        QAbstractItemView* view = tables->view();
+        QVERIFY(view->viewport()->height() >= 8 * view->sizeHintForRow(0));
+        QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+        tables->hidePopup();
+        QTRY_VERIFY(!list->isVisible());
+
+        // Wherever a box stands, its list stays in the window, beside the box and clear of it.
+        struct Case {
+            const char* name;
+            QRect box;
+            QSize list;
+            bool below;
+        };
+        const QRect window(0, 0, 1030, 750);
+        for (const Case& c :
+             {Case{"room below", QRect(966, 227, 50, 25), {50, 230}, true},
+              Case{"room only above", QRect(966, 600, 50, 25), {50, 230}, false},
+              Case{"neither, more below", QRect(966, 200, 50, 25), {50, 900}, true},
+              Case{"neither, more above", QRect(966, 500, 50, 25), {50, 900}, false},
+              Case{"wider than the left side", QRect(4, 227, 50, 25), {120, 230}, true},
+              Case{"at the right edge", QRect(990, 227, 40, 25), {50, 230}, true}}) {
+            const QRect place = ui::TableListBox::popupPlace(c.box, window, c.list);
+            QVERIFY2(window.contains(place), c.name);
+            QVERIFY2(!place.intersects(c.box), c.name);
+            QVERIFY2(
+                c.below ? place.top() == c.box.bottom() + 1 : place.bottom() == c.box.top() - 1,
+                c.name);
+            QVERIFY2(place.width() == c.list.width(), c.name);
+        }
     }
 
     void classificaOpensOnThePlayersPageAndTurnsByButtonsAndKeys() {
