@@ -60,13 +60,13 @@ void MatchEnd::endHand() {
 
     if (type == "Partita Singola") {
         session_.seatstats[winner].score = 1;
-        display_.showTableStandings();
+        showHandScores();
         announceWinner(winner);
         return;
     }
     if (type == "3 Vinte" || type == "5 Vinte") {
         session_.seatstats[winner].score += 1;
-        display_.showTableStandings();
+        showHandScores();
         if (session_.seatstats[winner].score == (type == "3 Vinte" ? 3 : 5)) {
             announceWinner(winner);
         } else {
@@ -78,7 +78,7 @@ void MatchEnd::endHand() {
         for (int seat = 0; seat < kSeats; ++seat) {
             session_.seatstats[seat].score += session_.holdsCards(seat) ? 5 : -1;
         }
-        display_.showTableStandings();
+        showHandScores();
         nextHand(false, false);
         return;
     }
@@ -94,7 +94,7 @@ void MatchEnd::endHand() {
     if (elimination && tournament) addTournamentPoints(winner, 6);
     if (points) session_.seatstats[winner].score += session_.cardsHeld(winner) + 5;
     if (elimination) session_.seatstats[winner].score += 6;
-    display_.showTableStandings();
+    showHandScores();
     const GoalTest goal = goalTest(session_, options.goal() - 1, tournament_.handsleft);
     const int named = points ? winner : highestSeat(session_);
     if (points && tournament) writeTournamentPoints(winner, session_.seatstats[winner].score);
@@ -108,6 +108,11 @@ void MatchEnd::endHand() {
     } else {
         nextHand(pot, pot);
     }
+}
+
+void MatchEnd::showHandScores() {
+    display_.showTableStandings();
+    display_.aids().showHandResult();
 }
 
 int MatchEnd::readTournamentPoints(int seat) {
@@ -138,6 +143,7 @@ void MatchEnd::finishTournamentTable() {
     // The other tables play on: the tournament tick ends the round and restarts this table.
     surface_.setVisible(ctl::Frame6, true);
     surface_.setWindowEnabled(false);
+    display_.aids().hideTurnAids();
     const ResultSet options = db_.query("SELECT * FROM opzioni ");
     if (!options.empty()) {
         applyHandLimit(surface_, tournament_, options.at(5, 0).text(), LimitScope::HumanTable);

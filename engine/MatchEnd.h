@@ -32,6 +32,8 @@ public:
 private:
     void writeTournamentPoints(int seat, int points);
     int readTournamentPoints(int seat);
+    // The scores after a hand, and what each seat gained in it.
+    void showHandScores();
     void announceWinner(int seat);
     void finishTournamentTable();
     void nextHand(bool countDown, bool countDownFirst);

@@ -58,6 +58,8 @@ void TableEngine::prepareTable() {
 }
 
 void TableEngine::startHand() {
+    // What the hand gains is counted from here.
+    display_.aids().noteHandStart();
     surface_.setCaption(ctl::Label33, "Rallenta");
     surface_.setInterval(ctl::Timer1, kFastTick);
     session_.shuffleDeck(random_, readNummag(db_));
@@ -140,6 +142,24 @@ void TableEngine::advanceTurn() {
         session_.passInTrick();
     }
     display_.showTurnMarkerAt(session_.turnseat);
+    if (!session_.trick[kSeats - 1].empty()) holdFullTrick();
+}
+
+void TableEngine::holdFullTrick() {
+    // The winners as the showdown will find them, without touching the table's state.
+    unsigned winners = 0;
+    if (session_.options.isPotGame()) {
+        const PotResult pot = computePot(session_.trick);
+        for (int k = 0; k < kSeats && pot.winnercount > 0; ++k) {
+            if (session_.trick[k].value == pot.winningvalue) winners |= 1u << session_.seatOfTrickSlot(k);
+        }
+    } else {
+        const TrickOutcome outcome = findTrickWinner(session_.trick, session_.options.twoBeatsAce());
+        const int winner = session_.seatOfTrickSlot(outcome.winnerSlot);
+        winners = 1u << winner;
+        display_.showWinningMarkerAt(winner);
+    }
+    display_.aids().holdFullTrick(winners, surface_.interval(ctl::Timer1));
 }
 
 void TableEngine::computerChange(int seat) {
@@ -211,6 +231,7 @@ void TableEngine::cardClicked(int slot) {
         else if (markB_ == slot) setMarks(markA_, -1);
         else if (markA_ < 0) setMarks(slot, markB_);
         else if (markB_ < 0) setMarks(markA_, slot);
+        else display_.aids().showHint("Si cambiano due carte: togline una per segnarne un'altra.");
         return;
     }
     surface_.setVisible(ctl::Label29, false);

@@ -61,6 +61,8 @@ private:
     void drawAfterChange(int seat);
     void layCard(int seat, int slot);
     void lookAtTrick();
+    // The trick is full: it stays on the table a moment, its winners lit.
+    void holdFullTrick();
     void givePrizeCards(int winner, int second);
     void scoreEliminations();
     void setMarks(int a, int b);

@@ -53,10 +53,10 @@ namespace zelvaro {
     X(Label54, 0, 1) X(Label55, 0, 1) X(Label56, 0, 1) X(Command3, 0, 1) X(Command4, 0, 1)    \
     X(Label53, 0, 1) X(Command7, 0, 1) X(Command8, 0, 1)                                      \
     /* the game's own additions: the last trick, the hints, the turn, fast-forward, where */ \
-    /* the player stands in a tournament */                                                   \
+    /* the player stands in a tournament, how a hand ended, how the player went on */         \
     X(Label57, 0, 0) X(Picture28, 6, 1) X(Label58, 6, 1) X(Label59, 0, 0) X(Label60, 0, 0)    \
     X(Label61, 0, 0) X(Label62, 0, 0) X(Shape7, 0, 0) X(Shape8, 0, 0) X(Command5, 0, 0)       \
-    X(Command6, 0, 0)                                                                         \
+    X(Command6, 0, 0) X(Label63, 0, 0) X(Label64, 0, 0)                                       \
     /* timers */                                                                              \
     X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)
 

@@ -42,6 +42,13 @@ public:
     void setInterval(Control timer, int ms) override;
     int interval(Control timer) const override;
     int timerStarts(Control timer) const override;
+    // Nothing waits in memory; the holds asked for are counted.
+    void holdTable(int ms) override {
+        ++tableHolds_;
+        lastHoldMs_ = ms;
+    }
+    int tableHolds() const { return tableHolds_; }
+    int lastHoldMs() const { return lastHoldMs_; }
 
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override { messageTitle_ = title; }
@@ -89,7 +96,7 @@ private:
     std::deque<MessageAnswer> answers_;
     std::vector<ShownMessage> messages_;
     std::string messageTitle_;
-    int windowWidth_ = 0, windowHeight_ = 0, processedEvents_ = 0;
+    int windowWidth_ = 0, windowHeight_ = 0, processedEvents_ = 0, tableHolds_ = 0, lastHoldMs_ = 0;
     bool windowEnabled_ = true;
     bool windowClosed_ = false;
 };

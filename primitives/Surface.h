@@ -66,6 +66,10 @@ public:
     virtual int timerStarts(Control timer) const = 0;
     // Milliseconds until the running timer's next tick (its interval where time is not real).
     virtual int timerRemaining(Control timer) const { return interval(timer); }
+    // Keeps the table as it is for `ms` of the player's time: no timer ticks sooner, and every
+    // running timer's next tick moves by the same amount, so their order stays as it was.
+    // Where time is not real, or while the window runs the ticks itself, nothing waits.
+    virtual void holdTable(int ms) { (void)ms; }
 
     // A modal message box titled with the message title; returns the button pressed.
     // No timer tick runs while it is open.

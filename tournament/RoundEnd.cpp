@@ -43,23 +43,38 @@ void RoundEnd::checkRoundEnd() {
         finishTournament("Partita terminata");
         return;
     }
+    const int pointsBefore = playersPoints();
     advanceRound(db_, tournament_, session_.options);
     setup_.listActiveTables();
-    const PlayerProfile& human = session_.humanprofile;
-    if (db_.query("SELECT * FROM torneo where cognome=? and nome=?", {human.cognome, human.nome})
-            .empty()) {
+    const int pointsCarried = playersPoints();
+    if (pointsCarried == kNotInTheField) {
         finishTournament("Partita terminata\nSei stato eliminato dal torneo");
         return;
     }
     startNextRound();
+    display_.aids().showRoundLine(carriedPointsLine(tournament_.roundnumber, pointsBefore,
+                                                    pointsBefore - pointsCarried));
+}
+
+int RoundEnd::playersPoints() {
+    const PlayerProfile& human = session_.humanprofile;
+    const ResultSet row =
+        db_.query("SELECT * FROM torneo where cognome=? and nome=?", {human.cognome, human.nome});
+    return row.empty() ? kNotInTheField : static_cast<int>(row.at("punti", 0).integer());
+}
+
+std::string carriedPointsLine(int round, int points, int goal) {
+    const auto signedNumber = [](int n) { return n < 0 ? "−" + std::to_string(-n) : std::to_string(n); };
+    return "Sei passato al turno " + std::to_string(round) + " con " + signedNumber(points - goal) +
+           " punti (" + signedNumber(points) + " − " + std::to_string(goal) + ")";
 }
 
 void RoundEnd::finishTournament(const std::string& message) {
+    // The wait is over: its notice goes before the message, which would stand over its text.
+    surface_.setVisible(ctl::Frame6, false);
     surface_.showMessage(message, MessageButtons::Ok);
     surface_.setWindowEnabled(true);
     surface_.setVisible(ctl::Picture1, false);
-    // The wait notice stands over the table: it goes with it.
-    surface_.setVisible(ctl::Frame6, false);
     // The player sees where he finished.
     standings_.openFinalStandings();
 }

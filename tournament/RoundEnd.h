@@ -3,6 +3,9 @@
 // round at his new table; six entrants left means the final has been played.
 #pragma once
 
+#include <climits>
+#include <string>
+
 #include "primitives/Surface.h"
 
 namespace zelvaro {
@@ -15,6 +18,9 @@ class Standings;
 class TableDisplay;
 class TableEngine;
 struct Tournament;
+
+// What the player reads as he goes on: "Sei passato al turno 2 con 7 punti (32 − 25)".
+std::string carriedPointsLine(int round, int points, int goal);
 
 class RoundEnd {
 public:
@@ -35,6 +41,9 @@ private:
     bool tablesStillPlaying();
     // The tournament is over for the human: the message, then back to the menu.
     void finishTournament(const std::string& message);
+    // The player's points in the field, or kNotInTheField once he is out.
+    static constexpr int kNotInTheField = INT_MIN;
+    int playersPoints();
 
     Surface& surface_;
     Database& db_;

@@ -48,6 +48,7 @@ void LastTrickView::build(ControlBuilder& make) {
         names_[k] = make.label(this, ctl::Label58[k], QRect(), QString(), Look::Plain, Qt::AlignCenter);
         names_[k]->setFitToWidth(true);
         names_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        names_[k]->installEventFilter(this);
     }
     arrange();
 }
@@ -63,10 +64,21 @@ void LastTrickView::arrange() {
         cards_[k]->setGeometry(x, s.title, s.card, cardHeight(s.card));
         names_[k]->setGeometry(x - s.gap / 2, s.title + cardHeight(s.card) + 3, s.card + s.gap,
                                s.nameFont + 6);
-        names_[k]->setFont(Theme::condensed(s.nameFont, k == winnerSlot()));
     }
+    markWinner();
     if (large_) raise();
+}
+
+void LastTrickView::markWinner() {
+    const Sizes& s = large_ ? kLarge : kSmall;
+    const int winner = framedSlot();
+    for (int k = 0; k < 6; ++k) names_[k]->setFont(Theme::condensed(s.nameFont, k == winner));
     update();
+}
+
+bool LastTrickView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) markWinner();
+    return ClickableLabel::eventFilter(watched, event);
 }
 
 void LastTrickView::setLarge(bool large) {
@@ -90,7 +102,7 @@ void LastTrickView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-int LastTrickView::winnerSlot() const {
+int LastTrickView::framedSlot() const {
     const QColor lit = QColor::fromRgb(QRgb(0xFF000000u | kHighlightColor));
     for (int k = 0; k < 6; ++k) {
         if (names_[k] != nullptr && names_[k]->palette().color(QPalette::Active, QPalette::WindowText) == lit) {
@@ -119,7 +131,7 @@ void LastTrickView::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(place, 3, 3);
     }
-    if (const int winner = winnerSlot(); winner >= 0) {
+    if (const int winner = framedSlot(); winner >= 0) {
         const QRectF frame = QRectF(cards_[winner]->geometry()).adjusted(-2.5, -2.5, 2.5, 2.5);
         painter.setPen(QPen(QColor(0xff, 0xd2, 0x3a), large_ ? 3.0 : 2.0));
         painter.drawRoundedRect(frame, 5, 5);

@@ -21,18 +21,21 @@ public:
     // Creates the six cards and names as its children.
     void build(ControlBuilder& make);
     bool large() const { return large_; }
+    // The card framed as the winner's: the one whose seat's name is lit (-1 for none).
+    int framedSlot() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A name lit or put out moves the frame, which lies outside the names and the cards.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setLarge(bool large);
     void arrange();
-    // The card whose seat won, from its name's colour (-1 for none).
-    int winnerSlot() const;
+    void markWinner();
 
     QRect compact_;
     bool large_ = false;

@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 
 #include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
+#include "ui/TablePause.h"
 #include "ui/WidgetText.h"
 
 namespace zelvaro::ui {
@@ -223,6 +225,22 @@ int QtSurface::timerStarts(Control timer) const {
 int QtSurface::timerRemaining(Control timer) const {
     const auto& clock = slots_.at(timer).timer;
     return clock ? clock->remaining() : 0;
+}
+
+void QtSurface::holdTable(int ms) {
+    if (window_.fastForwarding()) return;
+    ms = static_cast<int>(ms * tablePauseFactor());
+    std::array<SurfaceTimer*, 3> running{};
+    int soonest = ms;
+    int count = 0;
+    for (const Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) {
+        auto& clock = slots_.at(timer).timer;
+        if (!clock || !clock->enabled() || clock->interval() <= 0) continue;
+        running[count++] = &*clock;
+        soonest = std::min(soonest, clock->remaining());
+    }
+    // Every clock moves by the same time, so the ticks come in the order they would have.
+    for (int i = 0; i < count; ++i) running[i]->delayNextTick(ms - soonest);
 }
 
 MessageAnswer QtSurface::showMessage(const std::string& text, MessageButtons buttons) {

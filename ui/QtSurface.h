@@ -55,6 +55,7 @@ public:
     int timerStarts(Control timer) const override;
     int timerRemaining(Control timer) const override;
 
+    void holdTable(int ms) override;
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override;
 

@@ -5,7 +5,10 @@
 
 namespace zelvaro::ui {
 
-SurfaceTimer::SurfaceTimer(QTimer& clock) : clock_(&clock), enabled_(clock.isActive()) {}
+SurfaceTimer::SurfaceTimer(QTimer& clock)
+    : clock_(&clock), enabled_(clock.isActive()), interval_(clock.interval()) {
+    connect(clock_, &QTimer::timeout, this, &SurfaceTimer::afterTick);
+}
 
 void SurfaceTimer::setEnabled(bool enabled) {
     enabled_ = enabled;
@@ -13,32 +16,50 @@ void SurfaceTimer::setEnabled(bool enabled) {
 }
 
 bool SurfaceTimer::enabled() const {
-    return enabled_ && (clock_->isActive() || clock_->interval() <= 0);
+    return enabled_ && (clock_->isActive() || interval_ <= 0);
 }
 
 void SurfaceTimer::setInterval(int ms) {
-    if (clock_->interval() != ms) {
-        if (clock_->isActive()) ++starts_;
-        clock_->setInterval(std::max(0, ms));
+    ms = std::max(0, ms);
+    if (interval_ != ms || delayed_) {
+        if (interval_ != ms && clock_->isActive()) ++starts_;
+        interval_ = ms;
+        delayed_ = false;
+        clock_->setInterval(ms);
     }
     run();
-}
-
-int SurfaceTimer::interval() const {
-    return clock_->interval();
 }
 
 int SurfaceTimer::remaining() const {
     return std::max(0, clock_->remainingTime());
 }
 
+void SurfaceTimer::delayNextTick(int ms) {
+    if (!clock_->isActive() || ms <= 0) return;
+    const int next = remaining() + ms;
+    delayed_ = true;
+    delayedTick_.setRemainingTime(next, Qt::PreciseTimer);
+    clock_->start(next);
+}
+
+void SurfaceTimer::afterTick() {
+    // The held tick has come: from it on, the game's own interval. A hold asked for during
+    // this very tick is for the next one (a timer may fire a little early, never a whole
+    // hold early).
+    if (!delayed_ || delayedTick_.remainingTime() > 50) return;
+    delayed_ = false;
+    if (clock_->isActive()) clock_->start(interval_);
+}
+
 void SurfaceTimer::run() {
-    const bool running = enabled_ && clock_->interval() > 0;
+    const bool running = enabled_ && interval_ > 0;
     if (running && !clock_->isActive()) {
-        clock_->start();
+        delayed_ = false;
+        clock_->start(interval_);
         ++starts_;
     } else if (!running && clock_->isActive()) {
         clock_->stop();
+        delayed_ = false;
     }
 }
 

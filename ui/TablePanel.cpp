@@ -77,6 +77,16 @@ void TablePanel::buildHelpers(ControlBuilder& make) {
     hint->setFont(Theme::sans(13, true));
     Theme::setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
 
+    // How the last hand ended, and how the player went on to a new round: across the middle
+    // of the table, between the rows of table places, until the next card is laid.
+    for (const Control line : {ctl::Label63, ctl::Label64}) {
+        auto* plate = make.label(this, line, QRect(236, 349, 372, 44), QString(),
+                                 ClickableLabel::Look::Plate, Qt::AlignCenter);
+        plate->setWordWrap(true);
+        plate->setFont(Theme::sans(13, true));
+        Theme::setTextColor(plate, QColor(0xff, 0xe8, 0x9c));
+    }
+
     // "Avanti veloce" where the player's hand was, once it is empty.
     make.command(this, ctl::Command5, QRect(90, 664, 180, 40), QStringLiteral("Avanti veloce"));
 

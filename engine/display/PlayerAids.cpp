@@ -1,11 +1,55 @@
 #include "engine/display/PlayerAids.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "engine/CardWords.h"
 #include "engine/display/TableLayout.h"
 
 namespace zelvaro {
+namespace {
+
+// How long a full trick stays on the table: long enough to see the last card and the winner
+// at either pace.
+constexpr int kFullTrickMs = 1000;
+constexpr int kFullTrickSlowMs = 2000;
+constexpr int kSlowPaceMs = 1000;
+constexpr int kResultLineMs = 2500;
+
+Control seatName(int seat) { return seat == kHumanSeat ? ctl::Label4 : ctl::Label6[seat - 1]; }
+
+std::string handResultLine(const GameSession& session, const std::array<int, kSeats>& before) {
+    // The seats that gained or lost, the most gained first; at equal gains in seat order.
+    std::array<int, kSeats> order{0, 1, 2, 3, 4, 5};
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return session.seatstats[a].score - before[a] > session.seatstats[b].score - before[b];
+    });
+    std::string line;
+    for (const int seat : order) {
+        const int gain = session.seatstats[seat].score - before[seat];
+        if (gain == 0) continue;
+        if (!line.empty()) line += " · ";
+        line += session.seatstats[seat].surname + (gain > 0 ? " +" : " −") + std::to_string(std::abs(gain));
+    }
+    return line.empty() ? "Nessun punto in questa mano" : line;
+}
+
+}  // namespace
+
+void PlayerAids::holdFullTrick(unsigned winners, int paceMs) {
+    if (!watched_) return;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if ((winners & (1u << seat)) != 0) surface_.setForeColor(seatName(seat), kHighlightColor);
+    }
+    litTableNames_ = winners;
+    surface_.holdTable(paceMs >= kSlowPaceMs ? kFullTrickSlowMs : kFullTrickMs);
+}
 
 void PlayerAids::showLastTrick(int winner) {
+    for (int seat = 0; seat < kSeats && litTableNames_ != 0; ++seat) {
+        if ((litTableNames_ & (1u << seat)) != 0) surface_.setForeColor(seatName(seat), kButtonTextColor);
+    }
+    litTableNames_ = 0;
     if (!watched_) return;
     // Each seat's card in its own place, so that only the cards change from trick to trick
     // (the names are written with the seats, at every hand).
@@ -34,6 +78,43 @@ void PlayerAids::showLastTrick(int winner) {
 void PlayerAids::hideLastTrick() {
     surface_.setVisible(ctl::Label57, false);
     lastTrick_.shown = false;
+}
+
+void PlayerAids::noteHandStart() {
+    for (int seat = 0; seat < kSeats; ++seat) handStartScores_[seat] = session_.seatstats[seat].score;
+}
+
+void PlayerAids::showHandResult() {
+    if (!watched_) return;
+    surface_.setVisible(ctl::Label64, false);
+    surface_.setCaption(ctl::Label63, handResultLine(session_, handStartScores_));
+    surface_.setVisible(ctl::Label63, true);
+    resultLineShown_ = true;
+    surface_.holdTable(kResultLineMs);
+}
+
+void PlayerAids::showRoundLine(const std::string& text) {
+    if (!watched_) return;
+    surface_.setVisible(ctl::Label63, false);
+    surface_.setCaption(ctl::Label64, text);
+    surface_.setVisible(ctl::Label64, true);
+    resultLineShown_ = true;
+    surface_.holdTable(kResultLineMs);
+}
+
+void PlayerAids::hideResultLines() {
+    if (!resultLineShown_) return;
+    surface_.setVisible(ctl::Label63, false);
+    surface_.setVisible(ctl::Label64, false);
+    resultLineShown_ = false;
+}
+
+void PlayerAids::hideTurnAids() {
+    surface_.setVisible(ctl::Shape7, false);
+    surface_.setVisible(ctl::Label61, false);
+    litSeat_ = -1;
+    shownPrompt_ = nullptr;
+    hideHint();
 }
 
 void PlayerAids::showHint(const char* text) {

@@ -19,6 +19,20 @@ public:
     // until the next trick is resolved. Call before the trick is cleared.
     void showLastTrick(int winner);
     void hideLastTrick();
+    // A full trick stays on the table for a moment the player can read, at `paceMs` (the
+    // table's tick), the winners' names lit: the seats in `winners`, a bit each.
+    void holdFullTrick(unsigned winners, int paceMs);
+    // How a hand ended: what each seat gained since the hand began ("Brunet +14 · Rossi +3"),
+    // across the table until the next card is laid; the table stays a moment to read it.
+    void noteHandStart();
+    void showHandResult();
+    // A line for the player at the start of a new tournament round; the table stays a
+    // moment to read it.
+    void showRoundLine(const std::string& text);
+    // The next card is laid: the lines of the last hand and round are done.
+    void hideResultLines();
+    // The player's table is over and waits for the others: no turn, no prompt.
+    void hideTurnAids();
     // Why a click of the player's did nothing, in a short line on the table.
     void showHint(const char* text);
     void hideHint();
@@ -41,6 +55,9 @@ private:
         bool shown = false;
     };
     LastTrickLook lastTrick_;
+    unsigned litTableNames_ = 0;  // the seats whose name on the table is lit as winners
+    std::array<int, kSeats> handStartScores_{};
+    bool resultLineShown_ = false;
 
     // The seat lit as on turn (-1 none), the player's prompt and the hint shown.
     int litSeat_ = -1;

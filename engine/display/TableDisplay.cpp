@@ -272,6 +272,7 @@ void TableDisplay::showDecision(int seat, const std::string& text) {
 }
 
 void TableDisplay::showLaidCard(int seat, Card card) {
+    aids_.hideResultLines();
     const Control place = layout::kTablePlaceControl[seat];
     surface_.setPicture(place, cardPicture(card));
     surface_.setVisible(place, true);
