@@ -133,6 +133,11 @@ void PlayerAids::hideHint() {
 
 void PlayerAids::showTurnPrompt() {
     if (!watched_) return;
+    // Behind the wait panel the player's table is over: nobody is on turn.
+    if (surface_.visible(ctl::Frame6)) {
+        if (litSeat_ >= 0 || shownPrompt_ != nullptr) hideTurnAids();
+        return;
+    }
     const int seat = session_.turnseat;
     if (seat != litSeat_) {
         // The light frames the seat's panel, or the player's own name plate; it is sized

@@ -116,6 +116,37 @@ private slots:
         guitest::saveShot(*window_, QStringLiteral("last-trick"));
     }
 
+    void aFullTrickStaysOnTheTableAndTheViewFramesEachWinner() {
+        auto* view = find<ui::LastTrickView>(*window_, ctl::Label57);
+        QTimer* table = window_->findChild<QTimer*>(QStringLiteral("Timer1"));
+        const GameSession& session = app_->session();
+        int tricks = 0;
+        for (long ticks = 0; tricks < 24 && ticks < kTickLimit; ++ticks) {
+            tick();
+            if (session.trick[kSeats - 1].empty()) continue;
+            // The sixth card is down: the whole trick stays, its winner lit, for a moment.
+            QVERIFY2(table->remainingTime() > 800, qPrintable(QString::number(table->remainingTime())));
+            for (int slot = 0; slot < kSeats; ++slot) {
+                const Control place = layout::kTablePlaceControl[session.seatOfTrickSlot(slot)];
+                QCOMPARE(shown(*window_, place), session.trick[slot].isReal());
+            }
+            QVERIFY(shown(*window_, ctl::Shape6));
+            if (tricks == 0) guitest::saveShot(*window_, QStringLiteral("full-trick-held"));
+            if (tricks < 2) {
+                // The clock itself takes it after the pause, and runs at its pace again.
+                QTRY_VERIFY_WITH_TIMEOUT(!shown(*window_, ctl::Picture14), 4000);
+                QTRY_VERIFY_WITH_TIMEOUT(table->remainingTime() <= table->interval(), 4000);
+            } else {
+                window_->forwardTimerTick(ctl::Timer1);
+            }
+            // Then it is taken, and the view frames the card of the seat that won it.
+            QVERIFY(!shown(*window_, ctl::Picture14));
+            QCOMPARE(view->framedSlot(), session.trickleader);
+            ++tricks;
+        }
+        QCOMPARE(tricks, 24);
+    }
+
     void aClickOutOfTurnSaysWhyAndTheSeatOnTurnIsLit() {
         long ticks = 0;
         while (app_->session().turnseat == kHumanSeat && ticks++ < kTickLimit) tick();

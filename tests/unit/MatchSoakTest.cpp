@@ -160,6 +160,43 @@ protected:
         }
     }
 
+    // A full trick waits on the table for its showdown: the table was asked to hold, and the
+    // names lit on the seats are the winners the showdown will find.
+    void checkFullTrickHeld(const std::string& where, const Trick& trick, int leader) {
+        ASSERT_GT(surface.tableHolds(), holdsSeen) << where;
+        holdsSeen = surface.tableHolds();
+        const TrickOutcome outcome = findTrickWinner(trick, session.options.twoBeatsAce());
+        const int top = computePot(trick).winningvalue;
+        for (int slot = 0; slot < kSeats; ++slot) {
+            const int seat = (slot + leader) % kSeats;
+            const Control name = seat == 0 ? ctl::Label4 : ctl::Label6[seat - 1];
+            const bool wins = session.options.isPotGame()
+                                  ? trick[slot].isReal() && trick[slot].value == top && computePot(trick).winnercount > 0
+                                  : slot == outcome.winnerSlot;
+            ASSERT_EQ(surface.foreColor(name) == kHighlightColor, wins) << where << " seat " << seat;
+        }
+    }
+
+    // The line of the hand's end names every seat that gained or lost, with what it did.
+    void checkHandResultLine(const std::string& where, const std::array<int, 6>& delta) {
+        ASSERT_TRUE(surface.visible(ctl::Label63)) << where;
+        const std::string line = surface.caption(ctl::Label63);
+        int named = 0;
+        for (int seat = 0; seat < kSeats; ++seat) {
+            if (delta[seat] == 0) continue;
+            ++named;
+            const std::string told = session.seatstats[seat].surname + (delta[seat] > 0 ? " +" : " −") +
+                                     std::to_string(std::abs(delta[seat]));
+            EXPECT_NE(line.find(told), std::string::npos) << where << ": " << line << " lacks " << told;
+        }
+        if (named == 0) {
+            EXPECT_EQ(line, "Nessun punto in questa mano") << where;
+        }
+        std::size_t separators = 0;
+        for (std::size_t at = line.find(" · "); at != std::string::npos; at = line.find(" · ", at + 1)) ++separators;
+        EXPECT_EQ(separators + 1, static_cast<std::size_t>(std::max(named, 1))) << where << ": " << line;
+    }
+
     // Seat 0's moves: answer the change question alternately by keeping and by giving up
     // the two lowest cards; lay the lowest card that the rules accept.
     void humanMoves(const std::string& where) {
@@ -231,6 +268,7 @@ protected:
             const int leaderBefore = session.trickleader;
             const bool trickFull = !trickBefore[5].empty();
 
+            if (trickFull) checkFullTrickHeld(where, trickBefore, leaderBefore);
             engine.tableTick();
             ++ticksThisHand;
             if (::testing::Test::HasFatalFailure()) return hands;
@@ -285,6 +323,7 @@ protected:
                 const int holder = session.trickwinner;
                 std::array<int, 6> delta{};
                 for (int s = 0; s < kSeats; ++s) delta[s] = after[s] - handStart[s];
+                checkHandResultLine(where, delta);
                 switch (kind) {
                     case Kind::Single:
                         EXPECT_EQ(after[holder], 1) << where;
@@ -402,6 +441,7 @@ protected:
     }
 
     ProfilePanel profiles;
+    int holdsSeen = 0;
     GameStart start;
     bool changeNext = false;
     int humanChanges = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "tests/unit/TournamentFixture.h"
 #include "tournament/RoundAdvancement.h"
@@ -242,9 +243,22 @@ TEST_F(TournamentRoundTest, NextRoundSeatsTheHumansNewTableWithTheirCarriedPoint
     EXPECT_EQ(tournament.handsleft, 20);
     EXPECT_EQ(tournament.passesleft, 20);
     EXPECT_EQ(surface.caption(ctl::Label47), "2* Turno - 6 Giocatori - 1 Tavoli");
+    // He is told how he went on, and the table waits for him to read it.
+    EXPECT_TRUE(surface.visible(ctl::Label64));
+    EXPECT_EQ(surface.caption(ctl::Label64), "Sei passato al turno 2 con 2 punti (27 − 25)");
+    EXPECT_GT(surface.tableHolds(), 0);
     EXPECT_FALSE(surface.visible(ctl::Frame6));
     EXPECT_TRUE(surface.windowEnabled());
     for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_TRUE(surface.enabled(timer));
+}
+
+TEST(CarriedPointsLineTest, ShowsTheSubtractionWithTrueMinusSigns) {
+    const std::tuple<int, int, int, const char*> cases[] = {
+        {2, 32, 25, "Sei passato al turno 2 con 7 punti (32 − 25)"},
+        {4, 15, 25, "Sei passato al turno 4 con −10 punti (15 − 25)"},
+        {9, -3, 50, "Sei passato al turno 9 con −53 punti (−3 − 50)"},
+    };
+    for (const auto& [round, points, goal, line] : cases) EXPECT_EQ(carriedPointsLine(round, points, goal), line);
 }
 
 TEST_F(TournamentRoundTest, BestThreeGoOnWithThePointsBeyondTheGoal) {
