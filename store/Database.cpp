@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "store/DatabaseCompaction.h"
+#include "store/NameCollation.h"
 
 namespace zelvaro {
 namespace fs = std::filesystem;
@@ -39,6 +40,11 @@ struct ResetAfterUse {
     sqlite3_stmt* stmt;
     ~ResetAfterUse() { sqlite3_reset(stmt); }
 };
+
+int compareNamesOfSqlite(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return compareNames({static_cast<const char*>(a), static_cast<std::size_t>(lengthA)},
+                        {static_cast<const char*>(b), static_cast<std::size_t>(lengthB)});
+}
 
 int bindValue(sqlite3_stmt* stmt, int index, const Value& value) {
     const auto& data = value.data();
@@ -92,6 +98,13 @@ void Database::openWith(const fs::path& file, int flags) {
         throw DatabaseError(message, code);
     }
     try {
+        // The text columns are declared COLLATE NOCASE. Under that name this connection sorts
+        // and matches them by compareNames, not by SQLite's own NOCASE, which folds ASCII
+        // letters only and puts Çetin or Özkan after Zürcher.
+        if (sqlite3_create_collation_v2(db_, "NOCASE", SQLITE_UTF8, nullptr, &compareNamesOfSqlite,
+                                        nullptr) != SQLITE_OK) {
+            fail("NOCASE");
+        }
         keyAndCheck();
     } catch (...) {
         close();

@@ -45,6 +45,18 @@ void createTables(Database& db) {
     for (const char* sql : kTables) db.execute(sql);
 }
 
+// The file's user version: 1 once its name indexes follow compareNames.
+constexpr int kNamesInTheirOrder = 1;
+
+// Files made before the game sorted names by compareNames have their name indexes (those on
+// cognome, nome and nazione) in SQLite's own NOCASE order: under the new order a lookup
+// would miss rows and the integrity check would fail. They are built again, once.
+void orderNameIndexes(Database& db) {
+    if (db.query("PRAGMA user_version").at(0, 0).integer() >= kNamesInTheirOrder) return;
+    db.execute("REINDEX NOCASE");
+    db.execute("PRAGMA user_version = " + std::to_string(kNamesInTheirOrder));
+}
+
 std::vector<std::string> splitOn(std::string_view text, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -105,6 +117,7 @@ std::vector<NationNames> parseNationNames(std::string_view text) {
 void ensureSchema(Database& db) {
     Transaction transaction(db);
     createTables(db);
+    orderNameIndexes(db);
     if (db.query("SELECT * FROM opzioni ").empty()) {
         db.appendRow("opzioni", {{"tipopartita", "Normale"},
                                  {"cambiocarte", "Si"},

@@ -24,7 +24,8 @@ std::vector<NationNames> parseNationNames(std::string_view text);
 // The name lists built into the program.
 std::string_view builtInNationNames();
 
-// Creates whatever of the six tables and their indexes is missing, and the fixed rows a
+// Creates whatever of the six tables and their indexes is missing, rebuilds the name
+// indexes of a file made before names were sorted by compareNames, and adds the fixed rows a
 // game cannot start without: the options row, the stored number, the nation name lists.
 // All in one transaction.
 void ensureSchema(Database& db);

@@ -1,0 +1,236 @@
+// The order of names: by base letter as an Italian reader expects, in the C++ comparison and
+// in the database's ORDER BY, while the database matches names as it always did; and a file
+// whose name indexes an earlier version built in the old order made sound again.
+#include <gtest/gtest.h>
+#include <sqlcipher/sqlite3.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "store/Database.h"
+#include "store/GameDatabase.h"
+#include "store/NameCollation.h"
+#include "store/Schema.h"
+#include "tests/unit/TestDatabase.h"
+
+namespace zelvaro {
+namespace {
+
+int sign(int order) {
+    return (order > 0) - (order < 0);
+}
+
+std::string asciiLower(std::string text) {
+    for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return text;
+}
+
+bool isAscii(const std::string& text) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return c & 0x80; });
+}
+
+bool byName(const std::string& a, const std::string& b) {
+    return compareNames(a, b) < 0;
+}
+
+TEST(NameCollationTest, PairsComeInTheirOrderAndAreTheSameOnlyWhenAlikeButForAsciiCase) {
+    // < : the first comes first; = : the same name.
+    const std::vector<std::tuple<const char*, char, const char*>> rows = {
+        {"Cetin", '<', "Çetin"},      // the plain letter first
+        {"Çetin", '<', "Cetinkaya"},  // the base letters before the accents
+        {"Çetin", '<', "çetin"},      // beyond ASCII the capital first, and not the same
+        {"Çetin", '<', "Dalla"},
+        {"Ortiz", '<', "Özkan"},
+        {"Özkan", '<', "Pace"},
+        {"Rossi", '<', "Şimşek"},
+        {"Simon", '<', "Şimşek"},
+        {"Şimşek", '<', "Tanaka"},
+        {"Zimmermann", '<', "Zürcher"},
+        {"Müller", '<', "Mullins"},
+        {"Pèra", '<', "Péra"},
+        {"Gross", '<', "Groß"},
+        {"Groß", '<', "Grossa"},
+        {"D'Angelo", '<', "Dalla"},
+        {"O'Neil", '<', "Oakes"},
+        {"Van Dijk", '<', "Vanbrugh"},
+        {"Zürcher", '<', "Ωmega"},
+        {"Ωmega", '<', "\xff"},
+        {"AbÇ", '<', "Ab\xc3"},
+        {"Rossi", '=', "rossi"},
+        {"O'NEIL", '=', "o'neil"},
+        {"Çetin", '=', "ÇETIN"},
+        {"", '=', ""},
+    };
+    for (const auto& [first, relation, second] : rows) {
+        SCOPED_TRACE(std::string(first) + " " + relation + " " + second);
+        EXPECT_EQ(sign(compareNames(first, second)), relation == '<' ? -1 : 0);
+        EXPECT_EQ(sign(compareNames(second, first)), relation == '<' ? 1 : 0);
+    }
+}
+
+TEST(NameCollationTest, EveryLatinLetterSortsWithItsBaseLetterAfterThePlainOne) {
+    const std::vector<std::pair<std::string, std::string>> bases = {
+        {"a", "ÀÁÂÃÄÅàáâãäåĀāĂăĄą"},
+        {"ae", "Ææ"},
+        {"c", "ÇçĆćĈĉĊċČč"},
+        {"d", "ÐðĎďĐđ"},
+        {"e", "ÈÉÊËèéêëĒēĔĕĖėĘęĚě"},
+        {"g", "ĜĝĞğĠġĢģ"},
+        {"h", "ĤĥĦħ"},
+        {"ij", "Ĳĳ"},
+        {"i", "ÌÍÎÏìíîïĨĩĪīĬĭĮįİı"},
+        {"j", "Ĵĵ"},
+        {"k", "Ķķĸ"},
+        {"l", "ĹĺĻļĽľĿŀŁł"},
+        {"n", "ÑñŃńŅņŇňŉŊŋ"},
+        {"o", "ÒÓÔÕÖØòóôõöøŌōŎŏŐő"},
+        {"oe", "Œœ"},
+        {"r", "ŔŕŖŗŘř"},
+        {"s", "ŚśŜŝŞşŠšſ"},
+        {"ss", "ß"},
+        {"t", "ŢţŤťŦŧ"},
+        {"th", "Þþ"},
+        {"w", "Ŵŵ"},
+        {"u", "ÙÚÛÜùúûüŨũŪūŬŭŮůŰűŲų"},
+        {"y", "ÝýÿŶŷŸ"},
+        {"z", "ŹźŻżŽž"},
+    };
+    std::set<std::string> seen;
+    for (const auto& [base, letters] : bases) {
+        std::string capital = base;
+        capital[0] = static_cast<char>(capital[0] - 'a' + 'A');
+        for (std::size_t i = 0; i < letters.size(); i += 2) {  // two bytes a letter
+            const std::string letter = letters.substr(i, 2);
+            SCOPED_TRACE(letter + " as " + base);
+            EXPECT_TRUE(seen.insert(letter).second);
+            EXPECT_LT(compareNames(letter + "a", capital + "b"), 0);
+            EXPECT_GT(compareNames(letter + "b", base + "a"), 0);
+            EXPECT_LT(compareNames(capital + "x", letter + "x"), 0);
+        }
+    }
+    EXPECT_EQ(seen.size(), 190U);  // U+00C0 to U+017F but × and ÷
+}
+
+TEST(NameCollationTest, TheListedNamesFallIntoOneOrderAndAsciiNamesKeepTheirOldOne) {
+    // Every fourth name of the nation lists, and each also in capitals.
+    std::vector<std::string> names{"O'Neil", "o'neil", "Van Dijk", "Vanbrugh", "Rossi "};
+    int row = 0;
+    for (const NationNames& list : parseNationNames(builtInNationNames())) {
+        for (const std::string& name : list.names) {
+            if (++row % 4) continue;
+            names.push_back(name);
+            std::string capitals = name;
+            for (char& c : capitals)
+                c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            names.push_back(capitals);
+        }
+    }
+    ASSERT_GT(std::count_if(names.begin(), names.end(), [](const auto& n) { return !isAscii(n); }),
+              100);
+    std::sort(names.begin(), names.end(), byName);
+    std::vector<std::string> lower;
+    for (const std::string& name : names) lower.push_back(asciiLower(name));
+    int faults = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t j = i; j < names.size(); ++j) {
+            const std::string &a = names[i], &b = names[j];
+            const int order = sign(compareNames(a, b));
+            // SQLite's own NOCASE, which ASCII names keep: lower-case bytes, the shorter first.
+            const int old = sign(lower[i].compare(lower[j]));
+            const bool sound = order <= 0 && sign(compareNames(b, a)) == -order &&
+                               (order == 0) == (old == 0) &&
+                               (!isAscii(a) || !isAscii(b) || order == old);
+            if (!sound && ++faults < 10) ADD_FAILURE() << a << " / " << b;
+        }
+    }
+    EXPECT_EQ(faults, 0);
+}
+
+const std::vector<std::string> kSorted = {"Cetin",  "Çetin",   "çetin",  "D'Angelo", "Dalla",
+                                          "Müller", "Mullins", "O'Neil", "Ortiz",    "Özkan",
+                                          "Pace",   "Rossi",   "Şimşek", "Tanaka",   "Zürcher"};
+
+std::vector<std::string> firstColumn(Database& db, const std::string& sql,
+                                     const Database::Parameters& values = {}) {
+    const ResultSet rs = db.query(sql, values);
+    std::vector<std::string> texts;
+    for (int r = 0; r < rs.rows(); ++r) texts.push_back(rs.at(0, r).text());
+    return texts;
+}
+
+TEST(NameCollationTest, TheDatabaseSortsByItAndMatchesNamesAsItAlwaysDid) {
+    testsupport::SeededDatabase seeded;
+    Database& db = seeded.db;
+    for (std::size_t i = 0; i < kSorted.size(); ++i) {  // 4 and 15 share no factor
+        db.appendRow("torneo",
+                     {{"cognome", kSorted[i * 4 % kSorted.size()]}, {"tavolo", 1}, {"punti", 0}});
+    }
+    // Through the indexes and, with the +, without them.
+    for (const char* order : {"cognome", "+cognome", "punti desc,cognome asc,nome asc"}) {
+        EXPECT_EQ(firstColumn(db, std::string("SELECT cognome FROM torneo order by ") + order),
+                  kSorted)
+            << order;
+    }
+    const std::vector<std::pair<std::string, std::vector<std::string>>> lookups = {
+        {"rossi", {"Rossi"}},   {"ÇETIN", {"Çetin"}}, {"çetin", {"çetin"}}, {"CETIN", {"Cetin"}},
+        {"o'neil", {"O'Neil"}}, {"Ozkan", {}},        {"Zurcher", {}}};
+    for (const auto& [looked, found] : lookups) {
+        for (const char* where : {"cognome=?", "+cognome=?"}) {
+            EXPECT_EQ(
+                firstColumn(db, std::string("SELECT cognome FROM torneo where ") + where, {looked}),
+                found)
+                << looked;
+        }
+    }
+}
+
+std::string integrityOf(Database& db) {
+    return db.query("PRAGMA integrity_check").at(0, 0).text();
+}
+
+TEST(NameCollationTest, AFileWithNameIndexesOfAnEarlierVersionIsSoundOnceOpened) {
+    testsupport::TempFolder folder;
+    const auto file = folder.path() / Database::kFileName;
+    {
+        Database db;
+        ASSERT_EQ(openGameDatabase(db, file).problem, StoreProblem::None);
+        for (const std::string& name : kSorted) {
+            db.appendRow("torneo",
+                         {{"cognome", name}, {"nome", name}, {"tavolo", 1}, {"punti", 0}});
+        }
+    }
+    // An earlier version built the name indexes with SQLite's own NOCASE.
+    sqlite3* earlier = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &earlier), SQLITE_OK);
+    const std::string rebuild = "PRAGMA key = " + Database::quoted(Database::kPassword) +
+                                "; REINDEX NOCASE; PRAGMA user_version = 0;";
+    EXPECT_EQ(sqlite3_exec(earlier, rebuild.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(earlier);
+    {
+        Database look;
+        look.openReadOnly(file);
+        EXPECT_NE(integrityOf(look), "ok") << "the old indexes do not hold in the new order";
+    }
+    for (const bool compacted : {false, true}) {
+        SCOPED_TRACE(compacted ? "compacted" : "opened");
+        Database db;
+        ASSERT_EQ(openGameDatabase(db, file).problem, StoreProblem::None);
+        EXPECT_EQ(integrityOf(db), "ok");
+        EXPECT_EQ(firstColumn(db, "SELECT cognome FROM torneo order by cognome"), kSorted);
+        for (const std::string& name : kSorted) {
+            EXPECT_EQ(
+                firstColumn(db, "SELECT nome FROM torneo where cognome=? and nome=?", {name, name}),
+                std::vector<std::string>{name});
+        }
+        if (!compacted) {
+            EXPECT_TRUE(db.compact());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zelvaro
