@@ -13,8 +13,11 @@ void advanceRound(Database& db, Tournament& tournament, const MatchOptions& opti
     if (goal > 0) {
         // A program stopped half-way leaves the round as it was, never half advanced.
         Transaction transaction(db);
-        // Each table's rows together, best first.
-        const ResultSet field = db.query("SELECT * FROM torneo order by tavolo, punti desc ");
+        // Each table's rows together, in the order of the table's list that the player sees
+        // (Standings::refreshTableStandings): best first, equal points by name, so that the
+        // three listed first are the three who go on.
+        const ResultSet field =
+            db.query("SELECT * FROM torneo order by tavolo, punti desc,cognome asc,nome asc ");
         int place = 0;  // 0 to 5 within the current old table
         int newTable = 1;
         int seated = 0;

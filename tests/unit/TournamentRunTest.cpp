@@ -11,6 +11,7 @@
 #include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
+#include "store/Schema.h"
 #include "tests/unit/TableFixture.h"
 #include "tests/unit/TestDatabase.h"
 #include "tools/sim/TournamentDriver.h"
@@ -26,6 +27,9 @@ using Name = std::pair<std::string, std::string>;
 constexpr const char* kProfile = "Collaudo Ugo";
 // The standings of those out of the tournament (the rest are the standings screen's snapshot).
 constexpr const char* kEliminated = "SELECT * FROM classifica where eliminato='1'";
+// One table's list as the table screen shows it.
+constexpr const char* kTableList =
+    "SELECT * FROM torneo where tavolo=? order by punti desc,cognome asc,nome asc ";
 
 struct Entrant {
     int table = 0;
@@ -109,7 +113,10 @@ protected:
             if (app().tournament().roundnumber == round) break;  // the final was played
             expectAdvancedFrom(round);
             expectSoundField(round + 1);
-            if (running) expectHumanSeatedAtHisTable();
+            if (running) {
+                expectHumanSeatedAtHisTable();
+                expectShownListIsTheTableList();
+            }
             ++roundsPlayed_;
         }
         for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) {
@@ -160,6 +167,7 @@ protected:
         const Field field = readField(db(), "SELECT * FROM torneo ");
         const Field out = readField(db(), kEliminated);
         std::map<int, std::vector<int>> goOn, leave;
+        Field ended;  // each entrant's old table and his points as the round ended
         for (const auto& [name, before] : beforeRoundEnd_) {
             const auto now = field.find(name);
             int atTheEnd = 0;
@@ -172,6 +180,7 @@ protected:
                 atTheEnd = out.at(name).points - (round - 1) * goal_;
                 leave[before.table].push_back(atTheEnd);
             }
+            ended[name] = {before.table, atTheEnd};
             if (playedInTheLastTick_.count(before.table)) {
                 EXPECT_GE(atTheEnd, before.points) << name.first;
             } else {
@@ -189,6 +198,47 @@ protected:
             EXPECT_GE(*std::min_element(points.begin(), points.end()),
                       *std::max_element(leave[table].begin(), leave[table].end()));
         }
+        expectTheListedThreeWentOn(ended, field);
+    }
+
+    // At every old table the three who went on are the first three of the table's list as it
+    // read when the round ended: ties at the third place go as the list shows them.
+    void expectTheListedThreeWentOn(const Field& ended, const Field& goneOn) {
+        Database lists;
+        lists.open(":memory:");
+        ensureSchema(lists);
+        std::set<int> tables;
+        {
+            Transaction transaction(lists);
+            for (const auto& [name, entrant] : ended) {
+                lists.appendRow("torneo", {{"cognome", name.first}, {"nome", name.second},
+                                           {"tavolo", entrant.table}, {"punti", entrant.points}});
+                tables.insert(entrant.table);
+            }
+            transaction.commit();
+        }
+        for (const int table : tables) {
+            const ResultSet list = lists.query(kTableList, {table});
+            ASSERT_EQ(list.rows(), 6) << "table " << table;
+            for (int place = 0; place < list.rows(); ++place) {
+                const Name name{list.at(0, place).text(), list.at(1, place).text()};
+                EXPECT_EQ(goneOn.count(name) == 1, place < 3)
+                    << "table " << table << ", place " << place + 1 << ": " << name.first;
+            }
+            if (list.at(3, 2).integer() == list.at(3, 3).integer()) ++tiedTables_;
+        }
+    }
+
+    // The table screen lists the shown table as kTableList orders it.
+    void expectShownListIsTheTableList() {
+        const ResultSet list = db().query(kTableList, {surface().caption(ctl::Combo7)});
+        std::string points, names;
+        for (int r = 0; r < std::min(6, list.rows()); ++r) {
+            points += list.at(3, r).text() + "\n";
+            names += list.at(0, r).text() + "\n";
+        }
+        EXPECT_EQ(surface().caption(ctl::Label41), points);
+        EXPECT_EQ(surface().caption(ctl::Label42), names);
     }
 
     // The live table seats the human and the five entrants of his table, with their points.
@@ -234,6 +284,8 @@ protected:
     std::set<int> playedInTheLastTick_;
     int goal_ = 0;
     int roundsPlayed_ = 0;
+    // Old tables whose third and fourth had the same points when the round ended.
+    int tiedTables_ = 0;
 };
 
 TempFolder* TournamentRunTest::folder_ = nullptr;
@@ -245,6 +297,7 @@ TEST_F(TournamentRunTest, PointsTournamentRunsNineRoundsToTheFinal) {
         if (round < 9) leadHumansTable(app());
     });
     expectFinalPlayed();
+    EXPECT_GT(tiedTables_, 100);
 }
 
 TEST_F(TournamentRunTest, EliminationTournamentUnderTheHandLimitPutsTheHumanOut) {
