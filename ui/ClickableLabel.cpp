@@ -1,9 +1,11 @@
 #include "ui/ClickableLabel.h"
 
+#include <QHelpEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 namespace zelvaro::ui {
 
@@ -83,12 +85,40 @@ void ClickableLabel::paintRows(QPainter& painter, const QRect& area) const {
 }
 
 void ClickableLabel::paintFitted(QPainter& painter) const {
+    // Every name of a kind in the same size: a long one is cut, and whole in its tooltip.
     const QRect area = contentsRect();
-    const QFont fitted = fittedFont(font(), text(), area.width());
-    painter.setFont(fitted);
+    painter.setFont(font());
     painter.setPen(textColor());
     painter.drawText(area, int(alignment()),
-                     QFontMetrics(fitted).elidedText(text(), Qt::ElideRight, area.width()));
+                     QFontMetrics(font()).elidedText(text(), Qt::ElideRight, area.width()));
+}
+
+QString ClickableLabel::cutTextAt(const QPoint& point) const {
+    const QRect area = contentsRect();
+    if (rowHeight_ > 0) {
+        const QStringList lines = text().split(QLatin1Char('\n'));
+        const int row = (point.y() - area.top()) / rowHeight_;
+        if (row < 0 || row >= lines.size()) return {};
+        const QFont shown = fittedFont(font(), lines[row], area.width());
+        return QFontMetrics(shown).horizontalAdvance(lines[row]) > area.width() ? lines[row] : QString();
+    }
+    if (!fitToWidth_) return {};
+    return QFontMetrics(font()).horizontalAdvance(text()) > area.width() ? text() : QString();
+}
+
+bool ClickableLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString whole = cutTextAt(help->pos());
+        if (whole.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), whole, this);
+        }
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 void ClickableLabel::paintEvent(QPaintEvent* event) {

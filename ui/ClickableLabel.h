@@ -24,9 +24,11 @@ public:
     // Lines drawn one per row of this height; 0 leaves the text to QLabel.
     void setRowHeight(int pixels);
     int rowHeight() const { return rowHeight_; }
-    // A one-line caption too long for the label is drawn smaller, then cut with an ellipsis,
-    // rather than clipped.
+    // A one-line caption too long for the label is cut with an ellipsis rather than clipped,
+    // and shown whole in its tooltip.
     void setFitToWidth(bool fit);
+    // The whole text of the line at `point` when the label shows it cut; empty otherwise.
+    QString cutTextAt(const QPoint& point) const;
 
 signals:
     void clicked();
@@ -38,6 +40,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
     // The caption's colour as the game set it, dimmed while disabled.
     QColor textColor() const;

@@ -29,8 +29,9 @@ std::string facePicture(int foto) { return "immagini/facce/" + std::to_string(fo
 std::string optionPicture(const std::string& optionText) { return "immagini/" + optionText + ".jpg"; }
 
 void TableDisplay::showHumanPanel() {
-    // A new match: no trick of it has been played yet.
+    // A new match: no trick or hand of it has been played yet.
     aids_.hideLastTrick();
+    aids_.hideResultLines();
     const PlayerProfile& human = session_.humanprofile;
     surface_.setCaption(ctl::Label4, human.displayName());
     surface_.setPicture(ctl::Image3, flagPicture(human.nazionalita));

@@ -17,6 +17,7 @@
 #include "store/Database.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tools/sim/HumanPolicy.h"
+#include "ui/ClickableLabel.h"
 #include "ui/LastTrickView.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
@@ -208,6 +209,21 @@ private slots:
         QVERIFY(shown(*window_, ctl::Frame2));
         guitest::saveShot(*window_, QStringLiteral("rules-panel"));
         clickOn(*window_, ctl::Label17);
+    }
+
+    void aLongNameIsCutAtTheSameSizeAndWholeInItsTooltip() {
+        startGame();
+        const std::string longName = "Athanasopoulou-Papadimitriou Konstantina";
+        game_->surface.setCaption(ctl::Label6[0], longName);
+        auto* cut = find<ui::ClickableLabel>(*window_, ctl::Label6[0]);
+        for (int seat = 1; seat < 5; ++seat) {
+            auto* other = find<ui::ClickableLabel>(*window_, ctl::Label6[seat]);
+            QCOMPARE(other->font().pixelSize(), cut->font().pixelSize());
+            QCOMPARE(other->cutTextAt(other->rect().center()), QString());  // whole: no tooltip
+        }
+        QCOMPARE(cut->cutTextAt(cut->rect().center()), QString::fromStdString(longName));
+        guitest::saveShot(*window_, QStringLiteral("long-name"));
+        leave();
     }
 
     void decisionsAndCaptionsStayClearOfPlacesAndPanels() {

@@ -252,6 +252,7 @@ protected:
         EXPECT_TRUE(surface.visible(ctl::Picture1)) << where0;
         EXPECT_EQ(session.options.punteggio, options.punteggio);
         checkTable(where0 + " at the deal");
+        EXPECT_FALSE(surface.visible(ctl::Label63)) << where0 << ": the last match's hand line stayed";
 
         const Kind kind = kindOf(options.punteggio);
         const int goal = goalOf(options.punteggio);
