@@ -225,7 +225,7 @@ void TableEngine::cardClicked(int slot) {
     const Hand& hand = session_.hands[kHumanSeat];
     // Only a card can be clicked: an empty place shows no picture.
     if (hand[slot].empty()) return;
-    if (session_.turnseat != kHumanSeat) return display_.aids().showHint("Non e' il tuo turno.");
+    if (session_.turnseat != kHumanSeat) return display_.aids().showHint("Non è il tuo turno.");
     if (surface_.visible(ctl::Command1)) {
         if (markA_ == slot) setMarks(-1, markB_);
         else if (markB_ == slot) setMarks(markA_, -1);
@@ -243,7 +243,7 @@ void TableEngine::cardClicked(int slot) {
     const bool holdsOtherThanAces = std::any_of(
         hand.begin(), hand.end(), [](Card c) { return !c.empty() && c.value != kAce; });
     if (hand[slot].value == kAce && leading && holdsOtherThanAces) {
-        return display_.aids().showHint("Non puoi aprire con un Asso finche' hai altre carte.");
+        return display_.aids().showHint("Non puoi aprire con un Asso finché hai altre carte.");
     }
     display_.aids().hideHint();
     display_.showLaidCard(kHumanSeat, hand[slot]);

@@ -14,10 +14,10 @@
 namespace zelvaro {
 namespace {
 
-constexpr const char* kRulesMissing = "Il file regolamento.txt non e' stato trovato.";
+constexpr const char* kRulesMissing = "Il file regolamento.txt non è stato trovato.";
 
 constexpr const char* kCredits =
-    "Zelvaro e' un videogioco ideato e realizzato dal team di Zelvaro.\n"
+    "Zelvaro è un videogioco ideato e realizzato dal team di Zelvaro.\n"
     "Grazie per aver giocato!\n"
     "Buon divertimento al tavolo.";
 
@@ -25,7 +25,7 @@ constexpr const char* kCredits =
 // megabytes of text would freeze the game for seconds.
 constexpr std::size_t kLongestRules = 64 * 1024;
 constexpr const char* kRulesCut =
-    "\n[...]\nIl regolamento e' troppo lungo: ne e' mostrata solo la prima parte.\n";
+    "\n[...]\nIl regolamento è troppo lungo: ne è mostrata solo la prima parte.\n";
 
 // The rules text with every line followed by a line feed, up to kLongestRules bytes and
 // then a note that it was cut; nothing when the file cannot be opened.

@@ -10,7 +10,7 @@ namespace {
 
 // "Impossibile aprire <file>." and the cause, then what the program does about it.
 std::string cannotOpen(const std::string& what, const std::string& named, const char* cause,
-                       const char* ending = "Il programma verra' chiuso senza modificarlo.") {
+                       const char* ending = "Il programma verrà chiuso senza modificarlo.") {
     return "Impossibile " + what + " " + named + ".\n" + cause + " " + ending;
 }
 
@@ -20,36 +20,36 @@ std::string refusalMessage(const StoreRefusal& refusal) {
     const std::string named = refusal.named.string();
     switch (refusal.problem) {
         case StoreProblem::InUse:
-            return "Zelvaro e' gia' aperto: i suoi dati in " + named +
-                   " sono in uso da un'altra copia del programma.\nUsa la finestra gia' aperta, "
+            return "Zelvaro è già aperto: i suoi dati in " + named +
+                   " sono in uso da un'altra copia del programma.\nUsa la finestra già aperta, "
                    "oppure chiudila e riprova.";
         case StoreProblem::Busy:
             return cannotOpen("aprire il database", named,
-                              "Il file e' bloccato da un altro programma: chiudilo e riprova.");
+                              "Il file è bloccato da un altro programma: chiudilo e riprova.");
         case StoreProblem::Unreadable:
             return cannotOpen("aprire", named,
-                              "Il file non puo' essere letto: mancano i permessi di lettura.");
+                              "Il file non può essere letto: mancano i permessi di lettura.");
         case StoreProblem::FileReadOnly:
             return cannotOpen("aprire", named,
-                              "Il file non puo' essere scritto: e' di sola lettura o appartiene a "
+                              "Il file non può essere scritto: è di sola lettura o appartiene a "
                               "un altro utente.");
         case StoreProblem::FolderReadOnly:
             return cannotOpen("usare la cartella", named,
-                              "La cartella non puo' essere scritta: mancano i permessi di "
+                              "La cartella non può essere scritta: mancano i permessi di "
                               "scrittura.",
-                              "Il programma verra' chiuso senza modificare nulla.");
+                              "Il programma verrà chiuso senza modificare nulla.");
         case StoreProblem::FolderUnusable:
             return cannotOpen("usare la cartella", named,
-                              "La cartella non esiste o non e' accessibile.",
-                              "Il programma verra' chiuso.");
+                              "La cartella non esiste o non è accessibile.",
+                              "Il programma verrà chiuso.");
         case StoreProblem::Foreign:
             return cannotOpen("aprire il database", named,
-                              "Il file non e' un database di Zelvaro: e' di un altro programma "
-                              "o non e' un database. Rimetti al suo posto il file giusto, oppure "
-                              "sposta questo altrove e Zelvaro ne creera' uno nuovo.");
+                              "Il file non è un database di Zelvaro: è di un altro programma "
+                              "o non è un database. Rimetti al suo posto il file giusto, oppure "
+                              "sposta questo altrove e Zelvaro ne creerà uno nuovo.");
         case StoreProblem::Damaged:
             return cannotOpen("aprire il database", named,
-                              "Il file di Zelvaro e' danneggiato: alcune sue parti non si "
+                              "Il file di Zelvaro è danneggiato: alcune sue parti non si "
                               "leggono o non superano la verifica. Rimetti una sua copia di "
                               "sicurezza, oppure controlla il disco.");
         case StoreProblem::CopyFailed:
@@ -78,7 +78,7 @@ std::string copiedFileNotice(const std::filesystem::path& copy) {
 std::string failureMessage(const std::exception& error) {
     const auto* failure = dynamic_cast<const DatabaseError*>(&error);
     const int code = failure != nullptr ? failure->primaryCode() : 0;
-    const char* kept = "L'operazione e' stata annullata: i dati salvati finora sono intatti.";
+    const char* kept = "L'operazione è stata annullata: i dati salvati finora sono intatti.";
     switch (code) {
         case SQLITE_FULL:
             return std::string("Spazio su disco esaurito.\n") + kept;
@@ -87,10 +87,10 @@ std::string failureMessage(const std::exception& error) {
         case SQLITE_READONLY:
         case SQLITE_PERM:
         case SQLITE_CANTOPEN:
-            return std::string("Il database non puo' piu' essere scritto.\n") + kept;
+            return std::string("Il database non può più essere scritto.\n") + kept;
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            return std::string("Il database e' bloccato da un altro programma.\n") + kept;
+            return std::string("Il database è bloccato da un altro programma.\n") + kept;
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
             return std::string("Il database risulta danneggiato.\n") + kept;

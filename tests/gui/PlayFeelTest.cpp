@@ -158,7 +158,7 @@ private slots:
                                           layout::kSeatLightMargin, layout::kSeatLightMargin));
         clickOn(*window_, ctl::Picture2[0]);
         QVERIFY(shown(*window_, ctl::Label59));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label59)->text(), QStringLiteral("Non e' il tuo turno."));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label59)->text(), QStringLiteral("Non è il tuo turno."));
         guitest::saveShot(*window_, QStringLiteral("hint-table"));
         // The player's own turn: his plate lit and his prompt.
         while (app_->session().turnseat != kHumanSeat && ticks++ < kTickLimit) window_->forwardTimerTick(ctl::Timer1);

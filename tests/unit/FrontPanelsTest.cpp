@@ -471,7 +471,7 @@ TEST_F(RulesPanelTest, AHugeFileShowsItsFirstPartAndSaysItWasCut) {
         writeFile(currentFolder / "regolamento.txt", text);
         const std::string shown = shownRules();
         const std::string note =
-            "\n[...]\nIl regolamento e' troppo lungo: ne e' mostrata solo la prima parte.\n";
+            "\n[...]\nIl regolamento è troppo lungo: ne è mostrata solo la prima parte.\n";
         ASSERT_GT(shown.size(), note.size());
         EXPECT_LE(shown.size(), 64 * 1024 + note.size());
         EXPECT_GE(shown.size(), 63 * 1024);
@@ -513,7 +513,7 @@ TEST_F(RulesPanelTest, ProgramFolderIsTheFallbackAndTheCurrentFolderComesFirst) 
 TEST_F(RulesPanelTest, MissingFileIsSaidInOneSentence) {
     RulesPanel fromProgram(surface, db(), random, menu, programFolder);
     fromProgram.showRules();
-    EXPECT_EQ(surface.caption(ctl::Label16), "Il file regolamento.txt non e' stato trovato.");
+    EXPECT_EQ(surface.caption(ctl::Label16), "Il file regolamento.txt non è stato trovato.");
     EXPECT_TRUE(surface.visible(ctl::Frame2));
     EXPECT_TRUE(surface.messages().empty());
 }

@@ -19,7 +19,7 @@ using testsupport::FailingDisk;
 using testsupport::TempFolder;
 
 constexpr const char* kDiskFull =
-    "Spazio su disco esaurito.\nL'operazione e' stata annullata: i dati salvati finora sono "
+    "Spazio su disco esaurito.\nL'operazione è stata annullata: i dati salvati finora sono "
     "intatti.";
 
 // What the file holds, read with no limit on the disk: whether every page is sound, and

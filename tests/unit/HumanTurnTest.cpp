@@ -342,10 +342,10 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
     };
     const std::vector<Case> cases{
         {"an Ace led with other cards", [this] { humanToPlay({14, 9}); engine.cardClicked(0); },
-         "Non puoi aprire con un Asso finche' hai altre carte."},
+         "Non puoi aprire con un Asso finché hai altre carte."},
         {"a card while another seat is on turn",
          [this] { humanToPlay({12, 9}, 3); session.turnseat = 3; engine.cardClicked(0); },
-         "Non e' il tuo turno."},
+         "Non è il tuo turno."},
         {"a change with one card marked",
          [this] { openChangeQuestion(); engine.cardClicked(0); engine.changeClicked(); },
          "Segna due carte per cambiarle."},

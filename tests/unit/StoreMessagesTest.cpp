@@ -18,13 +18,13 @@ TEST(StoreMessagesTest, EveryRefusalNamesItsFileAndItsCauseAlone) {
         const char* cause;  // words that only this cause's message holds
     };
     const Case cases[] = {
-        {StoreProblem::InUse, "gia' aperto"},
+        {StoreProblem::InUse, "già aperto"},
         {StoreProblem::Busy, "bloccato da un altro programma"},
         {StoreProblem::Unreadable, "permessi di lettura"},
         {StoreProblem::FileReadOnly, "sola lettura"},
         {StoreProblem::FolderReadOnly, "permessi di scrittura"},
         {StoreProblem::FolderUnusable, "non esiste"},
-        {StoreProblem::Foreign, "non e' un database di Zelvaro"},
+        {StoreProblem::Foreign, "non è un database di Zelvaro"},
         {StoreProblem::Damaged, "danneggiato"},
         {StoreProblem::CopyFailed, "copiare il database"},
     };
@@ -55,11 +55,11 @@ TEST(StoreMessagesTest, EveryHandledFailureIsToldInTheGamesWordsWhateverItsExten
         {SQLITE_IOERR, "Errore di lettura o scrittura"},
         {SQLITE_IOERR_WRITE, "Errore di lettura o scrittura"},
         {SQLITE_IOERR_FSYNC, "Errore di lettura o scrittura"},
-        {SQLITE_READONLY, "non puo' piu' essere scritto"},
-        {SQLITE_READONLY_DBMOVED, "non puo' piu' essere scritto"},
-        {SQLITE_PERM, "non puo' piu' essere scritto"},
-        {SQLITE_CANTOPEN, "non puo' piu' essere scritto"},
-        {SQLITE_CANTOPEN_ISDIR, "non puo' piu' essere scritto"},
+        {SQLITE_READONLY, "non può più essere scritto"},
+        {SQLITE_READONLY_DBMOVED, "non può più essere scritto"},
+        {SQLITE_PERM, "non può più essere scritto"},
+        {SQLITE_CANTOPEN, "non può più essere scritto"},
+        {SQLITE_CANTOPEN_ISDIR, "non può più essere scritto"},
         {SQLITE_BUSY, "bloccato da un altro programma"},
         {SQLITE_BUSY_SNAPSHOT, "bloccato da un altro programma"},
         {SQLITE_LOCKED, "bloccato da un altro programma"},

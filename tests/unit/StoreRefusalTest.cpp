@@ -234,8 +234,8 @@ TEST_F(StoreRefusalTest, ALogLeftByACrashIsFoldedIntoASoundFileOnlyAndADamagedOn
 TEST_F(StoreRefusalTest, AReadOnlyFileIsRefusedAndLeavesNothingBehind) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     expectRefusedUntouched("Impossibile aprire " + file.string() +
-                               ".\nIl file non puo' essere scritto: e' di sola lettura o appartiene "
-                               "a un altro utente. Il programma verra' chiuso senza modificarlo.",
+                               ".\nIl file non può essere scritto: è di sola lettura o appartiene "
+                               "a un altro utente. Il programma verrà chiuso senza modificarlo.",
                            [&] { fs::permissions(file, fs::perms::owner_write, fs::perm_options::add); });
 }
 
@@ -243,8 +243,8 @@ TEST_F(StoreRefusalTest, AReadOnlyFolderIsRefused) {
     fs::permissions(folder.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     expectRefusedUntouched("Impossibile usare la cartella " + folder.path().string() +
-                               ".\nLa cartella non puo' essere scritta: mancano i permessi di "
-                               "scrittura. Il programma verra' chiuso senza modificare nulla.",
+                               ".\nLa cartella non può essere scritta: mancano i permessi di "
+                               "scrittura. Il programma verrà chiuso senza modificare nulla.",
                            [&] { fs::permissions(folder.path(), fs::perms::all); });
 }
 
@@ -267,8 +267,8 @@ TEST_F(StoreRefusalTest, AFileLockedByAnotherProgramIsRefusedUntouched) {
     const Start refused = startAsUser(folder.path());
     EXPECT_FALSE(refused.started);
     EXPECT_EQ(refused.message, "Impossibile aprire il database " + file.string() +
-                                   ".\nIl file e' bloccato da un altro programma: chiudilo e riprova. "
-                                   "Il programma verra' chiuso senza modificarlo.");
+                                   ".\nIl file è bloccato da un altro programma: chiudilo e riprova. "
+                                   "Il programma verrà chiuso senza modificarlo.");
     EXPECT_TRUE(readBytes(file) == before) << "the file changed";
     other.execute("ROLLBACK");
     other.close();
@@ -287,8 +287,8 @@ TEST_F(StoreRefusalTest, ASecondCopyOnTheSameFolderStopsAtOnce) {
     }
     ASSERT_EQ(surface.messages().size(), 1U);
     EXPECT_EQ(surface.messages()[0].text,
-              "Zelvaro e' gia' aperto: i suoi dati in " + file.string() +
-                  " sono in uso da un'altra copia del programma.\nUsa la finestra gia' aperta, "
+              "Zelvaro è già aperto: i suoi dati in " + file.string() +
+                  " sono in uso da un'altra copia del programma.\nUsa la finestra già aperta, "
                   "oppure chiudila e riprova.");
     EXPECT_TRUE(readBytes(file) == before) << "the file changed";
     first.click(ctl::Label3);  // "Esci" gives the folder back
