@@ -22,7 +22,9 @@ struct Sizes {
     int titleFont;
 };
 constexpr Sizes kSmall{28, 2, 6, 20, 9, 11};
-constexpr Sizes kLarge{64, 8, 14, 28, 13, 15};
+// The large view grows from the corner only into the free felt below the ranking column and
+// right of the player's hand: it covers neither the hand, nor "Classifica", nor a seat.
+constexpr Sizes kLarge{48, 6, 9, 20, 12, 13};
 
 int cardHeight(int width) { return width * layout::kCardHeight / layout::kCardWidth; }
 

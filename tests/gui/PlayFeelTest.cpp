@@ -110,7 +110,14 @@ private slots:
         const QSize small = view->size();
         clickOn(*window_, ctl::Label57);
         QVERIFY(view->large());
-        QVERIFY(view->width() > 2 * small.width());
+        QVERIFY(view->width() > 3 * small.width() / 2);
+        // It covers nothing the player needs: his hand of ten, "Classifica", the seats.
+        const QRect handOfTen(layout::kHumanHand.x, layout::kHumanHand.y,
+                              9 * layout::kHumanHandStep + layout::kCardWidth, layout::kCardHeight);
+        QVERIFY(!view->geometry().intersects(handOfTen));
+        QVERIFY(!view->geometry().intersects(find(*window_, ctl::Label52)->geometry()));
+        for (int seat = 1; seat < kSeats; ++seat) QVERIFY(!view->geometry().intersects(seatPanel(seat)));
+        QVERIFY(QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight).contains(view->geometry()));
         guitest::saveShot(*window_, QStringLiteral("last-trick-large"));
         clickOn(*window_, ctl::Label57);
         QCOMPARE(view->size(), small);
