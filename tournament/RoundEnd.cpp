@@ -80,6 +80,8 @@ void RoundEnd::finishTournament(const std::string& message) {
 }
 
 void RoundEnd::startNextRound() {
+    // A new table: the last trick was another table's.
+    display_.aids().hideLastTrick();
     setup_.seatHumanTable(true);
     standings_.refreshTableStandings();
     standings_.refreshOverallTop();

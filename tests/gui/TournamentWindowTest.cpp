@@ -217,6 +217,10 @@ private slots:
         QVERIFY(find(*window_, ctl::Form1)->isEnabled());
         QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
                  QStringLiteral("2* Turno - 768 Giocatori - 128 Tavoli"));
+        // He is told how he went on, with the points he carries.
+        QVERIFY(shown(*window_, ctl::Label64));
+        QVERIFY(find<QLabel>(*window_, ctl::Label64)->text().startsWith(QStringLiteral("Sei passato al turno 2 con ")));
+        guitest::saveShot(*window_, QStringLiteral("round2-line"));
         QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->count(), 128);
         QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->currentText(), playersTable());
         // The seats are the human's new table.

@@ -228,6 +228,7 @@ TEST_F(TournamentRoundTest, NextRoundSeatsTheHumansNewTableWithTheirCarriedPoint
     addPoolTable(2, 5, {30, 29, 28, 27, 26, 25});
     surface.setVisible(ctl::Frame6, true);
     surface.setWindowEnabled(false);
+    display.aids().showLastTrick(1);  // the last trick of his old table
     roundEnd.checkRoundEnd();
 
     EXPECT_TRUE(surface.messages().empty());
@@ -245,6 +246,7 @@ TEST_F(TournamentRoundTest, NextRoundSeatsTheHumansNewTableWithTheirCarriedPoint
     EXPECT_EQ(surface.caption(ctl::Label47), "2* Turno - 6 Giocatori - 1 Tavoli");
     // He is told how he went on, and the table waits for him to read it.
     EXPECT_TRUE(surface.visible(ctl::Label64));
+    EXPECT_FALSE(surface.visible(ctl::Label57)) << "the last table's last trick";
     EXPECT_EQ(surface.caption(ctl::Label64), "Sei passato al turno 2 con 2 punti (27 − 25)");
     EXPECT_GT(surface.tableHolds(), 0);
     EXPECT_FALSE(surface.visible(ctl::Frame6));
