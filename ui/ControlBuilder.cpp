@@ -83,6 +83,16 @@ QComboBox* ControlBuilder::combo(QWidget* parent, Control c, const QRect& place,
     return list;
 }
 
+QComboBox* ControlBuilder::windowList(QWidget* parent, const QString& name, const QRect& place) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setGeometry(place);
+    list->setStyle(window_.inputStyle());
+    list->setPalette(GameStyle::inputPalette(list->palette()));
+    list->setFont(Theme::sans(13));
+    return list;
+}
+
 QCheckBox* ControlBuilder::check(QWidget* parent, Control c, const QRect& place) {
     auto* box = adopt(new QCheckBox(parent), c, place);
     box->setStyle(window_.inputStyle());

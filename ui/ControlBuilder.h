@@ -29,6 +29,8 @@ public:
                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     PictureBox* picture(QWidget* parent, Control c, const QRect& place);
     QComboBox* combo(QWidget* parent, Control c, const QRect& place, bool editable);
+    // A pick-only list of the window's own, which the game never reads, in the game's look.
+    QComboBox* windowList(QWidget* parent, const QString& name, const QRect& place);
     QCheckBox* check(QWidget* parent, Control c, const QRect& place);
     QLineEdit* textBox(QWidget* parent, Control c, const QRect& place);
     QPushButton* command(QWidget* parent, Control c, const QRect& place, const QString& text);

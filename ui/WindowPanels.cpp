@@ -1,6 +1,10 @@
 #include "ui/WindowPanels.h"
 
+#include <QComboBox>
+#include <QEvent>
 #include <QLabel>
+#include <functional>
+#include <utility>
 #include <array>
 
 #include "engine/display/TableLayout.h"
@@ -11,12 +15,26 @@
 #include "ui/PictureBox.h"
 #include "ui/StandingsPanel.h"
 #include "ui/TablePanel.h"
+#include "ui/TablePause.h"
 #include "ui/TextScrollArea.h"
 #include "ui/Theme.h"
 #include "ui/TitleLabel.h"
 
 namespace zelvaro::ui {
 namespace {
+
+// Runs `shown` each time the watched widget is shown.
+class ShowWatcher : public QObject {
+public:
+    ShowWatcher(QObject* parent, std::function<void()> shown) : QObject(parent), shown_(std::move(shown)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) shown_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> shown_;
+};
 
 using Look = ClickableLabel::Look;
 
@@ -128,10 +146,27 @@ void WindowPanels::buildOptionsPanel() {
 
     const int buttons = card.bottom() - 70;
     const int middle = card.center().x();
-    panelButton(make_, panel, ctl::Label12, QRect(middle - 152, buttons, 136, 40),
-                QStringLiteral("Accetta"));
+    auto* accept = panelButton(make_, panel, ctl::Label12, QRect(middle - 152, buttons, 136, 40),
+                               QStringLiteral("Accetta"));
     panelButton(make_, panel, ctl::Label13, QRect(middle + 16, buttons, 136, 40),
                 QStringLiteral("Rifiuta"));
+    buildTablePauseChoice(panel, accept, QRect(speed.left(), row + 44, 0, 28));
+}
+
+void WindowPanels::buildTablePauseChoice(PanelFrame* panel, ClickableLabel* accept, const QRect& row) {
+    // How long a full trick stays on the table: the window's own preference, beside the
+    // game's options, shown as it stands at every opening and kept by "Accetta".
+    auto* caption = new QLabel(QStringLiteral("Pausa dopo la presa"), panel);
+    caption->setGeometry(row.left(), row.top(), 170, row.height());
+    caption->setFont(Theme::sans(13, true));
+    Theme::setTextColor(caption, Theme::paleGold());
+    QComboBox* pause = make_.windowList(panel, QStringLiteral("pausaDopoPresa"),
+                                        QRect(row.left() + 176, row.top(), 118, row.height()));
+    for (const TablePauseChoice& choice : kTablePauseChoices) pause->addItem(QString::fromLatin1(choice.caption));
+    const auto showChoice = [pause] { pause->setCurrentText(tablePause()); };
+    showChoice();
+    panel->installEventFilter(new ShowWatcher(panel, showChoice));
+    QObject::connect(accept, &ClickableLabel::clicked, pause, [pause] { setTablePause(pause->currentText()); });
 }
 
 void WindowPanels::buildRulesPanel() {

@@ -3,11 +3,14 @@
 // and the standings.
 #pragma once
 
+class QRect;
 class QWidget;
 
 namespace zelvaro::ui {
 
+class ClickableLabel;
 class ControlBuilder;
+class PanelFrame;
 
 class WindowPanels {
 public:
@@ -21,6 +24,7 @@ public:
 private:
     void buildMenu();
     void buildOptionsPanel();
+    void buildTablePauseChoice(PanelFrame* panel, ClickableLabel* accept, const QRect& row);
     void buildRulesPanel();
     void buildProfilePanel();
     void buildTournamentPanels();

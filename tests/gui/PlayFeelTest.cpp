@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -21,6 +23,7 @@
 #include "ui/LastTrickView.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
+#include "ui/TablePause.h"
 
 using namespace zelvaro;
 using guitest::clickOn;
@@ -60,6 +63,9 @@ class PlayFeelTest : public guitest::StartedGameTest {
 
 private slots:
     void initTestCase() {
+        // The window's preferences go to a test folder of settings, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
         QVERIFY(openGameWindow());
         Database& db = app_->database();
         db.execute("UPDATE opzioni SET punteggio='Chips'");
@@ -97,6 +103,26 @@ private slots:
         QCOMPARE(types->view()->currentIndex().data().toString(), QStringLiteral("Chips"));
         types->hidePopup();
         clickOn(*window_, ctl::Label13);
+    }
+
+    void thePauseAfterATrickIsKeptByAccettaOnly() {
+        auto* pause = window_->findChild<QComboBox*>(QStringLiteral("pausaDopoPresa"));
+        QVERIFY(pause != nullptr);
+        QCOMPARE(ui::tablePause(), QStringLiteral("Normale"));
+        const struct {
+            const char* pick;
+            Control button;
+            const char* kept;
+        } steps[] = {{"Lunga", ctl::Label12, "Lunga"}, {"Breve", ctl::Label13, "Lunga"}, {"Normale", ctl::Label12, "Normale"}};
+        for (const auto& step : steps) {
+            clickOn(*window_, ctl::Label10);
+            QCOMPARE(pause->currentText(), ui::tablePause());  // it opens on what is kept
+            pause->setCurrentText(QString::fromLatin1(step.pick));
+            if (step.button == ctl::Label12) guitest::saveShot(*window_, QStringLiteral("options-pause"));
+            clickOn(*window_, step.button);
+            QCOMPARE(ui::tablePause(), QString::fromLatin1(step.kept));
+        }
+        QCOMPARE(ui::tablePauseFactor(), 1.0);
     }
 
     void theLastTrickStaysAndGrowsWhenClicked() {
