@@ -228,6 +228,7 @@ std::int64_t Database::changesMade() const { return db_ ? sqlite3_total_changes(
 // Kept like the statements with values: the tournament opens one transaction a tick.
 void Database::beginTransaction() { execute("BEGIN IMMEDIATE", {}); }
 void Database::commit() { execute("COMMIT", {}); }
+bool Database::inTransaction() const { return db_ != nullptr && sqlite3_get_autocommit(db_) == 0; }
 void Database::rollback() {
     if (db_ && !sqlite3_get_autocommit(db_)) execute("ROLLBACK", {});
 }

@@ -85,6 +85,7 @@ public:
     void beginTransaction();
     void commit();
     void rollback();
+    bool inTransaction() const;
 
     // Compacts the file in its place and closes; see compactDatabase.
     bool compact(const std::function<bool(int step)>& continueAfterStep = {});
@@ -125,12 +126,15 @@ private:
     std::unordered_map<std::string, KeptQuery> queries_;
 };
 
-// Runs its statements inside one transaction; rolls back unless committed.
+// Runs its statements inside one transaction; rolls back unless committed. Begun inside
+// another one it joins it: its statements go in or stay out with the outer transaction's.
 class Transaction {
 public:
-    explicit Transaction(Database& db) : db_(db) { db_.beginTransaction(); }
+    explicit Transaction(Database& db) : db_(db), joined_(db.inTransaction()) {
+        if (!joined_) db_.beginTransaction();
+    }
     ~Transaction() {
-        if (!done_) {
+        if (!done_ && !joined_) {
             try {
                 db_.rollback();
             } catch (...) {
@@ -140,12 +144,13 @@ public:
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     void commit() {
-        db_.commit();
+        if (!joined_) db_.commit();
         done_ = true;
     }
 
 private:
     Database& db_;
+    bool joined_;
     bool done_ = false;
 };
 
