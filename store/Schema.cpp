@@ -5,6 +5,7 @@
 #include <map>
 
 #include "store/Database.h"
+#include "store/StatisticsStore.h"
 
 namespace zelvaro {
 namespace {
@@ -117,6 +118,7 @@ std::vector<NationNames> parseNationNames(std::string_view text) {
 void ensureSchema(Database& db) {
     Transaction transaction(db);
     createTables(db);
+    ensureStatisticsTables(db);
     orderNameIndexes(db);
     if (db.query("SELECT * FROM opzioni ").empty()) {
         db.appendRow("opzioni", {{"tipopartita", "Normale"},
