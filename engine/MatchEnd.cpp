@@ -1,6 +1,7 @@
 #include "engine/MatchEnd.h"
 
 #include "engine/GameSession.h"
+#include "engine/MatchRecord.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
@@ -133,6 +134,8 @@ void MatchEnd::addTournamentPoints(int seat, int amount) {
 }
 
 void MatchEnd::announceWinner(int seat) {
+    // In the player's record before he reads the result: a game he saw end is never lost.
+    recordSingleGame(db_, session_, seat);
     surface_.showMessage("Partita terminata\nIl vincitore e' " + session_.seatstats[seat].surname,
                          MessageButtons::Ok);
     surface_.setVisible(ctl::Picture1, false);

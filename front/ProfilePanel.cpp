@@ -9,6 +9,7 @@
 #include "store/Database.h"
 #include "store/PlayerNames.h"
 #include "store/ProfileRows.h"
+#include "store/StatisticsStore.h"
 
 namespace zelvaro {
 namespace {
@@ -176,7 +177,11 @@ void ProfilePanel::deleteProfile() {
         MessageAnswer::Yes) {
         return;
     }
+    // The profile and its record go together.
+    Transaction transaction(db_);
+    clearStatisticsOfRow(db_, *shownRow_);
     db_.execute("DELETE FROM giocatori where rowid=? and profilo='1'", {*shownRow_});
+    transaction.commit();
     refreshProfileList();
 }
 

@@ -14,6 +14,7 @@
 #include "front/OptionsPanel.h"
 #include "front/ProfilePanel.h"
 #include "front/RulesPanel.h"
+#include "front/StatisticsPanel.h"
 #include "store/Database.h"
 #include "store/DatabaseCopy.h"
 #include "store/FolderLock.h"
@@ -64,7 +65,8 @@ ZelvaroApp::ZelvaroApp(Surface& surface, GameFolders folders)
       simulation_(std::make_unique<Simulation>(surface, *db_, *random_, *session_, *tournament_,
                                                *standings_, *roundEnd_)),
       fastForward_(std::make_unique<FastForward>(surface, *session_,
-                                                 [this](Control timer) { timerTick(timer); })) {}
+                                                 [this](Control timer) { timerTick(timer); })),
+      statistics_(std::make_unique<StatisticsPanel>(surface, *db_, *session_, *profiles_)) {}
 
 ZelvaroApp::~ZelvaroApp() = default;
 
@@ -188,6 +190,12 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Command2: return engine_->keepClicked();
         case ControlId::Command5:
         case ControlId::Command6: return fastForward_->start();
+        case ControlId::Label65: return statistics_->openFromMenu();
+        case ControlId::Label66: return statistics_->openFromProfiles();
+        case ControlId::Label74: return statistics_->resetStatistics();
+        case ControlId::Label75: return statistics_->closePanel();
+        case ControlId::Command9: return statistics_->previousProfile();
+        case ControlId::Command10: return statistics_->nextProfile();
         default: return;
     }
 }
@@ -196,6 +204,7 @@ void ZelvaroApp::mouseMove(Control c) {
     for (Control picture : kOptionPictures) {
         if (c == picture) return display_->showHoverText(c);
     }
+    statistics_->mouseMoved(c);
     menu_->mouseMoved(c);
 }
 

@@ -26,6 +26,7 @@ class RoundEnd;
 class RulesPanel;
 class Simulation;
 class Standings;
+class StatisticsPanel;
 class TableDisplay;
 class TableEngine;
 struct Tournament;
@@ -113,6 +114,7 @@ private:
     std::unique_ptr<RoundEnd> roundEnd_;
     std::unique_ptr<Simulation> simulation_;
     std::unique_ptr<FastForward> fastForward_;
+    std::unique_ptr<StatisticsPanel> statistics_;
 };
 
 }  // namespace zelvaro

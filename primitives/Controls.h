@@ -57,6 +57,11 @@ namespace zelvaro {
     X(Label57, 0, 0) X(Picture28, 6, 1) X(Label58, 6, 1) X(Label59, 0, 0) X(Label60, 0, 0)    \
     X(Label61, 0, 0) X(Label62, 0, 0) X(Shape7, 0, 0) X(Shape8, 0, 0) X(Command5, 0, 0)       \
     X(Command6, 0, 0) X(Label63, 0, 0) X(Label64, 0, 0)                                       \
+    /* statistics panel: the menu entry, the profile panel's button, the final place line, */ \
+    /* the panel with its profile, summary, tables, best places, chart and buttons */         \
+    X(Label65, 0, 1) X(Label66, 0, 1) X(Label67, 0, 0) X(Frame7, 0, 0) X(Label68, 0, 1)       \
+    X(Label69, 0, 1) X(Label70, 0, 1) X(Label71, 0, 1) X(Label72, 0, 1) X(Label73, 0, 1)      \
+    X(Picture29, 0, 1) X(Label74, 0, 1) X(Label75, 0, 1) X(Command9, 0, 1) X(Command10, 0, 1) \
     /* timers */                                                                              \
     X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)
 
@@ -172,6 +177,12 @@ inline constexpr int timerStartInterval(ControlId timer) {
 // Label62: where the player stands in a tournament; Shape8: his row on the standings screen.
 // Command5, Command6: "Avanti veloce" on the table and on the tournament's wait panel.
 // Command7, Command8: the standings screen's first and last page, beside "<<" and ">>".
+// Label65: "Statistiche" in the main menu; Label66: the same on the profile panel; Label67:
+// the place against the best under the final standings. Frame7, the statistics panel: the
+// profile (Label68) with Command9, Command10 to the one before and after, the summary
+// (Label69), the tables by game type (Label70) and of the tournaments (Label71), the best
+// places (Label72), the chart of the last places (Picture29) under its title (Label73),
+// "Azzera" (Label74) and "Indietro" (Label75).
 
 // The main menu's six entries.
 inline constexpr std::array<Control, 6> kMenuLabels{ctl::Label2,  ctl::Label3,  ctl::Label10,

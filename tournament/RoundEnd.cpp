@@ -12,6 +12,7 @@
 #include "primitives/HandLimit.h"
 #include "tournament/RoundAdvancement.h"
 #include "tournament/Standings.h"
+#include "tournament/TournamentRecord.h"
 #include "primitives/Tournament.h"
 
 namespace zelvaro {
@@ -40,13 +41,21 @@ void RoundEnd::checkRoundEnd() {
     if (tablesStillPlaying()) return;
     for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) surface_.setEnabled(timer, false);
     if (db_.query("SELECT * FROM torneo ").rows() == kSeats) {
+        recordTournamentEnd(db_, session_, tournament_, standings_, tournament_.roundnumber);
         finishTournament("Partita terminata");
         return;
     }
     const int pointsBefore = playersPoints();
+    // The advancement and, when it leaves the player out, his tournament's record go in
+    // together.
+    Transaction advancement(db_);
     advanceRound(db_, tournament_, session_.options);
     setup_.listActiveTables();
     const int pointsCarried = playersPoints();
+    if (pointsCarried == kNotInTheField) {
+        recordTournamentEnd(db_, session_, tournament_, standings_, tournament_.roundnumber - 1);
+    }
+    advancement.commit();
     if (pointsCarried == kNotInTheField) {
         finishTournament("Partita terminata\nSei stato eliminato dal torneo");
         return;
@@ -77,6 +86,7 @@ void RoundEnd::finishTournament(const std::string& message) {
     surface_.setVisible(ctl::Picture1, false);
     // The player sees where he finished.
     standings_.openFinalStandings();
+    showBestPlaceLine(surface_, db_, session_);
 }
 
 void RoundEnd::startNextRound() {

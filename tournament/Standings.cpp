@@ -116,6 +116,8 @@ void Standings::openFinalStandings() { openAt(true); }
 void Standings::openAt(bool finalView) {
     finalView_ = finalView;
     setTimers(surface_, false);
+    // The place against the player's best belongs to the end of his tournament only.
+    surface_.setVisible(ctl::Label67, false);
     surface_.setCaption(ctl::Label56, "1");
     {
         // The field's snapshot goes in whole or not at all.

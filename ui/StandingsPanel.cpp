@@ -135,6 +135,13 @@ void StandingsPanel::build(ControlBuilder& make) {
                   {Qt::Key_Right, next},
                   {Qt::Key_End, last}}};
 
+    // At the end of the player's tournament: his place against his best, left of the pager.
+    auto* place = make.label(this, ctl::Label67, QRect(kSheet.left() + 8, pagerTop, 296, 32),
+                             QString(), ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
+    place->setFont(Theme::sans(15, true));
+    place->setPalette(gold);
+    place->setFitToWidth(true);
+
     auto* back = make.label(this, ctl::Label53, QRect(kSheet.right() - 124, pagerTop, 124, 32),
                             "Indietro", ClickableLabel::Look::Button, Qt::AlignCenter);
     back->setFont(Theme::sans(14, true));

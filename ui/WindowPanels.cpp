@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <array>
@@ -14,6 +15,7 @@
 #include "ui/PanelFrame.h"
 #include "ui/PictureBox.h"
 #include "ui/StandingsPanel.h"
+#include "ui/StatisticsView.h"
 #include "ui/TablePanel.h"
 #include "ui/TablePause.h"
 #include "ui/TextScrollArea.h"
@@ -73,6 +75,7 @@ void WindowPanels::build() {
     buildOptionsPanel();
     buildRulesPanel();
     buildProfilePanel();
+    buildStatisticsPanel(make_, form_);
     buildTournamentPanels();
     buildScreens();
 }
@@ -87,15 +90,21 @@ void WindowPanels::buildMenu() {
         Control control;
         const char* caption;
     };
-    const std::array<Entry, 6> entries{{{ctl::Label2, "Partita Singola"},
+    const std::array<Entry, 7> entries{{{ctl::Label2, "Partita Singola"},
                                         {ctl::Label35, "Torneo"},
                                         {ctl::Label10, "Opzioni"},
                                         {ctl::Label15, "Regole"},
+                                        {ctl::Label65, "Statistiche"},
                                         {ctl::Label20, "Crediti"},
                                         {ctl::Label3, "Esci"}}};
-    for (int i = 0; i < 6; ++i) {
+    // The entries share the plate the felt draws under the title (262 to 624).
+    constexpr int kFirstTop = 272, kLastBottom = 614, kEntryHeight = 40;
+    const int pitch =
+        std::min(56, (kLastBottom - kFirstTop - kEntryHeight) / (static_cast<int>(entries.size()) - 1));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         auto* entry = make_.label(
-            form_, entries[i].control, QRect(layout::kWindowWidth / 2 - 160, 280 + i * 56, 320, 46),
+            form_, entries[i].control,
+            QRect(layout::kWindowWidth / 2 - 160, kFirstTop + static_cast<int>(i) * pitch, 320, kEntryHeight),
             QString::fromLatin1(entries[i].caption), Look::Plain, Qt::AlignCenter);
         entry->setFont(Theme::sans(25));
         entry->setCursor(Qt::PointingHandCursor);
@@ -206,7 +215,10 @@ void WindowPanels::buildProfilePanel() {
     make_.combo(panel, ctl::Combo4, QRect(left, top, 300, 30), true);
     panelButton(make_, panel, ctl::Label27, QRect(left + 316, top - 4, 124, 38),
                 QStringLiteral("Elimina"));
-    auto* name = make_.label(panel, ctl::Label22, QRect(left, top + 44, 440, 34), QString());
+    panelButton(make_, panel, ctl::Label66, QRect(left + 316, top + 40, 124, 38),
+                QStringLiteral("Statistiche"));
+    auto* name = make_.label(panel, ctl::Label22, QRect(left, top + 44, 304, 34), QString());
+    name->setFitToWidth(true);
     name->setFont(Theme::serif(24, true));
     Theme::setTextColor(name, Theme::paleGold());
     auto* year = make_.label(panel, ctl::Label24, QRect(left, top + 80, 440, 24), QString());

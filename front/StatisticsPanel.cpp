@@ -1,0 +1,239 @@
+#include "front/StatisticsPanel.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "engine/GameSession.h"
+#include "front/ProfilePanel.h"
+#include "store/Database.h"
+#include "store/StatisticsStore.h"
+
+namespace zelvaro {
+namespace {
+
+// The tournament places the chart shows, the newest last.
+constexpr std::size_t kChartedTournaments = 20;
+constexpr std::size_t kBestPlacesListed = 3;
+
+// The panels and screens that stand over the menu: "Statistiche" opens only on the bare menu.
+constexpr std::array<Control, 8> kScreensOverTheMenu{ctl::Frame1, ctl::Frame2,   ctl::Frame3,
+                                                     ctl::Frame5, ctl::Frame6,   ctl::Frame7,
+                                                     ctl::Picture1, ctl::Picture27};
+
+std::string placeText(int place) { return std::to_string(place) + "\u00b0"; }
+
+// One decimal with a comma, as an Italian reader writes it: 2,3.
+std::string average(long long sum, int count) {
+    if (count <= 0) return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(sum) / count);
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+std::string percent(int part, int whole) {
+    return whole <= 0 ? "0%" : std::to_string((part * 100 + whole / 2) / whole) + "%";
+}
+
+// "2025-03-12 21:04:37" -> "12/03/2025"
+std::string dayOf(const std::string& when) {
+    if (when.size() < 10) return when;
+    return when.substr(8, 2) + "/" + when.substr(5, 2) + "/" + when.substr(0, 4);
+}
+
+std::string joined(const std::vector<std::string>& cells, const char* separator) {
+    std::string line;
+    for (const std::string& cell : cells) {
+        if (!line.empty()) line += separator;
+        line += cell;
+    }
+    return line;
+}
+
+std::string summaryOf(const ProfileStatistics& stats) {
+    const int played = stats.gamesPlayed();
+    const int entered = stats.tournamentsEntered();
+    if (played == 0 && entered == 0) {
+        return "Nessuna partita e nessun torneo conclusi finora con questo profilo.";
+    }
+    std::string games = "Partite singole: " + std::to_string(played) + (played == 1 ? " giocata, " : " giocate, ") +
+                        std::to_string(stats.gamesWon()) + (stats.gamesWon() == 1 ? " vinta (" : " vinte (") +
+                        percent(stats.gamesWon(), played) + ")";
+    std::string tournaments = "Tornei: " + std::to_string(entered) + (entered == 1 ? " disputato" : " disputati");
+    if (entered > 0) {
+        const int finals = stats.finalsReached();
+        tournaments += ", miglior piazzamento " + placeText(stats.bestTournamentPlace()) + ", " +
+                       std::to_string(finals) + (finals == 1 ? " finale, " : " finali, ") +
+                       std::to_string(stats.tournamentsWon()) + (stats.tournamentsWon() == 1 ? " vinto" : " vinti");
+    }
+    return games + "  \u00b7  " + tournaments;
+}
+
+std::string gamesTable(const ProfileStatistics& stats) {
+    std::string table = "Tipo\tGiocate\tVinte\tPosti 1\u00b0-6\u00b0\tPosto medio\tPunti migliori\t"
+                        "Punti medi\tSerie\tSerie record\n";
+    for (const GameTypeFigures& g : stats.games) {
+        std::vector<std::string> places;
+        for (int count : g.places) places.push_back(std::to_string(count));
+        table += joined({g.punteggio, std::to_string(g.played), std::to_string(g.won),
+                         joined(places, " "), average(g.placeSum, g.played),
+                         std::to_string(g.bestScore), average(g.scoreSum, g.played),
+                         std::to_string(g.streak), std::to_string(g.longestStreak)},
+                        "\t") +
+                 "\n";
+    }
+    return table;
+}
+
+std::string tournamentsTable(const ProfileStatistics& stats) {
+    std::string table = "Torneo\tLimite\tDisputati\tTurno max\tUltimo\tMigliore\tMedio\tFinali\tVinti\n";
+    for (const TournamentFigures& t : stats.tournaments) {
+        table += joined({t.punteggio, t.limite, std::to_string(t.entered), std::to_string(t.bestRound),
+                         placeText(t.lastPlace), placeText(t.bestPlace),
+                         average(t.placeSum, t.entered), std::to_string(t.finals),
+                         std::to_string(t.won)},
+                        "\t") +
+                 "\n";
+    }
+    return table;
+}
+
+std::string bestPlacesOf(const ProfileStatistics& stats) {
+    std::vector<HistoryEntry> best = stats.recentTournaments;
+    if (best.empty()) return "";
+    // The best places first; of two alike the newer first, as the list holds them.
+    std::stable_sort(best.begin(), best.end(),
+                     [](const HistoryEntry& a, const HistoryEntry& b) { return a.place < b.place; });
+    best.resize(std::min(best.size(), kBestPlacesListed));
+    std::vector<std::string> items;
+    for (const HistoryEntry& entry : best) {
+        items.push_back(placeText(entry.place) + " il " + dayOf(entry.when) + " (" + entry.punteggio + ")");
+    }
+    return "Migliori piazzamenti: " + joined(items, "  \u00b7  ");
+}
+
+std::string chartOf(const ProfileStatistics& stats) {
+    const std::size_t shown = std::min(stats.recentTournaments.size(), kChartedTournaments);
+    std::vector<std::string> places;
+    for (std::size_t i = shown; i-- > 0;) places.push_back(std::to_string(stats.recentTournaments[i].place));
+    return joined(places, " ");
+}
+
+}  // namespace
+
+StatisticsTexts statisticsTexts(const ProfileStatistics& stats) {
+    return {summaryOf(stats), gamesTable(stats), tournamentsTable(stats), bestPlacesOf(stats),
+            chartOf(stats)};
+}
+
+bool StatisticsPanel::menuIsFree() const {
+    if (!surface_.enabled(ctl::Label2) || !surface_.windowEnabled()) return false;
+    for (Control screen : kScreensOverTheMenu) {
+        if (surface_.visible(screen)) return false;
+    }
+    return true;
+}
+
+void StatisticsPanel::openFromMenu() {
+    if (!menuIsFree()) return;
+    fromMenu_ = true;
+    for (Control label : kMenuLabels) surface_.setEnabled(label, false);
+    // The profile of the last game, when there was one.
+    open({session_.humanprofile.cognome, session_.humanprofile.nome});
+}
+
+void StatisticsPanel::openFromProfiles() {
+    if (!surface_.visible(ctl::Frame3) || surface_.visible(ctl::Frame7)) return;
+    fromMenu_ = false;
+    PlayerProfile shown;
+    open(profiles_.loadShownProfile(shown) ? Name{shown.cognome, shown.nome} : Name{});
+}
+
+void StatisticsPanel::open(const Name& first) {
+    listed_.clear();
+    shown_ = 0;
+    const ResultSet rows =
+        db_.query("SELECT cognome, nome FROM giocatori where profilo='1' order by cognome asc,nome asc ");
+    for (int r = 0; r < rows.rows(); ++r) {
+        listed_.emplace_back(rows.at(0, r).text(), rows.at(1, r).text());
+        if (listed_.back() == first) shown_ = listed_.size() - 1;
+    }
+    showProfile();
+    surface_.setVisible(ctl::Frame7, true);
+}
+
+void StatisticsPanel::showProfile() {
+    const bool any = !listed_.empty();
+    for (Control arrow : {ctl::Command9, ctl::Command10}) surface_.setEnabled(arrow, listed_.size() > 1);
+    surface_.setEnabled(ctl::Label74, any);
+    if (!any) {
+        surface_.setCaption(ctl::Label68, "Nessun profilo");
+        surface_.setCaption(ctl::Label69, "Crea un profilo per raccogliere le sue statistiche.");
+        for (Control c : {ctl::Label70, ctl::Label71, ctl::Label72, ctl::Picture29}) surface_.setCaption(c, "");
+        return;
+    }
+    const Name& name = listed_[shown_];
+    const StatisticsTexts texts = statisticsTexts(readStatistics(db_, name.first, name.second));
+    surface_.setCaption(ctl::Label68, name.first + " " + name.second);
+    surface_.setCaption(ctl::Label69, texts.summary);
+    surface_.setCaption(ctl::Label70, texts.games);
+    surface_.setCaption(ctl::Label71, texts.tournaments);
+    surface_.setCaption(ctl::Label72, texts.bestPlaces);
+    surface_.setCaption(ctl::Picture29, texts.chart);
+}
+
+void StatisticsPanel::previousProfile() {
+    if (listed_.empty() || !surface_.visible(ctl::Frame7)) return;
+    shown_ = (shown_ + listed_.size() - 1) % listed_.size();
+    showProfile();
+}
+
+void StatisticsPanel::nextProfile() {
+    if (listed_.empty() || !surface_.visible(ctl::Frame7)) return;
+    shown_ = (shown_ + 1) % listed_.size();
+    showProfile();
+}
+
+void StatisticsPanel::resetStatistics() {
+    if (listed_.empty() || !surface_.visible(ctl::Frame7)) return;
+    if (surface_.showMessage("Vuoi davvero azzerare le statistiche di questo profilo?",
+                             MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return;
+    }
+    clearStatistics(db_, listed_[shown_].first, listed_[shown_].second);
+    showProfile();
+}
+
+void StatisticsPanel::closePanel() {
+    if (!surface_.visible(ctl::Frame7)) return;
+    surface_.setVisible(ctl::Frame7, false);
+    if (fromMenu_) {
+        for (Control label : kMenuLabels) surface_.setEnabled(label, true);
+    }
+}
+
+void StatisticsPanel::mouseMoved(Control over) {
+    const auto light = [this](Control lit, std::initializer_list<Control> others) {
+        if (!(lit == ctl::Form1)) surface_.setForeColor(lit, kHighlightColor);
+        for (Control c : others) surface_.setForeColor(c, kButtonTextColor);
+    };
+    if (over == ctl::Label65) {
+        light(ctl::Label65, {ctl::Label2, ctl::Label3, ctl::Label10, ctl::Label15, ctl::Label20, ctl::Label35});
+    } else if (over == ctl::Form1 || std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
+        surface_.setForeColor(ctl::Label65, kButtonTextColor);
+    } else if (over == ctl::Frame7) {
+        light(ctl::Form1, {ctl::Label74, ctl::Label75});
+    } else if (over == ctl::Label74) {
+        light(ctl::Label74, {ctl::Label75});
+    } else if (over == ctl::Label75) {
+        light(ctl::Label75, {ctl::Label74});
+    } else if (over == ctl::Label66) {
+        light(ctl::Label66, {});
+    } else if (over == ctl::Frame3 || over == ctl::Frame4) {
+        surface_.setForeColor(ctl::Label66, kButtonTextColor);
+    }
+}
+
+}  // namespace zelvaro

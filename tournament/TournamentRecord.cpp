@@ -1,0 +1,57 @@
+#include "tournament/TournamentRecord.h"
+
+#include "engine/GameSession.h"
+#include "primitives/Surface.h"
+#include "primitives/Tournament.h"
+#include "store/Database.h"
+#include "store/StatisticsStore.h"
+#include "tournament/Standings.h"
+
+namespace zelvaro {
+
+std::string bestPlaceLine(int place, int best) {
+    return std::to_string(place) + "\u00b0 \u00b7 il tuo migliore: " + std::to_string(best) + "\u00b0";
+}
+
+void recordTournamentEnd(Database& db, const GameSession& session, const Tournament& tournament,
+                         const Standings& standings, int roundReached) {
+    const PlayerProfile& player = session.humanprofile;
+    // The final standings to come: those already out with their totals, and the field with
+    // the goals of the rounds it passed, in the standings screen's order.
+    const ResultSet rows = db.query(
+        "SELECT cognome, nome, punti FROM (SELECT cognome, nome, tavolo, punti FROM classifica "
+        "UNION ALL SELECT cognome, nome, tavolo, punti + ? AS punti FROM torneo) "
+        "order by punti desc,tavolo asc ,cognome asc,nome asc",
+        {standings.totalPoints(0)});
+    TournamentResult result{player.cognome, player.nome, session.options.punteggio,
+                            session.options.limite};
+    for (int r = 0; r < rows.rows(); ++r) {
+        if (rows.at(0, r).text() == player.cognome && rows.at(1, r).text() == player.nome) {
+            result.place = r + 1;
+            result.points = static_cast<int>(rows.at(2, r).integer());
+            break;
+        }
+    }
+    result.entrants = rows.rows();
+    result.roundReached = roundReached;
+    const ResultSet field = db.query("SELECT cognome, nome FROM torneo ");
+    result.finalReached = field.rows() == kSeats && roundReached == tournament.roundnumber &&
+                          !db.query("SELECT rowid FROM torneo where cognome=? and nome=?",
+                                    {player.cognome, player.nome})
+                               .empty();
+    recordTournament(db, result);
+}
+
+void showBestPlaceLine(Surface& surface, Database& db, const GameSession& session) {
+    const PlayerProfile& player = session.humanprofile;
+    const ProfileStatistics stats = readStatistics(db, player.cognome, player.nome);
+    if (stats.recentTournaments.empty()) {
+        surface.setVisible(ctl::Label67, false);
+        return;
+    }
+    surface.setCaption(ctl::Label67, bestPlaceLine(stats.recentTournaments.front().place,
+                                                   stats.bestTournamentPlace()));
+    surface.setVisible(ctl::Label67, true);
+}
+
+}  // namespace zelvaro
