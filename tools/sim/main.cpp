@@ -19,6 +19,7 @@
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
+#include "store/StatisticsStore.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/ScratchFolder.h"
 #include "tools/sim/TournamentDriver.h"
@@ -50,6 +51,8 @@ struct SimOptions {
     std::string prize = "1 Carta";
     fs::path db;
     long chipsHands = 50;  // a "Chips" match never ends by itself: it is left after this many
+    bool stats = false;    // print the simulated player's record at the end
+    bool play = true;      // --stats alone only prints the record the database holds
 };
 
 constexpr std::array<std::string_view, 2> kYesNo{"Si", "No"};
@@ -61,7 +64,8 @@ constexpr std::array<std::string_view, 2> kYesNo{"Si", "No"};
                  "                   [--change Si|No] [--two-beats-ace Si|No]\n"
                  "                   [--prize Nascosto|\"1 Carta\"|\"2 Carte\"] [--db PATH]\n"
                  "       zelvaro-sim --tournament [--type TEXT] [--limit TEXT] [--speed TEXT]\n"
-                 "                   [--db PATH] [--save PATH] [--to-the-final]\n",
+                 "                   [--db PATH] [--save PATH] [--to-the-final]\n"
+                 "       zelvaro-sim --stats --db PATH   (with --games or --tournament: after the run)\n",
                  problem.c_str());
     std::exit(2);
 }
@@ -83,6 +87,7 @@ std::string oneOf(const std::string& option, const std::string& value, const Lis
 SimOptions parse(int argc, char** argv) {
     SimOptions o;
     std::string type;
+    bool gamesGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--tournament") {
@@ -93,9 +98,14 @@ SimOptions parse(int argc, char** argv) {
             o.toTheFinal = true;
             continue;
         }
+        if (arg == "--stats") {
+            o.stats = true;
+            continue;
+        }
         if (i + 1 >= argc) usage("missing value for " + arg);
         const std::string value = argv[++i];
         if (arg == "--games") {
+            gamesGiven = true;
             char* end = nullptr;
             o.games = std::strtol(value.c_str(), &end, 10);
             if (value.empty() || *end != '\0' || o.games < 1 || o.games > 100000000) {
@@ -128,6 +138,7 @@ SimOptions parse(int argc, char** argv) {
         o.type = o.tournament ? oneOf("--type", type, kTournamentTypes)
                               : oneOf("--type", type, kGameTypes);
     }
+    o.play = !o.stats || o.tournament || gamesGiven;
     if (!o.tournament && (o.toTheFinal || !o.save.empty())) {
         usage("--to-the-final and --save go with --tournament");
     }
@@ -186,6 +197,36 @@ void playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
                 static_cast<double>(hands) / static_cast<double>(options.games));
     std::printf("time: %.2f s  hands per second: %.0f\n", seconds,
                 seconds > 0 ? static_cast<double>(hands) / seconds : 0.0);
+}
+
+// The simulated player's record, one "name: value" line a figure.
+void printStatistics(Database& db) {
+    const ProfileStatistics stats = readStatistics(db, "Simulatore", "Zelvaro");
+    std::printf("matches played: %d\n", stats.gamesPlayed());
+    std::printf("matches won: %d\n", stats.gamesWon());
+    for (const GameTypeFigures& g : stats.games) {
+        const char* type = g.punteggio.c_str();
+        std::printf("matches played (%s): %d\n", type, g.played);
+        std::printf("matches won (%s): %d\n", type, g.won);
+        std::printf("average place (%s): %.2f\n", type, static_cast<double>(g.placeSum) / g.played);
+        std::printf("best score (%s): %d\n", type, g.bestScore);
+        std::printf("winning streak (%s): %d\n", type, g.streak);
+        std::printf("longest winning streak (%s): %d\n", type, g.longestStreak);
+    }
+    std::printf("tournaments entered: %d\n", stats.tournamentsEntered());
+    std::printf("tournaments won: %d\n", stats.tournamentsWon());
+    std::printf("finals reached: %d\n", stats.finalsReached());
+    if (stats.bestTournamentPlace() > 0) {
+        std::printf("best tournament place: %d\n", stats.bestTournamentPlace());
+        std::printf("last tournament place: %d\n", stats.recentTournaments.front().place);
+    } else {
+        std::printf("best tournament place: -\n");
+    }
+    for (const TournamentFigures& t : stats.tournaments) {
+        std::printf("tournaments entered (%s, %s): %d\n", t.punteggio.c_str(), t.limite.c_str(), t.entered);
+        std::printf("best tournament place (%s, %s): %d\n", t.punteggio.c_str(), t.limite.c_str(), t.bestPlace);
+        std::printf("best round (%s, %s): %d\n", t.punteggio.c_str(), t.limite.c_str(), t.bestRound);
+    }
 }
 
 // The field's rows, best first, as "surname first name" with their points.
@@ -272,11 +313,9 @@ int run(const SimOptions& options) {
                                {"nazionalita", "Italia"}, {"anno", 1980}, {"profilo", "1"},
                                {"cambiocarte", "0"}, {"aggressivita", "0"}});
 
-    if (options.tournament) {
-        playTournament(options, app, surface);
-    } else {
-        playGames(options, app, surface);
-    }
+    if (options.play && options.tournament) playTournament(options, app, surface);
+    if (options.play && !options.tournament) playGames(options, app, surface);
+    if (options.stats) printStatistics(db);
     app.database().close();
     int status = 0;
     if (!options.save.empty()) {
