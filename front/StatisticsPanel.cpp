@@ -15,6 +15,8 @@ namespace {
 // The tournament places the chart shows, the newest last.
 constexpr std::size_t kChartedTournaments = 20;
 constexpr std::size_t kBestPlacesListed = 3;
+// Rows a table of the panel shows: the most played first, the rest told in one more line.
+constexpr std::size_t kTableRows = 8;
 
 // The panels and screens that stand over the menu: "Statistiche" opens only on the bare menu.
 constexpr std::array<Control, 8> kScreensOverTheMenu{ctl::Frame1, ctl::Frame2,   ctl::Frame3,
@@ -71,10 +73,25 @@ std::string summaryOf(const ProfileStatistics& stats) {
     return games + "  \u00b7  " + tournaments;
 }
 
+// The rows of `all` most played first (by `count`), as many as the table shows, and a last
+// line for those left out.
+template <typename Row, typename Count>
+std::vector<Row> mostPlayed(std::vector<Row> all, Count count, std::string& more) {
+    std::stable_sort(all.begin(), all.end(), [&](const Row& a, const Row& b) { return count(a) > count(b); });
+    more.clear();
+    if (all.size() > kTableRows) {
+        const std::size_t left = all.size() - kTableRows;
+        more = left == 1 ? "e un altro\n" : "e altri " + std::to_string(left) + "\n";
+        all.resize(kTableRows);
+    }
+    return all;
+}
+
 std::string gamesTable(const ProfileStatistics& stats) {
     std::string table = "Tipo\tGiocate\tVinte\tPosti 1\u00b0-6\u00b0\tPosto medio\tPunti migliori\t"
                         "Punti medi\tSerie\tSerie record\n";
-    for (const GameTypeFigures& g : stats.games) {
+    std::string more;
+    for (const GameTypeFigures& g : mostPlayed(stats.games, [](const GameTypeFigures& f) { return f.played; }, more)) {
         std::vector<std::string> places;
         for (int count : g.places) places.push_back(std::to_string(count));
         table += joined({g.punteggio, std::to_string(g.played), std::to_string(g.won),
@@ -84,12 +101,14 @@ std::string gamesTable(const ProfileStatistics& stats) {
                         "\t") +
                  "\n";
     }
-    return table;
+    return table + more;
 }
 
 std::string tournamentsTable(const ProfileStatistics& stats) {
     std::string table = "Torneo\tLimite\tDisputati\tTurno max\tUltimo\tMigliore\tMedio\tFinali\tVinti\n";
-    for (const TournamentFigures& t : stats.tournaments) {
+    std::string more;
+    for (const TournamentFigures& t :
+         mostPlayed(stats.tournaments, [](const TournamentFigures& f) { return f.entered; }, more)) {
         table += joined({t.punteggio, t.limite, std::to_string(t.entered), std::to_string(t.bestRound),
                          placeText(t.lastPlace), placeText(t.bestPlace),
                          average(t.placeSum, t.entered), std::to_string(t.finals),
@@ -97,7 +116,7 @@ std::string tournamentsTable(const ProfileStatistics& stats) {
                         "\t") +
                  "\n";
     }
-    return table;
+    return table + more;
 }
 
 std::string bestPlacesOf(const ProfileStatistics& stats) {

@@ -349,6 +349,23 @@ TEST(StatisticsTest, StreaksCountWinsInARowAndALossEndsThem) {
     EXPECT_EQ(stats.bestTournamentPlace(), 100);
 }
 
+TEST(StatisticsTest, PanelTablesShowTheMostPlayedAndCountTheRest) {
+    ProfileStatistics stats;
+    for (int i = 1; i <= 10; ++i) {
+        GameTypeFigures g;
+        g.punteggio = "Tipo " + std::to_string(i);
+        g.played = i;
+        stats.games.push_back(g);
+    }
+    const std::vector<std::string> lines = linesOf(statisticsTexts(stats).games);
+    ASSERT_EQ(lines.size(), 10U);  // the header, eight rows, the rest in one line
+    EXPECT_EQ(lines[1].substr(0, lines[1].find('\t')), "Tipo 10");
+    EXPECT_EQ(lines[8].substr(0, lines[8].find('\t')), "Tipo 3");
+    EXPECT_EQ(lines[9], "e altri 2");
+    stats.games.resize(9);
+    EXPECT_EQ(linesOf(statisticsTexts(stats).games).back(), "e un altro");
+}
+
 // The counts a record holds, taken from its figures and from its history, which one
 // transaction writes together.
 struct Counts {
