@@ -19,12 +19,10 @@ void HeadlessClock::follow(bool first) {
         const int interval = surface_.interval(tick.timer);
         if (!surface_.enabled(tick.timer) || interval <= 0) {
             tick.running = false;
-        } else if (first) {
+        } else if (first || !tick.running || starts != tick.starts) {
+            // Started now, or going on where it stood when the game was saved.
             tick.running = true;
             tick.due = now_ + surface_.timerRemaining(tick.timer);
-        } else if (!tick.running || starts != tick.starts) {
-            tick.running = true;
-            tick.due = now_ + interval;
         }
         tick.starts = starts;
     }
@@ -39,6 +37,9 @@ bool HeadlessClock::fireNext() {
     if (next == nullptr) return false;
     now_ = next->due;
     next->due += surface_.interval(next->timer);
+    for (const Tick& tick : ticks_) {
+        if (tick.running) surface_.tellTimerRemaining(tick.timer, static_cast<int>(tick.due - now_));
+    }
     fire_(next->timer);
     return true;
 }

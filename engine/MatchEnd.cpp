@@ -4,6 +4,7 @@
 #include "engine/MatchRecord.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "primitives/HandLimit.h"
 #include "primitives/Tournament.h"
@@ -135,7 +136,13 @@ void MatchEnd::addTournamentPoints(int seat, int amount) {
 
 void MatchEnd::announceWinner(int seat) {
     // In the player's record before he reads the result: a game he saw end is never lost.
-    recordSingleGame(db_, session_, seat);
+    {
+        // Counted, and no longer saved to continue, together.
+        Transaction ending(db_);
+        recordSingleGame(db_, session_, seat);
+        removeCheckpoint(db_);
+        ending.commit();
+    }
     surface_.showMessage("Partita terminata\nIl vincitore e' " + session_.seatstats[seat].surname,
                          MessageButtons::Ok);
     surface_.setVisible(ctl::Picture1, false);

@@ -2,6 +2,8 @@
 // seats' moves and the end of each hand. Everything visible goes through the surface.
 #pragma once
 
+#include <utility>
+
 #include "engine/GameSession.h"
 #include "engine/MatchEnd.h"
 #include "primitives/Surface.h"
@@ -53,6 +55,8 @@ public:
     // finished. Cleared when a match starts.
     bool matchOver() const { return matchEnd_.matchOver(); }
     void resetMatch() { matchEnd_.resetMatch(); }
+    // Whether a hand was dealt since the last call: the moment to save the game.
+    bool takeHandStart() { return std::exchange(handStarted_, false); }
     // Hands finished since the program started.
     long handsPlayed() const { return matchEnd_.handsPlayed(); }
 
@@ -75,6 +79,7 @@ private:
     Tournament& tournament_;
     int markA_ = -1;
     int markB_ = -1;
+    bool handStarted_ = false;
     MatchEnd matchEnd_;
 };
 

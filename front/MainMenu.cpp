@@ -1,5 +1,6 @@
 #include "front/MainMenu.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -59,6 +60,15 @@ void MainMenu::disableMenu() {
 }
 
 void MainMenu::mouseMoved(Control over) {
+    // "Continua" lights up like the entries above it, and goes out when they light up.
+    if (over == ctl::Label76) {
+        surface_.setForeColor(ctl::Label76, kHighlightColor);
+        for (const Control c : kMenuLabels) surface_.setForeColor(c, kButtonTextColor);
+        return;
+    }
+    if (over == ctl::Form1 || std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
+        surface_.setForeColor(ctl::Label76, kButtonTextColor);
+    }
     for (const HoverRule& rule : kHoverRules) {
         if (!(rule.over == over)) continue;
         if (rule.highlight) surface_.setForeColor(*rule.highlight, kHighlightColor);

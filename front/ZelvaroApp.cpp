@@ -14,6 +14,7 @@
 #include "front/OptionsPanel.h"
 #include "front/ProfilePanel.h"
 #include "front/RulesPanel.h"
+#include "front/MatchCheckpoint.h"
 #include "front/StatisticsPanel.h"
 #include "store/Database.h"
 #include "store/DatabaseCopy.h"
@@ -66,7 +67,9 @@ ZelvaroApp::ZelvaroApp(Surface& surface, GameFolders folders)
                                                *standings_, *roundEnd_)),
       fastForward_(std::make_unique<FastForward>(surface, *session_,
                                                  [this](Control timer) { timerTick(timer); })),
-      statistics_(std::make_unique<StatisticsPanel>(surface, *db_, *session_, *profiles_)) {}
+      statistics_(std::make_unique<StatisticsPanel>(surface, *db_, *session_, *profiles_)),
+      checkpoint_(std::make_unique<MatchCheckpoint>(surface, *db_, *random_, *session_, *tournament_,
+                                                    *engine_, *display_, *simulation_)) {}
 
 ZelvaroApp::~ZelvaroApp() = default;
 
@@ -117,6 +120,7 @@ bool ZelvaroApp::startUp() {
         options_->populate();
         profiles_->populate();
         ensurePlayerPool(*db_, *random_, surface_);
+        showContinueEntry();
         return true;
     } catch (const std::exception& error) {
         // A disk that fills up during the first start's writes, say: what was written in the
@@ -155,16 +159,42 @@ void ZelvaroApp::click(Control c) {
     // While the window takes no input only the wait panel's "Avanti veloce" can be pressed.
     if (!surface_.enabled(c) || (!surface_.windowEnabled() && !(c == ctl::Command6))) return;
     guarded([&] { dispatchClick(c); });
+    afterGameEvent();
     afterEvent();
 }
+
+void ZelvaroApp::afterGameEvent() {
+    guarded([&] {
+        checkpoint_->saveIfHandStarted();
+        showContinueEntry();
+    });
+}
+
+void ZelvaroApp::showContinueEntry() {
+    // Only on the menu itself, and usable when the menu is.
+    const bool onMenu = !surface_.visible(ctl::Picture1) && !surface_.visible(ctl::Picture27);
+    const std::string saved = onMenu ? checkpoint_->savedDescription() : std::string();
+    for (const Control c : {ctl::Label76, ctl::Label77}) {
+        if (surface_.visible(c) != !saved.empty()) surface_.setVisible(c, !saved.empty());
+        surface_.setEnabled(c, surface_.enabled(ctl::Label2));
+    }
+    if (!saved.empty() && surface_.caption(ctl::Label77) != saved) surface_.setCaption(ctl::Label77, saved);
+}
+
+void ZelvaroApp::continueSavedGame() { checkpoint_->continueSaved(); }
 
 void ZelvaroApp::afterEvent() { fastForward_->refresh(); }
 
 void ZelvaroApp::dispatchClick(Control c) {
     if (c.id == ControlId::Picture2) return engine_->cardClicked(c.index);
     switch (c.id) {
-        case ControlId::Label2: return gameStart_->openProfilePanel();
-        case ControlId::Label35: return gameStart_->openTournament();
+        case ControlId::Label2:
+            if (checkpoint_->mayStartNewGame()) gameStart_->openProfilePanel();
+            return;
+        case ControlId::Label35:
+            if (checkpoint_->mayStartNewGame()) gameStart_->openTournament();
+            return;
+        case ControlId::Label76: return continueSavedGame();
         case ControlId::Label10: return options_->openOptions();
         case ControlId::Label15: return rules_->showRules();
         case ControlId::Label20: return rules_->showCredits();
@@ -227,6 +257,7 @@ void ZelvaroApp::timerTick(Control timer) {
         surface_.setEnabled(timer, false);
         reportFailure(error);
     }
+    afterGameEvent();
     afterEvent();
 }
 

@@ -27,6 +27,7 @@ class RulesPanel;
 class Simulation;
 class Standings;
 class StatisticsPanel;
+class MatchCheckpoint;
 class TableDisplay;
 class TableEngine;
 struct Tournament;
@@ -115,6 +116,11 @@ private:
     std::unique_ptr<Simulation> simulation_;
     std::unique_ptr<FastForward> fastForward_;
     std::unique_ptr<StatisticsPanel> statistics_;
+    std::unique_ptr<MatchCheckpoint> checkpoint_;
+    // The saved game: written at each hand's start, and offered by "Continua" on the menu.
+    void afterGameEvent();
+    void showContinueEntry();
+    void continueSavedGame();
 };
 
 }  // namespace zelvaro

@@ -14,7 +14,7 @@ namespace zelvaro {
     /* window and main menu */                                                                \
     X(Form1, 0, 1)                                                                            \
     X(Label1, 0, 1) X(Label2, 0, 1) X(Label35, 0, 1) X(Label10, 0, 1) X(Label15, 0, 1)        \
-    X(Label20, 0, 1) X(Label3, 0, 1) X(Label39, 0, 0)                                         \
+    X(Label20, 0, 1) X(Label3, 0, 1) X(Label39, 0, 0) X(Label76, 0, 0) X(Label77, 0, 0)       \
     /* options panel */                                                                       \
     X(Frame1, 0, 0) X(Label11, 0, 1) X(Combo1, 0, 1) X(Check1, 0, 1) X(Check2, 0, 1)          \
     X(Combo2, 0, 1) X(Combo3, 0, 1) X(Combo8, 0, 1) X(Label12, 0, 1) X(Label13, 0, 1)         \
@@ -183,6 +183,8 @@ inline constexpr int timerStartInterval(ControlId timer) {
 // (Label69), the tables by game type (Label70) and of the tournaments (Label71), the best
 // places (Label72), the chart of the last places (Picture29) under its title (Label73),
 // "Azzera" (Label74) and "Indietro" (Label75).
+// Label76: "Continua" in the main menu, while a match or tournament is saved; Label77: what
+// it would continue.
 
 // The main menu's six entries.
 inline constexpr std::array<Control, 6> kMenuLabels{ctl::Label2,  ctl::Label3,  ctl::Label10,

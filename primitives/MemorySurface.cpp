@@ -33,7 +33,10 @@ void MemorySurface::setVisible(Control c, bool visible) { at(c).visible = visibl
 bool MemorySurface::visible(Control c) const { return at(c).visible; }
 void MemorySurface::setEnabled(Control c, bool enabled) {
     State& s = at(c);
-    if (s.timer && enabled && !s.enabled) ++s.starts;
+    if (s.timer && enabled && !s.enabled) {
+        ++s.starts;
+        s.remaining = s.interval;
+    }
     s.enabled = enabled;
 }
 bool MemorySurface::enabled(Control c) const { return at(c).enabled; }
@@ -67,8 +70,21 @@ void MemorySurface::selectItem(Control c, int index) {
 void MemorySurface::setInterval(Control timer, int ms) {
     State& s = at(timer);
     // A running timer given a new interval starts over, as the window's timers do.
-    if (s.enabled && s.interval != ms) ++s.starts;
+    if (s.enabled && s.interval != ms) {
+        ++s.starts;
+        s.remaining = ms;
+    }
     s.interval = ms;
+}
+int MemorySurface::timerRemaining(Control timer) const {
+    const State& s = at(timer);
+    return s.enabled ? s.remaining : s.interval;
+}
+void MemorySurface::resumeTimer(Control timer, int firstTickMs) {
+    State& s = at(timer);
+    ++s.starts;
+    s.enabled = true;
+    s.remaining = firstTickMs;
 }
 int MemorySurface::timerStarts(Control timer) const { return at(timer).starts; }
 int MemorySurface::interval(Control timer) const { return at(timer).interval; }

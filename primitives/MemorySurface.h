@@ -42,6 +42,10 @@ public:
     void setInterval(Control timer, int ms) override;
     int interval(Control timer) const override;
     int timerStarts(Control timer) const override;
+    // What the clock last told, or the interval since the timer last started.
+    int timerRemaining(Control timer) const override;
+    void resumeTimer(Control timer, int firstTickMs) override;
+    void tellTimerRemaining(Control timer, int ms) override { at(timer).remaining = ms; }
     // Nothing waits in memory; the holds asked for are counted.
     void holdTable(int ms) override {
         ++tableHolds_;
@@ -80,6 +84,7 @@ private:
         std::string picture;
         std::vector<std::string> items;
         int left = 0, top = 0, width = 0, height = 0, interval = 0, starts = 0, selected = -1;
+        int remaining = 0;  // timers: to the next tick
         std::uint32_t color = kButtonTextColor;
         bool visible = true, enabled = true, checked = false, timer = false;
     };

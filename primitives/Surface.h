@@ -66,6 +66,12 @@ public:
     virtual int timerStarts(Control timer) const = 0;
     // Milliseconds until the running timer's next tick (its interval where time is not real).
     virtual int timerRemaining(Control timer) const { return interval(timer); }
+    // Starts the timer with its first tick after `firstTickMs`, then every interval: a timer
+    // going on where it stood when the game was saved.
+    virtual void resumeTimer(Control timer, int firstTickMs) = 0;
+    // A clock that fires the timers itself tells the surface, before each tick, how long
+    // each running timer has left, so that the game can save where the timers stand.
+    virtual void tellTimerRemaining(Control timer, int ms) { (void)timer, (void)ms; }
     // Keeps the table as it is for `ms` of the player's time: no timer ticks sooner, and every
     // running timer's next tick moves by the same amount, so their order stays as it was.
     // Where time is not real, or while the window runs the ticks itself, nothing waits.

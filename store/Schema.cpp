@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "store/StatisticsStore.h"
 
@@ -119,6 +120,7 @@ void ensureSchema(Database& db) {
     Transaction transaction(db);
     createTables(db);
     ensureStatisticsTables(db);
+    ensureCheckpointTables(db);
     orderNameIndexes(db);
     if (db.query("SELECT * FROM opzioni ").empty()) {
         db.appendRow("opzioni", {{"tipopartita", "Normale"},

@@ -7,6 +7,7 @@
 #include "primitives/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tournament/FieldSetup.h"
 #include "primitives/HandLimit.h"
@@ -41,7 +42,13 @@ void RoundEnd::checkRoundEnd() {
     if (tablesStillPlaying()) return;
     for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) surface_.setEnabled(timer, false);
     if (db_.query("SELECT * FROM torneo ").rows() == kSeats) {
-        recordTournamentEnd(db_, session_, tournament_, standings_, tournament_.roundnumber);
+        {
+            // Counted, and no longer saved to continue, together.
+            Transaction ending(db_);
+            recordTournamentEnd(db_, session_, tournament_, standings_, tournament_.roundnumber);
+            removeCheckpoint(db_);
+            ending.commit();
+        }
         finishTournament("Partita terminata");
         return;
     }
@@ -54,6 +61,7 @@ void RoundEnd::checkRoundEnd() {
     const int pointsCarried = playersPoints();
     if (pointsCarried == kNotInTheField) {
         recordTournamentEnd(db_, session_, tournament_, standings_, tournament_.roundnumber - 1);
+        removeCheckpoint(db_);
     }
     advancement.commit();
     if (pointsCarried == kNotInTheField) {

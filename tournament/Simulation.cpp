@@ -75,6 +75,13 @@ bool Simulation::seatsDone(const TableRows& table, int goal) {
     return false;
 }
 
+void Simulation::forgetTables() {
+    knownSeating_ = tournament_.seatings;
+    doneTables_.clear();
+    firstEmptyTable_ = 0;
+    changesAfterLastTick_ = -1;
+}
+
 void Simulation::forgetAnEarlierSeating() {
     if (knownSeating_ == tournament_.seatings) return;
     knownSeating_ = tournament_.seatings;

@@ -36,6 +36,9 @@ public:
     // Hands played by the simulated tables since the program started.
     long handsSimulated() const { return handsSimulated_; }
 
+    // The field was put back as it was saved: nothing known of its tables holds any more.
+    void forgetTables();
+
 private:
     // simulateTable's work, its writes made inside `writes`, which the first of them begins.
     bool visitTable(std::optional<Transaction>& writes);

@@ -227,6 +227,10 @@ int QtSurface::timerRemaining(Control timer) const {
     return clock ? clock->remaining() : 0;
 }
 
+void QtSurface::resumeTimer(Control timer, int firstTickMs) {
+    if (auto& clock = slots_.at(timer).timer) clock->resume(firstTickMs);
+}
+
 void QtSurface::holdTable(int ms) {
     if (window_.fastForwarding()) return;
     ms = static_cast<int>(ms * tablePauseFactor());

@@ -56,6 +56,7 @@ public:
     int timerRemaining(Control timer) const override;
 
     void holdTable(int ms) override;
+    void resumeTimer(Control timer, int firstTickMs) override;
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override;
 

@@ -36,10 +36,20 @@ int SurfaceTimer::remaining() const {
 
 void SurfaceTimer::delayNextTick(int ms) {
     if (!clock_->isActive() || ms <= 0) return;
-    const int next = remaining() + ms;
+    startFirstTickAfter(remaining() + ms);
+}
+
+void SurfaceTimer::resume(int firstTickMs) {
+    enabled_ = true;
+    if (interval_ <= 0) return;
+    ++starts_;
+    startFirstTickAfter(std::max(0, firstTickMs));
+}
+
+void SurfaceTimer::startFirstTickAfter(int ms) {
     delayed_ = true;
-    delayedTick_.setRemainingTime(next, Qt::PreciseTimer);
-    clock_->start(next);
+    delayedTick_.setRemainingTime(ms, Qt::PreciseTimer);
+    clock_->start(ms);
 }
 
 void SurfaceTimer::afterTick() {

@@ -28,11 +28,14 @@ public:
     int remaining() const;
     // The next tick comes `ms` later than it would have; the ones after it keep the interval.
     void delayNextTick(int ms);
+    // Enabled, with the first tick after `firstTickMs` and the next ones every interval.
+    void resume(int firstTickMs);
 
 private:
     // Starts or stops the clock as the setting and the interval allow.
     void run();
     void afterTick();
+    void startFirstTickAfter(int ms);
 
     QTimer* clock_;
     bool enabled_;

@@ -110,6 +110,16 @@ void WindowPanels::buildMenu() {
         entry->setCursor(Qt::PointingHandCursor);
     }
 
+    // "Continua" under the column while a game is saved, and what it would continue.
+    auto* resume = make_.label(form_, ctl::Label76, QRect(layout::kWindowWidth / 2 - 160, 652, 320, 40),
+                               QStringLiteral("Continua"), Look::Plain, Qt::AlignCenter);
+    resume->setFont(Theme::sans(25));
+    resume->setCursor(Qt::PointingHandCursor);
+    auto* saved = make_.label(form_, ctl::Label77, QRect(layout::kWindowWidth / 2 - 300, 692, 600, 22),
+                              QString(), Look::Plain, Qt::AlignCenter);
+    saved->setFont(Theme::sans(13));
+    Theme::setTextColor(saved, Theme::paleGold());
+
     // Progress of the first start's player generation; the game widens it row by row.
     auto* progress = make_.label(form_, ctl::Label39, QRect(40, 706, 96, 26),
                                  QStringLiteral("Attendere...."), Look::Progress);

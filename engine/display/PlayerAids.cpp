@@ -80,6 +80,24 @@ void PlayerAids::hideLastTrick() {
     lastTrick_.shown = false;
 }
 
+void PlayerAids::readShown() {
+    lastTrick_ = {};
+    lastTrick_.shown = surface_.visible(ctl::Label57);
+    litTableNames_ = 0;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (surface_.foreColor(ctl::Label58[seat]) == kHighlightColor) lastTrick_.lit = seat;
+        if (surface_.foreColor(seatName(seat)) == kHighlightColor) litTableNames_ |= 1u << seat;
+    }
+    litSeat_ = -1;
+    // A prompt on the window, which of the prompts unknown: the next turn writes it anew.
+    static const char kSomePrompt[] = "";
+    shownPrompt_ = surface_.visible(ctl::Label61) ? kSomePrompt : nullptr;
+    promptCaption_ = nullptr;
+    hintShown_ = surface_.visible(ctl::Label59);
+    resultLineShown_ = surface_.visible(ctl::Label63) || surface_.visible(ctl::Label64);
+    noteHandStart();
+}
+
 void PlayerAids::noteHandStart() {
     for (int seat = 0; seat < kSeats; ++seat) handStartScores_[seat] = session_.seatstats[seat].score;
 }

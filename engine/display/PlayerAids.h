@@ -39,6 +39,9 @@ public:
     // The seat on turn lit, and what the player is to do when the turn is his.
     void showTurnPrompt();
 
+    // Takes what the window shows as what is shown: after a saved game was put back.
+    void readShown();
+
     // In a run that nobody watches (a simulation, a benchmark) the last trick and the turn
     // light are not drawn: they would only cost time.
     void setWatched(bool watched) { watched_ = watched; }

@@ -240,6 +240,18 @@ void TableDisplay::confirmQuit() {
     leaveTable();
 }
 
+void TableDisplay::forgetShown() {
+    shownLooks_ = {};
+    handsShown_ = false;
+    standingsShown_ = false;
+    turnMarkerSeat_ = -1;
+    winningMarkerSeat_ = -1;
+    shownTablePlaces_ = (1u << kSeats) - 1;
+    shownPrizePictures_ = {};
+    potShown_ = false;
+    aids_.readShown();
+}
+
 void TableDisplay::leaveTable() {
     for (Control timer : kTimers) surface_.setEnabled(timer, false);
     surface_.setVisible(ctl::Label52, true);

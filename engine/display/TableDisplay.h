@@ -62,6 +62,9 @@ public:
 
     // The last trick, the hints and the turn prompt.
     PlayerAids& aids() { return aids_; }
+    // The window was put back as a saved game left it: what was last drawn is not known, so
+    // everything is drawn again at its next change.
+    void forgetShown();
 
 private:
     Surface& surface_;

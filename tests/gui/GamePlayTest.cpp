@@ -127,7 +127,7 @@ private:
     }
 
     void startGame() {
-        clickOn(*window_, ctl::Label2);
+        guitest::clickToStartNew(*window_, *app_, ctl::Label2);
         QVERIFY(shown(*window_, ctl::Frame3));
         QCOMPARE(find<QLabel>(*window_, ctl::Label22)->text(), QStringLiteral("Ferri Giulia"));
         handsBefore_ = app_->engine().handsPlayed();

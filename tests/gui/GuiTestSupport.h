@@ -20,6 +20,7 @@
 
 #include "primitives/Controls.h"
 #include "front/ZelvaroApp.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
@@ -159,6 +160,12 @@ inline void clickOn(QWidget& window, Control c) {
     // A user can only click what is on the screen.
     QVERIFY2(target->isVisible(), qPrintable(nameOf(c) + QStringLiteral(" is not shown")));
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+// A menu entry that starts a new game: a game left saved is dropped at the question it asks.
+inline void clickToStartNew(QWidget& window, ZelvaroApp& app, Control entry) {
+    if (hasCheckpoint(app.database())) answerNextMessage(QMessageBox::Yes);
+    clickOn(window, entry);
 }
 
 // With ZELVARO_SHOTS set to a folder, saves a picture of the screen there under `name`

@@ -1,0 +1,148 @@
+#include "front/MatchCheckpoint.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "engine/GameSession.h"
+#include "engine/SessionRecord.h"
+#include "engine/TableEngine.h"
+#include "engine/display/TableDisplay.h"
+#include "primitives/Random.h"
+#include "primitives/SurfaceSnapshot.h"
+#include "primitives/Tournament.h"
+#include "store/CheckpointStore.h"
+#include "store/Database.h"
+#include "store/Nummag.h"
+#include "tournament/Simulation.h"
+
+namespace zelvaro {
+namespace {
+
+// The record's layout; a record of another one is not read.
+constexpr int kRecordVersion = 1;
+
+std::string numberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : "0";
+}
+
+double textNumber(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        throw BadStateRecord("the stored number does not read");
+    }
+    return value;
+}
+
+bool userProfileExists(Database& db, const PlayerProfile& p) {
+    return !db.query("SELECT rowid FROM giocatori where cognome=? and nome=? and profilo='1'", {p.cognome, p.nome})
+                .empty();
+}
+
+}  // namespace
+
+void MatchCheckpoint::saveIfHandStarted() {
+    if (!engine_.takeHandStart() || !surface_.visible(ctl::Picture1)) return;
+    saveCheckpoint(db_, {describe(), record()});
+}
+
+std::string MatchCheckpoint::describe() const {
+    const std::string& type = session_.options.punteggio;
+    if (session_.gamemode == "Torneo") {
+        int rounds = 1;
+        for (int field = tournament_.fieldsize; field > kSeats; field /= 2) ++rounds;
+        const ResultSet self = db_.query("SELECT tavolo FROM torneo where cognome=? and nome=?",
+                                         {session_.humanprofile.cognome, session_.humanprofile.nome});
+        return "Torneo " + type + " · Turno " + std::to_string(tournament_.roundnumber) + " di " +
+               std::to_string(rounds) + (self.empty() ? "" : " · Tavolo " + self.at(0, 0).text());
+    }
+    std::string scores;
+    for (const SeatStats& seat : session_.seatstats) {
+        scores += (scores.empty() ? "" : ", ") + seat.surname + " " + std::to_string(seat.score);
+    }
+    return "Partita " + type + " · " + scores;
+}
+
+std::string MatchCheckpoint::record() const {
+    StateWriter out(kRecordVersion);
+    out.number(static_cast<std::int64_t>(random_.drawsMade()));
+    out.text(numberText(readNummag(db_)));
+    saveSession(session_, out);
+    saveTournament(tournament_, out);
+    saveSurface(surface_, out);
+    return out.finish();
+}
+
+std::string MatchCheckpoint::savedDescription() {
+    const std::optional<Checkpoint> saved = loadCheckpoint(db_);
+    return saved ? saved->description : std::string();
+}
+
+bool MatchCheckpoint::exists() { return hasCheckpoint(db_); }
+
+bool MatchCheckpoint::continueSaved() {
+    const std::optional<Checkpoint> saved = loadCheckpoint(db_);
+    if (!saved) return false;
+    try {
+        restore(saved->state);
+    } catch (const BadStateRecord&) {
+        refuse("La partita salvata non può essere ripresa: è danneggiata o di un'altra versione di "
+               "Zelvaro, e verrà eliminata.");
+        return false;
+    }
+    return true;
+}
+
+void MatchCheckpoint::restore(const std::string& text) {
+    // Everything is read before anything changes.
+    StateReader in(text, kRecordVersion);
+    const auto draws = static_cast<std::uint64_t>(in.number(0, INT64_MAX));
+    const double nummag = textNumber(in.text());
+    GameSession session = session_;
+    restoreSession(session, in);
+    Tournament tournament;
+    restoreTournament(tournament, in);
+    const SavedSurface window = readSurface(in);
+    in.expectEnd();
+    if (!userProfileExists(db_, session.humanprofile)) {
+        throw BadStateRecord("the player's profile is gone");
+    }
+
+    {
+        Transaction transaction(db_);
+        db_.execute("UPDATE temp SET numero1=? WHERE descrizione='nummag'", {nummag});
+        restoreCheckpointField(db_);
+        transaction.commit();
+    }
+    session_ = std::move(session);
+    tournament_ = tournament;
+    random_ = Random();
+    random_.discard(draws);
+    simulation_.forgetTables();
+    applySurface(surface_, window);
+    display_.forgetShown();
+    engine_.resetMatch();
+}
+
+void MatchCheckpoint::refuse(const std::string& why) {
+    surface_.showMessage(why, MessageButtons::Ok);
+    Transaction transaction(db_);
+    removeCheckpoint(db_);
+    transaction.commit();
+}
+
+bool MatchCheckpoint::mayStartNewGame() {
+    if (!exists()) return true;
+    if (surface_.showMessage("C'è una partita in corso: vuoi abbandonarla?", MessageButtons::YesNo) !=
+        MessageAnswer::Yes) {
+        return false;
+    }
+    Transaction transaction(db_);
+    removeCheckpoint(db_);
+    transaction.commit();
+    return true;
+}
+
+}  // namespace zelvaro

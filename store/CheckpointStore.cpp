@@ -1,0 +1,55 @@
+#include "store/CheckpointStore.h"
+
+#include "store/Database.h"
+
+namespace zelvaro {
+namespace {
+
+constexpr const char* kFieldColumns = "cognome, nome, tavolo, punti, eliminato, nazionalita";
+
+}  // namespace
+
+void ensureCheckpointTables(Database& db) {
+    db.execute("CREATE TABLE IF NOT EXISTS salvataggio (descrizione TEXT, stato TEXT)");
+    // The copies keep each row's place, so the field is put back in its very order.
+    for (const char* copy : {"salvatorneo", "salvaclassifica"}) {
+        db.execute(std::string("CREATE TABLE IF NOT EXISTS ") + copy +
+                   " (riga INTEGER, cognome TEXT COLLATE NOCASE, nome TEXT COLLATE NOCASE, tavolo "
+                   "NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE NOCASE)");
+    }
+}
+
+void saveCheckpoint(Database& db, const Checkpoint& checkpoint) {
+    Transaction transaction(db);
+    removeCheckpoint(db);
+    db.execute("INSERT INTO salvataggio (descrizione, stato) VALUES (?, ?)",
+               {checkpoint.description, checkpoint.state});
+    for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
+        db.execute(std::string("INSERT INTO ") + copy + " SELECT rowid, " + kFieldColumns + " FROM " + table);
+    }
+    transaction.commit();
+}
+
+std::optional<Checkpoint> loadCheckpoint(Database& db) {
+    const ResultSet rows = db.query("SELECT descrizione, stato FROM salvataggio");
+    if (rows.empty()) return std::nullopt;
+    return Checkpoint{rows.at(0, 0).text(), rows.at(1, 0).text()};
+}
+
+void restoreCheckpointField(Database& db) {
+    for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
+        db.execute(std::string("DELETE FROM ") + table);
+        db.execute(std::string("INSERT INTO ") + table + " (rowid, " + kFieldColumns + ") SELECT riga, " +
+                   kFieldColumns + " FROM " + copy + " ORDER BY riga");
+    }
+}
+
+void removeCheckpoint(Database& db) {
+    for (const char* table : {"salvataggio", "salvatorneo", "salvaclassifica"}) {
+        db.execute(std::string("DELETE FROM ") + table);
+    }
+}
+
+bool hasCheckpoint(Database& db) { return !db.query("SELECT rowid FROM salvataggio LIMIT 1").empty(); }
+
+}  // namespace zelvaro

@@ -1,0 +1,29 @@
+// The saved game in the database: one match or tournament that can be continued. Its state
+// is a record of the program's own; beside it, the field and the standings as they stood
+// when it was saved, since the simulated tables go on writing them during the hand.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zelvaro {
+
+class Database;
+
+// The tables that hold it, made when the file lacks them.
+void ensureCheckpointTables(Database& db);
+
+struct Checkpoint {
+    std::string description;  // what the menu says would continue
+    std::string state;        // the program's record
+};
+
+// Replaces the saved game, with a copy of `torneo` and `classifica`, in one transaction.
+void saveCheckpoint(Database& db, const Checkpoint& checkpoint);
+std::optional<Checkpoint> loadCheckpoint(Database& db);
+// Puts back the field and the standings saved with it; the caller holds the transaction.
+void restoreCheckpointField(Database& db);
+void removeCheckpoint(Database& db);
+bool hasCheckpoint(Database& db);
+
+}  // namespace zelvaro

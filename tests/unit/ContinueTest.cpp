@@ -1,0 +1,185 @@
+// A match or tournament saved at a hand's start and continued in a fresh program, from a copy
+// of the file alone, ends exactly as the same one played without a stop: the same field,
+// standings, scores, cards and draws, whatever hand it stopped at.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "engine/GameSession.h"
+#include "engine/TableEngine.h"
+#include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
+#include "store/CheckpointStore.h"
+#include "store/Database.h"
+#include "tests/unit/TestDatabase.h"
+#include "tools/sim/HumanPolicy.h"
+#include "tools/sim/TournamentDriver.h"
+
+namespace zelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::TempFolder;
+
+constexpr const char* kProfile = "Ripresa Ada";
+constexpr const char* kDropQuestion = "C'è una partita in corso: vuoi abbandonarla?";
+
+// One run of the program on a folder of its own.
+struct Program {
+    explicit Program(const fs::path& folder) : app(surface, folder) {
+        if (!app.startUp()) throw std::runtime_error("no start");
+    }
+    MemorySurface surface;
+    ZelvaroApp app;
+};
+
+void useOptions(Database& db, const std::string& type, const std::string& limit) {
+    db.appendRow("giocatori", {{"cognome", "Ripresa"}, {"nome", "Ada"}, {"nazionalita", "Italia"},
+                               {"anno", 1980}, {"profilo", "1"}, {"cambiocarte", "0"}, {"aggressivita", "0"}});
+    db.execute("UPDATE opzioni SET punteggio=?", {type});
+    db.execute("UPDATE opzioni SET limite=?", {limit});
+}
+
+// Everything a finished run leaves: the field, the standings, the stored number, the seats'
+// scores and cards, the draws made and the last message.
+std::string outcomeOf(ZelvaroApp& app, const MemorySurface& surface) {
+    std::string out;
+    for (const char* table : {"torneo", "classifica", "temp"}) {
+        const ResultSet rs = app.database().query(std::string("SELECT * FROM ") + table + " ORDER BY rowid");
+        for (int r = 0; r < rs.rows(); ++r) {
+            for (int c = 0; c < rs.columnCount(); ++c) out += rs.at(c, r).text() + "|";
+            out += "\n";
+        }
+    }
+    for (const SeatStats& seat : app.session().seatstats) out += seat.surname + " " + std::to_string(seat.score) + "\n";
+    for (const Hand& hand : app.session().hands) {
+        for (const Card card : hand) out += std::to_string(card.value) + card.suit;
+    }
+    out += "\ndraws " + std::to_string(app.random().drawsMade()) + "\n";
+    for (auto m = surface.messages().rbegin(); m != surface.messages().rend(); ++m) {
+        if (m->text != kDropQuestion) return out + m->text;
+    }
+    return out;
+}
+
+// Where a run stops, looked at after every tick; never, for the run played through.
+using StopAt = std::function<bool(ZelvaroApp&, const MemorySurface&)>;
+
+// A copy of the file as a stop leaves it: the database and its log, nothing else.
+void copyTheFile(const fs::path& from, const fs::path& to) {
+    for (const char* suffix : {"", "-wal"}) {
+        const fs::path file = from / (std::string(Database::kFileName) + suffix);
+        if (fs::exists(file)) fs::copy_file(file, to / (std::string(Database::kFileName) + suffix));
+    }
+}
+
+struct TournamentCase {
+    const char* type;
+    const char* limit;
+    const char* where;
+    StopAt stop;
+};
+
+// Plays a tournament to its end for the player; with `stop`, only until it says so, and
+// then on from a copy of the file in a fresh program.
+std::string playTournament(const TournamentCase& run, bool stopping) {
+    TempFolder first;
+    std::string outcome;
+    {
+        Program program(first.path());
+        useOptions(program.app.database(), run.type, run.limit);
+        TournamentDriver driver(program.app, program.surface);
+        // The program stops between two ticks, as a closed window or a killed process does.
+        struct Stopped {};
+        driver.beforeEveryTick([&](Control) {
+            if (stopping && run.stop(program.app, program.surface)) throw Stopped{};
+        });
+        try {
+            EXPECT_TRUE(driver.start(kProfile));
+            while (driver.playRound()) {
+            }
+            return outcomeOf(program.app, program.surface);
+        } catch (const Stopped&) {
+        }
+    }
+    TempFolder second;
+    copyTheFile(first.path(), second.path());
+    Program program(second.path());
+    EXPECT_TRUE(program.surface.visible(ctl::Label76)) << run.where;
+    program.app.click(ctl::Label76);
+    EXPECT_TRUE(program.surface.visible(ctl::Picture1)) << run.where;
+    TournamentDriver driver(program.app, program.surface);
+    while (driver.playRound()) {
+    }
+    EXPECT_FALSE(hasCheckpoint(program.app.database())) << run.where << ": the end leaves nothing saved";
+    return outcomeOf(program.app, program.surface);
+}
+
+bool handsPlayed(ZelvaroApp& app, long hands) { return app.engine().handsPlayed() >= hands; }
+
+TEST(ContinueTest, ATournamentContinuedFromAnyHandEndsAsIfItNeverStopped) {
+    const TournamentCase cases[] = {
+        {"50 Punti", "Senza Limite", "the first hand", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 0) && a.engine().running(); }},
+        {"50 Punti", "Senza Limite", "mid-round", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 4); }},
+        {"50 Punti", "Senza Limite", "the hand that ends his match",
+         [](ZelvaroApp&, const MemorySurface& s) { return s.visible(ctl::Frame6); }},
+        {"50 Punti", "Senza Limite", "a new round", [](ZelvaroApp& a, const MemorySurface&) { return a.tournament().roundnumber >= 2; }},
+        {"Eliminazione 25", "Limite 10 Mani", "mid-round", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 3); }},
+        {"Piatto 500", "Limite 20 Mani", "mid-round", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 6); }},
+    };
+    for (const TournamentCase& run : cases) {
+        SCOPED_TRACE(std::string(run.type) + ", stopped at " + run.where);
+        const std::string through = playTournament(run, false);
+        EXPECT_EQ(playTournament(run, true), through);
+    }
+}
+
+struct GameCase {
+    const char* type;
+    long stopAfterHands;
+};
+
+std::string playSingleGame(const GameCase& run, bool stopping) {
+    constexpr long kChipsHands = 12;  // a "Chips" match never ends by itself
+    TempFolder first;
+    // `handsBefore`: played by an earlier program, since the engine counts its own.
+    const auto playOn = [&](Program& program, bool mayStop, long handsBefore) {
+        ZelvaroApp& app = program.app;
+        while (program.surface.enabled(ctl::Timer1)) {
+            if (mayStop && app.engine().handsPlayed() >= run.stopAfterHands) return false;
+            playHumanTurn(app, program.surface);
+            app.timerTick(ctl::Timer1);
+            if (std::string(run.type) == "Chips" && handsBefore + app.engine().handsPlayed() >= kChipsHands) break;
+        }
+        return true;
+    };
+    {
+        Program program(first.path());
+        useOptions(program.app.database(), run.type, "Senza Limite");
+        program.app.click(ctl::Label2);
+        pickProfile(program.app, program.surface, kProfile);
+        program.app.click(ctl::Label21);
+        if (playOn(program, stopping, 0)) return outcomeOf(program.app, program.surface);
+    }
+    TempFolder second;
+    copyTheFile(first.path(), second.path());
+    Program program(second.path());
+    program.app.click(ctl::Label76);
+    playOn(program, false, run.stopAfterHands);
+    return outcomeOf(program.app, program.surface);
+}
+
+TEST(ContinueTest, ASingleGameOfEachFamilyContinuedEndsAsIfItNeverStopped) {
+    const GameCase cases[] = {{"25 Punti", 2}, {"3 Vinte", 1}, {"Chips", 5}, {"Eliminazione 25", 2}, {"Piatto 500", 3}};
+    for (const GameCase& run : cases) {
+        SCOPED_TRACE(run.type);
+        const std::string through = playSingleGame(run, false);
+        EXPECT_EQ(playSingleGame(run, true), through);
+    }
+}
+
+}  // namespace
+}  // namespace zelvaro
