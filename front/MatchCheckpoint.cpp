@@ -36,6 +36,11 @@ double textNumber(const std::string& text) {
     return value;
 }
 
+// The saved game's player no longer has his profile.
+struct MissingPlayer {
+    std::string name;
+};
+
 bool userProfileExists(Database& db, const PlayerProfile& p) {
     return !db.query("SELECT rowid FROM giocatori where cognome=? and nome=? and profilo='1'", {p.cognome, p.nome})
                 .empty();
@@ -87,6 +92,10 @@ bool MatchCheckpoint::continueSaved() {
     if (!saved) return false;
     try {
         restore(saved->state);
+    } catch (const MissingPlayer& missing) {
+        refuse("La partita salvata non può essere ripresa perché il profilo " + missing.name +
+               " non esiste più: verrà eliminata.");
+        return false;
     } catch (const BadStateRecord&) {
         refuse("La partita salvata non può essere ripresa: è danneggiata o di un'altra versione di "
                "Zelvaro, e verrà eliminata.");
@@ -106,9 +115,7 @@ void MatchCheckpoint::restore(const std::string& text) {
     restoreTournament(tournament, in);
     const SavedSurface window = readSurface(in);
     in.expectEnd();
-    if (!userProfileExists(db_, session.humanprofile)) {
-        throw BadStateRecord("the player's profile is gone");
-    }
+    if (!userProfileExists(db_, session.humanprofile)) throw MissingPlayer{session.humanprofile.displayName()};
 
     {
         Transaction transaction(db_);

@@ -82,10 +82,11 @@ void applySurface(Surface& surface, const SavedSurface& saved) {
         }
         surface.setCaption(c, look.caption);
         surface.setPicture(c, look.picture);
-        surface.setLeft(c, look.left);
-        surface.setTop(c, look.top);
-        surface.setWidth(c, look.width);
-        surface.setHeight(c, look.height);
+        // Only what the game moved: the window lays out the rest itself.
+        if (surface.left(c) != look.left) surface.setLeft(c, look.left);
+        if (surface.top(c) != look.top) surface.setTop(c, look.top);
+        if (surface.width(c) != look.width) surface.setWidth(c, look.width);
+        if (surface.height(c) != look.height) surface.setHeight(c, look.height);
         surface.setForeColor(c, look.color);
         surface.setChecked(c, look.checked);
         surface.setEnabled(c, look.enabled);

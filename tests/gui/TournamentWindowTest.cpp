@@ -14,6 +14,7 @@
 #include "engine/GameSession.h"
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
+#include "engine/display/TableLayout.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/TournamentDriver.h"
@@ -287,6 +288,35 @@ private slots:
         QCOMPARE(go->text, QStringLiteral("Vuoi abbandonare la partita? "));
         for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(!timerRuns(timer));
         expectBackAtTheMenu();
+    }
+
+    void aTournamentLeftMidRoundContinuesFromTheMenu() {
+        // Left with "Indietro" in the last test: the menu offers to go on with it.
+        QVERIFY(shown(*window_, ctl::Label76));
+        const QString saved = find<QLabel>(*window_, ctl::Label77)->text();
+        QVERIFY2(saved.startsWith(QStringLiteral("Torneo 50 Punti \u00b7 Turno 1 di 9 \u00b7 Tavolo ")), qPrintable(saved));
+        QVERIFY(saved.endsWith(playersTable()));
+        guitest::saveShot(*window_, QStringLiteral("menu-continua"));
+        QStringList seatsBefore;
+        for (int seat = 0; seat < 5; ++seat) seatsBefore << find<QLabel>(*window_, ctl::Label6[seat])->text();
+
+        clickOn(*window_, ctl::Label76);
+        QVERIFY(shown(*window_, ctl::Picture1));
+        QCOMPARE(find(*window_, ctl::Picture1)->geometry(), QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight));
+        QVERIFY(!shown(*window_, ctl::Label76));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(), QStringLiteral("1* Turno - 1536 Giocatori - 256 Tavoli"));
+        QStringList seatsAfter;
+        for (int seat = 0; seat < 5; ++seat) seatsAfter << find<QLabel>(*window_, ctl::Label6[seat])->text();
+        QCOMPARE(seatsAfter, seatsBefore);
+        // The scores shown are the field's, and the table plays on by itself.
+        const ResultSet self = app_->database().query("SELECT punti FROM torneo where cognome='Ferri' and nome='Giulia'");
+        QCOMPARE(app_->session().seatstats[0].score, static_cast<int>(self.at(0, 0).integer()));
+        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(timerRuns(timer));
+        playTicks(20);
+        guitest::saveShot(*window_, QStringLiteral("tournament-continued"));
+        auto go = guitest::answerNextMessage(QMessageBox::Yes);
+        clickOn(*window_, ctl::Label18);
+        QVERIFY(go->seen);
     }
 
 private:

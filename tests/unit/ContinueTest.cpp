@@ -12,6 +12,7 @@
 #include "front/ZelvaroApp.h"
 #include "primitives/MemorySurface.h"
 #include "primitives/Random.h"
+#include "primitives/StateRecord.h"
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tests/unit/TestDatabase.h"
@@ -178,6 +179,75 @@ TEST(ContinueTest, ASingleGameOfEachFamilyContinuedEndsAsIfItNeverStopped) {
         SCOPED_TRACE(run.type);
         const std::string through = playSingleGame(run, false);
         EXPECT_EQ(playSingleGame(run, true), through);
+    }
+}
+
+// Everything of the file but the saved game.
+std::string fileWithoutTheSavedGame(Database& db) {
+    std::string out;
+    for (const char* table : {"torneo", "classifica", "giocatori", "temp", "opzioni", "nazioni"}) {
+        const ResultSet rs = db.query(std::string("SELECT * FROM ") + table + " ORDER BY rowid");
+        for (int r = 0; r < rs.rows(); ++r) {
+            for (int c = 0; c < rs.columnCount(); ++c) out += rs.at(c, r).text() + "|";
+        }
+    }
+    return out;
+}
+
+TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothingElse) {
+    const std::string damaged =
+        "La partita salvata non può essere ripresa: è danneggiata o di un'altra versione di Zelvaro, e verrà eliminata.";
+    struct Case {
+        const char* what;
+        std::function<void(Database&)> spoil;
+        std::string message;
+    };
+    const auto editState = [](Database& db, const std::function<void(std::string&)>& edit) {
+        std::string state = db.query("SELECT stato FROM salvataggio").at(0, 0).text();
+        edit(state);
+        db.execute("UPDATE salvataggio SET stato=?", {state});
+    };
+    const Case cases[] = {
+        {"a byte gone bad", [&](Database& db) { editState(db, [](std::string& s) { s[s.size() / 2] ^= 0x20; }); }, damaged},
+        {"a score edited by hand", [&](Database& db) { editState(db, [](std::string& s) {
+             const std::size_t at = s.find("\n0\n", s.size() / 3);
+             s[at + 1] = '9';
+         }); }, damaged},
+        {"cut short", [&](Database& db) { editState(db, [](std::string& s) { s.resize(s.size() / 2); }); }, damaged},
+        {"of a newer version", [&](Database& db) { editState(db, [](std::string& s) {
+             // A record of the next version, well formed and with its check.
+             StateWriter next(2);
+             next.text(s);
+             s = next.finish();
+         }); }, damaged},
+        {"the player's profile deleted",
+         [](Database& db) { db.execute("DELETE FROM giocatori WHERE cognome='Ripresa' and profilo='1'"); },
+         "La partita salvata non può essere ripresa perché il profilo Ripresa Ada non esiste più: verrà eliminata."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        {
+            Program program(folder.path());
+            useOptions(program.app.database(), "25 Punti", "Senza Limite");
+            program.app.click(ctl::Label2);
+            pickProfile(program.app, program.surface, kProfile);
+            program.app.click(ctl::Label21);
+            ASSERT_TRUE(hasCheckpoint(program.app.database()));
+            c.spoil(program.app.database());
+        }
+        Program program(folder.path());
+        Database& db = program.app.database();
+        ASSERT_TRUE(program.surface.visible(ctl::Label76));
+        const std::string before = fileWithoutTheSavedGame(db);
+        program.surface.clearMessages();
+        program.app.click(ctl::Label76);
+        ASSERT_EQ(program.surface.messages().size(), 1U);
+        EXPECT_EQ(program.surface.messages()[0].text, c.message);
+        EXPECT_FALSE(program.surface.visible(ctl::Picture1));
+        EXPECT_FALSE(hasCheckpoint(db));
+        EXPECT_FALSE(program.surface.visible(ctl::Label76));
+        EXPECT_EQ(fileWithoutTheSavedGame(db), before);
     }
 }
 
