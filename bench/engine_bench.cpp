@@ -20,6 +20,7 @@
 #include "engine/MatchOptions.h"
 #include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
 
@@ -38,8 +39,10 @@ struct Figures {
 };
 
 void startSingleGame(ZelvaroApp& app, MemorySurface& surface) {
+    // A match left at the table stays saved: a new one drops it.
+    if (hasCheckpoint(app.database())) surface.scriptAnswers({MessageAnswer::Yes});
     app.click(ctl::Label2);
-    surface.setCaption(ctl::Label22, kHumanName);
+    pickProfile(app, surface, kHumanName);
     app.click(ctl::Label21);
 }
 

@@ -49,9 +49,10 @@ bool userProfileExists(Database& db, const PlayerProfile& p) {
 }  // namespace
 
 void MatchCheckpoint::saveIfHandStarted() {
-    if (!engine_.takeHandStart() || !surface_.visible(ctl::Picture1)) return;
-    saveCheckpoint(db_, {describe(), record()});
+    if (engine_.takeHandStart() && surface_.visible(ctl::Picture1)) save();
 }
+
+void MatchCheckpoint::save() { saveCheckpoint(db_, {describe(), record()}); }
 
 std::string MatchCheckpoint::describe() const {
     const std::string& type = session_.options.punteggio;

@@ -29,6 +29,8 @@ public:
 
     // After each event: a hand has just been dealt, so the game is saved as it stands.
     void saveIfHandStarted();
+    // Saves the game as it stands now.
+    void save();
     // What "Continua" would continue, empty when nothing is saved.
     std::string savedDescription();
     // "Continua": puts the saved game back and plays on. A saved game that cannot be

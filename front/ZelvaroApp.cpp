@@ -80,6 +80,7 @@ Tournament& ZelvaroApp::tournament() { return *tournament_; }
 TableEngine& ZelvaroApp::engine() { return *engine_; }
 Simulation& ZelvaroApp::simulation() { return *simulation_; }
 Standings& ZelvaroApp::standings() { return *standings_; }
+MatchCheckpoint& ZelvaroApp::checkpoint() { return *checkpoint_; }
 void ZelvaroApp::playUnwatched() { display_->aids().setWatched(false); }
 FastForward& ZelvaroApp::fastForward() { return *fastForward_; }
 bool ZelvaroApp::fastForwarding() const { return fastForward_->active(); }

@@ -75,6 +75,7 @@ public:
     TableEngine& engine();
     Simulation& simulation();
     Standings& standings();
+    MatchCheckpoint& checkpoint();
     const GameFolders& folders() const { return folders_; }
 
 private:
