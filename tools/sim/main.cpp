@@ -18,6 +18,7 @@
 #include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "store/StatisticsStore.h"
 #include "tools/sim/HumanPolicy.h"
@@ -53,6 +54,8 @@ struct SimOptions {
     long chipsHands = 50;  // a "Chips" match never ends by itself: it is left after this many
     bool stats = false;    // print the simulated player's record at the end
     bool play = true;      // --stats alone only prints the record the database holds
+    long stopAfterHands = -1;  // stop as a closed window would, after this many of the player's hands
+    bool resume = false;       // --continue: go on with the game saved in --db
 };
 
 constexpr std::array<std::string_view, 2> kYesNo{"Si", "No"};
@@ -65,7 +68,10 @@ constexpr std::array<std::string_view, 2> kYesNo{"Si", "No"};
                  "                   [--prize Nascosto|\"1 Carta\"|\"2 Carte\"] [--db PATH]\n"
                  "       zelvaro-sim --tournament [--type TEXT] [--limit TEXT] [--speed TEXT]\n"
                  "                   [--db PATH] [--save PATH] [--to-the-final]\n"
-                 "       zelvaro-sim --stats --db PATH   (with --games or --tournament: after the run)\n",
+                 "       zelvaro-sim --stats --db PATH   (with --games or --tournament: after the run)\n"
+                 "       --stop-after-hands N: stop as a closed window would, after N of the player's hands\n"
+                 "       --continue --db PATH: go on with the game saved there (the same options as for\n"
+                 "                   the run that stopped: --tournament, --to-the-final, --save)\n",
                  problem.c_str());
     std::exit(2);
 }
@@ -102,6 +108,10 @@ SimOptions parse(int argc, char** argv) {
             o.stats = true;
             continue;
         }
+        if (arg == "--continue") {
+            o.resume = true;
+            continue;
+        }
         if (i + 1 >= argc) usage("missing value for " + arg);
         const std::string value = argv[++i];
         if (arg == "--games") {
@@ -111,6 +121,10 @@ SimOptions parse(int argc, char** argv) {
             if (value.empty() || *end != '\0' || o.games < 1 || o.games > 100000000) {
                 usage("bad value \"" + value + "\" for --games (a whole number from 1)");
             }
+        } else if (arg == "--stop-after-hands") {
+            char* end = nullptr;
+            o.stopAfterHands = std::strtol(value.c_str(), &end, 10);
+            if (*end != '\0' || o.stopAfterHands < 0) usage("bad value \"" + value + "\" for --stop-after-hands");
         } else if (arg == "--type") {
             type = value;
         } else if (arg == "--limit") {
@@ -138,11 +152,25 @@ SimOptions parse(int argc, char** argv) {
         o.type = o.tournament ? oneOf("--type", type, kTournamentTypes)
                               : oneOf("--type", type, kGameTypes);
     }
-    o.play = !o.stats || o.tournament || gamesGiven;
-    if (!o.tournament && (o.toTheFinal || !o.save.empty())) {
-        usage("--to-the-final and --save go with --tournament");
-    }
+    o.play = !o.stats || o.tournament || gamesGiven || o.resume;
+    if (!o.tournament && o.toTheFinal) usage("--to-the-final goes with --tournament");
+    if (o.resume && o.db.empty()) usage("--continue needs --db PATH, the file of the game that stopped");
+    // Going on with a saved single game plays that game only, unless told otherwise.
+    if (o.resume && !o.tournament && !gamesGiven) o.games = 1;
     return o;
+}
+
+// "Continua" on the menu; false, and why on stderr, when the file holds no game to go on with.
+bool continueSavedGame(ZelvaroApp& app, MemorySurface& surface) {
+    if (!surface.visible(ctl::Label76)) {
+        std::fprintf(stderr, "zelvaro-sim: the database holds no saved game to continue\n");
+        return false;
+    }
+    app.click(ctl::Label76);
+    if (surface.visible(ctl::Picture1)) return true;
+    const std::string why = surface.messages().empty() ? "" : surface.messages().back().text;
+    std::fprintf(stderr, "zelvaro-sim: the saved game cannot be continued: %s\n", why.c_str());
+    return false;
 }
 
 // Single games, one after another; prints each seat's wins.
@@ -151,12 +179,20 @@ void playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
     long abandoned = 0;
     const auto start = std::chrono::steady_clock::now();
     for (long game = 0; game < options.games; ++game) {
-        app.click(ctl::Label2);
-        pickProfile(app, surface, kHumanName);
-        app.click(ctl::Label21);
+        if (options.resume && game == 0) {
+            if (!continueSavedGame(app, surface)) return;
+        } else {
+            app.click(ctl::Label2);
+            pickProfile(app, surface, kHumanName);
+            app.click(ctl::Label21);
+        }
         TableEngine& engine = app.engine();
         const long firstHand = engine.handsPlayed();
         while (surface.enabled(ctl::Timer1)) {
+            if (options.stopAfterHands >= 0 && engine.handsPlayed() >= options.stopAfterHands) {
+                std::printf("stopped after %ld of the player's hands: the game is saved\n", engine.handsPlayed());
+                return;
+            }
             playHumanTurn(app, surface);
             app.timerTick(ctl::Timer1);
             if (options.type == "Chips" && engine.handsPlayed() - firstHand >= options.chipsHands) {
@@ -242,10 +278,19 @@ void playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
                 options.limit.c_str(), options.speed.c_str(),
                 options.toTheFinal ? "  (the human always qualifies)" : "");
     const auto start = std::chrono::steady_clock::now();
-    if (!driver.start(kHumanName)) {
+    if (options.resume) {
+        if (!continueSavedGame(app, surface)) return;
+    } else if (!driver.start(kHumanName)) {
         const std::string why = surface.messages().empty() ? "" : surface.messages().back().text;
         std::fprintf(stderr, "zelvaro-sim: the tournament did not start: %s\n", why.c_str());
         return;
+    }
+    // The run stops between two ticks, as a closed window does; the file keeps the game.
+    struct Stopped {};
+    if (options.stopAfterHands >= 0) {
+        driver.beforeEveryTick([&](Control) {
+            if (app.engine().handsPlayed() >= options.stopAfterHands) throw Stopped{};
+        });
     }
     // He qualifies from every round; the final he plays as it comes.
     const auto atMatchEnd = [&] {
@@ -254,7 +299,7 @@ void playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
         }
     };
     bool running = true;
-    while (running) {
+    while (running) try {
         const int round = app.tournament().roundnumber;
         const int entrants = db.query("SELECT * FROM torneo ").rows();
         const long simulated = app.simulation().handsSimulated();
@@ -263,6 +308,9 @@ void playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
         std::printf("round %d: %d entrants, %d tables, %ld simulated hands, %ld human hands\n",
                     round, entrants, entrants / kSeats, app.simulation().handsSimulated() - simulated,
                     app.engine().handsPlayed() - human);
+    } catch (const Stopped&) {
+        std::printf("stopped after %ld of the player's hands: the game is saved\n", app.engine().handsPlayed());
+        return;
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -288,6 +336,21 @@ void playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
     std::printf("time: %.2f s\n", seconds);
 }
 
+// The options of a new run, and its player afresh; a game the file kept is not this run's.
+void setUpTheRun(Database& db, const SimOptions& options) {
+    removeCheckpoint(db);
+    db.execute("UPDATE opzioni SET tipopartita='" + options.speed + "'");
+    db.execute("UPDATE opzioni SET cambiocarte='" + options.change + "'");
+    db.execute("UPDATE opzioni SET \"2superaasso\"='" + options.twoBeatsAce + "'");
+    db.execute("UPDATE opzioni SET punteggio='" + options.type + "'");
+    db.execute("UPDATE opzioni SET premio='" + options.prize + "'");
+    db.execute("UPDATE opzioni SET limite='" + options.limit + "'");
+    db.execute("DELETE FROM giocatori where cognome='Simulatore' and nome= 'Zelvaro'");
+    db.appendRow("giocatori", {{"cognome", "Simulatore"}, {"nome", "Zelvaro"},
+                               {"nazionalita", "Italia"}, {"anno", 1980}, {"profilo", "1"},
+                               {"cambiocarte", "0"}, {"aggressivita", "0"}});
+}
+
 int run(const SimOptions& options) {
     std::error_code ec;
     const ScratchFolder scratch(fs::temp_directory_path());
@@ -302,16 +365,8 @@ int run(const SimOptions& options) {
     }
     app.playUnwatched();
     Database& db = app.database();
-    db.execute("UPDATE opzioni SET tipopartita='" + options.speed + "'");
-    db.execute("UPDATE opzioni SET cambiocarte='" + options.change + "'");
-    db.execute("UPDATE opzioni SET \"2superaasso\"='" + options.twoBeatsAce + "'");
-    db.execute("UPDATE opzioni SET punteggio='" + options.type + "'");
-    db.execute("UPDATE opzioni SET premio='" + options.prize + "'");
-    db.execute("UPDATE opzioni SET limite='" + options.limit + "'");
-    db.execute("DELETE FROM giocatori where cognome='Simulatore' and nome= 'Zelvaro'");
-    db.appendRow("giocatori", {{"cognome", "Simulatore"}, {"nome", "Zelvaro"},
-                               {"nazionalita", "Italia"}, {"anno", 1980}, {"profilo", "1"},
-                               {"cambiocarte", "0"}, {"aggressivita", "0"}});
+    // A game going on keeps the options and the player it was saved with.
+    if (!options.resume) setUpTheRun(db, options);
 
     if (options.play && options.tournament) playTournament(options, app, surface);
     if (options.play && !options.tournament) playGames(options, app, surface);
