@@ -52,7 +52,10 @@ void MatchCheckpoint::saveIfHandStarted() {
     if (engine_.takeHandStart() && surface_.visible(ctl::Picture1)) save();
 }
 
-void MatchCheckpoint::save() { saveCheckpoint(db_, {describe(), record()}); }
+void MatchCheckpoint::save() {
+    const PlayerProfile& player = session_.humanprofile;
+    saveCheckpoint(db_, {describe(), record(), player.cognome, player.nome});
+}
 
 std::string MatchCheckpoint::describe() const {
     const std::string& type = session_.options.punteggio;

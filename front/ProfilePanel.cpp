@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "store/PlayerNames.h"
 #include "store/ProfileRows.h"
@@ -173,12 +174,15 @@ void ProfilePanel::createProfile() {
 void ProfilePanel::deleteProfile() {
     // Only the profile shown is ever deleted; with none shown there is nothing to ask.
     if (!shownRow_) return;
-    if (surface_.showMessage("Vuoi davvero eliminare questo profilo? ", MessageButtons::YesNo) !=
-        MessageAnswer::Yes) {
-        return;
-    }
-    // The profile and its record go together.
+    const ResultSet shown = db_.query("SELECT cognome, nome FROM giocatori where rowid=?", {*shownRow_});
+    const bool playing = !shown.empty() && checkpointPlayedBy(db_, shown.at(0, 0).text(), shown.at(1, 0).text());
+    const char* question = playing ? "Questo profilo ha una partita in corso, che andrà persa: vuoi davvero "
+                                     "eliminarlo?"
+                                   : "Vuoi davvero eliminare questo profilo? ";
+    if (surface_.showMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) return;
+    // The profile, its record and its saved game go together.
     Transaction transaction(db_);
+    if (playing) removeCheckpoint(db_);
     clearStatisticsOfRow(db_, *shownRow_);
     db_.execute("DELETE FROM giocatori where rowid=? and profilo='1'", {*shownRow_});
     transaction.commit();

@@ -189,12 +189,8 @@ void ZelvaroApp::afterEvent() { fastForward_->refresh(); }
 void ZelvaroApp::dispatchClick(Control c) {
     if (c.id == ControlId::Picture2) return engine_->cardClicked(c.index);
     switch (c.id) {
-        case ControlId::Label2:
-            if (checkpoint_->mayStartNewGame()) gameStart_->openProfilePanel();
-            return;
-        case ControlId::Label35:
-            if (checkpoint_->mayStartNewGame()) gameStart_->openTournament();
-            return;
+        case ControlId::Label2: return gameStart_->openProfilePanel();
+        case ControlId::Label35: return gameStart_->openTournament();
         case ControlId::Label76: return continueSavedGame();
         case ControlId::Label10: return options_->openOptions();
         case ControlId::Label15: return rules_->showRules();
@@ -205,7 +201,10 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label17: return rules_->closeRules();
         case ControlId::Label9: return gameStart_->closeProfilePanel();
         case ControlId::Label37: return gameStart_->closeTournamentRules();
-        case ControlId::Label21: return gameStart_->confirmProfile();
+        case ControlId::Label21:
+            // A new game begins here: one left saved is dropped only at the player's word.
+            if (checkpoint_->mayStartNewGame()) gameStart_->confirmProfile();
+            return;
         case ControlId::Label36: return fieldSetup_->startTournament();
         case ControlId::Label52: return standings_->openStandings();
         case ControlId::Label53: return standings_->closeStandings();

@@ -10,7 +10,8 @@ constexpr const char* kFieldColumns = "cognome, nome, tavolo, punti, eliminato, 
 }  // namespace
 
 void ensureCheckpointTables(Database& db) {
-    db.execute("CREATE TABLE IF NOT EXISTS salvataggio (descrizione TEXT, stato TEXT)");
+    db.execute("CREATE TABLE IF NOT EXISTS salvataggio (descrizione TEXT, stato TEXT, cognome TEXT COLLATE "
+               "NOCASE, nome TEXT COLLATE NOCASE)");
     // The copies keep each row's place, so the field is put back in its very order.
     for (const char* copy : {"salvatorneo", "salvaclassifica"}) {
         db.execute(std::string("CREATE TABLE IF NOT EXISTS ") + copy +
@@ -22,8 +23,8 @@ void ensureCheckpointTables(Database& db) {
 void saveCheckpoint(Database& db, const Checkpoint& checkpoint) {
     Transaction transaction(db);
     removeCheckpoint(db);
-    db.execute("INSERT INTO salvataggio (descrizione, stato) VALUES (?, ?)",
-               {checkpoint.description, checkpoint.state});
+    db.execute("INSERT INTO salvataggio (descrizione, stato, cognome, nome) VALUES (?, ?, ?, ?)",
+               {checkpoint.description, checkpoint.state, checkpoint.surname, checkpoint.firstName});
     for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
         db.execute(std::string("INSERT INTO ") + copy + " SELECT rowid, " + kFieldColumns + " FROM " + table);
     }
@@ -31,9 +32,9 @@ void saveCheckpoint(Database& db, const Checkpoint& checkpoint) {
 }
 
 std::optional<Checkpoint> loadCheckpoint(Database& db) {
-    const ResultSet rows = db.query("SELECT descrizione, stato FROM salvataggio");
+    const ResultSet rows = db.query("SELECT descrizione, stato, cognome, nome FROM salvataggio");
     if (rows.empty()) return std::nullopt;
-    return Checkpoint{rows.at(0, 0).text(), rows.at(1, 0).text()};
+    return Checkpoint{rows.at(0, 0).text(), rows.at(1, 0).text(), rows.at(2, 0).text(), rows.at(3, 0).text()};
 }
 
 void restoreCheckpointField(Database& db) {
@@ -48,6 +49,10 @@ void removeCheckpoint(Database& db) {
     for (const char* table : {"salvataggio", "salvatorneo", "salvaclassifica"}) {
         db.execute(std::string("DELETE FROM ") + table);
     }
+}
+
+bool checkpointPlayedBy(Database& db, const std::string& surname, const std::string& firstName) {
+    return !db.query("SELECT rowid FROM salvataggio WHERE cognome=? and nome=?", {surname, firstName}).empty();
 }
 
 bool hasCheckpoint(Database& db) { return !db.query("SELECT rowid FROM salvataggio LIMIT 1").empty(); }

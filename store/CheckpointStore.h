@@ -16,6 +16,7 @@ void ensureCheckpointTables(Database& db);
 struct Checkpoint {
     std::string description;  // what the menu says would continue
     std::string state;        // the program's record
+    std::string surname, firstName;  // the player's profile
 };
 
 // Replaces the saved game, with a copy of `torneo` and `classifica`, in one transaction.
@@ -25,5 +26,7 @@ std::optional<Checkpoint> loadCheckpoint(Database& db);
 void restoreCheckpointField(Database& db);
 void removeCheckpoint(Database& db);
 bool hasCheckpoint(Database& db);
+// Whether the saved game is played by this profile (letter case ignored, as names are).
+bool checkpointPlayedBy(Database& db, const std::string& surname, const std::string& firstName);
 
 }  // namespace zelvaro

@@ -127,12 +127,12 @@ private:
     }
 
     void startGame() {
-        guitest::clickToStartNew(*window_, *app_, ctl::Label2);
+        clickOn(*window_, ctl::Label2);
         QVERIFY(shown(*window_, ctl::Frame3));
         QCOMPARE(find<QLabel>(*window_, ctl::Label22)->text(), QStringLiteral("Ferri Giulia"));
         handsBefore_ = app_->engine().handsPlayed();
         changesMade_ = keepsMade_ = 0;
-        clickOn(*window_, ctl::Label21);
+        guitest::clickToStartNew(*window_, *app_, ctl::Label21);
         QVERIFY(shown(*window_, ctl::Picture1));
         QVERIFY(!shown(*window_, ctl::Frame3));
         QCOMPARE(find<QLabel>(*window_, ctl::Label4)->text(), QStringLiteral("Ferri Giulia"));

@@ -162,7 +162,8 @@ inline void clickOn(QWidget& window, Control c) {
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
 }
 
-// A menu entry that starts a new game: a game left saved is dropped at the question it asks.
+// "Avanti" on the profile panel starts a new game: a game left saved is dropped at the
+// question it asks.
 inline void clickToStartNew(QWidget& window, ZelvaroApp& app, Control entry) {
     if (hasCheckpoint(app.database())) answerNextMessage(QMessageBox::Yes);
     clickOn(window, entry);

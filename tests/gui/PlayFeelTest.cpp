@@ -75,9 +75,9 @@ private slots:
     void cleanupTestCase() { closeGameWindow(); }
 
     void avantiWithoutAProfileSaysWhy() {
-        guitest::clickToStartNew(*window_, *app_, ctl::Label2);
+        clickOn(*window_, ctl::Label2);
         game_->surface.setCaption(ctl::Label22, "");
-        clickOn(*window_, ctl::Label21);
+        guitest::clickToStartNew(*window_, *app_, ctl::Label21);
         QVERIFY(shown(*window_, ctl::Label60));
         QCOMPARE(find<QLabel>(*window_, ctl::Label60)->text(),
                  QStringLiteral("Scegli o crea un profilo per andare avanti."));
@@ -88,7 +88,7 @@ private slots:
     }
 
     void theListsOpenOnTheirValue() {
-        guitest::clickToStartNew(*window_, *app_, ctl::Label2);
+        clickOn(*window_, ctl::Label2);
         for (const Control list : {ctl::Combo4, ctl::Combo5, ctl::Combo6}) {
             auto* box = find<QComboBox>(*window_, list);
             box->showPopup();
@@ -229,7 +229,7 @@ private slots:
         QVERIFY(window_->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
         leave();
 
-        guitest::clickToStartNew(*window_, *app_, ctl::Label2);
+        clickOn(*window_, ctl::Label2);
         seen = pressEnterOnNextQuestion();
         clickOn(*window_, ctl::Label27);
         QVERIFY(*seen);
@@ -282,8 +282,8 @@ private slots:
 
 private:
     void startGame() {
-        guitest::clickToStartNew(*window_, *app_, ctl::Label2);
-        clickOn(*window_, ctl::Label21);
+        clickOn(*window_, ctl::Label2);
+        guitest::clickToStartNew(*window_, *app_, ctl::Label21);
         QVERIFY(shown(*window_, ctl::Picture1));
     }
     void tick() {

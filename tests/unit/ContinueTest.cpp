@@ -251,5 +251,48 @@ TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothing
     }
 }
 
+TEST(ContinueTest, DeletingTheProfileOfASavedGameAsksFirstAndTakesBothAway) {
+    TempFolder folder;
+    Program program(folder.path());
+    ZelvaroApp& app = program.app;
+    Database& db = app.database();
+    useOptions(db, "25 Punti", "Senza Limite");
+    db.appendRow("giocatori", {{"cognome", "Altro"}, {"nome", "Ugo"}, {"nazionalita", "Italia"}, {"anno", 1970},
+                               {"profilo", "1"}, {"cambiocarte", "0"}, {"aggressivita", "0"}});
+    app.click(ctl::Label2);
+    pickProfile(app, program.surface, kProfile);
+    app.click(ctl::Label21);
+    program.surface.scriptAnswers({MessageAnswer::Yes});
+    app.click(ctl::Label18);  // left: the game stays saved
+    ASSERT_TRUE(hasCheckpoint(db));
+
+    const std::string itsGame =
+        "Questo profilo ha una partita in corso, che andrà persa: vuoi davvero eliminarlo?";
+    const struct {
+        const char* profile;
+        MessageAnswer answer;
+        std::string question;
+        bool savedAfter, profileAfter;
+    } steps[] = {
+        {"Altro Ugo", MessageAnswer::Yes, "Vuoi davvero eliminare questo profilo? ", true, false},
+        {"Ripresa Ada", MessageAnswer::No, itsGame, true, true},
+        {"Ripresa Ada", MessageAnswer::Yes, itsGame, false, false},
+    };
+    app.click(ctl::Label2);  // the panel opens with the game still saved
+    for (const auto& step : steps) {
+        SCOPED_TRACE(std::string(step.profile) + (step.answer == MessageAnswer::Yes ? ", Sì" : ", No"));
+        pickProfile(app, program.surface, step.profile);
+        program.surface.clearMessages();
+        program.surface.scriptAnswers({step.answer});
+        app.click(ctl::Label27);
+        ASSERT_EQ(program.surface.messages().size(), 1U);
+        EXPECT_EQ(program.surface.messages()[0].text, step.question);
+        EXPECT_EQ(hasCheckpoint(db), step.savedAfter);
+        const std::string surname = std::string(step.profile).substr(0, std::string(step.profile).find(' '));
+        EXPECT_EQ(db.query("SELECT * FROM giocatori where cognome=? and profilo='1'", {surname}).empty(),
+                  !step.profileAfter);
+    }
+}
+
 }  // namespace
 }  // namespace zelvaro

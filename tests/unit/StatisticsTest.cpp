@@ -22,6 +22,7 @@
 #include "front/StatisticsPanel.h"
 #include "front/ZelvaroApp.h"
 #include "primitives/MemorySurface.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "store/GameDatabase.h"
 #include "store/Schema.h"
@@ -79,6 +80,8 @@ PlayedGame playSingleGame(ZelvaroApp& app, MemorySurface& surface, long leaveAft
     surface.clearMessages();
     app.click(ctl::Label2);
     pickProfile(app, surface, kProfile);
+    // A game left with "Indietro" stays saved: the new one drops it.
+    if (hasCheckpoint(app.database())) surface.scriptAnswers({MessageAnswer::Yes});
     app.click(ctl::Label21);
     const long firstHand = app.engine().handsPlayed();
     while (surface.enabled(ctl::Timer1)) {
