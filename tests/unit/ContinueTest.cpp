@@ -2,10 +2,16 @@
 // of the file alone, ends exactly as the same one played without a stop: the same field,
 // standings, scores, cards and draws, whatever hand it stopped at.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <chrono>
 #include <functional>
+#include <random>
 #include <string>
+#include <thread>
 
 #include "engine/GameSession.h"
 #include "engine/TableEngine.h"
@@ -136,6 +142,63 @@ TEST(ContinueTest, ATournamentContinuedFromAnyHandEndsAsIfItNeverStopped) {
         const std::string through = playTournament(run, false);
         EXPECT_EQ(playTournament(run, true), through);
     }
+}
+
+// The whole tournament of a program that is never stopped, from a fresh folder.
+std::string tournamentPlayedThrough(const char* type, const char* limit) {
+    TempFolder folder;
+    Program program(folder.path());
+    useOptions(program.app.database(), type, limit);
+    TournamentDriver driver(program.app, program.surface);
+    EXPECT_TRUE(driver.start(kProfile));
+    while (driver.playRound()) {
+    }
+    return outcomeOf(program.app, program.surface);
+}
+
+// Every entrant once: the field and those out of it, 1536 different names.
+void expectEveryEntrantOnce(Database& db) {
+    const ResultSet rows = db.query(
+        "SELECT count(*), count(DISTINCT cognome || '|' || nome) FROM (SELECT cognome, nome FROM torneo "
+        "UNION ALL SELECT cognome, nome FROM classifica WHERE eliminato='1')");
+    EXPECT_EQ(rows.at(0, 0).integer(), 1536);
+    EXPECT_EQ(rows.at(1, 0).integer(), 1536);
+}
+
+TEST(ContinueTest, ATournamentKilledAtRandomMomentsGoesOnToTheSameEnd) {
+    const std::string through = tournamentPlayedThrough("50 Punti", "Limite 10 Mani");
+    std::mt19937 draw(20261209);
+    int continued = 0;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        TempFolder folder;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // The player's program, killed whenever the parent says.
+            Program program(folder.path());
+            useOptions(program.app.database(), "50 Punti", "Limite 10 Mani");
+            TournamentDriver driver(program.app, program.surface);
+            driver.start(kProfile);
+            while (driver.playRound()) {
+            }
+            ::_exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(150, 900)(draw)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        SCOPED_TRACE("attempt " + std::to_string(attempt));
+        Program program(folder.path());
+        if (!program.surface.visible(ctl::Label76)) continue;  // killed before the first hand or after the end
+        program.app.click(ctl::Label76);
+        ASSERT_TRUE(program.surface.visible(ctl::Picture1));
+        expectEveryEntrantOnce(program.app.database());
+        TournamentDriver driver(program.app, program.surface);
+        while (driver.playRound()) {
+        }
+        EXPECT_EQ(outcomeOf(program.app, program.surface), through);
+        ++continued;
+    }
+    EXPECT_GT(continued, 0) << "no kill fell inside the tournament";
 }
 
 struct GameCase {
