@@ -153,7 +153,9 @@ void MatchEnd::finishTournamentTable() {
     // The other tables play on: the tournament tick ends the round and restarts this table.
     surface_.setVisible(ctl::Frame6, true);
     surface_.setWindowEnabled(false);
+    // Under the wait panel the table has nothing more to say: no turn, no line of the hand.
     display_.aids().hideTurnAids();
+    display_.aids().hideResultLines();
     const ResultSet options = db_.query("SELECT * FROM opzioni ");
     if (!options.empty()) {
         applyHandLimit(surface_, tournament_, options.at(5, 0).text(), LimitScope::HumanTable);

@@ -203,7 +203,7 @@ private slots:
         QVERIFY(shown(*window_, ctl::Frame6));
         QVERIFY(!find(*window_, ctl::Form1)->isEnabled());
         // Nobody is on turn behind it.
-        for (const Control aid : {ctl::Shape7, ctl::Label61}) QVERIFY(!shown(*window_, aid));
+        for (const Control aid : {ctl::Shape7, ctl::Label61, ctl::Label63}) QVERIFY(!shown(*window_, aid));
         guitest::saveShot(*window_, QStringLiteral("wait-panel"));
         leadHumansTable(*app_);
         // "Avanti veloce" is the one thing the waiting player can press: it plays the other
