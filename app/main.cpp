@@ -36,14 +36,17 @@ constexpr const char* kUsage =
 // Qt's own options, which QApplication takes out of the command line itself: those that
 // carry a value, then the switches. A session manager restores the game with -session.
 bool isQtOptionWithValue(std::string_view name) {
-    for (const std::string_view option : {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                          "style", "stylesheet", "display", "geometry", "title"}) {
+    for (const std::string_view option :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display", "geometry",
+          "title"}) {
         if (name == option) return true;
     }
     return false;
 }
-bool isQtSwitch(std::string_view name) { return name == "reverse" || name == "widgetcount"; }
+bool isQtSwitch(std::string_view name) {
+    return name == "reverse" || name == "widgetcount";
+}
 
 // Answers --help and --version on the terminal, before any window or display is needed.
 // Returns the exit status when the program should end here, or -1 to start the game.
@@ -70,10 +73,12 @@ int answerCommandLine(int argc, char* argv[]) {
         if (isQtSwitch(name)) continue;
         if (isQtOptionWithValue(name)) {
             if (++i < argc) continue;
-            std::fprintf(stderr, "zelvaro: l'opzione \"%s\" richiede un valore\n\n%s", argv[i - 1], kUsage);
+            std::fprintf(stderr, "zelvaro: l'opzione \"%s\" richiede un valore\n\n%s", argv[i - 1],
+                         kUsage);
             return 2;
         }
-        const char* what = argument.starts_with('-') ? "opzione non riconosciuta" : "argomento inatteso";
+        const char* what =
+            argument.starts_with('-') ? "opzione non riconosciuta" : "argomento inatteso";
         std::fprintf(stderr, "zelvaro: %s \"%s\"\n\n%s", what, argv[i], kUsage);
         return 2;
     }
