@@ -1,7 +1,7 @@
 // The installed game: `cmake --install` lays out the program, its pictures, rules, desktop
 // entry and icons; the installed program, started by a player, makes its database in his
 // data folder and writes nothing into the installation; the Debian package carries the same
-// tree and names the libraries it needs.
+// tree, names the libraries it needs and keeps Debian's conventions.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -12,28 +12,24 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "tests/install/InstallSupport.h"
 #include "tests/unit/TestDatabase.h"
 
 namespace zelvaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::exitStatus;
+using testsupport::quoted;
 using testsupport::readBytes;
+using testsupport::run;
 using testsupport::TempFolder;
-
-int run(const std::string& command) { return std::system(command.c_str()); }
-
-std::string quoted(const fs::path& path) {
-    std::string text = "'";
-    text += path.string();
-    text += '\'';
-    return text;
-}
 
 int filesIn(const fs::path& folder, const std::string& extension) {
     int count = 0;
@@ -137,33 +133,130 @@ TEST(InstallTest, TheInstalledGameKeepsThePlayersDataInHisOwnFolder) {
     run("chmod -R u+w " + quoted(prefix));
 }
 
-TEST(InstallTest, TheDebianPackageCarriesTheTreeAndNamesItsLibraries) {
-    if (run("command -v dpkg-deb > /dev/null && command -v dpkg-shlibdeps > /dev/null") != 0) {
-        GTEST_SKIP() << "dpkg-deb and dpkg-shlibdeps are needed to make and read the package";
+// One package for the whole suite, made from this build as a player would make it.
+class DebianPackage : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!tools()) return;
+        work_ = new TempFolder;
+        if (run("cd " ZELVARO_BUILD_DIR " && " ZELVARO_CPACK " -G DEB -B " + quoted(work_->path()) +
+                " > /dev/null") != 0) {
+            return;
+        }
+        for (const auto& entry : fs::directory_iterator(work_->path())) {
+            if (entry.path().extension() == ".deb") package_ = entry.path();
+        }
     }
-    TempFolder work;
-    ASSERT_EQ(run("cd " ZELVARO_BUILD_DIR " && " ZELVARO_CPACK " -G DEB -B " + quoted(work.path()) +
-                  " > /dev/null"),
-              0);
-    fs::path package;
-    for (const auto& entry : fs::directory_iterator(work.path())) {
-        if (entry.path().extension() == ".deb") package = entry.path();
+    static void TearDownTestSuite() {
+        delete work_;
+        work_ = nullptr;
     }
-    ASSERT_FALSE(package.empty());
-    const fs::path fields = work.path() / "depends.txt";
-    const fs::path contents = work.path() / "contents.txt";
-    ASSERT_EQ(run("dpkg-deb -f " + quoted(package) + " Depends > " + quoted(fields)), 0);
-    ASSERT_EQ(run("dpkg-deb -c " + quoted(package) + " > " + quoted(contents)), 0);
-    const std::string depends = readBytes(fields);
+    void SetUp() override {
+        if (!tools()) GTEST_SKIP() << "dpkg-deb and dpkg-shlibdeps are needed to make and read the package";
+        ASSERT_FALSE(package_.empty()) << "cpack made no package";
+    }
+    static bool tools() {
+        return run("command -v dpkg-deb > /dev/null && command -v dpkg-shlibdeps > /dev/null") == 0;
+    }
+
+    // What `command` prints about the package, whose path follows the command.
+    static std::string ask(const std::string& command, const std::string& field = "") {
+        const fs::path answer = work_->path() / "answer.txt";
+        EXPECT_EQ(run(command + " " + quoted(package_) + " " + field + " > " + quoted(answer)), 0) << command;
+        return readBytes(answer);
+    }
+    // One file of the package, taken out of it.
+    static std::string member(const std::string& path) {
+        const fs::path file = work_->path() / "member";
+        EXPECT_EQ(run("dpkg-deb --fsys-tarfile " + quoted(package_) + " | tar -xOf - ." + path + " > " + quoted(file)),
+                  0)
+            << path;
+        return readBytes(file);
+    }
+
+    static inline TempFolder* work_ = nullptr;
+    static inline fs::path package_;
+};
+
+TEST_F(DebianPackage, CarriesTheTreeAndNamesItsLibraries) {
+    const std::string depends = ask("dpkg-deb -f", "Depends");
     for (const char* library : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libsqlcipher0",
                                 "qt6-qpa-plugins", "fonts-dejavu-core"}) {
         EXPECT_NE(depends.find(library), std::string::npos) << library << " in " << depends;
     }
-    const std::string listing = readBytes(contents);
+    const std::string listing = ask("dpkg-deb -c");
     for (const char* file : {"./usr/bin/zelvaro", "./usr/share/applications/zelvaro.desktop",
                              "./usr/share/zelvaro/carte/retro.jpg", "./usr/share/zelvaro/regolamento.txt",
-                             "./usr/share/icons/hicolor/48x48/apps/zelvaro.png"}) {
-        EXPECT_NE(listing.find(file), std::string::npos) << file;
+                             "./usr/share/icons/hicolor/48x48/apps/zelvaro.png",
+                             "./usr/share/metainfo/zelvaro.metainfo.xml", "./usr/share/man/man6/zelvaro.6.gz",
+                             "./usr/share/doc/zelvaro/copyright", "./usr/share/doc/zelvaro/changelog.gz"}) {
+        EXPECT_NE(listing.find(std::string(file) + '\n'), std::string::npos) << file;
+    }
+}
+
+// Debian's policy: manual pages and changelogs compressed with gzip -9n, that is the best
+// compression and no file name or time in the header, so that the same sources give the same
+// package. What they hold is what the build made.
+TEST_F(DebianPackage, CompressesItsManualPageAndChangelogAsDebianAsks) {
+    struct Row {
+        const char* packed;
+        const char* built;
+    };
+    const Row rows[] = {
+        {"/usr/share/man/man6/zelvaro.6.gz", "desktop/zelvaro.6"},
+        {"/usr/share/doc/zelvaro/changelog.gz", "desktop/changelog"},
+    };
+    const fs::path plain = work_->path() / "plain";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.packed);
+        const std::string bytes = member(row.packed);
+        ASSERT_GE(bytes.size(), 18u);
+        EXPECT_EQ(bytes.substr(0, 3), std::string("\x1f\x8b\x08", 3)) << "not gzip's deflate";
+        EXPECT_EQ(bytes[3], 0) << "a file name or comment in the header";
+        EXPECT_EQ(bytes.substr(4, 4), std::string(4, '\0')) << "a time in the header";
+        EXPECT_EQ(bytes[8], 2) << "not the best compression";
+        testsupport::writeBytes(work_->path() / "packed.gz", bytes);
+        ASSERT_EQ(run("gzip -dc " + quoted(work_->path() / "packed.gz") + " > " + quoted(plain)), 0);
+        EXPECT_EQ(readBytes(plain), readBytes(testsupport::buildFolder() / row.built));
+    }
+    const std::string listing = ask("dpkg-deb -c");
+    EXPECT_EQ(listing.find("/zelvaro.6\n"), std::string::npos) << "an uncompressed manual page";
+}
+
+TEST_F(DebianPackage, ItsDescriptionFitsAnEightyColumnTerminal) {
+    std::istringstream lines(ask("dpkg-deb -f", "Description"));
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        EXPECT_LE(line.size(), 80u) << line;
+        if (count > 0) {
+            EXPECT_TRUE(line.starts_with(' ')) << line;
+        }
+    }
+    EXPECT_GE(count, 3) << "a synopsis and at least two lines about the game";
+}
+
+// What lintian still reports has one of these causes; any other complaint fails.
+TEST_F(DebianPackage, LintianFindsNothingButTheKnownComplaints) {
+    if (run("command -v lintian > /dev/null") != 0) GTEST_SKIP() << "lintian is not installed";
+    const std::set<std::string> known{
+        // The maintainer's address: none is given unless the builder names one with
+        // -DZELVARO_MAINTAINER="Name <address>"; the changelog's signature line needs it too.
+        "malformed-contact",
+        "syntax-error-in-debian-changelog",
+        // The policy puts games in /usr/games; the program stays in /usr/bin, on every
+        // user's path, root's included, and where a plain `cmake --install` puts it.
+        "package-section-games-but-contains-no-game",
+    };
+    const fs::path report = work_->path() / "lintian.txt";
+    const int status = exitStatus(run("lintian " + quoted(package_) + " > " + quoted(report) + " 2> /dev/null"));
+    EXPECT_TRUE(status == 0 || status == 2) << "lintian failed: " << status;  // 2: it found errors
+    std::istringstream lines(readBytes(report));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("E: ") && !line.starts_with("W: ")) continue;
+        std::istringstream words(line);
+        std::string level, package, tag;
+        words >> level >> package >> tag;
+        EXPECT_TRUE(known.contains(tag)) << line;
     }
 }
 
