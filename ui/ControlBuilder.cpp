@@ -60,6 +60,7 @@ ClickableLabel* ControlBuilder::label(QWidget* parent, Control c, const QRect& p
     label->setText(text);
     label->setLook(look);
     label->setAlignment(alignment);
+    if (look == ClickableLabel::Look::Button) label->setAccessibleName(text);
     return label;
 }
 
@@ -114,6 +115,7 @@ QPushButton* ControlBuilder::command(QWidget* parent, Control c, const QRect& pl
     button->setFont(Theme::sans(13, true));
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(text);
     return button;
 }
 

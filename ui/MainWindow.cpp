@@ -3,16 +3,23 @@
 #include <QAbstractButton>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <vector>
 
+#include "engine/Card.h"
+#include "engine/GameSession.h"
 #include "engine/display/TableLayout.h"
 #include "front/ZelvaroApp.h"
 #include "ui/ControlBuilder.h"
 #include "ui/FeltWidget.h"
 #include "ui/GameStyle.h"
+#include "ui/PictureBox.h"
+#include "ui/TableSeats.h"
 #include "ui/Theme.h"
 #include "ui/WindowPanels.h"
 
@@ -36,6 +43,36 @@ private:
 };
 
 }  // namespace
+
+// The gold outline around the hand card that the keys act on. It is the window's own: the
+// game never sees it, and it lets every click through to the card below.
+class HandFocusFrame : public QWidget {
+public:
+    static constexpr int kMargin = 4;
+    explicit HandFocusFrame(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("focoMano"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+    void frame(const QRect& card) {
+        setGeometry(card.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+        raise();
+        show();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(0, 0, 0, 120), 5.0));
+        const QRectF box = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+        painter.drawRoundedRect(box, 8, 8);
+        painter.setPen(QPen(QColor(0xf5, 0xc8, 0x42), 3.0));
+        painter.drawRoundedRect(box, 8, 8);
+    }
+};
 
 MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
     : QMainWindow(parent), assetFolder_(assetFolder) {
@@ -66,13 +103,17 @@ MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::attach(ZelvaroApp& app) {
+    app_ = &app;
     appEvents_ = std::make_unique<AppEvents>(app);
     events_ = appEvents_.get();
 }
 
 void MainWindow::attach(WindowEvents* events) {
     events_ = events;
-    if (events != appEvents_.get()) appEvents_.reset();
+    if (events != appEvents_.get()) {
+        appEvents_.reset();
+        app_ = nullptr;
+    }
 }
 
 void MainWindow::buildTimers() {
@@ -106,6 +147,7 @@ void MainWindow::dispatch(Handler&& handler, QTimer* timer) {
     }
     --handling_;
     followFastForward();
+    followHand();
 }
 
 void MainWindow::followFastForward() {
@@ -147,6 +189,116 @@ void MainWindow::forwardTimerTick(Control timer) {
     if (fastForwardDriver_.isActive()) return;
     QTimer* clock = timers_.value(static_cast<int>(timer.id), nullptr);
     dispatch([this, timer] { events_->timerTick(timer); }, clock);
+}
+
+bool MainWindow::clickIfOffered(Control c) {
+    QWidget* widget = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(c)));
+    if (widget == nullptr || !widget->isVisible() || !widget->isEnabled()) return false;
+    forwardClick(c);
+    return true;
+}
+
+std::vector<int> MainWindow::heldPlaces() const {
+    std::vector<int> held;
+    for (int i = 0; i < ctl::Picture2.size(); ++i) {
+        const auto* card = findChild<PictureBox*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[i])));
+        if (card != nullptr && card->isVisible() && card->hasPicture()) held.push_back(i);
+    }
+    return held;
+}
+
+void MainWindow::followHand() {
+    if (app_ != nullptr) {
+        const Hand& hand = app_->session().hands[kHumanSeat];
+        for (int i = 0; i < ctl::Picture2.size(); ++i) {
+            auto* card = findChild<PictureBox*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[i])));
+            if (card == nullptr) continue;
+            const QString name = hand[i].isReal() ? TableSeats::cardName(cardPicture(hand[i])) : QString();
+            if (card->accessibleName() != name) card->setAccessibleName(name);
+        }
+    }
+    if (handFocus_ == nullptr || focusedPlace_ < 0) return;
+    const std::vector<int> held = heldPlaces();
+    if (held.empty()) {
+        handFocus_->hide();
+        return;
+    }
+    // A laid card leaves its place: the focus goes to the nearest card still held.
+    int place = held.back();
+    for (const int i : held) {
+        if (i >= focusedPlace_) {
+            place = i;
+            break;
+        }
+    }
+    focusedPlace_ = place;
+    handFocus_->frame(findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])))->geometry());
+}
+
+bool MainWindow::tableKey(int key) {
+    const std::vector<int> held = heldPlaces();
+    auto focusOn = [this](int place) {
+        QWidget* card = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])));
+        if (handFocus_ == nullptr) handFocus_ = new HandFocusFrame(card->parentWidget());
+        focusedPlace_ = place;
+        handFocus_->frame(card->geometry());
+    };
+    // Where the focus is among the held cards; -1 when it is on none of them.
+    const auto at = std::find(held.begin(), held.end(), focusedPlace_);
+    const int index = at == held.end() ? -1 : static_cast<int>(at - held.begin());
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            if (held.empty()) return true;
+            const int step = key == Qt::Key_Left ? -1 : 1;
+            const int count = static_cast<int>(held.size());
+            const int next = index < 0 ? 0 : (index + step + count) % count;
+            focusOn(held[next]);
+            return true;
+        }
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (index < 0) {
+                if (!held.empty()) focusOn(held.front());
+                return true;
+            }
+            forwardClick(ctl::Picture2[focusedPlace_]);
+            return true;
+        case Qt::Key_C: return clickIfOffered(ctl::Command1);
+        case Qt::Key_N: return clickIfOffered(ctl::Command2);
+        case Qt::Key_F: return clickIfOffered(ctl::Command6) || clickIfOffered(ctl::Command5);
+        case Qt::Key_Escape: return clickIfOffered(ctl::Label18);
+        default: break;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        // 1 to 9 are the first nine cards held, 0 the tenth.
+        const int nth = key == Qt::Key_0 ? 9 : key - Qt::Key_1;
+        if (nth >= static_cast<int>(held.size())) return true;
+        focusOn(held[nth]);
+        forwardClick(ctl::Picture2[held[nth]]);
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const auto* table = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture1)));
+    const bool onTable = table != nullptr && table->isVisible() && isEnabled();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && onTable && openMessages_ == 0 && tableKey(event->key())) {
+        event->accept();
+        return;
+    }
+    // The rules open from the menu only, where their entry is; the table and the standings
+    // lie over the menu without hiding it.
+    const auto* standings = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture27)));
+    const bool overMenu = onTable || (standings != nullptr && standings->isVisible());
+    if (plain && event->key() == Qt::Key_F1 && !overMenu && clickIfOffered(ctl::Label15)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 namespace {

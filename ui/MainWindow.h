@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QHash>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QTimer>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "primitives/Controls.h"
 #include "primitives/Surface.h"
@@ -20,6 +22,7 @@ class ZelvaroApp;
 namespace zelvaro::ui {
 
 class GameStyle;
+class HandFocusFrame;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -49,8 +52,21 @@ public:
     // The style shared by the window's text boxes, lists and check boxes.
     GameStyle* inputStyle() const { return inputStyle_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildTimers();
+    // The table's keys: each one is the click of the control it stands for. False when the
+    // key means nothing here.
+    bool tableKey(int key);
+    // The hand places that hold a card, left to right.
+    std::vector<int> heldPlaces() const;
+    // Keeps the focus outline on a place that holds a card, and the hand's accessible names
+    // on the cards they show.
+    void followHand();
+    // A click on a control that is shown and enabled; false when it is not.
+    bool clickIfOffered(Control c);
     void applyStartVisibility();
 
     // Runs one handler of the application; a second event arriving while one runs (from a
@@ -70,6 +86,10 @@ private:
     QHash<int, QTimer*> timers_;
     // Runs one stretch of "Avanti veloce" whenever the window has nothing else to do.
     QTimer fastForwardDriver_;
+    ZelvaroApp* app_ = nullptr;
+    HandFocusFrame* handFocus_ = nullptr;
+    // The hand place under the focus outline; -1 until a table key puts it there.
+    int focusedPlace_ = -1;
     int handling_ = 0;
     int openMessages_ = 0;
 };
