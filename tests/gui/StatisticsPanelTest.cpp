@@ -1,6 +1,5 @@
-// The statistics panel through the real widgets: reached from the menu and from the profile
-// panel, its arrows, its "Azzera" question, its layout, and the place line under the final
-// standings.
+// The statistics panel through the real widgets, from the menu and the profile panel, and the
+// place line under the final standings.
 #include <QLabel>
 #include <QTest>
 
@@ -56,8 +55,7 @@ private slots:
         }
         const struct {
             const char* type;
-            int place;
-            int score;
+            int place, score;
         } games[] = {{"50 Punti", 1, 52}, {"50 Punti", 3, 31}, {"3 Vinte", 1, 3},
                      {"3 Vinte", 1, 3},   {"3 Vinte", 5, 1},   {"Partita Singola", 6, 0},
                      {"Eliminazione 25", 2, 18}};
@@ -67,9 +65,8 @@ private slots:
 
     void menuEntriesStandApart() {
         guitest::saveShot(*window_, QStringLiteral("menu"));
-        const std::vector<Control> menu{ctl::Label1, ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15,
-                                        ctl::Label65, ctl::Label20, ctl::Label3};
-        expectApart(*window_, menu);
+        expectApart(*window_, {ctl::Label1, ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15,
+                               ctl::Label65, ctl::Label20, ctl::Label3});
         QCOMPARE(textOf(*window_, ctl::Label65), QStringLiteral("Statistiche"));
     }
 
@@ -127,7 +124,7 @@ private slots:
     void finalStandingsTellThePlaceAgainstTheBest() {
         Database& db = app_->database();
         {
-            // A field at its final, the player sixth, the rest already out.
+            // A final with the player sixth, the rest already out.
             Transaction transaction(db);
             db.execute("DELETE FROM torneo");
             db.execute("DELETE FROM classifica ");
