@@ -60,8 +60,7 @@ void MatchCheckpoint::save() {
 std::string MatchCheckpoint::describe() const {
     const std::string& type = session_.options.punteggio;
     if (session_.gamemode == "Torneo") {
-        int rounds = 1;
-        for (int field = tournament_.fieldsize; field > kSeats; field /= 2) ++rounds;
+        const int rounds = tournament_.rounds();
         const ResultSet self = db_.query("SELECT tavolo FROM torneo where cognome=? and nome=?",
                                          {session_.humanprofile.cognome, session_.humanprofile.nome});
         return "Torneo " + type + " · Turno " + std::to_string(tournament_.roundnumber) + " di " +

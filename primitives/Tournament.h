@@ -15,6 +15,14 @@ struct Tournament {
     // Counts every new seating of the field (a tournament started, a round advanced), so that
     // what is known of its tables can be kept until the next one.
     std::uint32_t seatings = 0;
+
+    // The rounds the whole tournament takes: the field halves every round down to one table.
+    int rounds() const {
+        int count = 1;
+        for (int field = fieldsize; field > kTableSeats; field /= 2) ++count;
+        return count;
+    }
+    static constexpr int kTableSeats = 6;
 };
 
 }  // namespace zelvaro

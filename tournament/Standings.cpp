@@ -88,8 +88,7 @@ void Standings::showPlayersPlace() {
             .at(0, 0)
             .integer();
     const std::int64_t entrants = db_.query("SELECT count(*) FROM torneo").at(0, 0).integer();
-    int rounds = 1;
-    for (int field = tournament_.fieldsize; field > kSeats; field /= 2) ++rounds;
+    const int rounds = tournament_.rounds();
     surface_.setCaption(ctl::Label62, "Turno " + std::to_string(tournament_.roundnumber) + " di " +
                                           std::to_string(rounds) + " \u00b7 Tavolo " +
                                           self.at(0, 0).text() + " di " +
