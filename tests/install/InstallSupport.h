@@ -1,5 +1,5 @@
-// What the installation tests share: running a command line, and the project's version as the
-// build configured it.
+// What the installation tests share: running a command line, the project's version as the
+// build configured it, and the names every installation test uses.
 #pragma once
 
 #include <sys/wait.h>
@@ -9,10 +9,17 @@
 #include <fstream>
 #include <string>
 
+#include "tests/unit/TestDatabase.h"
+
 namespace zelvaro::testsupport {
 
 inline int run(const std::string& command) {
     return std::system(command.c_str());
+}
+
+// Whether `name` is a command on the PATH.
+inline bool hasCommand(const std::string& name) {
+    return run("command -v " + name + " > /dev/null 2>&1") == 0;
 }
 
 // The exit status of a command line run by run(), or -1 when it did not exit by itself.
@@ -46,3 +53,15 @@ inline std::string projectVersion(const std::filesystem::path& buildFolder) {
 }
 
 }  // namespace zelvaro::testsupport
+
+namespace zelvaro::installtest {
+
+namespace fs = std::filesystem;
+using testsupport::exitStatus;
+using testsupport::hasCommand;
+using testsupport::quoted;
+using testsupport::readBytes;
+using testsupport::run;
+using testsupport::TempFolder;
+
+}  // namespace zelvaro::installtest

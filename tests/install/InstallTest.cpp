@@ -19,17 +19,9 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "tests/install/InstallSupport.h"
-#include "tests/unit/TestDatabase.h"
 
-namespace zelvaro {
+namespace zelvaro::installtest {
 namespace {
-
-namespace fs = std::filesystem;
-using testsupport::exitStatus;
-using testsupport::quoted;
-using testsupport::readBytes;
-using testsupport::run;
-using testsupport::TempFolder;
 
 int filesIn(const fs::path& folder, const std::string& extension) {
     int count = 0;
@@ -81,27 +73,32 @@ TEST(InstallTest, TheInstalledGameKeepsThePlayersDataInHisOwnFolder) {
     EXPECT_EQ(::access((prefix / "bin" / "zelvaro").c_str(), X_OK), 0);
     EXPECT_EQ(filesIn(share / "carte", ".jpg"), 54);
     std::set<std::string> nations;
-    for (const NationNames& row : parseNationNames(builtInNationNames())) nations.insert(row.nation);
+    for (const NationNames& row : parseNationNames(builtInNationNames()))
+        nations.insert(row.nation);
     EXPECT_EQ(filesIn(share / "bandiere", ".jpg"), static_cast<int>(nations.size()));
     EXPECT_EQ(filesIn(share / "immagini" / "facce", ".jpg"), 91);
-    for (const char* option : {"Normale", "50 Punti", "Piatto 2000", "2 Carte", "Duesuperaasso",
-                               "Non Cambio Carte"}) {
-        EXPECT_TRUE(fs::is_regular_file(share / "immagini" / (std::string(option) + ".jpg"))) << option;
+    for (const char* option :
+         {"Normale", "50 Punti", "Piatto 2000", "2 Carte", "Duesuperaasso", "Non Cambio Carte"}) {
+        EXPECT_TRUE(fs::is_regular_file(share / "immagini" / (std::string(option) + ".jpg")))
+            << option;
     }
     EXPECT_TRUE(fs::is_regular_file(share / "regolamento.txt"));
     const fs::path entry = prefix / "share" / "applications" / "zelvaro.desktop";
     const std::string desktop = readBytes(entry);
-    for (const char* line : {"Name=Zelvaro\n", "Categories=Game;CardGame;\n", "Comment[it]=", "Exec=zelvaro\n"}) {
+    for (const char* line :
+         {"Name=Zelvaro\n", "Categories=Game;CardGame;\n", "Comment[it]=", "Exec=zelvaro\n"}) {
         EXPECT_NE(desktop.find(line), std::string::npos) << line;
     }
-    if (run("command -v desktop-file-validate > /dev/null") == 0) {
+    if (hasCommand("desktop-file-validate")) {
         EXPECT_EQ(run("desktop-file-validate " + quoted(entry)), 0);
     }
     for (const int size : {48, 128, 256}) {
         std::string folder = std::to_string(size);
         folder += 'x';
         folder += std::to_string(size);
-        EXPECT_EQ(pngWidth(prefix / "share" / "icons" / "hicolor" / folder / "apps" / "zelvaro.png"), size);
+        EXPECT_EQ(
+            pngWidth(prefix / "share" / "icons" / "hicolor" / folder / "apps" / "zelvaro.png"),
+            size);
     }
 
     // A player starts the installed game: his data folder gets the database and its pool,
@@ -152,23 +149,24 @@ protected:
         work_ = nullptr;
     }
     void SetUp() override {
-        if (!tools()) GTEST_SKIP() << "dpkg-deb and dpkg-shlibdeps are needed to make and read the package";
+        if (!tools())
+            GTEST_SKIP() << "dpkg-deb and dpkg-shlibdeps are needed to make and read the package";
         ASSERT_FALSE(package_.empty()) << "cpack made no package";
     }
-    static bool tools() {
-        return run("command -v dpkg-deb > /dev/null && command -v dpkg-shlibdeps > /dev/null") == 0;
-    }
+    static bool tools() { return hasCommand("dpkg-deb") && hasCommand("dpkg-shlibdeps"); }
 
     // What `command` prints about the package, whose path follows the command.
     static std::string ask(const std::string& command, const std::string& field = "") {
         const fs::path answer = work_->path() / "answer.txt";
-        EXPECT_EQ(run(command + " " + quoted(package_) + " " + field + " > " + quoted(answer)), 0) << command;
+        EXPECT_EQ(run(command + " " + quoted(package_) + " " + field + " > " + quoted(answer)), 0)
+            << command;
         return readBytes(answer);
     }
     // One file of the package, taken out of it.
     static std::string member(const std::string& path) {
         const fs::path file = work_->path() / "member";
-        EXPECT_EQ(run("dpkg-deb --fsys-tarfile " + quoted(package_) + " | tar -xOf - ." + path + " > " + quoted(file)),
+        EXPECT_EQ(run("dpkg-deb --fsys-tarfile " + quoted(package_) + " | tar -xOf - ." + path +
+                      " > " + quoted(file)),
                   0)
             << path;
         return readBytes(file);
@@ -185,11 +183,12 @@ TEST_F(DebianPackage, CarriesTheTreeAndNamesItsLibraries) {
         EXPECT_NE(depends.find(library), std::string::npos) << library << " in " << depends;
     }
     const std::string listing = ask("dpkg-deb -c");
-    for (const char* file : {"./usr/bin/zelvaro", "./usr/share/applications/zelvaro.desktop",
-                             "./usr/share/zelvaro/carte/retro.jpg", "./usr/share/zelvaro/regolamento.txt",
-                             "./usr/share/icons/hicolor/48x48/apps/zelvaro.png",
-                             "./usr/share/metainfo/zelvaro.metainfo.xml", "./usr/share/man/man6/zelvaro.6.gz",
-                             "./usr/share/doc/zelvaro/copyright", "./usr/share/doc/zelvaro/changelog.gz"}) {
+    for (const char* file :
+         {"./usr/bin/zelvaro", "./usr/share/applications/zelvaro.desktop",
+          "./usr/share/zelvaro/carte/retro.jpg", "./usr/share/zelvaro/regolamento.txt",
+          "./usr/share/icons/hicolor/48x48/apps/zelvaro.png",
+          "./usr/share/metainfo/zelvaro.metainfo.xml", "./usr/share/man/man6/zelvaro.6.gz",
+          "./usr/share/doc/zelvaro/copyright", "./usr/share/doc/zelvaro/changelog.gz"}) {
         EXPECT_NE(listing.find(std::string(file) + '\n'), std::string::npos) << file;
     }
 }
@@ -216,7 +215,8 @@ TEST_F(DebianPackage, CompressesItsManualPageAndChangelogAsDebianAsks) {
         EXPECT_EQ(bytes.substr(4, 4), std::string(4, '\0')) << "a time in the header";
         EXPECT_EQ(bytes[8], 2) << "not the best compression";
         testsupport::writeBytes(work_->path() / "packed.gz", bytes);
-        ASSERT_EQ(run("gzip -dc " + quoted(work_->path() / "packed.gz") + " > " + quoted(plain)), 0);
+        ASSERT_EQ(run("gzip -dc " + quoted(work_->path() / "packed.gz") + " > " + quoted(plain)),
+                  0);
         EXPECT_EQ(readBytes(plain), readBytes(testsupport::buildFolder() / row.built));
     }
     const std::string listing = ask("dpkg-deb -c");
@@ -237,7 +237,7 @@ TEST_F(DebianPackage, ItsDescriptionFitsAnEightyColumnTerminal) {
 
 // What lintian still reports has one of these causes; any other complaint fails.
 TEST_F(DebianPackage, LintianFindsNothingButTheKnownComplaints) {
-    if (run("command -v lintian > /dev/null") != 0) GTEST_SKIP() << "lintian is not installed";
+    if (!hasCommand("lintian")) GTEST_SKIP() << "lintian is not installed";
     const std::set<std::string> known{
         // The maintainer's address: none is given unless the builder names one with
         // -DZELVARO_MAINTAINER="Name <address>"; the changelog's signature line needs it too.
@@ -248,7 +248,8 @@ TEST_F(DebianPackage, LintianFindsNothingButTheKnownComplaints) {
         "package-section-games-but-contains-no-game",
     };
     const fs::path report = work_->path() / "lintian.txt";
-    const int status = exitStatus(run("lintian " + quoted(package_) + " > " + quoted(report) + " 2> /dev/null"));
+    const int status =
+        exitStatus(run("lintian " + quoted(package_) + " > " + quoted(report) + " 2> /dev/null"));
     EXPECT_TRUE(status == 0 || status == 2) << "lintian failed: " << status;  // 2: it found errors
     std::istringstream lines(readBytes(report));
     for (std::string line; std::getline(lines, line);) {
@@ -261,4 +262,4 @@ TEST_F(DebianPackage, LintianFindsNothingButTheKnownComplaints) {
 }
 
 }  // namespace
-}  // namespace zelvaro
+}  // namespace zelvaro::installtest
