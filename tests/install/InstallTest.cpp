@@ -71,16 +71,19 @@ TEST(InstallTest, TheInstalledGameKeepsThePlayersDataInHisOwnFolder) {
     // The tree.
     const fs::path share = prefix / "share" / "zelvaro";
     EXPECT_EQ(::access((prefix / "bin" / "zelvaro").c_str(), X_OK), 0);
-    EXPECT_EQ(filesIn(share / "carte", ".jpg"), 54);
+    // Every picture three times: at the design size, @2x and @3x.
+    EXPECT_EQ(filesIn(share / "carte", ".jpg"), 54 * 3);
     std::set<std::string> nations;
     for (const NationNames& row : parseNationNames(builtInNationNames()))
         nations.insert(row.nation);
-    EXPECT_EQ(filesIn(share / "bandiere", ".jpg"), static_cast<int>(nations.size()));
-    EXPECT_EQ(filesIn(share / "immagini" / "facce", ".jpg"), 91);
+    EXPECT_EQ(filesIn(share / "bandiere", ".jpg"), static_cast<int>(nations.size()) * 3);
+    EXPECT_EQ(filesIn(share / "immagini" / "facce", ".jpg"), 91 * 3);
     for (const char* option :
          {"Normale", "50 Punti", "Piatto 2000", "2 Carte", "Duesuperaasso", "Non Cambio Carte"}) {
-        EXPECT_TRUE(fs::is_regular_file(share / "immagini" / (std::string(option) + ".jpg")))
-            << option;
+        for (const char* variant : {".jpg", "@2x.jpg", "@3x.jpg"}) {
+            EXPECT_TRUE(fs::is_regular_file(share / "immagini" / (option + std::string(variant))))
+                << option << variant;
+        }
     }
     EXPECT_TRUE(fs::is_regular_file(share / "regolamento.txt"));
     const fs::path entry = prefix / "share" / "applications" / "zelvaro.desktop";
@@ -185,7 +188,8 @@ TEST_F(DebianPackage, CarriesTheTreeAndNamesItsLibraries) {
     const std::string listing = ask("dpkg-deb -c");
     for (const char* file :
          {"./usr/bin/zelvaro", "./usr/share/applications/zelvaro.desktop",
-          "./usr/share/zelvaro/carte/retro.jpg", "./usr/share/zelvaro/regolamento.txt",
+          "./usr/share/zelvaro/carte/retro.jpg", "./usr/share/zelvaro/carte/retro@2x.jpg",
+          "./usr/share/zelvaro/carte/retro@3x.jpg", "./usr/share/zelvaro/regolamento.txt",
           "./usr/share/icons/hicolor/48x48/apps/zelvaro.png",
           "./usr/share/metainfo/zelvaro.metainfo.xml", "./usr/share/man/man6/zelvaro.6.gz",
           "./usr/share/doc/zelvaro/copyright", "./usr/share/doc/zelvaro/changelog.gz"}) {

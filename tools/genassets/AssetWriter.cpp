@@ -41,7 +41,10 @@ bool AssetWriter::savePng(const QString &folder, const QString &name, const QIma
 bool AssetWriter::write(const QString &folder, const QString &name, const QImage &image,
                         const char *format)
 {
-    const QString file = name + (qstrcmp(format, "png") == 0 ? QStringLiteral(".png") : QStringLiteral(".jpg"));
+    const int scale = qRound(image.devicePixelRatio());
+    const QString variant = scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString();
+    const QString file = name + variant
+        + (qstrcmp(format, "png") == 0 ? QStringLiteral(".png") : QStringLiteral(".jpg"));
     const QString path = m_root.absoluteFilePath(folder.isEmpty() ? file : folder + QLatin1Char('/') + file);
     QImageWriter writer(path, format);
     if (qstrcmp(format, "jpeg") == 0) {

@@ -25,7 +25,7 @@ QString CardPainter::rankText(int value)
 
 QImage CardPainter::face(int value, Suit suit) const
 {
-    QImage image = PaintKit::canvas(Width, Height, PaintKit::tableGreen());
+    QImage image = canvas();
     QPainter painter(&image);
     PaintKit::prepare(painter);
     paintBody(painter);
@@ -41,7 +41,7 @@ QImage CardPainter::face(int value, Suit suit) const
 
 QImage CardPainter::emptyPlace() const
 {
-    QImage image = PaintKit::canvas(Width, Height, PaintKit::tableGreen());
+    QImage image = canvas();
     QPainter painter(&image);
     PaintKit::prepare(painter);
     const QRectF place = Edge.adjusted(2.5, 2.5, -2.5, -2.5);
@@ -56,12 +56,17 @@ QImage CardPainter::emptyPlace() const
 
 QImage CardPainter::back() const
 {
-    QImage image = PaintKit::canvas(Width, Height, PaintKit::tableGreen());
+    QImage image = canvas();
     QPainter painter(&image);
     PaintKit::prepare(painter);
     paintBody(painter);
     card::paintBack(painter);
     return image;
+}
+
+QImage CardPainter::canvas() const
+{
+    return PaintKit::canvas(Width, Height, PaintKit::tableGreen(), m_scale);
 }
 
 void CardPainter::paintBody(QPainter &painter)

@@ -38,7 +38,7 @@ QImage FacePainter::portrait(int index) const
     f.hw = look.halfWidth;
     f.hh = look.halfHeight;
 
-    QImage image = PaintKit::canvas(Size, Size, look.background);
+    QImage image = PaintKit::canvas(Size, Size, look.background, m_scale);
     QPainter p(&image);
     PaintKit::prepare(p);
 

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <functional>
 
@@ -51,6 +52,21 @@ const QHash<QString, Drawer> &designs()
     return table;
 }
 
+// A frame one design pixel wide just inside outer, filled rather than stroked so that it
+// covers whole image pixels, and the outermost ones, at every scale.
+void paintRing(QPainter &painter, const QRectF &outer, const QColor &colour)
+{
+    QPainterPath ring;
+    ring.addRect(outer);
+    ring.addRect(outer.adjusted(1, 1, -1, -1));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(ring);
+    painter.restore();
+}
+
 } // namespace
 
 bool FlagPainter::knows(const QString &nation)
@@ -60,7 +76,7 @@ bool FlagPainter::knows(const QString &nation)
 
 QImage FlagPainter::flag(const QString &nation) const
 {
-    QImage image = PaintKit::canvas(Width, Height, Qt::white);
+    QImage image = PaintKit::canvas(Width, Height, Qt::white, m_scale);
     QPainter painter(&image);
     PaintKit::prepare(painter);
     const auto found = designs().constFind(nation.trimmed().toLower());
@@ -72,11 +88,8 @@ QImage FlagPainter::flag(const QString &nation) const
     painter.restore();
 
     // Thin dark border; the faint inner line lifts white flags off a white page.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 1));
-    painter.drawRect(0, 0, Width - 1, Height - 1);
-    painter.setPen(QPen(QColor(0, 0, 0, 40), 1));
-    painter.drawRect(1, 1, Width - 3, Height - 3);
+    const QRectF whole(0, 0, Width, Height);
+    paintRing(painter, whole, QColor(0x30, 0x30, 0x30));
+    paintRing(painter, whole.adjusted(1, 1, -1, -1), QColor(0, 0, 0, 40));
     return image;
 }

@@ -57,7 +57,7 @@ void OptionPainter::paintMiniCard(QPainter &painter, const QRectF &rect, int val
 {
     const QImage card = faceUp ? m_cards.face(value, suit) : m_cards.back();
     // Downscale with area averaging first; drawImage alone would alias the fine lines.
-    const QImage small = card.scaled(rect.size().toSize() * 2, Qt::IgnoreAspectRatio,
+    const QImage small = card.scaled(rect.size().toSize() * 2 * m_scale, Qt::IgnoreAspectRatio,
                                      Qt::SmoothTransformation);
     painter.save();
     painter.translate(rect.center());
@@ -83,7 +83,7 @@ QImage OptionPainter::badge(const QString &option) const
     if (!found)
         return QImage();
 
-    QImage image = PaintKit::canvas(Width, Height, PaintKit::tableGreen());
+    QImage image = PaintKit::canvas(Width, Height, PaintKit::tableGreen(), m_scale);
     QPainter p(&image);
     PaintKit::prepare(p);
     badge::paintPlaque(p);

@@ -172,9 +172,10 @@ void PaintKit::drawFittedText(QPainter &painter, const QRectF &rect, const QStri
     painter.restore();
 }
 
-QImage PaintKit::canvas(int width, int height, const QColor &colour)
+QImage PaintKit::canvas(int width, int height, const QColor &colour, int scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }

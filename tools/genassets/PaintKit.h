@@ -39,7 +39,9 @@ public:
     static void drawFittedText(QPainter &painter, const QRectF &rect, const QString &text,
                                const QFont &font, const QColor &colour);
 
-    // An RGB canvas (JPEG has no alpha) filled with colour.
-    static QImage canvas(int width, int height, const QColor &colour);
+    // An RGB canvas (JPEG has no alpha) filled with colour, of width x height design pixels
+    // drawn at `scale` image pixels each: its device pixel ratio makes a painter on it draw in
+    // the design's coordinates, so a painter's shapes come out sharp at any scale.
+    static QImage canvas(int width, int height, const QColor &colour, int scale = 1);
     static void prepare(QPainter &painter);
 };

@@ -77,9 +77,13 @@ bool parseArguments(const QStringList &args, Arguments &parsed, QString &problem
     return true;
 }
 
-bool writeCards(AssetWriter &writer)
+// Every picture is drawn at the window's design size and, for denser screens, at two and
+// three times it ("14 c@2x.jpg", "14 c@3x.jpg").
+constexpr int Scales[] = {1, 2, 3};
+
+bool writeCards(AssetWriter &writer, int scale)
 {
-    const CardPainter cards;
+    const CardPainter cards(scale);
     const QString folder = QStringLiteral("carte");
     for (Suit suit : {Suit::Hearts, Suit::Diamonds, Suit::Clubs, Suit::Spades}) {
         for (int value = 2; value <= 14; ++value) {
@@ -92,9 +96,10 @@ bool writeCards(AssetWriter &writer)
         && writer.save(folder, QStringLiteral("retro"), cards.back());
 }
 
-bool writeFlags(AssetWriter &writer, const QStringList &nations)
+// The nations whose names can be flag files, saying once what is wrong with the others.
+QStringList flagNations(const QStringList &nations)
 {
-    const FlagPainter flags;
+    QStringList usable;
     for (const QString &nation : nations) {
         if (nation.contains(QLatin1Char('/')) || nation.contains(QLatin1Char('\\'))) {
             complain(QStringLiteral("skipping the flag of '%1': not usable as a file name").arg(nation));
@@ -102,24 +107,32 @@ bool writeFlags(AssetWriter &writer, const QStringList &nations)
         }
         if (!FlagPainter::knows(nation))
             complain(QStringLiteral("no flag design for '%1', drawing the generic one").arg(nation));
+        usable << nation;
+    }
+    return usable;
+}
+
+bool writeFlags(AssetWriter &writer, const QStringList &nations, int scale)
+{
+    const FlagPainter flags(scale);
+    for (const QString &nation : nations)
         if (!writer.save(QStringLiteral("bandiere"), nation, flags.flag(nation)))
             return false;
-    }
     return true;
 }
 
-bool writeFaces(AssetWriter &writer)
+bool writeFaces(AssetWriter &writer, int scale)
 {
-    const FacePainter faces;
+    const FacePainter faces(scale);
     for (int index = 1; index <= FacePainter::Count; ++index)
         if (!writer.save(QStringLiteral("immagini/facce"), QString::number(index), faces.portrait(index)))
             return false;
     return true;
 }
 
-bool writeOptions(AssetWriter &writer)
+bool writeOptions(AssetWriter &writer, int scale)
 {
-    const OptionPainter options;
+    const OptionPainter options(scale);
     for (const QString &name : OptionPainter::optionNames())
         if (!writer.save(QStringLiteral("immagini"), name, options.badge(name)))
             return false;
@@ -141,6 +154,16 @@ bool writeIcons(AssetWriter &writer)
         if (!writer.savePng(iconFolder(size), QStringLiteral("zelvaro"), icons.icon(size)))
             return false;
     return true;
+}
+
+bool writePictures(AssetWriter &writer, const QStringList &nations)
+{
+    const QStringList flagged = flagNations(nations);
+    for (int scale : Scales)
+        if (!writeCards(writer, scale) || !writeFlags(writer, flagged, scale)
+            || !writeFaces(writer, scale) || !writeOptions(writer, scale))
+            return false;
+    return writeIcons(writer);
 }
 
 } // namespace
@@ -175,8 +198,7 @@ int main(int argc, char *argv[])
         complain(writer.error());
         return 1;
     }
-    if (!writeCards(writer) || !writeFlags(writer, nations.nations()) || !writeFaces(writer)
-        || !writeOptions(writer) || !writeIcons(writer)) {
+    if (!writePictures(writer, nations.nations())) {
         complain(writer.error());
         return 1;
     }
