@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -10,6 +11,10 @@ namespace {
 
 // The cards are drawn with corners of 9 px on a 144 px width.
 constexpr qreal kCardCornerRatio = 9.0 / 144.0;
+// Each picture at its design size and at two and three times it, smallest first.
+constexpr int kScales[] = {1, 2, 3};
+// The made pictures kept at most: some 48 MiB.
+constexpr qsizetype kBudgetKiB = 48 * 1024;
 
 QString normalised(const QString& relativePath) {
     QString path = relativePath;
@@ -18,7 +23,32 @@ QString normalised(const QString& relativePath) {
     return path;
 }
 
+// "carte/14 c.jpg" at scale 2 is "carte/14 c@2x.jpg".
+QString variantPath(const QString& path, int scale) {
+    if (scale == 1) return path;
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= nameStart) dot = path.size();
+    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
+}
+
+bool covers(QSize source, QSize wanted) {
+    return source.width() >= wanted.width() && source.height() >= wanted.height();
+}
+
+bool isCard(const QString& path) {
+    return path.section(QLatin1Char('/'), 0, 0)
+               .compare(QLatin1String("carte"), Qt::CaseInsensitive) == 0;
+}
+
+qsizetype costKiB(const QPixmap& pixmap) {
+    const qint64 bytes = qint64(pixmap.width()) * pixmap.height() * qMax(pixmap.depth(), 8) / 8;
+    return qMax<qsizetype>(1, bytes / 1024);
+}
+
 }  // namespace
+
+PictureCache::PictureCache(QString folder) : folder_(std::move(folder)), scaled_(kBudgetKiB) {}
 
 const QHash<QString, QString>& PictureCache::listing(const QString& folder) {
     auto found = listings_.find(folder);
@@ -58,6 +88,31 @@ QString PictureCache::locate(const QString& relativePath) {
     return file;
 }
 
+QSize PictureCache::pixelSize(const QString& file) {
+    auto known = sizes_.find(file);
+    if (known != sizes_.end()) return *known;
+    return *sizes_.insert(file, QImageReader(file).size());
+}
+
+PictureCache::Source PictureCache::source(const QString& path, QSize size) {
+    // The variants grow with their scale, so the last one found is the largest; the bigger
+    // files are not even looked for while a smaller one will do.
+    Source best;
+    for (const int scale : kScales) {
+        const QString file = locate(variantPath(path, scale));
+        const QSize pixels = file.isEmpty() ? QSize() : pixelSize(file);
+        if (pixels.isEmpty()) continue;
+        best = {file, pixels};
+        if (covers(pixels, size)) break;
+    }
+    return best;
+}
+
+QSize PictureCache::sourceSize(const QString& relativePath, QSize size) {
+    const QString path = normalised(relativePath);
+    return path.isEmpty() ? QSize() : source(path, size).size;
+}
+
 QPixmap PictureCache::prepare(const QPixmap& source, QSize size, bool card) {
     if (source.isNull() || size.isEmpty()) return source;
     const QPixmap scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -66,12 +121,14 @@ QPixmap PictureCache::prepare(const QPixmap& source, QSize size, bool card) {
     rounded.fill(Qt::transparent);
     QPainter painter(&rounded);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const qreal radius = size.width() * kCardCornerRatio;
     QPainterPath outline;
     outline.addRoundedRect(QRectF(0, 0, size.width(), size.height()), radius, radius);
-    painter.setClipPath(outline);
-    painter.drawPixmap(0, 0, scaled);
+    // The card fills its outline; an antialiased clip would leave a faint seam down the
+    // middle of a card of odd width.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(scaled));
+    painter.drawPath(outline);
     return rounded;
 }
 
@@ -80,17 +137,13 @@ QPixmap PictureCache::picture(const QString& relativePath, QSize size) {
     if (path.isEmpty()) return QPixmap();
     const QString key = path + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
                         QString::number(size.height());
-    auto cached = scaled_.find(key);
-    if (cached != scaled_.end()) return *cached;
+    if (const QPixmap* cached = scaled_.object(key)) return *cached;
 
-    const QString file = locate(path);
+    const Source from = source(path, size);
     QPixmap loaded;
-    if (!file.isEmpty()) loaded.load(file);
-    const bool card =
-        path.section(QLatin1Char('/'), 0, 0).compare(QLatin1String("carte"), Qt::CaseInsensitive) ==
-        0;
-    const QPixmap ready = prepare(loaded, size, card);
-    scaled_.insert(key, ready);
+    if (!from.file.isEmpty()) loaded.load(from.file);
+    const QPixmap ready = prepare(loaded, size, isCard(path));
+    scaled_.insert(key, new QPixmap(ready), costKiB(ready));
     return ready;
 }
 
