@@ -129,6 +129,7 @@ int main(int argc, char* argv[]) {
         zelvaro::ZelvaroApp app(surface, folders);
         window.attach(app);
         window.setWindowTitle(QStringLiteral("Zelvaro"));
+        window.restorePlacement();
         window.show();
         if (!app.startUp()) return 1;
         // Closed during the first start's long player generation: nothing left to run.

@@ -1,11 +1,16 @@
 #include "ui/ClickableLabel.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/Stage.h"
 
 namespace zelvaro::ui {
 
@@ -69,41 +74,45 @@ QColor ClickableLabel::textColor() const {
     return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
 }
 
-void ClickableLabel::paintRows(QPainter& painter, const QRect& area) const {
+void ClickableLabel::paintRows(QPainter& painter, const QRectF& area) const {
     const QStringList lines = text().split(QLatin1Char('\n'));
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
     painter.setPen(textColor());
     for (int i = 0; i < lines.size(); ++i) {
-        const QRect row(area.left(), area.top() + i * rowHeight_, area.width(), rowHeight_);
+        const QRectF row(area.left(), area.top() + i * rowHeight_, area.width(), rowHeight_);
         if (row.top() >= area.bottom()) break;
         // A long name is set a little smaller rather than cut.
-        const QFont font = fittedFont(this->font(), lines[i], row.width());
+        const QFont font = fittedFont(Stage::designFont(this), lines[i], int(row.width()));
         painter.setFont(font);
-        const QString line = QFontMetrics(font).elidedText(lines[i], Qt::ElideRight, row.width());
+        const QString line = QFontMetrics(font).elidedText(lines[i], Qt::ElideRight, int(row.width()));
         painter.drawText(row, int(horizontal | Qt::AlignVCenter), line);
     }
 }
 
 void ClickableLabel::paintFitted(QPainter& painter) const {
     // Every name of a kind in the same size: a long one is cut, and whole in its tooltip.
-    const QRect area = contentsRect();
-    painter.setFont(font());
+    const QRectF area = Stage::designArea(this);
+    const QFont font = Stage::designFont(this);
+    painter.setFont(font);
     painter.setPen(textColor());
     painter.drawText(area, int(alignment()),
-                     QFontMetrics(font()).elidedText(text(), Qt::ElideRight, area.width()));
+                     QFontMetrics(font).elidedText(text(), Qt::ElideRight, int(area.width())));
 }
 
 QString ClickableLabel::cutTextAt(const QPoint& point) const {
-    const QRect area = contentsRect();
+    // Measured in the design, where the label's text is laid out.
+    const QRectF area = Stage::designArea(this);
+    const int width = int(area.width());
+    const QFont font = Stage::designFont(this);
     if (rowHeight_ > 0) {
         const QStringList lines = text().split(QLatin1Char('\n'));
-        const int row = (point.y() - area.top()) / rowHeight_;
+        const int row = int(std::floor((Stage::toDesign(this, point).y() - area.top()) / rowHeight_));
         if (row < 0 || row >= lines.size()) return {};
-        const QFont shown = fittedFont(font(), lines[row], area.width());
-        return QFontMetrics(shown).horizontalAdvance(lines[row]) > area.width() ? lines[row] : QString();
+        const QFont shown = fittedFont(font, lines[row], width);
+        return QFontMetrics(shown).horizontalAdvance(lines[row]) > width ? lines[row] : QString();
     }
     if (!fitToWidth_) return {};
-    return QFontMetrics(font()).horizontalAdvance(text()) > area.width() ? text() : QString();
+    return QFontMetrics(font).horizontalAdvance(text()) > width ? text() : QString();
 }
 
 bool ClickableLabel::event(QEvent* event) {
@@ -121,20 +130,66 @@ bool ClickableLabel::event(QEvent* event) {
     return QLabel::event(event);
 }
 
+void ClickableLabel::setTabStop(bool stop) {
+    setFocusPolicy(stop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool ClickableLabel::reachable(const QWidget* widget) {
+    if (!widget->isVisible() || !widget->isEnabled()) return false;
+    const QWidget* window = widget->window();
+    const QWidget* hit = window->childAt(widget->mapTo(window, widget->rect().center()));
+    return hit == widget || widget->isAncestorOf(hit);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Under a panel the key is the window's (the table's own Space and Enter, say).
+    if (press && hasFocus() && event->modifiers() == Qt::NoModifier && reachable(this)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ClickableLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
 void ClickableLabel::paintEvent(QPaintEvent* event) {
+    paintCaption(event);
+    if (!hasFocus()) return;
+    DesignPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF ring = Stage::designArea(this).adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Stage::outline(painter, QColor(0xff, 0xe8, 0x9c), 2.0, Qt::DashLine));
+    const qreal radius = std::min(ring.height() / 2.0, 10.0);
+    painter.drawRoundedRect(ring, radius, radius);
+}
+
+void ClickableLabel::paintCaption(QPaintEvent* event) {
     if (look_ == Look::Plain && rowHeight_ == 0) {
         if (!fitToWidth_) {
             QLabel::paintEvent(event);
             return;
         }
-        QPainter painter(this);
+        DesignPainter painter(this);
         painter.setRenderHint(QPainter::TextAntialiasing);
         paintFitted(painter);
         return;
     }
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF area = Stage::designArea(this);
+    const QFont font = Stage::designFont(this);
+    const QRectF box = area.adjusted(0.5, 0.5, -0.5, -0.5);
     const QColor color = textColor();
 
     switch (look_) {
@@ -146,7 +201,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
             QColor fill(0, 0, 0, lit && isEnabled() ? 110 : 64);
             QColor edge = color;
             edge.setAlpha(isEnabled() ? 150 : 60);
-            painter.setPen(QPen(edge, 1.2));
+            painter.setPen(Stage::outline(painter, edge, 1.2));
             painter.setBrush(fill);
             const qreal radius = qMin(box.height() / 2.0, 10.0);
             painter.drawRoundedRect(box, radius, radius);
@@ -154,35 +209,34 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
         }
         case Look::Plate:
             if (text().isEmpty()) return;
-            painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 150), 1.0));
+            painter.setPen(Stage::outline(painter, QColor(0xc9, 0xa4, 0x3a, 150), 1.0));
             painter.setBrush(QColor(8, 24, 14, 205));
             painter.drawRoundedRect(box, 7, 7);
             break;
         case Look::Progress: {
-            QLinearGradient gradient(0, 0, 0, height());
+            QLinearGradient gradient(0, 0, 0, area.height());
             gradient.setColorAt(0, QColor(0xf7, 0xe3, 0x9a));
             gradient.setColorAt(0.5, QColor(0xd9, 0xb0, 0x40));
             gradient.setColorAt(1, QColor(0xa8, 0x80, 0x22));
-            painter.setPen(QPen(QColor(0x5c, 0x45, 0x10), 1.0));
+            painter.setPen(Stage::outline(painter, QColor(0x5c, 0x45, 0x10), 1.0));
             painter.setBrush(gradient);
             painter.drawRoundedRect(box, 6, 6);
             painter.setPen(QColor(0x2a, 0x1e, 0x05));
-            painter.setFont(font());
-            painter.drawText(rect().adjusted(10, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                             QFontMetrics(font()).elidedText(text(), Qt::ElideRight, width() - 16));
+            painter.setFont(font);
+            painter.drawText(area.adjusted(10, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             QFontMetrics(font).elidedText(text(), Qt::ElideRight, int(area.width()) - 16));
             return;
         }
     }
 
     if (rowHeight_ > 0) {
-        paintRows(painter, contentsRect());
+        paintRows(painter, area);
         return;
     }
     painter.setPen(color);
-    painter.setFont(font());
-    const QRect area = contentsRect().adjusted(indent() > 0 ? indent() : 0, 0, 0, 0);
+    painter.setFont(font);
     const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    painter.drawText(area, flags, text());
+    painter.drawText(area.adjusted(indent() > 0 ? indent() : 0, 0, 0, 0), flags, text());
 }
 
 }  // namespace zelvaro::ui

@@ -29,6 +29,12 @@ public:
     void setFitToWidth(bool fit);
     // The whole text of the line at `point` when the label shows it cut; empty otherwise.
     QString cutTextAt(const QPoint& point) const;
+    // A caption that acts as a button: Tab reaches it, a gold ring shows it has the focus,
+    // and Space or Enter click it.
+    void setTabStop(bool stop);
+    // Whether a click at the widget's middle would reach it: it is shown, and no screen or
+    // panel lies over it.
+    static bool reachable(const QWidget* widget);
 
 signals:
     void clicked();
@@ -41,11 +47,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     // The caption's colour as the game set it, dimmed while disabled.
     QColor textColor() const;
-    void paintRows(QPainter& painter, const QRect& area) const;
+    void paintRows(QPainter& painter, const QRectF& area) const;
     void paintFitted(QPainter& painter) const;
+    // The caption in its look, without the focus ring.
+    void paintCaption(QPaintEvent* event);
 
 private:
     Look look_ = Look::Plain;

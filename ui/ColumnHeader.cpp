@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/Stage.h"
+
 namespace zelvaro::ui {
 
 ColumnHeader::ColumnHeader(QWidget* parent) : ClickableLabel(parent) {}
@@ -32,12 +34,13 @@ void ColumnHeader::paintEvent(QPaintEvent* event) {
         ClickableLabel::paintEvent(event);
         return;
     }
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(textColor());
-    painter.setFont(font());
+    painter.setFont(Stage::designFont(this));
+    const qreal height = Stage::designArea(this).height();
     for (const Column& column : columns_) {
-        const QRect cell(column.left, 0, column.width, height());
+        const QRectF cell(column.left, 0, column.width, height);
         painter.drawText(cell, int(column.alignment | Qt::AlignVCenter), column.word);
     }
 }

@@ -60,7 +60,10 @@ ClickableLabel* ControlBuilder::label(QWidget* parent, Control c, const QRect& p
     label->setText(text);
     label->setLook(look);
     label->setAlignment(alignment);
-    if (look == ClickableLabel::Look::Button) label->setAccessibleName(text);
+    if (look == ClickableLabel::Look::Button) {
+        label->setAccessibleName(text);
+        label->setTabStop(true);
+    }
     return label;
 }
 
@@ -100,6 +103,15 @@ QCheckBox* ControlBuilder::check(QWidget* parent, Control c, const QRect& place)
     return box;
 }
 
+QCheckBox* ControlBuilder::windowCheck(QWidget* parent, const QString& name, const QRect& place,
+                                       const QString& text) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setStyle(window_.inputStyle());
+    return box;
+}
+
 QLineEdit* ControlBuilder::textBox(QWidget* parent, Control c, const QRect& place) {
     auto* box = adopt(new QLineEdit(parent), c, place);
     box->setStyle(window_.inputStyle());
@@ -114,7 +126,7 @@ QPushButton* ControlBuilder::command(QWidget* parent, Control c, const QRect& pl
     button->setStyleSheet(Theme::buttonStyle());
     button->setFont(Theme::sans(13, true));
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAccessibleName(text);
     return button;
 }

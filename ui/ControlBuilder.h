@@ -32,6 +32,8 @@ public:
     // A pick-only list of the window's own, which the game never reads, in the game's look.
     QComboBox* windowList(QWidget* parent, const QString& name, const QRect& place);
     QCheckBox* check(QWidget* parent, Control c, const QRect& place);
+    // A check box of the window's own, with its caption beside it.
+    QCheckBox* windowCheck(QWidget* parent, const QString& name, const QRect& place, const QString& text);
     QLineEdit* textBox(QWidget* parent, Control c, const QRect& place);
     QPushButton* command(QWidget* parent, Control c, const QRect& place, const QString& text);
     MarkerShape* shape(QWidget* parent, Control c, MarkerShape::Kind kind, const QRect& place);

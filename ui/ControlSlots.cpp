@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <stdexcept>
 
+#include "ui/Stage.h"
+
 namespace zelvaro::ui {
 
 ControlSlots::ControlSlots(QMainWindow& window) : slots_(controlSlotCount()) {
@@ -24,10 +26,12 @@ ControlSlots::ControlSlots(QMainWindow& window) : slots_(controlSlotCount()) {
             return;
         }
         s.widget = widget;
-        s.left = widget->x() * kTwipsPerPixel;
-        s.top = widget->y() * kTwipsPerPixel;
-        s.width = widget->width() * kTwipsPerPixel;
-        s.height = widget->height() * kTwipsPerPixel;
+        // The game measures the design, whatever the window's size.
+        const QRect place = Stage::design(widget);
+        s.left = place.x() * kTwipsPerPixel;
+        s.top = place.y() * kTwipsPerPixel;
+        s.width = place.width() * kTwipsPerPixel;
+        s.height = place.height() * kTwipsPerPixel;
     });
     if (!missing.isEmpty()) {
         throw std::logic_error("the window lacks the controls " +

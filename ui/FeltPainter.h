@@ -15,8 +15,9 @@ namespace zelvaro::ui {
 class FeltPainter {
 public:
     // `light` is where the lamp stands, as a fraction of the size (0.5, 0.4: a bit above
-    // the middle). The grain is the same at every call.
-    static QImage felt(QSize size, QColor centre, QColor edge, QPointF light);
+    // the middle). The grain is the same at every call; each grain covers `weave` pixels
+    // across and down.
+    static QImage felt(QSize size, QColor centre, QColor edge, QPointF light, int weave = 1);
     // A rounded plate with a thin gold edge; `alpha` is how dark it lies on the cloth.
     static void plate(QPainter& painter, const QRectF& box, int alpha = 150);
 };

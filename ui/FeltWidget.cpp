@@ -1,26 +1,29 @@
 #include "ui/FeltWidget.h"
 
-#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/FeltPainter.h"
+#include "engine/display/TableLayout.h"
+#include "ui/PictureCache.h"
+#include "ui/Stage.h"
 #include "ui/Theme.h"
 
 namespace zelvaro::ui {
 
-FeltWidget::FeltWidget(const QString& assetFolder, QWidget* parent)
-    : PaintedScreen(parent), assetFolder_(assetFolder) {}
+FeltWidget::FeltWidget(std::shared_ptr<PictureCache> pictures, QWidget* parent)
+    : PaintedScreen({Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.38}}, parent), pictures_(std::move(pictures)) {}
 
 void FeltWidget::paintFan(QPainter& painter, QPointF pivot, const QStringList& cards,
                           qreal firstAngle, qreal step) {
     constexpr qreal kWidth = 104;
     constexpr qreal kHeight = kWidth * 100.0 / 72.0;
-    const QDir folder(assetFolder_ + QStringLiteral("/carte"));
+    // Each card is read at the size it covers in device pixels.
+    const qreal pixels = Stage::scale(this) * devicePixelRatioF();
+    const QSize shown = (QSizeF(kWidth, kHeight) * pixels).toSize();
     qreal angle = firstAngle;
     for (const QString& name : cards) {
-        const QPixmap card(folder.filePath(name + QStringLiteral(".jpg")));
+        const QPixmap card = pictures_->picture(QStringLiteral("carte/") + name + QStringLiteral(".jpg"), shown);
         if (card.isNull()) continue;
         painter.save();
         painter.translate(pivot);
@@ -41,16 +44,11 @@ void FeltWidget::paintFan(QPainter& painter, QPointF pivot, const QStringList& c
     }
 }
 
-void FeltWidget::paintBackground(QPixmap& background) {
-    const QImage felt =
-        FeltPainter::felt(size(), Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.38});
-    background = QPixmap::fromImage(felt);
-    QPainter painter(&background);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-
-    // A double gold line around the cloth, like the rail of a card table.
-    const QRectF rail = QRectF(rect()).adjusted(14.5, 14.5, -14.5, -14.5);
+void FeltWidget::paintBackground(QPainter& painter) {
+    constexpr qreal width = layout::kWindowWidth;
+    // A double gold line around the cloth, like the rail of a card table, along the window's
+    // edges however wide the margins.
+    const QRectF rail = Stage::designArea(this).adjusted(14.5, 14.5, -14.5, -14.5);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 150), 1.6));
     painter.drawRoundedRect(rail, 22, 22);
@@ -61,13 +59,13 @@ void FeltWidget::paintBackground(QPixmap& background) {
              {QStringLiteral("14 p"), QStringLiteral("14 c"), QStringLiteral("14 f"),
               QStringLiteral("14 m")},
              -33, 14);
-    paintFan(painter, QPointF(width() - 170, 700),
+    paintFan(painter, QPointF(width - 170, 700),
              {QStringLiteral("11 c"), QStringLiteral("12 p"), QStringLiteral("13 m"),
               QStringLiteral("retro")},
              -9, 14);
 
     // The menu sits on a darker plate under the title.
-    const QRectF plate(width() / 2.0 - 190, 262, 380, 362);
+    const QRectF plate(width / 2.0 - 190, 262, 380, 362);
     painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 90), 1.2));
     painter.setBrush(QColor(0, 20, 8, 92));
     painter.drawRoundedRect(plate, 18, 18);
@@ -75,20 +73,20 @@ void FeltWidget::paintBackground(QPixmap& background) {
     // Suit ornament under the title.
     painter.setFont(Theme::serif(22));
     const QString suits = QStringLiteral("\u2660   \u2665   \u2663   \u2666");
-    const QRect ornament(0, 206, width(), 34);
+    const QRectF ornament(0, 206, width, 34);
     painter.setPen(QColor(0, 0, 0, 90));
     painter.drawText(ornament.translated(1, 2), Qt::AlignCenter, suits);
     painter.setPen(QColor(0xe0, 0xc0, 0x68));
     painter.drawText(ornament, Qt::AlignCenter, suits);
     const qreal y = ornament.center().y() + 1;
-    QLinearGradient fade(width() / 2.0 - 260, 0, width() / 2.0 + 260, 0);
+    QLinearGradient fade(width / 2.0 - 260, 0, width / 2.0 + 260, 0);
     fade.setColorAt(0.0, QColor(0xc9, 0xa4, 0x3a, 0));
     fade.setColorAt(0.35, QColor(0xc9, 0xa4, 0x3a, 200));
     fade.setColorAt(0.65, QColor(0xc9, 0xa4, 0x3a, 200));
     fade.setColorAt(1.0, QColor(0xc9, 0xa4, 0x3a, 0));
     painter.setPen(QPen(QBrush(fade), 1.2));
-    painter.drawLine(QPointF(width() / 2.0 - 260, y), QPointF(width() / 2.0 - 110, y));
-    painter.drawLine(QPointF(width() / 2.0 + 110, y), QPointF(width() / 2.0 + 260, y));
+    painter.drawLine(QPointF(width / 2.0 - 260, y), QPointF(width / 2.0 - 110, y));
+    painter.drawLine(QPointF(width / 2.0 + 110, y), QPointF(width / 2.0 + 260, y));
 }
 
 }  // namespace zelvaro::ui

@@ -2,28 +2,29 @@
 // fans of cards. It reports mouse moves over the bare background.
 #pragma once
 
-#include <QImage>
-#include <QPixmap>
-#include <QString>
+#include <QStringList>
+#include <memory>
 
 #include "ui/PaintedScreen.h"
 
 namespace zelvaro::ui {
 
+class PictureCache;
+
 class FeltWidget : public PaintedScreen {
     Q_OBJECT
 public:
-    // Card pictures for the decoration are read from `assetFolder`/carte.
-    explicit FeltWidget(const QString& assetFolder, QWidget* parent = nullptr);
+    // The fans' cards come from `pictures`.
+    explicit FeltWidget(std::shared_ptr<PictureCache> pictures, QWidget* parent = nullptr);
 
 protected:
-    void paintBackground(QPixmap& background) override;
+    void paintBackground(QPainter& painter) override;
 
 private:
     void paintFan(QPainter& painter, QPointF pivot, const QStringList& cards, qreal firstAngle,
                   qreal step);
 
-    QString assetFolder_;
+    std::shared_ptr<PictureCache> pictures_;
 };
 
 }  // namespace zelvaro::ui

@@ -5,13 +5,17 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include "ui/Stage.h"
+
 namespace zelvaro::ui {
 
 GameStyle::GameStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 int GameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                            const QWidget* widget) const {
-    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return 20;
+    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) {
+        return qRound(20 * (widget != nullptr ? Stage::scale(widget) : 1.0));
+    }
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 

@@ -7,6 +7,7 @@
 #include "engine/display/TableLayout.h"
 #include "ui/ControlBuilder.h"
 #include "ui/PictureBox.h"
+#include "ui/Stage.h"
 #include "ui/Theme.h"
 
 namespace zelvaro::ui {
@@ -44,8 +45,6 @@ LastTrickView::LastTrickView(const QRect& compact, QWidget* parent)
 void LastTrickView::build(ControlBuilder& make) {
     for (int k = 0; k < 6; ++k) {
         cards_[k] = make.picture(this, ctl::Picture28[k], QRect());
-        // Loaded at the large size: the small view shows them scaled down.
-        cards_[k]->setPictureSize({kLarge.card, cardHeight(kLarge.card)});
         cards_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         names_[k] = make.label(this, ctl::Label58[k], QRect(), QString(), Look::Plain, Qt::AlignCenter);
         names_[k]->setFitToWidth(true);
@@ -59,13 +58,13 @@ void LastTrickView::arrange() {
     const Sizes& s = large_ ? kLarge : kSmall;
     const QSize size = sizeFor(s);
     // Anchored at the small view's bottom right corner.
-    setGeometry(QRect(compact_.right() + 1 - size.width(), compact_.bottom() + 1 - size.height(),
-                      size.width(), size.height()));
+    Stage::place(this, QRect(compact_.right() + 1 - size.width(), compact_.bottom() + 1 - size.height(),
+                             size.width(), size.height()));
     for (int k = 0; k < 6; ++k) {
         const int x = s.margin + k * (s.card + s.gap);
-        cards_[k]->setGeometry(x, s.title, s.card, cardHeight(s.card));
-        names_[k]->setGeometry(x - s.gap / 2, s.title + cardHeight(s.card) + 3, s.card + s.gap,
-                               s.nameFont + 6);
+        Stage::place(cards_[k], QRect(x, s.title, s.card, cardHeight(s.card)));
+        Stage::place(names_[k], QRect(x - s.gap / 2, s.title + cardHeight(s.card) + 3, s.card + s.gap,
+                                      s.nameFont + 6));
     }
     markWinner();
     if (large_) raise();
@@ -74,7 +73,7 @@ void LastTrickView::arrange() {
 void LastTrickView::markWinner() {
     const Sizes& s = large_ ? kLarge : kSmall;
     const int winner = framedSlot();
-    for (int k = 0; k < 6; ++k) names_[k]->setFont(Theme::condensed(s.nameFont, k == winner));
+    for (int k = 0; k < 6; ++k) Stage::setDesignFont(names_[k], Theme::condensed(s.nameFont, k == winner));
     update();
 }
 
@@ -116,25 +115,26 @@ int LastTrickView::framedSlot() const {
 
 void LastTrickView::paintEvent(QPaintEvent*) {
     const Sizes& s = large_ ? kLarge : kSmall;
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 140), 1.0));
+    const QRectF area = Stage::designArea(this);
+    painter.setPen(Stage::outline(painter, QColor(0xc9, 0xa4, 0x3a, 140), 1.0));
     painter.setBrush(QColor(4, 20, 10, large_ ? 235 : 165));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
+    painter.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
 
     painter.setFont(Theme::sans(s.titleFont, true));
     painter.setPen(Theme::paleGold());
-    painter.drawText(QRect(0, 0, width(), s.title), Qt::AlignCenter, text().toUpper());
+    painter.drawText(QRectF(0, 0, area.width(), s.title), Qt::AlignCenter, text().toUpper());
 
     // The seats' places, and the winner's card framed.
     for (int k = 0; k < 6; ++k) {
-        const QRectF place = QRectF(cards_[k]->geometry()).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setPen(QPen(QColor(255, 255, 255, 40), 1.0, Qt::DashLine));
+        const QRectF place = QRectF(Stage::design(cards_[k])).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setPen(Stage::outline(painter, QColor(255, 255, 255, 40), 1.0, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(place, 3, 3);
     }
     if (const int winner = framedSlot(); winner >= 0) {
-        const QRectF frame = QRectF(cards_[winner]->geometry()).adjusted(-2.5, -2.5, 2.5, 2.5);
+        const QRectF frame = QRectF(Stage::design(cards_[winner])).adjusted(-2.5, -2.5, 2.5, 2.5);
         painter.setPen(QPen(QColor(0xff, 0xd2, 0x3a), large_ ? 3.0 : 2.0));
         painter.drawRoundedRect(frame, 5, 5);
     }

@@ -1,6 +1,8 @@
 #include "ui/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
@@ -19,9 +21,12 @@
 #include "ui/FeltWidget.h"
 #include "ui/GameStyle.h"
 #include "ui/PictureBox.h"
+#include "ui/PictureCache.h"
+#include "ui/Stage.h"
 #include "ui/TableSeats.h"
 #include "ui/Theme.h"
 #include "ui/WindowPanels.h"
+#include "ui/WindowPlacement.h"
 
 namespace zelvaro::ui {
 namespace {
@@ -55,19 +60,19 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         hide();
     }
-    void frame(const QRect& card) {
-        setGeometry(card.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+    void frame(const QWidget* card) {
+        Stage::place(this, Stage::design(card).adjusted(-kMargin, -kMargin, kMargin, kMargin));
         raise();
         show();
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
+        DesignPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(QColor(0, 0, 0, 120), 5.0));
-        const QRectF box = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+        const QRectF box = Stage::designArea(this).adjusted(2.5, 2.5, -2.5, -2.5);
         painter.drawRoundedRect(box, 8, 8);
         painter.setPen(QPen(QColor(0xf5, 0xc8, 0x42), 3.0));
         painter.drawRoundedRect(box, 8, 8);
@@ -77,20 +82,30 @@ protected:
 MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
     : QMainWindow(parent), assetFolder_(assetFolder) {
     setWindowTitle(QStringLiteral("Zelvaro"));
-    setFixedSize(layout::kWindowWidth, layout::kWindowHeight);
+    // The table is laid out for 1030 × 750 and scaled to whatever size the player gives the
+    // window; below about six tenths its captions would be too small to read.
+    setMinimumSize(Stage::designSize() * 0.6);
+    resize(Stage::designSize());
 
     inputStyle_ = new GameStyle;
     inputStyle_->setParent(this);
 
-    auto* form = new FeltWidget(assetFolder_, this);
+    auto* form = new FeltWidget(std::make_shared<PictureCache>(assetFolder_), this);
+    form->resize(Stage::designSize());
     setCentralWidget(form);
     Theme::applyWindowPalette(form);
 
     ControlBuilder make(*this);
     make.adopt(form, ctl::Form1, QRect());
     WindowPanels(make, *form, *this).build();
+    Stage::adopt(form);
+    form->installEventFilter(this);
+    // The window opens with the focus on the cloth, not on a control: Tab brings it to the
+    // first one, and the table's keys reach the window.
+    form->setFocus(Qt::OtherFocusReason);
     buildTimers();
     applyStartVisibility();
+    buildWindowKeys();
 
     // Stretches short enough that the window repaints and answers between them.
     fastForwardDriver_.setInterval(0);
@@ -148,6 +163,14 @@ void MainWindow::dispatch(Handler&& handler, QTimer* timer) {
     --handling_;
     followFastForward();
     followHand();
+    followFocus();
+}
+
+void MainWindow::followFocus() {
+    // A panel or a screen opened over the focused control: the focus goes back to the cloth.
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || focused == centralWidget() || ClickableLabel::reachable(focused)) return;
+    centralWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::followFastForward() {
@@ -232,7 +255,7 @@ void MainWindow::followHand() {
         }
     }
     focusedPlace_ = place;
-    handFocus_->frame(findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])))->geometry());
+    handFocus_->frame(findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place]))));
 }
 
 bool MainWindow::tableKey(int key) {
@@ -241,7 +264,7 @@ bool MainWindow::tableKey(int key) {
         QWidget* card = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])));
         if (handFocus_ == nullptr) handFocus_ = new HandFocusFrame(card->parentWidget());
         focusedPlace_ = place;
-        handFocus_->frame(card->geometry());
+        handFocus_->frame(card);
     };
     // Where the focus is among the held cards; -1 when it is on none of them.
     const auto at = std::find(held.begin(), held.end(), focusedPlace_);
@@ -278,6 +301,91 @@ bool MainWindow::tableKey(int key) {
         focusOn(held[nth]);
         forwardClick(ctl::Picture2[held[nth]]);
         return true;
+    }
+    return false;
+}
+
+void MainWindow::buildWindowKeys() {
+    // F11 and the options' box switch full screen wherever the player is, a message aside.
+    auto* fullScreen = new QAction(this);
+    // F11 everywhere, and the desktop's own key for it where that is another.
+    QList<QKeySequence> keys{QKeySequence(Qt::Key_F11)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::FullScreen)) {
+        if (!keys.contains(key)) keys.append(key);
+    }
+    fullScreen->setShortcuts(keys);
+    fullScreen->setShortcutContext(Qt::WindowShortcut);
+    connect(fullScreen, &QAction::triggered, this, [this] { setFullScreen(!isFullScreen()); });
+    addAction(fullScreen);
+    if (auto* box = findChild<QCheckBox*>(QStringLiteral("schermoIntero"))) {
+        connect(box, &QCheckBox::toggled, this, [this](bool on) { setFullScreen(on); });
+    }
+    placementSaver_.setSingleShot(true);
+    placementSaver_.setInterval(400);
+    connect(&placementSaver_, &QTimer::timeout, this, [this] { WindowPlacement::save(*this); });
+}
+
+void MainWindow::restorePlacement() {
+    WindowPlacement::restore(*this, Stage::designSize());
+}
+
+void MainWindow::setFullScreen(bool on) {
+    if (on == isFullScreen()) return;
+    setWindowState(on ? (windowState() | Qt::WindowFullScreen) : (windowState() & ~Qt::WindowFullScreen));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) Stage::fit(centralWidget());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        if (auto* box = findChild<QCheckBox*>(QStringLiteral("schermoIntero"))) {
+            const QSignalBlocker quiet(box);
+            box->setChecked(isFullScreen());
+        }
+        placementSaver_.start();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placementSaver_.start();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    placementSaver_.start();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    placementSaver_.stop();
+    WindowPlacement::save(*this);
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    // Tab goes over what a click could reach: the controls under a panel or a screen are
+    // passed over, as the mouse cannot reach them either.
+    QWidget* start = focusWidget() != nullptr ? focusWidget() : this;
+    if (start != this && (!start->isVisible() || !start->isEnabled())) {
+        // The focused control went away under its panel: the focus goes back to the cloth
+        // rather than onto a control the player did not choose.
+        centralWidget()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    QWidget* candidate = start;
+    for (int steps = 0; steps < 2000; ++steps) {
+        candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+        if (candidate == start) break;
+        // A list box takes the focus in its text line, its focus proxy.
+        if ((candidate->focusPolicy() & Qt::TabFocus) && candidate->focusProxy() == nullptr &&
+            candidate->window() == this && ClickableLabel::reachable(candidate)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
     }
     return false;
 }

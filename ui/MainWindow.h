@@ -51,12 +51,23 @@ public:
     bool messageOpen() const { return openMessages_ > 0; }
     // The style shared by the window's text boxes, lists and check boxes.
     GameStyle* inputStyle() const { return inputStyle_; }
+    // Puts the window where the player left it, or fits it to the screen the first time.
+    void restorePlacement();
+    void setFullScreen(bool on);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTimers();
+    // F11 and the full-screen box, and the keeping of the window's place.
+    void buildWindowKeys();
     // The table's keys: each one is the click of the control it stands for. False when the
     // key means nothing here.
     bool tableKey(int key);
@@ -68,6 +79,7 @@ private:
     // A click on a control that is shown and enabled; false when it is not.
     bool clickIfOffered(Control c);
     void applyStartVisibility();
+    void followFocus();
 
     // Runs one handler of the application; a second event arriving while one runs (from a
     // message box or a pending-events pass) is dropped, so handlers never overlap.
@@ -86,6 +98,8 @@ private:
     QHash<int, QTimer*> timers_;
     // Runs one stretch of "Avanti veloce" whenever the window has nothing else to do.
     QTimer fastForwardDriver_;
+    // Keeps the window's place a moment after the player stops moving or sizing it.
+    QTimer placementSaver_;
     ZelvaroApp* app_ = nullptr;
     HandFocusFrame* handFocus_ = nullptr;
     // The hand place under the focus outline; -1 until a table key puts it there.

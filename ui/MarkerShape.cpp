@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include "ui/Stage.h"
+
 namespace zelvaro::ui {
 
 MarkerShape::MarkerShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
@@ -11,9 +13,9 @@ MarkerShape::MarkerShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(ki
 }
 
 void MarkerShape::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(rect());
+    const QRectF box = Stage::designArea(this);
     switch (kind_) {
         case Kind::Selection: {
             // A light wash and a bright border: the card stays readable under it.
@@ -22,7 +24,7 @@ void MarkerShape::paintEvent(QPaintEvent*) {
             painter.setPen(QPen(QColor(0x1c, 0x9c, 0xe8), 3.0));
             painter.drawRoundedRect(frame, 6, 6);
             painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(QColor(0xd8, 0xf4, 0xff), 1.0));
+            painter.setPen(Stage::outline(painter, QColor(0xd8, 0xf4, 0xff), 1.0));
             painter.drawRoundedRect(frame.adjusted(2, 2, -2, -2), 4, 4);
             break;
         }
@@ -34,7 +36,7 @@ void MarkerShape::paintEvent(QPaintEvent*) {
             glow.setColorAt(0.45, QColor(0xff, 0x9c, 0x1a));
             glow.setColorAt(1.0, QColor(0xc2, 0x30, 0x10));
             painter.setBrush(glow);
-            painter.setPen(QPen(QColor(0x40, 0x10, 0x00, 200), 1.0));
+            painter.setPen(Stage::outline(painter, QColor(0x40, 0x10, 0x00, 200), 1.0));
             painter.drawEllipse(dot);
             break;
         }
@@ -52,12 +54,12 @@ void MarkerShape::paintEvent(QPaintEvent*) {
             painter.setBrush(Qt::NoBrush);
             painter.setPen(QPen(QColor(0xff, 0xd2, 0x3a, 70), 5.0));
             painter.drawRoundedRect(box.adjusted(2.5, 2.5, -2.5, -2.5), 11, 11);
-            painter.setPen(QPen(QColor(0xff, 0xd8, 0x50), 2.0));
+            painter.setPen(Stage::outline(painter, QColor(0xff, 0xd8, 0x50), 2.0));
             painter.drawRoundedRect(box.adjusted(2, 2, -2, -2), 10, 10);
             break;
         }
         case Kind::RowBand: {
-            painter.setPen(QPen(QColor(0xff, 0xd8, 0x50, 200), 1.2));
+            painter.setPen(Stage::outline(painter, QColor(0xff, 0xd8, 0x50, 200), 1.2));
             painter.setBrush(QColor(0xc9, 0xa4, 0x3a, 70));
             painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
             break;

@@ -2,16 +2,32 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+
+#include "ui/FeltPainter.h"
+#include "ui/Stage.h"
 
 namespace zelvaro::ui {
 
-PaintedScreen::PaintedScreen(QWidget* parent) : QWidget(parent) {
+PaintedScreen::PaintedScreen(const Felt& felt, QWidget* parent) : QWidget(parent), felt_(felt) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 const QPixmap& PaintedScreen::background() {
-    if (background_.size() != size()) paintBackground(background_);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (background_.size() == pixels && background_.devicePixelRatio() == ratio) return background_;
+    // The cloth's grain is woven in whole design pixels, so a large window does not pay
+    // for grain finer than the design's.
+    const int weave = std::max(1, int(Stage::scale(this) * ratio));
+    background_ = QPixmap::fromImage(FeltPainter::felt(pixels, felt_.centre, felt_.edge, felt_.light, weave));
+    background_.setDevicePixelRatio(ratio);
+    QPainter painter(&background_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    Stage::useDesignCoordinates(painter, this);
+    paintBackground(painter);
     return background_;
 }
 

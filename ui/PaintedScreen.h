@@ -3,23 +3,35 @@
 // mouse moves over the bare background are reported.
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
+#include <QPointF>
 #include <QWidget>
+
+class QPainter;
 
 namespace zelvaro::ui {
 
 class PaintedScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit PaintedScreen(QWidget* parent = nullptr);
+    // The cloth under everything: its colours and where its lamp stands, as a share of the
+    // screen's size.
+    struct Felt {
+        QColor centre;
+        QColor edge;
+        QPointF light;
+    };
+    explicit PaintedScreen(const Felt& felt, QWidget* parent = nullptr);
 
 signals:
     void mouseMoved();
 
 protected:
-    // Paints the background for the current size into `background`.
-    virtual void paintBackground(QPixmap& background) = 0;
-    // The kept background, painted again first if the size changed.
+    // Paints what lies printed on the felt, in design coordinates.
+    virtual void paintBackground(QPainter& painter) = 0;
+    // The kept background at the screen's size in device pixels, painted again first if the
+    // size changed.
     const QPixmap& background();
 
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -27,6 +39,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    Felt felt_;
     QPixmap background_;
 };
 

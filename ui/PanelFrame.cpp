@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/Stage.h"
 #include "ui/Theme.h"
 
 namespace zelvaro::ui {
@@ -31,7 +32,7 @@ void PanelFrame::setCardRect(const QRect& card) {
 }
 
 QRect PanelFrame::cardRect() const {
-    return mode_ == Mode::Overlay ? card_ : rect();
+    return mode_ == Mode::Overlay ? card_ : QRect(QPoint(0, 0), Stage::design(this).size());
 }
 
 int PanelFrame::contentTop() const {
@@ -49,24 +50,25 @@ void PanelFrame::mousePressEvent(QMouseEvent* event) {
 }
 
 void PanelFrame::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF area = Stage::designArea(this);
 
     if (mode_ == Mode::Group) {
-        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        const QRectF box = area.adjusted(0.5, 0.5, -0.5, -0.5);
         painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 110), 1.0));
         painter.setBrush(QColor(255, 255, 255, 14));
         painter.drawRoundedRect(box, 10, 10);
         painter.setFont(Theme::serif(17, true));
         painter.setPen(Theme::paleGold());
-        painter.drawText(QRect(16, 0, width() - 32, kGroupTitleHeight),
+        painter.drawText(QRectF(16, 0, area.width() - 32, kGroupTitleHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, title_);
         return;
     }
 
     // Dim the screen beneath, then the card with its shadow.
-    painter.fillRect(rect(), QColor(0, 8, 3, 120));
+    painter.fillRect(area, QColor(0, 8, 3, 120));
     const QRectF card = QRectF(card_).adjusted(0.5, 0.5, -0.5, -0.5);
     for (int i = 1; i <= 8; ++i) {
         painter.setPen(Qt::NoPen);

@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QTimer>
 #include <algorithm>
 #include <array>
 
 #include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
+#include "ui/Stage.h"
 #include "ui/TablePause.h"
 #include "ui/WidgetText.h"
 
@@ -26,7 +26,7 @@ QString toQString(const std::string& text) {
 }  // namespace
 
 QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
-    : window_(window), pictures_(assetFolder), slots_(window) {}
+    : window_(window), pictures_(std::make_shared<PictureCache>(assetFolder)), slots_(window) {}
 
 QWidget* QtSurface::widget(Control c) const {
     return slots_.at(c).widget;
@@ -58,14 +58,7 @@ void QtSurface::setPicture(Control c, const std::string& path) {
     ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr || s.picture == path) return;
     s.picture = path;
-    auto* box = qobject_cast<PictureBox*>(s.widget);
-    const QSize size = box != nullptr ? box->pictureSize() : s.widget->size();
-    const QPixmap pixmap = path.empty() ? QPixmap() : pictures_.picture(toQString(path), size);
-    if (box != nullptr) {
-        box->setPicture(pixmap);
-    } else if (auto* label = qobject_cast<QLabel*>(s.widget)) {
-        label->setPixmap(pixmap);
-    }
+    if (auto* box = qobject_cast<PictureBox*>(s.widget)) box->showPicture(pictures_, toQString(path));
 }
 
 std::string QtSurface::picture(Control c) const {
@@ -110,37 +103,19 @@ bool QtSurface::enabled(Control c) const {
     return !s.widget->testAttribute(Qt::WA_ForceDisabled);
 }
 
-void QtSurface::setLeft(Control c, int twips) {
+void QtSurface::place(Control c, int ControlSlot::*edge, int twips) {
     ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr) return;
-    s.left = twips;
-    const int x = toPixels(twips);
-    if (s.widget->x() != x) s.widget->move(x, s.widget->y());
+    s.*edge = twips;
+    // The game's twips are the design's pixels; the stage puts them on the screen.
+    Stage::place(s.widget, QRect(toPixels(s.left), toPixels(s.top), std::max(0, toPixels(s.width)),
+                                 std::max(0, toPixels(s.height))));
 }
 
-void QtSurface::setTop(Control c, int twips) {
-    ControlSlot& s = slots_.at(c);
-    if (s.widget == nullptr) return;
-    s.top = twips;
-    const int y = toPixels(twips);
-    if (s.widget->y() != y) s.widget->move(s.widget->x(), y);
-}
-
-void QtSurface::setWidth(Control c, int twips) {
-    ControlSlot& s = slots_.at(c);
-    if (s.widget == nullptr) return;
-    s.width = twips;
-    const int w = std::max(0, toPixels(twips));
-    if (s.widget->width() != w) s.widget->resize(w, s.widget->height());
-}
-
-void QtSurface::setHeight(Control c, int twips) {
-    ControlSlot& s = slots_.at(c);
-    if (s.widget == nullptr) return;
-    s.height = twips;
-    const int h = std::max(0, toPixels(twips));
-    if (s.widget->height() != h) s.widget->resize(s.widget->width(), h);
-}
+void QtSurface::setLeft(Control c, int twips) { place(c, &ControlSlot::left, twips); }
+void QtSurface::setTop(Control c, int twips) { place(c, &ControlSlot::top, twips); }
+void QtSurface::setWidth(Control c, int twips) { place(c, &ControlSlot::width, twips); }
+void QtSurface::setHeight(Control c, int twips) { place(c, &ControlSlot::height, twips); }
 
 int QtSurface::left(Control c) const {
     return slots_.at(c).left;
@@ -255,11 +230,8 @@ void QtSurface::setMessageTitle(const std::string& title) {
     window_.setMessageTitle(toQString(title));
 }
 
-void QtSurface::setWindowSize(int widthTwips, int heightTwips) {
-    const QSize size(toPixels(widthTwips), toPixels(heightTwips));
-    if (window_.size() != size || window_.minimumSize() != size || window_.maximumSize() != size) {
-        window_.setFixedSize(size);
-    }
+void QtSurface::setWindowSize(int, int) {
+    // The game's window size is the design the stage scales; the player chooses the real one.
 }
 
 void QtSurface::setWindowEnabled(bool enabled) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -71,8 +72,12 @@ public:
     QTimer* timer(Control c) const;
 
 private:
+    // Sets one of the four edges of a control's place, in twips.
+    void place(Control c, int ControlSlot::*edge, int twips);
+
     MainWindow& window_;
-    PictureCache pictures_;
+    // Shared with the picture boxes, which read their pictures again at each new size.
+    std::shared_ptr<PictureCache> pictures_;
     ControlSlots slots_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/RankingColumn.h"
 
+#include "ui/Stage.h"
+
 #include <QPainter>
 
 #include "ui/ControlBuilder.h"
@@ -87,7 +89,7 @@ void RankingColumn::paint(QPainter& painter, bool tournament) {
     const int bottom = tournament ? 622 : kRankingTop + 6 * kRowHeight + 10;
     FeltPainter::plate(painter, QRectF(kLeft, kTop, kWidth, bottom - kTop), 165);
     if (tournament) {
-        painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 80), 1.0));
+        painter.setPen(Stage::outline(painter, QColor(0xc9, 0xa4, 0x3a, 80), 1.0));
         for (const int y : {kTableListTop - 38, kOverallTop - 38}) {
             painter.drawLine(QPointF(kLeft + 14, y + 0.5), QPointF(kLeft + kWidth - 14, y + 0.5));
         }

@@ -9,7 +9,6 @@
 #include "engine/display/TableLayout.h"
 #include "ui/ColumnHeader.h"
 #include "ui/ControlBuilder.h"
-#include "ui/FeltPainter.h"
 #include "ui/PictureBox.h"
 #include "ui/Theme.h"
 
@@ -44,7 +43,8 @@ constexpr std::array<Column, 7> kColumns{{
 
 }  // namespace
 
-StandingsPanel::StandingsPanel(QWidget* parent) : PaintedScreen(parent) {
+StandingsPanel::StandingsPanel(QWidget* parent)
+    : PaintedScreen({Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.3}}, parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -148,12 +148,7 @@ void StandingsPanel::build(ControlBuilder& make) {
     back->setCursor(Qt::PointingHandCursor);
 }
 
-void StandingsPanel::paintBackground(QPixmap& sheet) {
-    sheet = QPixmap::fromImage(
-        FeltPainter::felt(size(), Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.3}));
-    QPainter painter(&sheet);
-    painter.setRenderHint(QPainter::Antialiasing);
-
+void StandingsPanel::paintBackground(QPainter& painter) {
     painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 150), 1.4));
     painter.setBrush(QColor(4, 20, 10, 190));
     painter.drawRoundedRect(QRectF(kSheet).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);

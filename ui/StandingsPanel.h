@@ -25,7 +25,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void paintBackground(QPixmap& sheet) override;
+    void paintBackground(QPainter& painter) override;
 
 private:
     // Each paging key and the button it presses: Home "|<<", PageUp and Left "<<",

@@ -8,6 +8,7 @@
 #include "engine/display/TableLayout.h"
 #include "ui/ControlBuilder.h"
 #include "ui/PanelFrame.h"
+#include "ui/Stage.h"
 #include "ui/Theme.h"
 
 namespace zelvaro::ui {
@@ -39,7 +40,8 @@ QFont StatisticsTable::fontOf(bool header, int rowHeight) {
 
 int StatisticsTable::rowHeightFor(int rows) const {
     // Every row stays inside the table: many rows share its height.
-    return rows > 0 ? std::min(kRowHeight, (height() - kHeaderHeight) / rows) : kRowHeight;
+    const int height = Stage::design(this).height();
+    return rows > 0 ? std::min(kRowHeight, (height - kHeaderHeight) / rows) : kRowHeight;
 }
 
 QStringList StatisticsTable::cutCells() const {
@@ -57,26 +59,27 @@ QStringList StatisticsTable::cutCells() const {
 }
 
 void StatisticsTable::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QStringList lines = text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (lines.isEmpty()) return;
+    const int width = Stage::design(this).width();
     const int rows = int(lines.size()) - 1;
     const int rowHeight = rowHeightFor(rows);
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xc9, 0xa4, 0x3a, 40));
-    painter.drawRoundedRect(QRectF(0, 0, width(), kHeaderHeight), 5, 5);
+    painter.drawRoundedRect(QRectF(0, 0, width, kHeaderHeight), 5, 5);
     for (int row = 0; row < rows; row += 2) {
         painter.setBrush(QColor(255, 255, 255, 13));
-        painter.drawRect(QRectF(0, kHeaderHeight + row * rowHeight, width(), rowHeight));
+        painter.drawRect(QRectF(0, kHeaderHeight + row * rowHeight, width, rowHeight));
     }
     for (int line = 0; line < lines.size(); ++line) {
         const bool header = line == 0;
         painter.setFont(fontOf(header, rowHeight));
         painter.setPen(header ? Theme::paleGold() : (isEnabled() ? Theme::cream() : Theme::dimCream()));
-        const QRect band = header ? QRect(0, 0, width(), kHeaderHeight)
-                                  : QRect(0, kHeaderHeight + (line - 1) * rowHeight, width(), rowHeight);
+        const QRect band = header ? QRect(0, 0, width, kHeaderHeight)
+                                  : QRect(0, kHeaderHeight + (line - 1) * rowHeight, width, rowHeight);
         const QStringList cells = lines[line].split(QLatin1Char('\t'));
         int left = 0;
         for (int c = 0; c < columns_.size() && c < cells.size(); ++c) {
@@ -91,11 +94,12 @@ void StatisticsTable::paintEvent(QPaintEvent*) {
 PlaceChart::PlaceChart(QWidget* parent) : ClickableLabel(parent) {}
 
 void PlaceChart::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = Stage::designArea(this);
     painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 150), 1.2));
     painter.setBrush(QColor(4, 20, 10, 150));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    painter.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
 
     QList<int> places;
     for (const QString& word : text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -105,11 +109,11 @@ void PlaceChart::paintEvent(QPaintEvent*) {
     painter.setFont(Theme::sans(11));
     if (places.isEmpty()) {
         painter.setPen(Theme::dimCream());
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Ancora nessun torneo concluso"));
+        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Ancora nessun torneo concluso"));
         return;
     }
     // Places on a logarithmic scale, so that 1°, 10°, 100° and 1000° stand equally apart.
-    const QRectF plot = QRectF(rect()).adjusted(46, 12, -14, -14);
+    const QRectF plot = area.adjusted(46, 12, -14, -14);
     const auto yOf = [&plot](int place) {
         const double share = std::log(std::max(1, place)) / std::log(kLastPlace);
         return plot.top() + std::min(1.0, share) * plot.height();

@@ -8,11 +8,11 @@
 
 #include "engine/display/TableLayout.h"
 #include "ui/ControlBuilder.h"
-#include "ui/FeltPainter.h"
 #include "ui/HintLabel.h"
 #include "ui/LastTrickView.h"
 #include "ui/PictureBox.h"
 #include "ui/RankingColumn.h"
+#include "ui/Stage.h"
 #include "ui/TableSeats.h"
 #include "ui/Theme.h"
 
@@ -24,7 +24,8 @@ constexpr QRect kPrizeCaption{16, 77, 114, 17};
 
 }  // namespace
 
-TablePanel::TablePanel(QWidget* parent) : PaintedScreen(parent) {}
+TablePanel::TablePanel(QWidget* parent)
+    : PaintedScreen({QColor(0x25, 0x7d, 0x45), QColor(0x0c, 0x3a, 0x1f), {0.4, 0.5}}, parent) {}
 
 void TablePanel::mousePressEvent(QMouseEvent* event) {
     event->accept();
@@ -141,19 +142,21 @@ void TablePanel::buildTopStrip(ControlBuilder& make) {
     leave->setCursor(Qt::PointingHandCursor);
 }
 
-void TablePanel::paintBackground(QPixmap& cloth) {
-    cloth = QPixmap::fromImage(
-        FeltPainter::felt(size(), QColor(0x25, 0x7d, 0x45), QColor(0x0c, 0x3a, 0x1f), {0.4, 0.5}));
-    QPainter painter(&cloth);
-    painter.setRenderHint(QPainter::Antialiasing);
-
+void TablePanel::paintBackground(QPainter& painter) {
     // The printed playing area around the six table places.
     const QPointF centre(412, 372);
     const QRectF oval(centre.x() - 232, centre.y() - 226, 464, 452);
     QRadialGradient glow(centre, 240);
     glow.setColorAt(0.0, QColor(255, 255, 255, 26));
     glow.setColorAt(1.0, QColor(255, 255, 255, 6));
+    // The glow's edge lies under the ring, so it needs no smoothing (which costs a lot on
+    // a shape this large).
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
     painter.setBrush(glow);
+    painter.drawEllipse(oval);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(0xd8, 0xc0, 0x70, 120), 2.0));
     painter.drawEllipse(oval);
     painter.setBrush(Qt::NoBrush);
@@ -173,6 +176,7 @@ void TablePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background());
     painter.setRenderHint(QPainter::Antialiasing);
+    Stage::useDesignCoordinates(painter, this);
 
     const bool tournament = tournamentList_ != nullptr && !tournamentList_->isHidden();
     RankingColumn::paint(painter, tournament);

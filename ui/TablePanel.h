@@ -23,7 +23,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void paintBackground(QPixmap& cloth) override;
+    void paintBackground(QPainter& painter) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "ui/TableSeats.h"
 
+#include "ui/Stage.h"
+
 #include <QPainter>
 #include <array>
 
@@ -156,7 +158,7 @@ QString TableSeats::cardName(const std::string& picture) {
 
 void TableSeats::paintCloth(QPainter& painter) {
     // Faint outlines of the six table places.
-    painter.setPen(QPen(QColor(255, 255, 255, 40), 1.0, Qt::DashLine));
+    painter.setPen(Stage::outline(painter, QColor(255, 255, 255, 40), 1.0, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     for (const Point place : layout::kTablePlace) {
         painter.drawRoundedRect(

@@ -107,6 +107,7 @@ QString Theme::buttonStyle() {
         "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
         "  stop:0 #fbe9a8, stop:1 #d8ae3c); }"
         "QPushButton:pressed { background: #b8901f; }"
+        "QPushButton:focus { border: 2px dashed #fff2b0; }"
         "QPushButton:disabled { color: #6f6650; background: #a89d7c; }");
 }
 

@@ -4,21 +4,25 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/Stage.h"
+
 namespace zelvaro::ui {
 
 TitleLabel::TitleLabel(QWidget* parent) : ClickableLabel(parent) {}
 
 void TitleLabel::paintEvent(QPaintEvent*) {
     if (text().isEmpty()) return;
-    QPainter painter(this);
+    DesignPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const QFontMetricsF metrics(font());
+    const QFont font = Stage::designFont(this);
+    const QRectF area = Stage::designArea(this);
+    const QFontMetricsF metrics(font);
     const qreal textWidth = metrics.horizontalAdvance(text());
-    const qreal x = (width() - textWidth) / 2.0;
-    const qreal baseline = (height() + metrics.capHeight()) / 2.0;
+    const qreal x = (area.width() - textWidth) / 2.0;
+    const qreal baseline = (area.height() + metrics.capHeight()) / 2.0;
     QPainterPath letters;
-    letters.addText(QPointF(x, baseline), font(), text());
+    letters.addText(QPointF(x, baseline), font, text());
 
     // Shadow: a few offset layers give a soft edge without a blur pass.
     for (int i = 4; i >= 1; --i) {

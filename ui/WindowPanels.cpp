@@ -1,5 +1,6 @@
 #include "ui/WindowPanels.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -108,6 +109,8 @@ void WindowPanels::buildMenu() {
             QString::fromLatin1(entries[i].caption), Look::Plain, Qt::AlignCenter);
         entry->setFont(Theme::sans(25));
         entry->setCursor(Qt::PointingHandCursor);
+        entry->setTabStop(true);
+        entry->setAccessibleName(entry->text());
     }
 
     // "Continua" under the column while a game is saved, and what it would continue.
@@ -115,6 +118,8 @@ void WindowPanels::buildMenu() {
                                QStringLiteral("Continua"), Look::Plain, Qt::AlignCenter);
     resume->setFont(Theme::sans(25));
     resume->setCursor(Qt::PointingHandCursor);
+    resume->setTabStop(true);
+    resume->setAccessibleName(resume->text());
     auto* saved = make_.label(form_, ctl::Label77, QRect(layout::kWindowWidth / 2 - 300, 692, 600, 22),
                               QString(), Look::Plain, Qt::AlignCenter);
     saved->setFont(Theme::sans(13));
@@ -186,6 +191,14 @@ void WindowPanels::buildTablePauseChoice(PanelFrame* panel, ClickableLabel* acce
     showChoice();
     panel->installEventFilter(new ShowWatcher(panel, showChoice));
     QObject::connect(accept, &ClickableLabel::clicked, pause, [pause] { setTablePause(pause->currentText()); });
+
+    // Full screen, like F11: a choice of the window that takes effect at once.
+    QCheckBox* fullScreen = make_.windowCheck(panel, QStringLiteral("schermoIntero"),
+                                              QRect(row.left() + 330, row.top(), 190, row.height()),
+                                              QStringLiteral("Schermo intero"));
+    fullScreen->setFont(Theme::sans(13, true));
+    Theme::setTextColor(fullScreen, Theme::paleGold());
+    fullScreen->setCursor(Qt::PointingHandCursor);
 }
 
 void WindowPanels::buildRulesPanel() {
