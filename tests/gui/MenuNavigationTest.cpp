@@ -205,6 +205,46 @@ private slots:
         for (const Control c : kMenu) QVERIFY(find(*window_, c)->isEnabled());
     }
 
+    void tabGoesOverWhatAClickCouldReach() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        find(*window_, kMenu[0])->setFocus(Qt::TabFocusReason);
+        // The menu's entries in their order, and round again.
+        QStringList reached;
+        for (int i = 0; i <= 7; ++i) {
+            reached << window_->focusWidget()->objectName();
+            QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+        }
+        QStringList entries;
+        for (const Control c : {ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15, ctl::Label65, ctl::Label20,
+                                ctl::Label3}) {
+            entries << guitest::nameOf(c);
+        }
+        QCOMPARE(reached, entries << entries.first());
+
+        // Space on "Opzioni" opens its panel and takes the focus off the covered menu; Tab
+        // then stays on the panel's own controls and comes to both of its buttons; Enter on
+        // "Rifiuta" closes it.
+        find(*window_, ctl::Label10)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window_->focusWidget(), Qt::Key_Space);
+        QWidget* panel = find(*window_, ctl::Frame1);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(window_->focusWidget(), window_->centralWidget());
+        QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+        QSet<QString> met;
+        for (int i = 0; i < 24; ++i) {
+            QWidget* focused = window_->focusWidget();
+            QVERIFY2(panel->isAncestorOf(focused), qPrintable(focused->objectName()));
+            met << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QVERIFY2(met.contains(guitest::nameOf(ctl::Label12)) && met.contains(guitest::nameOf(ctl::Label13)),
+                 qPrintable(QStringList(met.values()).join(' ')));
+        find(*window_, ctl::Label13)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window_->focusWidget(), Qt::Key_Return);
+        QVERIFY(!panel->isVisible());
+    }
+
     void creditsAreShownAndClosedWithOk() {
         auto credits = guitest::answerNextMessage(QMessageBox::Ok);
         clickOn(*window_, ctl::Label20);
