@@ -453,7 +453,8 @@ MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons but
     // The box wears the game's colours: dark cloth, cream text, gold buttons.
     box.setStyle(inputStyle_);
     box.setPalette(Theme::messagePalette(box.palette()));
-    box.setFont(Theme::sans(14));
+    // Its words as large as the table's around it.
+    box.setFont(Theme::sans(std::max(13, qRound(14 * Stage::scale(centralWidget())))));
     for (QAbstractButton* button : box.buttons()) {
         button->setStyle(inputStyle_);
         button->setIcon(QIcon());  // plain words, as on the game's other buttons

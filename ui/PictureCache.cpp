@@ -11,8 +11,9 @@ namespace {
 
 // The cards are drawn with corners of 9 px on a 144 px width.
 constexpr qreal kCardCornerRatio = 9.0 / 144.0;
-// Each picture at its design size and at two and three times it, smallest first.
-constexpr int kScales[] = {1, 2, 3};
+// Each picture at its design size and at two and three times it, smallest first; the flags,
+// which the profile panel shows larger than their design, also at four times.
+constexpr int kScales[] = {1, 2, 3, 4};
 // The made pictures kept at most: some 48 MiB.
 constexpr qsizetype kBudgetKiB = 48 * 1024;
 

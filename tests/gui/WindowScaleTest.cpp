@@ -114,13 +114,17 @@ private slots:
         QVERIFY(!box->isChecked());
     }
 
-    void theWindowComesBackWhereItWasLeft() {
-        window_->resize(1400, 900);
-        ui::WindowPlacement::save(*window_);
-        ui::MainWindow next(guitest::assetFolder());
-        next.restorePlacement();
-        QCOMPARE(next.size(), QSize(1400, 900));
-        QVERIFY(!next.isFullScreen());
+    void theWindowComesBackAsItWasLeft() {
+        for (const bool fullScreen : {false, true}) {
+            ui::MainWindow left(guitest::assetFolder());
+            left.resize(1400, 900);
+            left.setFullScreen(fullScreen);
+            ui::WindowPlacement::save(left);
+            ui::MainWindow next(guitest::assetFolder());
+            next.restorePlacement();
+            QCOMPARE(next.isFullScreen(), fullScreen);
+            if (!fullScreen) QCOMPARE(next.size(), QSize(1400, 900));
+        }
     }
 
     void theFirstStartFitsTheScreen() {

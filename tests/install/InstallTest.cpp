@@ -76,7 +76,7 @@ TEST(InstallTest, TheInstalledGameKeepsThePlayersDataInHisOwnFolder) {
     std::set<std::string> nations;
     for (const NationNames& row : parseNationNames(builtInNationNames()))
         nations.insert(row.nation);
-    EXPECT_EQ(filesIn(share / "bandiere", ".jpg"), static_cast<int>(nations.size()) * 3);
+    EXPECT_EQ(filesIn(share / "bandiere", ".jpg"), static_cast<int>(nations.size()) * 4);
     EXPECT_EQ(filesIn(share / "immagini" / "facce", ".jpg"), 91 * 3);
     for (const char* option :
          {"Normale", "50 Punti", "Piatto 2000", "2 Carte", "Duesuperaasso", "Non Cambio Carte"}) {

@@ -78,8 +78,11 @@ bool parseArguments(const QStringList &args, Arguments &parsed, QString &problem
 }
 
 // Every picture is drawn at the window's design size and, for denser screens, at two and
-// three times it ("14 c@2x.jpg", "14 c@3x.jpg").
+// three times it ("14 c@2x.jpg", "14 c@3x.jpg"). The profile panel shows a flag at four
+// fifths of its drawn size, so the flags are drawn at four times as well, for a window
+// filling a 5K screen.
 constexpr int Scales[] = {1, 2, 3};
+constexpr int LargestFlagScale = 4;
 
 bool writeCards(AssetWriter &writer, int scale)
 {
@@ -163,7 +166,7 @@ bool writePictures(AssetWriter &writer, const QStringList &nations)
         if (!writeCards(writer, scale) || !writeFlags(writer, flagged, scale)
             || !writeFaces(writer, scale) || !writeOptions(writer, scale))
             return false;
-    return writeIcons(writer);
+    return writeFlags(writer, flagged, LargestFlagScale) && writeIcons(writer);
 }
 
 } // namespace
