@@ -2,7 +2,6 @@
 // single game is started and played to a table full of cards, then the window goes back and
 // forth between its design size and 2560 × 1440 screen pixels, each time painted whole. Every resize makes
 // the felt, the pictures and the fonts anew at the new size.
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -10,11 +9,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "front/ZelvaroApp.h"
+#include "bench/BenchWindow.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
-#include "ui/MainWindow.h"
-#include "ui/QtSurface.h"
 
 namespace {
 
@@ -38,15 +35,12 @@ Repaint repaintAfterResize(zelvaro::ui::MainWindow& window, QSize size) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QString assets = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+    BenchApplication application(argc, argv);
+    const QString assets = BenchApplication::assets();
     QTemporaryDir folder;
-    zelvaro::ui::MainWindow window(assets);
-    zelvaro::ui::QtSurface surface(window, assets);
-    zelvaro::ZelvaroApp app(surface, folder.path().toStdString());
-    window.attach(app);
-    window.show();
+    BenchWindow game(assets, folder.path());
+    zelvaro::ui::MainWindow& window = game.window;
+    zelvaro::ZelvaroApp& app = game.app;
     if (!app.startUp()) return 1;
     app.database().appendRow("giocatori", {{"cognome", "Ferri"}, {"nome", "Giulia"}, {"nazionalita", "Italia"},
                                            {"anno", 1985}, {"profilo", "1"}, {"cambiocarte", "0"},
@@ -54,10 +48,10 @@ int main(int argc, char* argv[]) {
     app.click(zelvaro::ctl::Label2);
     app.click(zelvaro::ctl::Label21);
     for (int tick = 0; tick < 60; ++tick) {
-        playHumanTurn(app, surface);
+        playHumanTurn(app, game.surface);
         app.timerTick(zelvaro::ctl::Timer1);
     }
-    if (!surface.visible(zelvaro::ctl::Picture1)) return 1;
+    if (!game.surface.visible(zelvaro::ctl::Picture1)) return 1;
 
     // 2560 × 1440 pixels of the screen, whatever its density.
     const QSize large = (QSizeF(2560, 1440) / window.devicePixelRatioF()).toSize();
@@ -76,6 +70,5 @@ int main(int argc, char* argv[]) {
                 "median %.1f ms, worst %.1f ms (target < 50); painted whole again: median %.1f ms\n",
                 window.devicePixelRatioF(), large.width(), large.height(), resized[kRounds / 2], resized.back(),
                 again[kRounds / 2]);
-    window.attach(static_cast<zelvaro::ui::WindowEvents*>(nullptr));
     return 0;
 }

@@ -1,38 +1,28 @@
 // Start-up time in the real window (offscreen unless a display is given): from the window
 // shown to an enabled menu, on an empty folder (database and pool created, the progress bar
 // repainted row by row) and again on the same folder.
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "front/ZelvaroApp.h"
-#include "ui/MainWindow.h"
-#include "ui/QtSurface.h"
+#include "bench/BenchWindow.h"
 
 namespace {
 
 qint64 timedStart(const QString& assets, const QString& folder, bool& ok) {
-    zelvaro::ui::MainWindow window(assets);
-    zelvaro::ui::QtSurface surface(window, assets);
-    zelvaro::ZelvaroApp app(surface, folder.toStdString());
-    window.attach(app);
-    window.show();
+    BenchWindow game(assets, folder);
     QElapsedTimer clock;
     clock.start();
-    ok = app.startUp() && surface.windowEnabled() && surface.enabled(zelvaro::ctl::Label2);
+    ok = game.app.startUp() && game.surface.windowEnabled() && game.surface.enabled(zelvaro::ctl::Label2);
     QCoreApplication::processEvents();
-    const qint64 elapsed = clock.elapsed();
-    window.attach(static_cast<zelvaro::ui::WindowEvents*>(nullptr));
-    return elapsed;
+    return clock.elapsed();
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QString assets = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+    BenchApplication application(argc, argv);
+    const QString assets = BenchApplication::assets();
     QTemporaryDir folder;
     bool ok = false;
     const qint64 first = timedStart(assets, folder.path(), ok);

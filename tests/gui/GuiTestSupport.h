@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,6 +137,13 @@ inline void addUserProfile(ZelvaroApp& app, const char* surname, const char* fir
 // profile "Ferri Giulia", for the test case's whole run.
 class StartedGameTest : public QObject {
 protected:
+    // Starts the game with the window's preferences in a test folder of settings, never the
+    // user's, and those cleared; false when it could not.
+    bool openGameWindowWithFreshSettings() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        return openGameWindow();
+    }
     // Starts the game; false when it could not.
     bool openGameWindow() {
         if (!folder_.isValid()) return false;

@@ -3,8 +3,6 @@
 // keys alone.
 //
 // With ZELVARO_SHOTS set to a folder, the test saves a picture of the outline on a card.
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -46,9 +44,7 @@ class KeyboardPlayTest : public guitest::StartedGameTest {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-        QVERIFY(openGameWindow());
+        QVERIFY(openGameWindowWithFreshSettings());
         Database& db = app_->database();
         db.execute("UPDATE opzioni SET punteggio='Chips'");
         db.execute("UPDATE opzioni SET cambiocarte='Si'");

@@ -7,8 +7,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -63,10 +61,7 @@ class PlayFeelTest : public guitest::StartedGameTest {
 
 private slots:
     void initTestCase() {
-        // The window's preferences go to a test folder of settings, never the user's.
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-        QVERIFY(openGameWindow());
+        QVERIFY(openGameWindowWithFreshSettings());
         Database& db = app_->database();
         db.execute("UPDATE opzioni SET punteggio='Chips'");
         db.execute("UPDATE opzioni SET cambiocarte='No'");

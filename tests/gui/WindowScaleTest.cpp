@@ -10,8 +10,6 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <vector>
 
@@ -56,9 +54,7 @@ class WindowScaleTest : public guitest::StartedGameTest {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-        QVERIFY(openGameWindow());
+        QVERIFY(openGameWindowWithFreshSettings());
     }
     void cleanupTestCase() { closeGameWindow(); }
 
