@@ -96,7 +96,8 @@ QPointF Stage::toDesign(const QWidget* widget, const QPointF& point) {
 }
 
 void Stage::place(QWidget* widget, const QRect& design) {
-    if (widget->property(kDesignPlace).toRect() == design && widget->property(kDesignPlace).isValid()) return;
+    const QVariant kept = widget->property(kDesignPlace);
+    if (kept.isValid() && kept.toRect() == design) return;
     widget->setProperty(kDesignPlace, design);
     applyPlace(widget);
 }
@@ -181,14 +182,13 @@ void Stage::fit(QWidget* form) {
     const qreal s = std::min(form->width() / qreal(design.width()), form->height() / qreal(design.height()));
     if (s <= 0) return;
     const QPointF origin((form->width() - design.width() * s) / 2.0, (form->height() - design.height() * s) / 2.0);
-    const bool same = form->property(kStageScale).toReal() == s && form->property(kStageOrigin).toPointF() == origin;
+    // The same scale and margins mean the same size: nothing moves.
+    if (form->property(kStageScale).toReal() == s && form->property(kStageOrigin).toPointF() == origin) return;
     form->setProperty(kStageScale, s);
     form->setProperty(kStageOrigin, origin);
-    // Screens follow the form's size even when the scale stays.
-    forEachPlaced(form, [same](QWidget* widget) {
-        if (widget->property(kDesignPlace).isValid() && (!same || isScreen(widget))) applyPlace(widget);
+    forEachPlaced(form, [](QWidget* widget) {
+        if (widget->property(kDesignPlace).isValid()) applyPlace(widget);
     });
-    if (same) return;
     applyFont(form);
     for (QWidget* widget : form->findChildren<QWidget*>()) {
         if (widget->property(kDesignFont).isValid()) applyFont(widget);
