@@ -1,67 +1,73 @@
-// What the installation tests share: running a command line, the project's version as the
-// build configured it, and the names every installation test uses.
+// What the installation tests share: command lines, one installed tree, the build's version.
 #pragma once
 
+#include <stdio.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/unit/TestDatabase.h"
-
-namespace zelvaro::testsupport {
-
-inline int run(const std::string& command) {
-    return std::system(command.c_str());
-}
-
-// Whether `name` is a command on the PATH.
-inline bool hasCommand(const std::string& name) {
-    return run("command -v " + name + " > /dev/null 2>&1") == 0;
-}
-
-// The exit status of a command line run by run(), or -1 when it did not exit by itself.
-inline int exitStatus(int systemResult) {
-    return WIFEXITED(systemResult) ? WEXITSTATUS(systemResult) : -1;
-}
-
-inline std::string quoted(const std::filesystem::path& path) {
-    std::string text = "'";
-    text += path.string();
-    text += '\'';
-    return text;
-}
-
-// The build folder; ZELVARO_BUILD_DIR carries it in quotes, ready for a command line.
-inline std::filesystem::path buildFolder() {
-    std::string folder = ZELVARO_BUILD_DIR;
-    if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"')
-        folder = folder.substr(1, folder.size() - 2);
-    return folder;
-}
-
-// The version CMake's project() gave the build, read from the build's cache.
-inline std::string projectVersion(const std::filesystem::path& buildFolder) {
-    std::ifstream cache(buildFolder / "CMakeCache.txt");
-    const std::string key = "CMAKE_PROJECT_VERSION:STATIC=";
-    for (std::string line; std::getline(cache, line);) {
-        if (line.starts_with(key)) return line.substr(key.size());
-    }
-    return {};
-}
-
-}  // namespace zelvaro::testsupport
 
 namespace zelvaro::installtest {
 
 namespace fs = std::filesystem;
-using testsupport::exitStatus;
-using testsupport::hasCommand;
-using testsupport::quoted;
 using testsupport::readBytes;
-using testsupport::run;
 using testsupport::TempFolder;
+
+inline int run(const std::string& command) {
+    return std::system(command.c_str());
+}
+inline bool hasCommand(const std::string& name) {
+    return run("command -v " + name + " > /dev/null 2>&1") == 0;
+}
+// In single quotes, built by appending: GCC 12 warns wrongly about "'" + text.
+inline std::string quoted(const fs::path& path) {
+    std::string text = "'";
+    return (text += path.string()) += '\'';
+}
+
+// What a command line prints on standard output, and its exit status (-1 when killed).
+struct Output {
+    int status = -1;
+    std::string text;
+};
+inline Output capture(const std::string& command) {
+    Output got;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return got;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        got.text.append(buffer, n);
+    const int status = ::pclose(pipe);
+    got.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return got;
+}
+
+// The pieces `text` lacks, one a line: "" when it has them all.
+inline std::string missing(const std::string& text, const std::vector<std::string>& pieces) {
+    std::string lacking;
+    for (const std::string& piece : pieces) {
+        if (text.find(piece) == std::string::npos) lacking += piece + '\n';
+    }
+    return lacking;
+}
+
+// The version CMake's project() gave the build, read from the build's cache.
+inline std::string projectVersion() {
+    return capture("sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' " ZELVARO_BUILD_DIR
+                   "/CMakeCache.txt | tr -d '\\n'")
+        .text;
+}
+
+// One `cmake --install` of this build for the whole run, only read; "" when it failed.
+inline fs::path installedTree() {
+    static TempFolder folder;
+    static const bool installed = run(ZELVARO_CMAKE " --install " ZELVARO_BUILD_DIR " --prefix " +
+                                      quoted(folder.path()) + " > /dev/null") == 0;
+    return installed ? folder.path() : fs::path();
+}
 
 }  // namespace zelvaro::installtest
