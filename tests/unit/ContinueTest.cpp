@@ -6,24 +6,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <chrono>
+#include <filesystem>
 #include <functional>
-#include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
-#include "engine/GameSession.h"
-#include "engine/TableEngine.h"
-#include "front/ZelvaroApp.h"
-#include "primitives/MemorySurface.h"
 #include "primitives/Random.h"
 #include "primitives/StateRecord.h"
 #include "store/CheckpointStore.h"
-#include "store/Database.h"
 #include "tests/unit/TestDatabase.h"
-#include "tools/sim/HumanPolicy.h"
 #include "tools/sim/TournamentDriver.h"
 
 namespace zelvaro {
@@ -31,9 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::TempFolder;
-
-constexpr const char* kProfile = "Ripresa Ada";
-constexpr const char* kDropQuestion = "C'è una partita in corso: vuoi abbandonarla?";
 
 // One run of the program on a folder of its own.
 struct Program {
@@ -51,300 +43,215 @@ void useOptions(Database& db, const std::string& type, const std::string& limit)
     db.execute("UPDATE opzioni SET limite=?", {limit});
 }
 
-// Everything a finished run leaves: the field, the standings, the stored number, the seats'
-// scores and cards, the draws made and the last message.
-std::string outcomeOf(ZelvaroApp& app, const MemorySurface& surface) {
+// "Partita" for Ripresa Ada: the first hand is dealt and saved.
+void startSingleGame(Program& program, const std::string& type) {
+    useOptions(program.app.database(), type, "Senza Limite");
+    program.app.click(ctl::Label2);
+    pickProfile(program.app, program.surface, "Ripresa Ada");
+    program.app.click(ctl::Label21);
+}
+
+// The rows of `tables`, one line a row.
+std::string rowsOf(Database& db, std::initializer_list<const char*> tables) {
     std::string out;
-    for (const char* table : {"torneo", "classifica", "temp"}) {
-        const ResultSet rs = app.database().query(std::string("SELECT * FROM ") + table + " ORDER BY rowid");
+    for (const char* table : tables) {
+        const ResultSet rs = db.query(std::string("SELECT * FROM ") + table + " ORDER BY rowid");
         for (int r = 0; r < rs.rows(); ++r) {
             for (int c = 0; c < rs.columnCount(); ++c) out += rs.at(c, r).text() + "|";
             out += "\n";
         }
     }
+    return out;
+}
+
+// Everything a finished run leaves: the field, the standings, the stored number, the seats'
+// scores and cards, the draws made and the last message.
+std::string outcomeOf(Program& program) {
+    ZelvaroApp& app = program.app;
+    std::string out = rowsOf(app.database(), {"torneo", "classifica", "temp"});
     for (const SeatStats& seat : app.session().seatstats) out += seat.surname + " " + std::to_string(seat.score) + "\n";
     for (const Hand& hand : app.session().hands) {
         for (const Card card : hand) out += std::to_string(card.value) + card.suit;
     }
     out += "\ndraws " + std::to_string(app.random().drawsMade()) + "\n";
-    for (auto m = surface.messages().rbegin(); m != surface.messages().rend(); ++m) {
-        if (m->text != kDropQuestion) return out + m->text;
+    for (auto m = program.surface.messages().rbegin(); m != program.surface.messages().rend(); ++m) {
+        if (m->text != "C'è una partita in corso: vuoi abbandonarla?") return out + m->text;
     }
     return out;
 }
 
-// Where a run stops, looked at after every tick; never, for the run played through.
-using StopAt = std::function<bool(ZelvaroApp&, const MemorySurface&)>;
-
 // A copy of the file as a stop leaves it: the database and its log, nothing else.
-void copyTheFile(const fs::path& from, const fs::path& to) {
-    for (const char* suffix : {"", "-wal"}) {
-        const fs::path file = from / (std::string(Database::kFileName) + suffix);
-        if (fs::exists(file)) fs::copy_file(file, to / (std::string(Database::kFileName) + suffix));
+std::unique_ptr<TempFolder> copyOfTheFile(const fs::path& from) {
+    auto to = std::make_unique<TempFolder>();
+    for (const std::string& name : {std::string(Database::kFileName), std::string(Database::kFileName) + "-wal"}) {
+        if (fs::exists(from / name)) fs::copy_file(from / name, to->path() / name);
     }
+    return to;
 }
 
-struct TournamentCase {
-    const char* type;
-    const char* limit;
-    const char* where;
-    StopAt stop;
-};
+struct Game { const char* type; const char* limit = nullptr; };  // no limit: a single game
+// Where a program stops, between two ticks as a closed window or a killed process does;
+// looked at before every tick, with the hands that program has played.
+using StopAt = std::function<bool(Program&)>;
 
-// Plays a tournament to its end for the player; with `stop`, only until it says so, and
-// then on from a copy of the file in a fresh program.
-std::string playTournament(const TournamentCase& run, bool stopping) {
-    TempFolder first;
-    std::string outcome;
-    {
-        Program program(first.path());
-        useOptions(program.app.database(), run.type, run.limit);
-        TournamentDriver driver(program.app, program.surface);
-        // The program stops between two ticks, as a closed window or a killed process does.
-        struct Stopped {};
-        driver.beforeEveryTick([&](Control) {
-            if (stopping && run.stop(program.app, program.surface)) throw Stopped{};
-        });
+// Plays `game` to its end, a "Chips" game, which never ends by itself, to its 12th hand: from its
+// start, in `first` or a new folder, or with `saved` from the game saved in `first` ("" when none
+// is). At each of `stops` in turn the program stops and a fresh one goes on from a copy of the file.
+std::string play(const Game& game, const std::vector<StopAt>& stops = {}, const fs::path& first = {},
+                 bool saved = false) {
+    struct Stopped {};
+    struct Ended {};
+    auto copy = first.empty() ? std::make_unique<TempFolder>() : nullptr;
+    long hands = 0;  // played by the programs stopped so far: each engine counts only its own
+    for (std::size_t next = 0;; ++next) {
         try {
-            EXPECT_TRUE(driver.start(kProfile));
-            while (driver.playRound()) {
+            Program program(copy ? copy->path() : first);
+            ZelvaroApp& app = program.app;
+            TournamentDriver driver(app, program.surface);
+            driver.beforeEveryTick([&](Control) {
+                if (next < stops.size() && stops[next](program)) {
+                    hands += app.engine().handsPlayed();
+                    throw Stopped{};
+                }
+                if (std::string(game.type) == "Chips" && hands + app.engine().handsPlayed() >= 12) throw Ended{};
+            });
+            if (saved || next > 0) {
+                if (!program.surface.visible(ctl::Label76)) return "";
+                app.click(ctl::Label76);
+                EXPECT_TRUE(program.surface.visible(ctl::Picture1));
+            } else if (game.limit) {
+                useOptions(app.database(), game.type, game.limit);
+                EXPECT_TRUE(driver.start("Ripresa Ada"));
+            } else {
+                startSingleGame(program, game.type);
             }
-            return outcomeOf(program.app, program.surface);
+            try {
+                while (driver.playRound()) {
+                }
+                EXPECT_FALSE(hasCheckpoint(app.database())) << "the end leaves nothing saved";
+            } catch (const Ended&) {
+            }
+            EXPECT_EQ(next, stops.size()) << "the game ended before stop " << next;
+            return outcomeOf(program);
         } catch (const Stopped&) {
         }
-    }
-    TempFolder second;
-    copyTheFile(first.path(), second.path());
-    Program program(second.path());
-    EXPECT_TRUE(program.surface.visible(ctl::Label76)) << run.where;
-    program.app.click(ctl::Label76);
-    EXPECT_TRUE(program.surface.visible(ctl::Picture1)) << run.where;
-    TournamentDriver driver(program.app, program.surface);
-    while (driver.playRound()) {
-    }
-    EXPECT_FALSE(hasCheckpoint(program.app.database())) << run.where << ": the end leaves nothing saved";
-    return outcomeOf(program.app, program.surface);
-}
-
-bool handsPlayed(ZelvaroApp& app, long hands) { return app.engine().handsPlayed() >= hands; }
-
-TEST(ContinueTest, ATournamentContinuedFromAnyHandEndsAsIfItNeverStopped) {
-    const TournamentCase cases[] = {
-        {"50 Punti", "Senza Limite", "the first hand", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 0) && a.engine().running(); }},
-        {"50 Punti", "Senza Limite", "mid-round", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 4); }},
-        {"50 Punti", "Senza Limite", "the hand that ends his match",
-         [](ZelvaroApp&, const MemorySurface& s) { return s.visible(ctl::Frame6); }},
-        {"50 Punti", "Senza Limite", "a new round", [](ZelvaroApp& a, const MemorySurface&) { return a.tournament().roundnumber >= 2; }},
-        {"Eliminazione 25", "Limite 10 Mani", "mid-round", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 3); }},
-        {"Piatto 500", "Limite 20 Mani", "mid-round", [](ZelvaroApp& a, const MemorySurface&) { return handsPlayed(a, 6); }},
-    };
-    std::map<std::string, std::string> through;
-    for (const TournamentCase& run : cases) {
-        SCOPED_TRACE(std::string(run.type) + ", stopped at " + run.where);
-        // One run played through for each kind of tournament.
-        const std::string kind = std::string(run.type) + run.limit;
-        if (!through.count(kind)) through[kind] = playTournament(run, false);
-        EXPECT_EQ(playTournament(run, true), through[kind]);
+        copy = copyOfTheFile(copy ? copy->path() : first);
     }
 }
 
-// Every entrant once: the field and those out of it, 1536 different names.
-void expectEveryEntrantOnce(Database& db) {
-    const ResultSet rows = db.query(
-        "SELECT count(*), count(DISTINCT cognome || '|' || nome) FROM (SELECT cognome, nome FROM torneo "
-        "UNION ALL SELECT cognome, nome FROM classifica WHERE eliminato='1')");
-    EXPECT_EQ(rows.at(0, 0).integer(), 1536);
-    EXPECT_EQ(rows.at(1, 0).integer(), 1536);
+TEST(ContinueTest, AGameStoppedAtSeveralMomentsEndsAsIfItNeverStopped) {
+    const StopAt firstHand = [](Program& p) { return p.app.engine().running(); };
+    const auto handsOn = [](long n) { return [n](Program& p) { return p.app.engine().handsPlayed() >= n; }; };
+    const std::vector<StopAt> inAGame = {firstHand, handsOn(2)};
+    const std::vector<StopAt> inATournament = {firstHand, handsOn(4),
+                                               [](Program& p) { return p.surface.visible(ctl::Frame6); },  // his match over
+                                               [](Program& p) { return p.app.tournament().roundnumber >= 2; }, handsOn(3)};
+    for (const Game& game : {Game{"25 Punti"}, Game{"3 Vinte"}, Game{"Chips"}, Game{"Eliminazione 25"},
+                             Game{"Piatto 500"}, Game{"50 Punti", "Senza Limite"},
+                             Game{"Eliminazione 25", "Limite 10 Mani"}, Game{"Piatto 500", "Limite 20 Mani"}}) {
+        SCOPED_TRACE(std::string(game.type) + (game.limit ? " tournament" : ""));
+        EXPECT_EQ(play(game, game.limit ? inATournament : inAGame), play(game));
+    }
 }
 
 TEST(ContinueTest, ATournamentKilledAtRandomMomentsGoesOnToTheSameEnd) {
-    const std::string through = playTournament({"50 Punti", "Limite 10 Mani", "never", {}}, false);
+    const Game game{"50 Punti", "Limite 10 Mani"};
+    const std::string through = play(game);
     std::mt19937 draw(20261209);
     int continued = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
+        SCOPED_TRACE("attempt " + std::to_string(attempt));
         TempFolder folder;
         const pid_t child = ::fork();
-        if (child == 0) {
-            // The player's program, killed whenever the parent says.
-            Program program(folder.path());
-            useOptions(program.app.database(), "50 Punti", "Limite 10 Mani");
-            TournamentDriver driver(program.app, program.surface);
-            driver.start(kProfile);
-            while (driver.playRound()) {
-            }
+        if (child == 0) {  // the player's program, killed whenever the parent says
+            play(game, {}, folder.path());
             ::_exit(0);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(150, 900)(draw)));
         ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        SCOPED_TRACE("attempt " + std::to_string(attempt));
-        Program program(folder.path());
-        if (!program.surface.visible(ctl::Label76)) continue;  // killed before the first hand or after the end
-        program.app.click(ctl::Label76);
-        ASSERT_TRUE(program.surface.visible(ctl::Picture1));
-        expectEveryEntrantOnce(program.app.database());
-        TournamentDriver driver(program.app, program.surface);
-        while (driver.playRound()) {
-        }
-        EXPECT_EQ(outcomeOf(program.app, program.surface), through);
+        ::waitpid(child, nullptr, 0);
+        const std::string outcome = play(game, {}, folder.path(), true);
+        if (outcome.empty()) continue;  // killed before the first hand or after the end
+        EXPECT_EQ(outcome, through);
         ++continued;
     }
     EXPECT_GT(continued, 0) << "no kill fell inside the tournament";
 }
 
-struct GameCase {
-    const char* type;
-    long stopAfterHands;
-};
-
-std::string playSingleGame(const GameCase& run, bool stopping) {
-    constexpr long kChipsHands = 12;  // a "Chips" match never ends by itself
-    TempFolder first;
-    // `handsBefore`: played by an earlier program, since the engine counts its own.
-    const auto playOn = [&](Program& program, bool mayStop, long handsBefore) {
-        ZelvaroApp& app = program.app;
-        while (program.surface.enabled(ctl::Timer1)) {
-            if (mayStop && app.engine().handsPlayed() >= run.stopAfterHands) return false;
-            playHumanTurn(app, program.surface);
-            app.timerTick(ctl::Timer1);
-            if (std::string(run.type) == "Chips" && handsBefore + app.engine().handsPlayed() >= kChipsHands) break;
-        }
-        return true;
-    };
-    {
-        Program program(first.path());
-        useOptions(program.app.database(), run.type, "Senza Limite");
-        program.app.click(ctl::Label2);
-        pickProfile(program.app, program.surface, kProfile);
-        program.app.click(ctl::Label21);
-        if (playOn(program, stopping, 0)) return outcomeOf(program.app, program.surface);
-    }
-    TempFolder second;
-    copyTheFile(first.path(), second.path());
-    Program program(second.path());
-    program.app.click(ctl::Label76);
-    playOn(program, false, run.stopAfterHands);
-    return outcomeOf(program.app, program.surface);
-}
-
-TEST(ContinueTest, ASingleGameOfEachFamilyContinuedEndsAsIfItNeverStopped) {
-    const GameCase cases[] = {{"25 Punti", 2}, {"3 Vinte", 1}, {"Chips", 5}, {"Eliminazione 25", 2}, {"Piatto 500", 3}};
-    for (const GameCase& run : cases) {
-        SCOPED_TRACE(run.type);
-        const std::string through = playSingleGame(run, false);
-        EXPECT_EQ(playSingleGame(run, true), through);
-    }
-}
-
-// Everything of the file but the saved game.
-std::string fileWithoutTheSavedGame(Database& db) {
-    std::string out;
-    for (const char* table : {"torneo", "classifica", "giocatori", "temp", "opzioni", "nazioni"}) {
-        const ResultSet rs = db.query(std::string("SELECT * FROM ") + table + " ORDER BY rowid");
-        for (int r = 0; r < rs.rows(); ++r) {
-            for (int c = 0; c < rs.columnCount(); ++c) out += rs.at(c, r).text() + "|";
-        }
-    }
-    return out;
-}
-
 TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothingElse) {
     const std::string damaged =
         "La partita salvata non può essere ripresa: è danneggiata o di un'altra versione di Zelvaro, e verrà eliminata.";
-    struct Case {
+    const struct {
         const char* what;
-        std::function<void(Database&)> spoil;
+        std::function<void(std::string&)> edit;  // of the saved state; none: the profile deleted
         std::string message;
-    };
-    const auto editState = [](Database& db, const std::function<void(std::string&)>& edit) {
-        std::string state = db.query("SELECT stato FROM salvataggio").at(0, 0).text();
-        edit(state);
-        db.execute("UPDATE salvataggio SET stato=?", {state});
-    };
-    const Case cases[] = {
-        {"a byte gone bad", [&](Database& db) { editState(db, [](std::string& s) { s[s.size() / 2] ^= 0x20; }); }, damaged},
-        {"a score edited by hand", [&](Database& db) { editState(db, [](std::string& s) {
-             const std::size_t at = s.find("\n0\n", s.size() / 3);
-             s[at + 1] = '9';
-         }); }, damaged},
-        {"cut short", [&](Database& db) { editState(db, [](std::string& s) { s.resize(s.size() / 2); }); }, damaged},
-        {"of a newer version", [&](Database& db) { editState(db, [](std::string& s) {
-             // A record of the next version, well formed and with its check.
-             StateWriter next(2);
-             next.text(s);
-             s = next.finish();
-         }); }, damaged},
-        {"the player's profile deleted",
-         [](Database& db) { db.execute("DELETE FROM giocatori WHERE cognome='Ripresa' and profilo='1'"); },
+    } cases[] = {
+        {"a score edited by hand", [](std::string& s) { s[s.find("\n0\n", s.size() / 3) + 1] = '9'; }, damaged},
+        {"cut short", [](std::string& s) { s.resize(s.size() / 2); }, damaged},
+        {"of a newer version, well formed", [](std::string& s) { StateWriter next(2); next.text(s); s = next.finish(); },
+         damaged},
+        {"the player's profile deleted", nullptr,
          "La partita salvata non può essere ripresa perché il profilo Ripresa Ada non esiste più: verrà eliminata."},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder folder;
         {
             Program program(folder.path());
-            useOptions(program.app.database(), "25 Punti", "Senza Limite");
-            program.app.click(ctl::Label2);
-            pickProfile(program.app, program.surface, kProfile);
-            program.app.click(ctl::Label21);
-            ASSERT_TRUE(hasCheckpoint(program.app.database()));
-            c.spoil(program.app.database());
+            Database& db = program.app.database();
+            startSingleGame(program, "25 Punti");
+            ASSERT_TRUE(hasCheckpoint(db));
+            std::string state = db.query("SELECT stato FROM salvataggio").at(0, 0).text();
+            c.edit ? c.edit(state) : db.execute("DELETE FROM giocatori WHERE cognome='Ripresa' and profilo='1'");
+            db.execute("UPDATE salvataggio SET stato=?", {state});
         }
+        // All of the file but the saved game, with the stored number the start moved on from it.
         Program program(folder.path());
         Database& db = program.app.database();
+        const auto rest = [&] { return rowsOf(db, {"torneo", "classifica", "giocatori", "temp", "opzioni", "nazioni"}); };
         ASSERT_TRUE(program.surface.visible(ctl::Label76));
-        const std::string before = fileWithoutTheSavedGame(db);
+        const std::string before = rest();
         program.surface.clearMessages();
         program.app.click(ctl::Label76);
         ASSERT_EQ(program.surface.messages().size(), 1U);
         EXPECT_EQ(program.surface.messages()[0].text, c.message);
         EXPECT_FALSE(program.surface.visible(ctl::Picture1));
-        EXPECT_FALSE(hasCheckpoint(db));
         EXPECT_FALSE(program.surface.visible(ctl::Label76));
-        EXPECT_EQ(fileWithoutTheSavedGame(db), before);
+        EXPECT_FALSE(hasCheckpoint(db));
+        EXPECT_EQ(rest(), before);
     }
 }
 
 TEST(ContinueTest, DeletingTheProfileOfASavedGameAsksFirstAndTakesBothAway) {
     TempFolder folder;
     Program program(folder.path());
-    ZelvaroApp& app = program.app;
-    Database& db = app.database();
-    useOptions(db, "25 Punti", "Senza Limite");
+    Database& db = program.app.database();
+    startSingleGame(program, "25 Punti");
     db.appendRow("giocatori", {{"cognome", "Altro"}, {"nome", "Ugo"}, {"nazionalita", "Italia"}, {"anno", 1970},
                                {"profilo", "1"}, {"cambiocarte", "0"}, {"aggressivita", "0"}});
-    app.click(ctl::Label2);
-    pickProfile(app, program.surface, kProfile);
-    app.click(ctl::Label21);
     program.surface.scriptAnswers({MessageAnswer::Yes});
-    app.click(ctl::Label18);  // left: the game stays saved
+    program.app.click(ctl::Label18);  // left: the game stays saved
     ASSERT_TRUE(hasCheckpoint(db));
-
-    const std::string itsGame =
-        "Questo profilo ha una partita in corso, che andrà persa: vuoi davvero eliminarlo?";
+    program.app.click(ctl::Label2);
+    const std::string itsGame = "Questo profilo ha una partita in corso, che andrà persa: vuoi davvero eliminarlo?";
     const struct {
-        const char* profile;
+        const char *surname, *firstName;
         MessageAnswer answer;
         std::string question;
         bool savedAfter, profileAfter;
-    } steps[] = {
-        {"Altro Ugo", MessageAnswer::Yes, "Vuoi davvero eliminare questo profilo? ", true, false},
-        {"Ripresa Ada", MessageAnswer::No, itsGame, true, true},
-        {"Ripresa Ada", MessageAnswer::Yes, itsGame, false, false},
-    };
-    app.click(ctl::Label2);  // the panel opens with the game still saved
+    } steps[] = {{"Altro", "Ugo", MessageAnswer::Yes, "Vuoi davvero eliminare questo profilo? ", true, false},
+                 {"Ripresa", "Ada", MessageAnswer::No, itsGame, true, true},
+                 {"Ripresa", "Ada", MessageAnswer::Yes, itsGame, false, false}};
     for (const auto& step : steps) {
-        SCOPED_TRACE(std::string(step.profile) + (step.answer == MessageAnswer::Yes ? ", Sì" : ", No"));
-        pickProfile(app, program.surface, step.profile);
+        SCOPED_TRACE(std::string(step.surname) + (step.answer == MessageAnswer::Yes ? ", Sì" : ", No"));
+        pickProfile(program.app, program.surface, std::string(step.surname) + " " + step.firstName);
         program.surface.clearMessages();
         program.surface.scriptAnswers({step.answer});
-        app.click(ctl::Label27);
+        program.app.click(ctl::Label27);
         ASSERT_EQ(program.surface.messages().size(), 1U);
         EXPECT_EQ(program.surface.messages()[0].text, step.question);
         EXPECT_EQ(hasCheckpoint(db), step.savedAfter);
-        const std::string surname = std::string(step.profile).substr(0, std::string(step.profile).find(' '));
-        EXPECT_EQ(db.query("SELECT * FROM giocatori where cognome=? and profilo='1'", {surname}).empty(),
+        EXPECT_EQ(db.query("SELECT * FROM giocatori where cognome=? and profilo='1'", {step.surname}).empty(),
                   !step.profileAfter);
     }
 }

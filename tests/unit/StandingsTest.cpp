@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "engine/display/TableLayout.h"
 #include "tests/unit/TournamentFixture.h"
@@ -21,7 +22,6 @@ protected:
         }
         throw std::runtime_error("not on the page: " + name);
     }
-    int shownPage() { return std::stoi(surface.caption(ctl::Label56)); }
     // The page line behind the lit band, or -1 with no band.
     int litLine() {
         if (!surface.visible(ctl::Shape8)) return -1;
@@ -29,77 +29,55 @@ protected:
                layout::kStandingsRowHeight;
     }
 
-    // 21 tables of six, each entrant's points a different even number from 262 down to 12,
-    // and the player's table 22, where he has `points` and his mates none: 132 rows on seven
-    // pages, the last one holding twelve. With an odd number the player is placed just below
-    // every entrant with more.
-    void fieldOfSevenPages(int points) {
+    // 21 tables of six, the entrants' points all different and even, from 262 down to 12, and the
+    // player with `points` at table 22, his mates on none: 132 rows on seven pages. Or the player
+    // `out` of the field with his points: 127 rows.
+    void fieldOfSevenPages(int points, bool out = false) {
         useGameType("25 Punti");
         addTables(21, [](int t, int s) { return 2 * (6 * t + s); });
-        addHumansTable(22, {points, 0, 0, 0, 0, 0});
+        if (!out) return addHumansTable(22, {points, 0, 0, 0, 0, 0});
+        db.appendRow("classifica", {{"cognome", kHumanSurname}, {"nome", kHumanFirstName},
+                                    {"tavolo", "-"}, {"punti", points}, {"eliminato", "1"},
+                                    {"nazionalita", "Italia"}});
     }
 };
 
-TEST_F(StandingsTest, ClassificaOpensOnThePlayersPageWithHisRowLit) {
-    struct Case {
-        int points;
-        int place;
-        const char* page;
-    };
-    // Places 1, 20 and 21 either side of the first page break, a middle page, the last page.
-    for (const Case& row : {Case{263, 1, "1"}, Case{225, 20, "1"}, Case{223, 21, "2"},
-                            Case{165, 50, "3"}, Case{1, 127, "7"}}) {
-        SCOPED_TRACE(row.place);
-        db.execute("DELETE FROM torneo");
-        fieldOfSevenPages(row.points);
-        standings.openStandings();
-        EXPECT_EQ(surface.caption(ctl::Label54), "7");
-        EXPECT_EQ(surface.caption(ctl::Label56), row.page);
-        const int line = litLine();
-        ASSERT_GE(line, 0);
-        EXPECT_EQ(line, lineOf("Rossi Mario"));
-        EXPECT_EQ(column(0)[line], std::to_string(row.place));
-        standings.closeStandings();
-    }
-}
-
-TEST_F(StandingsTest, AnEliminatedPlayerSeesPageOneDuringPlayAndHisOwnPageAtTheEnd) {
-    // Out of the field with 3 points: the last of the 127 rows, on page 7.
-    useGameType("25 Punti");
-    addTables(21, [](int t, int s) { return 2 * (6 * t + s); });
-    db.appendRow("classifica", {{"cognome", kHumanSurname}, {"nome", kHumanFirstName},
-                                {"tavolo", "-"}, {"punti", 3}, {"eliminato", "1"},
-                                {"nazionalita", "Italia"}});
-    standings.openStandings();
-    EXPECT_EQ(surface.caption(ctl::Label56), "1");
-    EXPECT_EQ(litLine(), -1);
-    standings.closeStandings();
-
-    standings.openFinalStandings();
-    EXPECT_EQ(surface.caption(ctl::Label56), "7");
-    EXPECT_EQ(litLine(), lineOf("Rossi Mario"));
-    EXPECT_EQ(column(0)[litLine()], "127");
-}
-
-TEST_F(StandingsTest, PageButtonsMoveAsTheyShouldAndNeverPassTheEnds) {
-    // The player 50th, on page 3. Each step is one button: F "|<<", P "<<", N ">>", L ">>|".
-    fieldOfSevenPages(165);
-    standings.openStandings();
-    int expected = 3;
+TEST_F(StandingsTest, ClassificaOpensOnThePlayersPageAndItsButtonsTurnPagesWithHisRowLit) {
+    // Places 1, 20 and 21 about the first page break, a middle page and the last; out of the
+    // field, it opens on page 1 during play and on his own page at the end.
+    const auto rows = {std::tuple{263, false, false, 1, 1}, {225, false, false, 1, 20},
+                       {223, false, false, 2, 21}, {165, false, false, 3, 50},
+                       {1, false, false, 7, 127}, {3, true, false, 1, 127}, {3, true, true, 7, 127}};
+    // Each step one button: F "|<<", P "<<", N ">>", L ">>|".
     const std::string steps = "PPPNFFLNNLPPPPPPPPPNNNFPL";
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        SCOPED_TRACE(steps.substr(0, i + 1));
-        switch (steps[i]) {
-            case 'F': standings.firstPage(); expected = 1; break;
-            case 'P': standings.previousPage(); expected = std::max(1, expected - 1); break;
-            case 'N': standings.nextPage(); expected = std::min(7, expected + 1); break;
-            case 'L': standings.lastPage(); expected = 7; break;
+    for (const auto& [points, out, atTheEnd, opens, place] : rows) {
+        SCOPED_TRACE(testing::Message() << "place " << place << (out ? ", out" : "")
+                                        << (atTheEnd ? ", at the end" : ""));
+        db.execute("DELETE FROM torneo");
+        db.execute("DELETE FROM classifica");
+        fieldOfSevenPages(points, out);
+        atTheEnd ? standings.openFinalStandings() : standings.openStandings();
+        EXPECT_EQ(surface.caption(ctl::Label54), "7");
+        int page = opens;
+        for (std::size_t i = 0; i <= steps.size(); ++i) {
+            SCOPED_TRACE("after " + steps.substr(0, i));
+            ASSERT_EQ(surface.caption(ctl::Label56), std::to_string(page));
+            // The page's own places, and the band on the player's row only.
+            EXPECT_EQ(column(0).front(), std::to_string(20 * page - 19));
+            EXPECT_EQ(column(0).size(), page < 7 ? 20U : out ? 7U : 12U);
+            const bool his = page == (place + 19) / 20;
+            EXPECT_EQ(litLine(), his ? lineOf("Rossi Mario") : -1);
+            if (his) {
+                EXPECT_EQ(column(0)[lineOf("Rossi Mario")], std::to_string(place));
+            }
+            if (i == steps.size()) break;
+            switch (steps[i]) {
+                case 'F': standings.firstPage(); page = 1; break;
+                case 'P': standings.previousPage(); page = std::max(1, page - 1); break;
+                case 'N': standings.nextPage(); page = std::min(7, page + 1); break;
+                case 'L': standings.lastPage(); page = 7; break;
+            }
         }
-        ASSERT_EQ(shownPage(), expected);
-        // The page shows its own places, and the band only where the player is.
-        EXPECT_EQ(column(0).front(), std::to_string(20 * expected - 19));
-        EXPECT_EQ(column(0).size(), expected == 7 ? 12U : 20U);
-        EXPECT_EQ(litLine() >= 0, expected == 3);
     }
 }
 
