@@ -66,6 +66,10 @@ bool compactDatabase(Database& db, const std::function<bool(int step)>& continue
                    Database::quoted(Database::kPassword));
         db.query("PRAGMA compacted.journal_mode=DELETE");
         db.query("SELECT sqlcipher_export('compacted')");
+        // The export copies the schema and the rows but not the user version, which tells
+        // the next start what the file has already been converted to.
+        db.execute("PRAGMA compacted.user_version = " +
+                   std::to_string(db.query("PRAGMA main.user_version").at(0, 0).integer()));
         db.forgetPreparedStatements();
         db.execute("DETACH DATABASE compacted");
         // The copy keeps the file's permissions.
