@@ -11,12 +11,12 @@ constexpr const char* kFieldColumns = "cognome, nome, tavolo, punti, eliminato, 
 
 void ensureCheckpointTables(Database& db) {
     db.execute("CREATE TABLE IF NOT EXISTS salvataggio (descrizione TEXT, stato TEXT, cognome TEXT COLLATE "
-               "NOCASE, nome TEXT COLLATE NOCASE)");
+               "ZELVARO_NOMI, nome TEXT COLLATE ZELVARO_NOMI)");
     // The copies keep each row's place, so the field is put back in its very order.
     for (const char* copy : {"salvatorneo", "salvaclassifica"}) {
         db.execute(std::string("CREATE TABLE IF NOT EXISTS ") + copy +
-                   " (riga INTEGER, cognome TEXT COLLATE NOCASE, nome TEXT COLLATE NOCASE, tavolo "
-                   "NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE NOCASE)");
+                   " (riga INTEGER, cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE ZELVARO_NOMI, tavolo "
+                   "NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE ZELVARO_NOMI)");
     }
 }
 

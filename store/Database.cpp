@@ -98,12 +98,11 @@ void Database::openWith(const fs::path& file, int flags) {
         throw DatabaseError(message, code);
     }
     try {
-        // The text columns are declared COLLATE NOCASE. Under that name this connection sorts
-        // and matches them by compareNames, not by SQLite's own NOCASE, which folds ASCII
-        // letters only and puts Çetin or Özkan after Zürcher.
-        if (sqlite3_create_collation_v2(db_, "NOCASE", SQLITE_UTF8, nullptr, &compareNamesOfSqlite,
-                                        nullptr) != SQLITE_OK) {
-            fail("NOCASE");
+        // The text columns are declared in the game's name order, by the order's own name:
+        // this connection sorts and matches them by compareNames.
+        if (sqlite3_create_collation_v2(db_, kNameCollation, SQLITE_UTF8, nullptr,
+                                        &compareNamesOfSqlite, nullptr) != SQLITE_OK) {
+            fail(kNameCollation);
         }
         keyAndCheck();
     } catch (...) {

@@ -20,4 +20,11 @@ namespace zelvaro {
 // character is compared by its code point, and bytes that are not UTF-8 by their value.
 int compareNames(std::string_view a, std::string_view b);
 
+// The order's name in the database, registered by every connection the game opens and
+// declared on every text column, so on every index of names. A name of the game's own, never
+// one of SQLite's (NOCASE, BINARY, RTRIM): another SQLite program, which lacks the order, then
+// refuses what needs it ("no such collation sequence") instead of reading or writing those
+// indexes in an order of its own.
+inline constexpr const char* kNameCollation = "ZELVARO_NOMI";
+
 }  // namespace zelvaro

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <regex>
 
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
+#include "store/NameCollation.h"
 #include "store/StatisticsStore.h"
 
 namespace zelvaro {
@@ -13,25 +15,27 @@ namespace {
 
 std::string nationTableSql() {
     std::string sql =
-        "CREATE TABLE IF NOT EXISTS nazioni (nazione TEXT COLLATE NOCASE, "
-        "nomecognome TEXT COLLATE NOCASE";
-    for (int i = 1; i <= 20; ++i) sql += ", " + nameColumn(i) + " TEXT COLLATE NOCASE";
+        "CREATE TABLE IF NOT EXISTS nazioni (nazione TEXT COLLATE ZELVARO_NOMI, "
+        "nomecognome TEXT COLLATE ZELVARO_NOMI";
+    for (int i = 1; i <= 20; ++i) sql += ", " + nameColumn(i) + " TEXT COLLATE ZELVARO_NOMI";
     return sql + ")";
 }
 
+// Every text column is declared in the game's own name order (see NameCollation.h).
 const char* const kTables[] = {
-    "CREATE TABLE IF NOT EXISTS giocatori (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE "
-    "NOCASE, nazionalita TEXT COLLATE NOCASE, anno NUMERIC, profilo NUMERIC, cambiocarte "
-    "NUMERIC, aggressivita NUMERIC, foto NUMERIC)",
-    "CREATE TABLE IF NOT EXISTS opzioni (tipopartita TEXT COLLATE NOCASE, cambiocarte TEXT "
-    "COLLATE NOCASE, \"2superaasso\" TEXT COLLATE NOCASE, punteggio TEXT COLLATE NOCASE, premio "
-    "TEXT COLLATE NOCASE, limite TEXT COLLATE NOCASE)",
-    "CREATE TABLE IF NOT EXISTS temp (descrizione TEXT COLLATE NOCASE, numero1 NUMERIC)",
-    "CREATE TABLE IF NOT EXISTS torneo (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE NOCASE, "
-    "tavolo NUMERIC, punti NUMERIC, eliminato NUMERIC DEFAULT 0, nazionalita TEXT COLLATE "
-    "NOCASE)",
-    "CREATE TABLE IF NOT EXISTS classifica (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE "
-    "NOCASE, tavolo NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE NOCASE)",
+    "CREATE TABLE IF NOT EXISTS giocatori (cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE "
+    "ZELVARO_NOMI, nazionalita TEXT COLLATE ZELVARO_NOMI, anno NUMERIC, profilo NUMERIC, "
+    "cambiocarte NUMERIC, aggressivita NUMERIC, foto NUMERIC)",
+    "CREATE TABLE IF NOT EXISTS opzioni (tipopartita TEXT COLLATE ZELVARO_NOMI, cambiocarte TEXT "
+    "COLLATE ZELVARO_NOMI, \"2superaasso\" TEXT COLLATE ZELVARO_NOMI, punteggio TEXT COLLATE "
+    "ZELVARO_NOMI, premio TEXT COLLATE ZELVARO_NOMI, limite TEXT COLLATE ZELVARO_NOMI)",
+    "CREATE TABLE IF NOT EXISTS temp (descrizione TEXT COLLATE ZELVARO_NOMI, numero1 NUMERIC)",
+    "CREATE TABLE IF NOT EXISTS torneo (cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE "
+    "ZELVARO_NOMI, tavolo NUMERIC, punti NUMERIC, eliminato NUMERIC DEFAULT 0, nazionalita TEXT "
+    "COLLATE ZELVARO_NOMI)",
+    "CREATE TABLE IF NOT EXISTS classifica (cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE "
+    "ZELVARO_NOMI, tavolo NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE "
+    "ZELVARO_NOMI)",
     "CREATE INDEX IF NOT EXISTS giocatori_nome ON giocatori (cognome, nome)",
     "CREATE INDEX IF NOT EXISTS giocatori_profilo ON giocatori (profilo)",
     "CREATE INDEX IF NOT EXISTS nazioni_nazione ON nazioni (nazione, nomecognome)",
@@ -47,16 +51,61 @@ void createTables(Database& db) {
     for (const char* sql : kTables) db.execute(sql);
 }
 
-// The file's user version: 1 once its name indexes follow compareNames.
-constexpr int kNamesInTheirOrder = 1;
+// The file's user version: 2 once its text columns are declared in the game's name order
+// under the order's own name. Earlier versions declared them COLLATE NOCASE, SQLite's own
+// name, and built the name indexes in SQLite's order (version 0) or in compareNames
+// registered under that name (version 1): any other SQLite program took the latter for damage.
+constexpr int kOwnNameOrder = 2;
 
-// Files made before the game sorted names by compareNames have their name indexes (those on
-// cognome, nome and nazione) in SQLite's own NOCASE order: under the new order a lookup
-// would miss rows and the integrity check would fail. They are built again, once.
-void orderNameIndexes(Database& db) {
-    if (db.query("PRAGMA user_version").at(0, 0).integer() >= kNamesInTheirOrder) return;
-    db.execute("REINDEX NOCASE");
-    db.execute("PRAGMA user_version = " + std::to_string(kNamesInTheirOrder));
+// `sql` with every COLLATE NOCASE naming the game's order instead.
+std::string inOwnNameOrder(const std::string& sql) {
+    static const std::regex earlierName(R"(\bCOLLATE(\s+)NOCASE\b)", std::regex::icase);
+    return std::regex_replace(sql, earlierName, std::string("COLLATE$1") + kNameCollation);
+}
+
+std::string quotedName(const std::string& name) {
+    std::string quoted = "\"";
+    quoted += Database::replace(name, "\"", "\"\"", 1);
+    quoted += '"';
+    return quoted;
+}
+
+// Builds `table` again from its own statement `sql` in the game's name order, the way SQLite
+// advises for a change that ALTER TABLE cannot make: a new table, every row copied with its
+// rowid (the profile panel and the saved field address rows by it), the old table dropped
+// with its indexes, the new one given the old name, the indexes made again from their own
+// statements. Only ordinary statements, so a failure rolls back like any other. The names
+// carry "main.": the table "temp" is not the temporary database.
+void rebuildInOwnNameOrder(Database& db, const std::string& table, const std::string& sql) {
+    const std::size_t columnList = sql.find('(');
+    if (columnList == std::string::npos) throw DatabaseError("no column list [" + sql + "]");
+    const std::string name = quotedName(table);
+    const std::string building = "main." + quotedName("zelvaro_conversione");
+    std::string columns = "rowid";
+    const ResultSet info = db.query("PRAGMA main.table_info(" + name + ")");
+    for (int c = 0; c < info.rows(); ++c) columns += ", " + quotedName(info.at("name", c).text());
+    const ResultSet indexes = db.query(
+        "SELECT sql FROM main.sqlite_master WHERE type='index' AND tbl_name=? AND sql NOT NULL",
+        {table});
+    db.execute("CREATE TABLE " + building + " " + inOwnNameOrder(sql.substr(columnList)));
+    db.execute("INSERT INTO " + building + " (" + columns + ") SELECT " + columns + " FROM main." +
+               name);
+    db.execute("DROP TABLE main." + name);
+    db.execute("ALTER TABLE " + building + " RENAME TO " + name);
+    for (int i = 0; i < indexes.rows(); ++i) db.execute(inOwnNameOrder(indexes.at(0, i).text()));
+}
+
+// A file of an earlier version has each table that declares NOCASE built again, once; the
+// caller's transaction makes it all or nothing.
+void useOwnNameOrder(Database& db) {
+    if (db.query("PRAGMA user_version").at(0, 0).integer() >= kOwnNameOrder) return;
+    const ResultSet tables =
+        db.query("SELECT name, sql FROM main.sqlite_master WHERE type='table' AND sql NOT NULL");
+    for (int t = 0; t < tables.rows(); ++t) {
+        const std::string sql = tables.at(1, t).text();
+        if (inOwnNameOrder(sql) != sql) rebuildInOwnNameOrder(db, tables.at(0, t).text(), sql);
+    }
+    db.execute("PRAGMA user_version = " + std::to_string(kOwnNameOrder));
 }
 
 std::vector<std::string> splitOn(std::string_view text, char separator) {
@@ -118,10 +167,10 @@ std::vector<NationNames> parseNationNames(std::string_view text) {
 
 void ensureSchema(Database& db) {
     Transaction transaction(db);
+    useOwnNameOrder(db);
     createTables(db);
     ensureStatisticsTables(db);
     ensureCheckpointTables(db);
-    orderNameIndexes(db);
     if (db.query("SELECT * FROM opzioni ").empty()) {
         db.appendRow("opzioni", {{"tipopartita", "Normale"},
                                  {"cambiocarte", "Si"},

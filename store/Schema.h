@@ -24,10 +24,11 @@ std::vector<NationNames> parseNationNames(std::string_view text);
 // The name lists built into the program.
 std::string_view builtInNationNames();
 
-// Creates whatever of the six tables and their indexes is missing, rebuilds the name
-// indexes of a file made before names were sorted by compareNames, and adds the fixed rows a
-// game cannot start without: the options row, the stored number, the nation name lists.
-// All in one transaction.
+// Builds again, once, every table of an earlier version's file that declared its text
+// columns COLLATE NOCASE (rows, rowids and indexes kept, in the game's name order under its
+// own name), creates whatever of the six tables and their indexes is missing, and adds the
+// fixed rows a game cannot start without: the options row, the stored number, the nation
+// name lists. All in one transaction.
 void ensureSchema(Database& db);
 
 // What a file that opens with the game's key holds: nothing yet (a new file), the game's

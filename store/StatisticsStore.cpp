@@ -10,19 +10,21 @@ namespace {
 
 const char* const kTables[] = {
     // Single games, one row per profile and game type.
-    "CREATE TABLE IF NOT EXISTS statistiche (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE "
-    "NOCASE, punteggio TEXT COLLATE NOCASE, giocate NUMERIC, vinte NUMERIC, posto1 NUMERIC, "
-    "posto2 NUMERIC, posto3 NUMERIC, posto4 NUMERIC, posto5 NUMERIC, posto6 NUMERIC, sommaposti "
-    "NUMERIC, migliorpunteggio NUMERIC, sommapunti NUMERIC, serie NUMERIC, serielunga NUMERIC)",
+    "CREATE TABLE IF NOT EXISTS statistiche (cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE "
+    "ZELVARO_NOMI, punteggio TEXT COLLATE ZELVARO_NOMI, giocate NUMERIC, vinte NUMERIC, posto1 "
+    "NUMERIC, posto2 NUMERIC, posto3 NUMERIC, posto4 NUMERIC, posto5 NUMERIC, posto6 NUMERIC, "
+    "sommaposti NUMERIC, migliorpunteggio NUMERIC, sommapunti NUMERIC, serie NUMERIC, serielunga "
+    "NUMERIC)",
     // Tournaments, one row per profile, game type and hand limit.
-    "CREATE TABLE IF NOT EXISTS statistichetornei (cognome TEXT COLLATE NOCASE, nome TEXT "
-    "COLLATE NOCASE, punteggio TEXT COLLATE NOCASE, limite TEXT COLLATE NOCASE, disputati "
-    "NUMERIC, sommaturni NUMERIC, turnomigliore NUMERIC, ultimoposto NUMERIC, migliorposto "
-    "NUMERIC, sommaposti NUMERIC, finali NUMERIC, vittorie NUMERIC)",
+    "CREATE TABLE IF NOT EXISTS statistichetornei (cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT "
+    "COLLATE ZELVARO_NOMI, punteggio TEXT COLLATE ZELVARO_NOMI, limite TEXT COLLATE ZELVARO_NOMI, "
+    "disputati NUMERIC, sommaturni NUMERIC, turnomigliore NUMERIC, ultimoposto NUMERIC, "
+    "migliorposto NUMERIC, sommaposti NUMERIC, finali NUMERIC, vittorie NUMERIC)",
     // The last games and tournaments one by one; numero counts a profile's entries.
-    "CREATE TABLE IF NOT EXISTS storico (cognome TEXT COLLATE NOCASE, nome TEXT COLLATE NOCASE, "
-    "tipo TEXT COLLATE NOCASE, numero NUMERIC, data TEXT, punteggio TEXT COLLATE NOCASE, limite "
-    "TEXT COLLATE NOCASE, posto NUMERIC, partecipanti NUMERIC, punti NUMERIC, turno NUMERIC)",
+    "CREATE TABLE IF NOT EXISTS storico (cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE "
+    "ZELVARO_NOMI, tipo TEXT COLLATE ZELVARO_NOMI, numero NUMERIC, data TEXT, punteggio TEXT "
+    "COLLATE ZELVARO_NOMI, limite TEXT COLLATE ZELVARO_NOMI, posto NUMERIC, partecipanti NUMERIC, "
+    "punti NUMERIC, turno NUMERIC)",
     "CREATE INDEX IF NOT EXISTS statistiche_nome ON statistiche (cognome, nome, punteggio)",
     "CREATE INDEX IF NOT EXISTS statistichetornei_nome ON statistichetornei (cognome, nome, "
     "punteggio, limite)",

@@ -1,6 +1,6 @@
 // The order of names: by base letter as an Italian reader expects, in the C++ comparison and
 // in the database's ORDER BY, while the database matches names as it always did; and a file
-// whose name indexes an earlier version built in the old order made sound again.
+// of an earlier version, which declared the order under SQLite's own name NOCASE, converted.
 #include <gtest/gtest.h>
 #include <sqlcipher/sqlite3.h>
 
@@ -11,14 +11,19 @@
 #include <string>
 #include <vector>
 
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "store/GameDatabase.h"
 #include "store/NameCollation.h"
 #include "store/Schema.h"
+#include "store/StatisticsStore.h"
+#include "tests/unit/FailingDisk.h"
 #include "tests/unit/TestDatabase.h"
 
 namespace zelvaro {
 namespace {
+
+namespace fs = std::filesystem;
 
 int sign(int order) {
     return (order > 0) - (order < 0);
@@ -113,35 +118,130 @@ std::string integrityOf(Database& db) {
     return db.query("PRAGMA integrity_check").at(0, 0).text();
 }
 
-TEST(NameCollationTest, TheDatabaseSortsByItMatchesAsItAlwaysDidAndMendsIndexesOfTheOldOrder) {
+int compareNamesOfSqlite(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return compareNames({static_cast<const char*>(a), static_cast<std::size_t>(lengthA)},
+                        {static_cast<const char*>(b), static_cast<std::size_t>(lengthB)});
+}
+
+// A file the game has used: the names above in the field (in a scrambled order) and as
+// profiles, some profiles deleted so that the rowids skip, games recorded, a game saved.
+void playWith(const fs::path& file) {
+    Database db;
+    ASSERT_EQ(openGameDatabase(db, file).problem, StoreProblem::None);
+    for (std::size_t i = 0; i < kSorted.size(); ++i) {  // 7 and 30 share no factor
+        const std::string& name = kSorted[i * 7 % kSorted.size()];
+        db.appendRow("torneo", {{"cognome", name}, {"nome", name}, {"tavolo", 1}, {"punti", 0}});
+        db.appendRow("giocatori", {{"cognome", name}, {"nome", "Ada"}, {"profilo", 1}});
+    }
+    db.execute("DELETE FROM giocatori WHERE rowid % 3 = 0");
+    for (const char* who : {"Çetin", "Rossi"}) {
+        recordGame(db, {who, "Ada", "25 Punti", 2, 17, false});
+    }
+    saveCheckpoint(db, {"Torneo", "stato", "Rossi", "Ada"});
+}
+
+// The same file as version `version` of the game left it: the text columns declared COLLATE
+// NOCASE, the indexes built in the order that version gave that name (compareNames from
+// version 1 on, SQLite's own before).
+void makeEarlier(const fs::path& file, int version) {
+    const std::string declaredNocase = "UPDATE sqlite_master SET sql = replace(sql, '" +
+                                       std::string(kNameCollation) + "', 'NOCASE')";
+    {
+        testsupport::StockConnection earlier(file);
+        ASSERT_EQ(earlier.run("PRAGMA writable_schema = ON; " + declaredNocase), "");
+    }
+    testsupport::StockConnection earlier(file);  // the schema read again
+    if (version >= 1) {
+        ASSERT_EQ(sqlite3_create_collation_v2(earlier.handle(), "NOCASE", SQLITE_UTF8, nullptr,
+                                              &compareNamesOfSqlite, nullptr),
+                  SQLITE_OK);
+    }
+    ASSERT_EQ(earlier.run("REINDEX NOCASE; PRAGMA user_version = " + std::to_string(version)), "");
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> split;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) split.push_back(line);
+    return split;
+}
+
+// Every table as another program reads it: its name, its columns with their types and
+// defaults in order, every row with its rowid.
+std::string contentOf(const fs::path& file) {
+    testsupport::StockConnection stock(file);
+    std::string content;
+    for (const std::string& table :
+         lines(stock.run("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"))) {
+        const std::string name = "main.\"" + table + "\"";
+        content += table + "\n" + stock.run("PRAGMA main.table_info(\"" + table + "\")") +
+                   stock.run("SELECT rowid, * FROM " + name + " ORDER BY rowid");
+    }
+    return content;
+}
+
+// The statements of the file's tables and indexes, with the quotes that a renamed table's
+// name gets taken away.
+std::string schemaOf(Database& db) {
+    std::string schema;
+    const ResultSet rs = db.query("SELECT name, sql FROM sqlite_master ORDER BY name");
+    for (int r = 0; r < rs.rows(); ++r) {
+        const std::string name = rs.at(0, r).text();
+        schema += Database::replace(rs.at(1, r).text(), "\"" + name + "\"", name, 1) + "\n";
+    }
+    return schema;
+}
+
+std::int64_t pragma(Database& db, const std::string& name) {
+    return db.query("PRAGMA " + name).at(0, 0).integer();
+}
+
+class NameCollationFileTest : public ::testing::TestWithParam<int> {
+protected:
+    NameCollationFileTest() {
+        Database fresh;
+        fresh.open(folder.path() / "nuovo.mdb");
+        ensureSchema(fresh);
+        newSchema = schemaOf(fresh);
+        newVersion = pragma(fresh, "user_version");
+    }
     testsupport::TempFolder folder;
-    const auto file = folder.path() / Database::kFileName;
-    {
+    fs::path file = folder.path() / Database::kFileName;
+    std::string newSchema;
+    std::int64_t newVersion = 0;
+};
+
+// The database sorts by the order and matches names as it always did; a file of an earlier
+// version is converted at its first open, every row and rowid kept, and never again.
+TEST_P(NameCollationFileTest, IsConvertedOnceKeepingEveryRowAndSortsAndMatchesNamesByTheOrder) {
+    const int version = GetParam();
+    playWith(file);
+    makeEarlier(file, version);
+    const std::string content = contentOf(file);
+    ASSERT_NE(content.find("Zürcher"), std::string::npos);
+    ASSERT_GT(newVersion, version);
+    // What another program saw: an index of names in compareNames under SQLite's own name
+    // looks damaged to it.
+    EXPECT_EQ(testsupport::StockConnection(file).run("PRAGMA integrity_check") == "ok\n",
+              version == 0);
+    for (const std::string round : {"converted", "opened again", "compacted"}) {
+        SCOPED_TRACE(round);
+        // Converted at the first open only: later ones, after a compaction too, change nothing.
+        const auto versions = [&] {
+            return testsupport::StockConnection(file).run(
+                "PRAGMA schema_version; PRAGMA user_version");
+        };
+        const std::string before = versions();
         Database db;
         ASSERT_EQ(openGameDatabase(db, file).problem, StoreProblem::None);
-        for (std::size_t i = 0; i < kSorted.size(); ++i) {  // 7 and 30 share no factor
-            const std::string& name = kSorted[i * 7 % kSorted.size()];
-            db.appendRow("torneo",
-                         {{"cognome", name}, {"nome", name}, {"tavolo", 1}, {"punti", 0}});
-        }
-    }
-    // An earlier version built the name indexes with SQLite's own NOCASE.
-    sqlite3* earlier = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &earlier), SQLITE_OK);
-    const std::string rebuild = "PRAGMA key = " + Database::quoted(Database::kPassword) +
-                                "; REINDEX NOCASE; PRAGMA user_version = 0;";
-    EXPECT_EQ(sqlite3_exec(earlier, rebuild.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(earlier);
-    {
-        Database look;
-        look.openReadOnly(file);
-        EXPECT_NE(integrityOf(look), "ok") << "the old indexes do not hold in the new order";
-    }
-    for (const bool compacted : {false, true}) {
-        SCOPED_TRACE(compacted ? "compacted" : "opened");
-        Database db;
-        ASSERT_EQ(openGameDatabase(db, file).problem, StoreProblem::None);
+        EXPECT_EQ(versions() == before, round != "converted");
         EXPECT_EQ(integrityOf(db), "ok");
+        // Another program now names the order it lacks.
+        EXPECT_EQ(testsupport::StockConnection(file).run("PRAGMA integrity_check"),
+                  std::string("Error: no such collation sequence: ") + kNameCollation);
+        EXPECT_EQ(contentOf(file), content);
+        EXPECT_EQ(schemaOf(db), newSchema);
+        EXPECT_EQ(pragma(db, "user_version"), newVersion);
         // Through the indexes and, with the +, without them.
         for (const char* order : {"cognome", "+cognome", "punti desc,cognome asc,nome asc"}) {
             EXPECT_EQ(firstColumn(db, std::string("SELECT cognome FROM torneo order by ") + order),
@@ -157,11 +257,40 @@ TEST(NameCollationTest, TheDatabaseSortsByItMatchesAsItAlwaysDidAndMendsIndexesO
                     << name << ": " << where;
             }
         }
-        if (!compacted) {
+        if (round == "opened again") {
             EXPECT_TRUE(db.compact());
         }
     }
 }
+
+// A conversion cut short by a full disk at any point leaves the file as it was, and the next
+// start converts it.
+TEST_P(NameCollationFileTest, IsLeftAsItWasWhenTheDiskFillsDuringTheConversion) {
+    testsupport::FailingDisk disk;
+    playWith(file);
+    makeEarlier(file, GetParam());
+    const std::string bytes = testsupport::readBytes(file);
+    const std::string content = contentOf(file);
+    // The conversion writes every page of the file again, and then some.
+    for (const std::size_t quarter : {0, 1, 2, 3}) {
+        const std::size_t room = bytes.size() * quarter / 4;
+        SCOPED_TRACE(room);
+        {
+            Database db;
+            disk.allowOnly(static_cast<long long>(room));
+            EXPECT_THROW(openGameDatabase(db, file), DatabaseError);
+            EXPECT_TRUE(disk.full());
+            disk.allowOnly(-1);
+        }
+        EXPECT_TRUE(testsupport::readBytes(file) == bytes);
+    }
+    Database db;
+    ASSERT_EQ(openGameDatabase(db, file).problem, StoreProblem::None);
+    EXPECT_EQ(pragma(db, "user_version"), newVersion);
+    EXPECT_EQ(contentOf(file), content);
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, NameCollationFileTest, ::testing::Values(0, 1));
 
 }  // namespace
 }  // namespace zelvaro

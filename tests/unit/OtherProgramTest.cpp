@@ -1,17 +1,23 @@
 // Another program with the game's file open through SQLite (the sqlcipher shell, say): a real
 // second process, idle or inside a write of its own. Neither side's writes may be lost, and
-// the game never takes away the files that SQLite's locking shares between the two.
+// the game never takes away the files that SQLite's locking shares between the two. Without
+// the game's name order, such a program refuses what needs it and never writes it wrong.
 #include <gtest/gtest.h>
 #include <sqlcipher/sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
 #include "store/Database.h"
 #include "store/GameDatabase.h"
+#include "store/NameCollation.h"
+#include "store/PlayerPool.h"
 #include "store/Schema.h"
 #include "store/StoreMessages.h"
 #include "tests/unit/TestDatabase.h"
@@ -129,6 +135,45 @@ TEST_F(OtherProgramTest, OneThatTakesTheWriteLockDuringPlayMakesTheGamesWriteWai
     game.execute(kWriteNumber, {42});
     game.close();
     EXPECT_EQ(storedNumber(), 42);
+}
+
+// The stock program reads every row (a backup) and finds every page sound; whatever needs the
+// name order (the full check, a search by name, any write to an indexed table) it refuses by
+// naming the order: no damage reported that is not there, no index written in another order.
+// A write that needs no order goes through.
+TEST_F(OtherProgramTest, OneWithoutTheNameOrderRefusesWhatNeedsItAndReportsNoFalseDamage) {
+    std::int64_t profiles = 0;
+    {
+        Database game;
+        ASSERT_EQ(openGameDatabase(game, file).problem, StoreProblem::None);
+        Random random;
+        MemorySurface surface;
+        profiles = ensurePlayerPool(game, random, surface);
+        ASSERT_GT(profiles, 2000);
+    }
+    testsupport::StockConnection stock(file);
+    const std::string refused = std::string("Error: no such collation sequence: ") + kNameCollation;
+    EXPECT_EQ(stock.run("PRAGMA quick_check"), "ok\n");
+    const std::string rows = stock.run("SELECT rowid, * FROM giocatori");
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), profiles);
+    for (const char* needsTheOrder : {
+             "PRAGMA integrity_check",
+             "SELECT rowid FROM giocatori WHERE cognome='Rossi'",
+             "INSERT INTO giocatori (cognome, nome, nazionalita, anno, profilo) "
+             "VALUES ('Özkanoğlu', 'Zelda', 'Turchia', 1990, 1)",
+             "UPDATE giocatori SET cognome='Özkan' WHERE rowid=7",
+             "DELETE FROM giocatori WHERE rowid=7",
+         }) {
+        EXPECT_EQ(stock.run(needsTheOrder), refused) << needsTheOrder;
+    }
+    EXPECT_EQ(stock.run("UPDATE temp SET numero1=5 WHERE rowid=1"), "");
+
+    Database game;
+    ASSERT_EQ(openGameDatabase(game, file).problem, StoreProblem::None);
+    EXPECT_EQ(game.query("PRAGMA integrity_check").at(0, 0).text(), "ok");
+    EXPECT_EQ(game.query("SELECT count(*) FROM giocatori").at(0, 0).integer(), profiles);
+    EXPECT_TRUE(game.query("SELECT rowid FROM giocatori WHERE cognome='Özkanoğlu'").empty());
+    EXPECT_EQ(game.query(kReadNumber).at(0, 0).integer(), 5);
 }
 
 }  // namespace

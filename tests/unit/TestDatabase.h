@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlcipher/sqlite3.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -47,6 +48,41 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
+
+// Another SQLite program on the game's file (the sqlcipher shell, a backup tool): the game's
+// key, and SQLite's own functions only, not the game's.
+class StockConnection {
+public:
+    explicit StockConnection(const std::filesystem::path& file) {
+        if (sqlite3_open(file.c_str(), &db_) != SQLITE_OK) throw std::runtime_error("no file");
+        run("PRAGMA key = " + Database::quoted(Database::kPassword));
+    }
+    ~StockConnection() { sqlite3_close(db_); }
+    StockConnection(const StockConnection&) = delete;
+    StockConnection& operator=(const StockConnection&) = delete;
+    sqlite3* handle() const { return db_; }
+
+    // What the shell prints for `sql`: each row's values joined by '|', a line a row; or,
+    // once a statement fails, "Error: " and SQLite's message alone.
+    std::string run(const std::string& sql) {
+        std::string printed;
+        char* error = nullptr;
+        const auto printRow = [](void* out, int n, char** values, char**) {
+            auto& text = *static_cast<std::string*>(out);
+            for (int i = 0; i < n; ++i) (text += i ? "|" : "") += values[i] ? values[i] : "";
+            text += '\n';
+            return 0;
+        };
+        if (sqlite3_exec(db_, sql.c_str(), printRow, &printed, &error) != SQLITE_OK) {
+            printed = std::string("Error: ") + (error ? error : sqlite3_errmsg(db_));
+        }
+        sqlite3_free(error);
+        return printed;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
 
 // A database of its own in a fresh folder, with the tables and fixed rows a new game has.
 struct SeededDatabase {
