@@ -19,7 +19,6 @@
 
 #include "engine/GameSession.h"
 #include "engine/TableEngine.h"
-#include "front/StatisticsPanel.h"
 #include "front/ZelvaroApp.h"
 #include "primitives/MemorySurface.h"
 #include "store/CheckpointStore.h"
@@ -98,7 +97,11 @@ PlayedGame playSingleGame(ZelvaroApp& app, MemorySurface& surface, long leaveAft
         if (at != std::string::npos) game = {true, message.text.substr(at + winnerLine.size()) == kSurname};
     }
     const std::vector<std::string> ranking = linesOf(surface.caption(ctl::Label31));
-    game.place = static_cast<int>(std::find(ranking.begin(), ranking.end(), kSurname) - ranking.begin()) + 1;
+    const std::vector<std::string> scores = linesOf(surface.caption(ctl::Label32));
+    const auto row = std::find(ranking.begin(), ranking.end(), kSurname) - ranking.begin();
+    // Players level share the best of their places: his is that of the first with his score.
+    const auto firstLevel = std::find(scores.begin(), scores.end(), scores.at(row));
+    game.place = static_cast<int>(firstLevel - scores.begin()) + 1;
     game.score = app.session().seatstats[kHumanSeat].score;
     return game;
 }
@@ -138,14 +141,13 @@ void playTournament(Program& program, const char* type, const char* limit, int o
     }
 }
 
-// His position on the page the final standings screen opened on, 0 when not there.
-int placeOnTheStandingsScreen(MemorySurface& surface) {
-    const std::vector<std::string> positions = linesOf(surface.caption(ctl::Label51[0]));
-    const std::vector<std::string> names = linesOf(surface.caption(ctl::Label51[1]));
-    for (std::size_t i = 0; i < names.size() && i < positions.size(); ++i) {
-        if (names[i] == kProfile) return std::stoi(positions[i]);
-    }
-    return 0;
+// His place in the final standings: one more than the entrants with more points.
+int finalPlace(Database& db) {
+    const ResultSet above = db.query(
+        "SELECT count(*) FROM classifica where punti>(SELECT punti "
+        "FROM classifica where cognome=? and nome=?)",
+        {kSurname, kFirstName});
+    return 1 + static_cast<int>(above.at(0, 0).integer());
 }
 
 // Tournaments, then single games of every family, all from the menu; then every figure and
@@ -166,8 +168,8 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
         SCOPED_TRACE(std::string(plan.type) + ", out in round " + std::to_string(plan.outInRound));
         playTournament(program, plan.type, plan.limit, plan.outInRound);
         ASSERT_TRUE(surface.visible(ctl::Picture27));
-        const int place = placeOnTheStandingsScreen(surface);
-        ASSERT_GT(place, 0);
+        const int place = finalPlace(app.database());
+        EXPECT_TRUE(surface.visible(ctl::Shape8));  // his row lit on the page it opened on
         EXPECT_TRUE(plan.outInRound != 1 || place == 1536) << place;  // below every other entrant
         EXPECT_TRUE(plan.outInRound != 0 || place <= kSeats) << place;
         best = best == 0 ? place : std::min(best, place);
@@ -252,7 +254,8 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
 }
 
 // A file made before the record existed gains its tables at the next start; there a name that
-// is no user profile keeps no record, and the history keeps the last entries only.
+// is no user profile keeps no record, and each history keeps the newest of its own kind only,
+// the newest first.
 TEST(StatisticsTest, AnOlderFileGainsTheRecordAndItsHistoryKeepsTheLastEntries) {
     TempFolder folder;
     const fs::path file = folder.path() / Database::kFileName;
@@ -270,31 +273,20 @@ TEST(StatisticsTest, AnOlderFileGainsTheRecordAndItsHistoryKeepsTheLastEntries) 
     recordGame(db, {"Nessuno", "Tale", "3 Vinte", 1, 3, true});
     EXPECT_TRUE(readStatistics(db, "Nessuno", "Tale").games.empty());
     for (int i = 0; i < kHistoryLength + 5; ++i) {
+        recordGame(db, {kSurname, kFirstName, "3 Vinte", i % 6 + 1, i, i % 6 == 0});
         recordTournament(db, {kSurname, kFirstName, "50 Punti", "Senza Limite", 100 + i, 1536, 2, false, 60});
     }
     const ProfileStatistics stats = statsOf(db);
-    ASSERT_EQ(stats.recentTournaments.size(), static_cast<std::size_t>(kHistoryLength));
-    EXPECT_EQ(stats.recentTournaments.front().place, 100 + kHistoryLength + 4);
-    EXPECT_EQ(stats.recentTournaments.back().place, 105);
-    EXPECT_EQ(stats.tournaments.at(0).entered, kHistoryLength + 5);  // the figures keep them all
-}
-
-TEST(StatisticsTest, PanelTablesShowTheMostPlayedAndCountTheRest) {
-    // The header, the eight most played, and those left out in one line.
-    const struct {
-        int types;
-        const char* lastShown;
-        const char* more;  // the table's last line
-    } rows[] = {{10, "Tipo 3", "e altri 2"}, {9, "Tipo 2", "e un altro"}, {8, "Tipo 1", nullptr}};
-    for (const auto& row : rows) {
-        ProfileStatistics stats;
-        for (int i = 1; i <= row.types; ++i) stats.games.push_back({"Tipo " + std::to_string(i), i});
-        const std::vector<std::string> lines = linesOf(statisticsTexts(stats).games);
-        ASSERT_EQ(lines.size(), row.more ? 10U : 9U) << row.types;
-        EXPECT_EQ(lines[1].substr(0, lines[1].find('\t')), "Tipo " + std::to_string(row.types)) << row.types;
-        EXPECT_EQ(lines[8].substr(0, lines[8].find('\t')), row.lastShown) << row.types;
-        if (row.more) { EXPECT_EQ(lines[9], row.more); }
-    }
+    std::vector<int> games, tournaments, newest(kHistoryLength);
+    for (const HistoryEntry& e : stats.recentGames) games.push_back(e.points);
+    for (const HistoryEntry& e : stats.recentTournaments) tournaments.push_back(e.place - 100);
+    std::iota(newest.rbegin(), newest.rend(), 5);  // the 55th down to the 6th
+    EXPECT_EQ(games, newest);
+    EXPECT_EQ(tournaments, newest);
+    EXPECT_EQ(db.query("SELECT * FROM storico ").rows(), 2 * kHistoryLength);  // no more are kept
+    const int all = kHistoryLength + 5;  // the figures keep them all
+    EXPECT_EQ(std::make_pair(stats.gamesPlayed(), stats.tournamentsEntered()),
+              std::make_pair(all, all));
 }
 
 TEST(StatisticsTest, AKilledPlayerLeavesNoGameCountedByHalf) {
