@@ -7,11 +7,14 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "primitives/MemorySurface.h"
+#include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Tournament.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tests/unit/TestDatabase.h"
-#include "primitives/Tournament.h"
+#include "tools/sim/HumanPolicy.h"
 
 namespace zelvaro {
 namespace {
@@ -206,6 +209,40 @@ TEST_F(GameEntryTest, SingleGameSeatsTheHumanAndFiveDifferentOpponents) {
     for (Control c : {ctl::Label40, ctl::Label43, ctl::Combo7}) EXPECT_FALSE(surface().visible(c));
     // The menu beneath the table is enabled again, ready for the end of the match.
     for (Control c : kMenuLabels) EXPECT_TRUE(surface().enabled(c));
+}
+
+// "Continua" says what it goes on with: the game type and every seat's surname with its score,
+// in seat order, as the game it brings back has them, each time the game is left anew.
+TEST_F(GameEntryTest, TheSavedGamesLineNamesEverySeatWithTheScoreItGoesOnFrom) {
+    setOption("punteggio", "Chips");  // it never ends by itself
+    app().click(ctl::Label2);
+    if (hasCheckpoint(app().database())) surface().scriptAnswers({MessageAnswer::Yes});
+    app().click(ctl::Label21);
+    std::string lastLine;
+    for (int leg = 0; leg < 3; ++leg) {
+        SCOPED_TRACE("left " + std::to_string(leg + 1) + " times");
+        const long first = app().engine().handsPlayed();
+        for (int tick = 0; tick < 20000 && app().engine().handsPlayed() - first < 3; ++tick) {
+            playHumanTurn(app(), surface());
+            app().timerTick(ctl::Timer1);
+        }
+        surface().scriptAnswers({MessageAnswer::Yes});
+        app().click(ctl::Label18);
+        ASSERT_TRUE(surface().visible(ctl::Label76));
+        const std::string line = surface().caption(ctl::Label77);
+        app().click(ctl::Label76);
+        ASSERT_TRUE(surface().visible(ctl::Picture1));
+        std::string seats;
+        for (const SeatStats& seat : app().session().seatstats) {
+            seats += (seats.empty() ? "" : ", ") + seat.surname + " " + std::to_string(seat.score);
+        }
+        EXPECT_EQ(line, "Partita Chips \u00b7 " + seats);
+        EXPECT_NE(line, lastLine);  // the scores moved since the last time
+        lastLine = line;
+    }
+    surface().scriptAnswers({MessageAnswer::Yes});
+    app().click(ctl::Label18);
+    removeCheckpoint(app().database());
 }
 
 }  // namespace

@@ -298,6 +298,38 @@ TEST_F(TableDisplayTest, LeavingTheMatchOnNoChangesNothing) {
     EXPECT_FALSE(surface.visible(ctl::Label52));
 }
 
+// ----- how long the table is held -----
+
+// A whole hand at each pace: every full trick holds the table for its pace's time, longer on a
+// table slowed down to follow it, and the hand's line for its own.
+TEST_F(TableDisplayTest, EveryHoldOfAHandLastsWhatItsPaceAsks) {
+    for (const auto& [slow, trickMs] : {std::pair{false, 1000}, std::pair{true, 2000}}) {
+        SCOPED_TRACE(slow ? "slow" : "fast");
+        startDealtHand(optionsWith("25 Punti"), 1);
+        if (slow) display.toggleSpeed();
+        int holds = surface.tableHolds(), trickHolds = 0;
+        bool handOver = false;
+        const auto checkHold = [&] {
+            if (surface.tableHolds() == holds) return;
+            EXPECT_EQ(surface.tableHolds(), holds + 1);
+            holds = surface.tableHolds();
+            handOver = surface.visible(ctl::Label63);
+            EXPECT_EQ(surface.lastHoldMs(), handOver ? 2500 : trickMs);
+            trickHolds += handOver ? 0 : 1;
+        };
+        for (int step = 0; step < 3000 && !handOver; ++step) {
+            for (int slot = kHandSlots - 1; slot >= 0 && session.turnseat == kHumanSeat; --slot) {
+                if (!session.hands[kHumanSeat][slot].empty()) engine.cardClicked(slot);
+                checkHold();
+            }
+            tick();
+            checkHold();
+        }
+        EXPECT_TRUE(handOver);
+        EXPECT_GT(trickHolds, 2);
+    }
+}
+
 // ----- tournament header -----
 
 void addField(Database& db, int entrants) {
