@@ -255,6 +255,51 @@ private slots:
         for (const Control c : kMenu) QVERIFY(find(*window_, c)->isEnabled());
     }
 
+    // Tab passes over a disabled control: with one profile the statistics panel's arrows have
+    // nowhere to go, and Tab goes round the panel's buttons without them.
+    void tabNeverLandsOnADisabledControl() {
+        clickOn(*window_, ctl::Label65);
+        QVERIFY(find(*window_, ctl::Frame7)->isVisible());
+        QVERIFY(!find(*window_, ctl::Command9)->isEnabled() &&
+                !find(*window_, ctl::Command10)->isEnabled());
+        QSet<QString> met;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+            QWidget* focused = window_->focusWidget();
+            QVERIFY2(focused->isEnabled(), qPrintable(focused->objectName()));
+            met << focused->objectName();
+        }
+        QCOMPARE(met,
+                 (QSet<QString>{guitest::nameOf(ctl::Label74), guitest::nameOf(ctl::Label75)}));
+        clickOn(*window_, ctl::Label75);
+    }
+
+    // A click is a press and a release on the same entry, with the left button: a press let go
+    // off the entry, a release whose press was elsewhere and the right button open nothing.
+    void onlyAPressAndReleaseOnTheEntryClickIt() {
+        QWidget* entry = find(*window_, ctl::Label10);
+        QWidget* panel = find(*window_, ctl::Frame1);
+        const QPoint middle = entry->rect().center();
+        const struct {
+            const char* name;
+            bool pressed;
+            Qt::MouseButton button;
+            QPoint release;
+            bool opens;
+        } rows[] = {
+            {"let go beside it", true, Qt::LeftButton, {entry->width() + 8, middle.y()}, false},
+            {"let go above it", true, Qt::LeftButton, {middle.x(), -8}, false},
+            {"pressed elsewhere", false, Qt::LeftButton, middle, false},
+            {"right button", true, Qt::RightButton, middle, false},
+            {"left click", true, Qt::LeftButton, middle, true}};
+        for (const auto& row : rows) {
+            if (row.pressed) QTest::mousePress(entry, row.button, Qt::NoModifier, middle);
+            QTest::mouseRelease(entry, row.button, Qt::NoModifier, row.release);
+            QVERIFY2(panel->isVisible() == row.opens, row.name);
+        }
+        clickOn(*window_, ctl::Label13);
+    }
+
 private:
     QTemporaryDir programFolder_;
     std::unique_ptr<guitest::GameWindow> game_;
