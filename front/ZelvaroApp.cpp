@@ -157,9 +157,12 @@ void ZelvaroApp::reportFailure(const std::exception& error) {
 }
 
 void ZelvaroApp::click(Control c) {
+    if (closed()) return;
     // While the window takes no input only the wait panel's "Avanti veloce" can be pressed.
     if (!surface_.enabled(c) || (!surface_.windowEnabled() && !(c == ctl::Command6))) return;
     guarded([&] { dispatchClick(c); });
+    // "Esci" has closed the file: nothing is left to save or show.
+    if (closed()) return;
     afterGameEvent();
     afterEvent();
 }
@@ -231,6 +234,7 @@ void ZelvaroApp::dispatchClick(Control c) {
 }
 
 void ZelvaroApp::mouseMove(Control c) {
+    if (closed()) return;
     for (Control picture : kOptionPictures) {
         if (c == picture) return display_->showHoverText(c);
     }
@@ -241,6 +245,7 @@ void ZelvaroApp::mouseMove(Control c) {
 void ZelvaroApp::mouseDown(Control c) { menu_->mousePressed(c); }
 
 void ZelvaroApp::comboSelected(Control c) {
+    if (closed()) return;
     guarded([&] {
         if (c == ctl::Combo2) options_->applyPotRule();
         if (c == ctl::Combo4) profiles_->showSelectedProfile();
@@ -249,7 +254,7 @@ void ZelvaroApp::comboSelected(Control c) {
 }
 
 void ZelvaroApp::timerTick(Control timer) {
-    if (!surface_.enabled(timer)) return;
+    if (closed() || !surface_.enabled(timer)) return;
     try {
         dispatchTick(timer);
     } catch (const std::exception& error) {
@@ -271,10 +276,21 @@ void ZelvaroApp::dispatchTick(Control timer) {
 }
 
 void ZelvaroApp::exitProgram() {
+    shutDown();
+    surface_.closeWindow();
+}
+
+void ZelvaroApp::shutDown() {
+    // The first start's player generation lets the window's events run between its rows: a
+    // window closed then leaves the generation to finish its transaction, and the file is
+    // closed with the program.
+    if (closed() || db_->inTransaction()) return;
+    for (const Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) surface_.setEnabled(timer, false);
     db_->compact();
     db_->close();
     folderLock_->release();
-    surface_.closeWindow();
 }
+
+bool ZelvaroApp::closed() const { return !db_->isOpen(); }
 
 }  // namespace zelvaro

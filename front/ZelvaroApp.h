@@ -57,6 +57,11 @@ public:
     // An item picked from a combo box's list (Combo2, Combo4, Combo7).
     void comboSelected(Control c);
     void timerTick(Control timer);
+    // The window is closing ("Esci", its close button, the desktop's logout): the timers
+    // stop, the file is compacted and closed, the folder's lock released. Events after it
+    // are ignored.
+    void shutDown();
+    bool closed() const;
 
     // "Avanti veloce": whether a run is on, and one stretch of it in the window (the
     // window's own timer ticks are not delivered meanwhile). Returns whether it goes on.

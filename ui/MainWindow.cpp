@@ -40,6 +40,7 @@ public:
     void mouseDown(Control c) override { app_.mouseDown(c); }
     void comboSelected(Control c) override { app_.comboSelected(c); }
     void timerTick(Control timer) override { app_.timerTick(timer); }
+    void windowClosing() override { app_.shutDown(); }
     bool fastForwarding() override { return app_.fastForwarding(); }
     void fastForwardFor(int ms) override { app_.fastForwardFor(std::chrono::milliseconds(ms)); }
 
@@ -363,6 +364,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     placementSaver_.stop();
     WindowPlacement::save(*this);
+    if (events_ != nullptr) events_->windowClosing();
     QMainWindow::closeEvent(event);
 }
 

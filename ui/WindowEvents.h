@@ -14,6 +14,8 @@ public:
     virtual void mouseDown(Control c) = 0;
     virtual void comboSelected(Control c) = 0;
     virtual void timerTick(Control timer) = 0;
+    // The window is closing, by "Esci" or otherwise.
+    virtual void windowClosing() {}
     // "Avanti veloce": whether a run is on, and one stretch of it of about `ms`
     // milliseconds, the timers' ticks fired one after another.
     virtual bool fastForwarding() { return false; }
