@@ -38,10 +38,18 @@ std::string handResultLine(const GameSession& session, const std::array<int, kSe
 
 void PlayerAids::holdFullTrick(unsigned winners, int paceMs) {
     if (!watched_) return;
+    heldWinner_ = -1;
     for (int seat = 0; seat < kSeats; ++seat) {
-        if ((winners & (1u << seat)) != 0) surface_.setForeColor(seatName(seat), kHighlightColor);
+        if ((winners & (1u << seat)) == 0) continue;
+        surface_.setForeColor(seatName(seat), kHighlightColor);
+        // One winner is framed; winners who share a pot are lit alike, none framed.
+        heldWinner_ = heldWinner_ == -1 ? seat : kSeveralWinners;
     }
     litTableNames_ = winners;
+    // While the trick is held the eye goes to who took it, not to who lays next: the turn's
+    // marker comes back with the next trick.
+    surface_.setVisible(ctl::Shape5, false);
+    showTurnPrompt();
     surface_.holdTable(paceMs >= kSlowPaceMs ? kFullTrickSlowMs : kFullTrickMs);
 }
 
@@ -156,8 +164,12 @@ void PlayerAids::showTurnPrompt() {
         if (litSeat_ >= 0 || shownPrompt_ != nullptr) hideTurnAids();
         return;
     }
-    const int seat = session_.turnseat;
-    if (seat != litSeat_) {
+    const bool trickHeld = !session_.trick[kSeats - 1].empty();
+    const int seat = trickHeld ? heldWinner_ : session_.turnseat;
+    if (seat < 0) {
+        if (litSeat_ >= 0) surface_.setVisible(ctl::Shape7, false);
+        litSeat_ = -1;
+    } else if (seat != litSeat_) {
         // The light frames the seat's panel, or the player's own name plate; it is sized
         // again only when it passes between the two.
         const bool human = seat == kHumanSeat;
@@ -174,7 +186,7 @@ void PlayerAids::showTurnPrompt() {
         litSeat_ = seat;
     }
     const char* prompt = nullptr;
-    if (seat == kHumanSeat) {
+    if (!trickHeld && seat == kHumanSeat) {
         if (surface_.visible(ctl::Command1)) {
             prompt = "Tocca a te\nscegli il cambio";
         } else if (session_.changedecisions == 6 && session_.holdsCards(kHumanSeat) &&

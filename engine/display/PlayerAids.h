@@ -64,6 +64,8 @@ private:
 
     // The seat lit as on turn (-1 none), the player's prompt and the hint shown.
     int litSeat_ = -1;
+    static constexpr int kSeveralWinners = -2;
+    int heldWinner_ = -1;  // the held trick's winner, or kSeveralWinners sharing a pot
     const char* shownPrompt_ = nullptr;    // nullptr while no prompt shows
     const char* promptCaption_ = nullptr;  // what the prompt's label holds
     bool hintShown_ = false;

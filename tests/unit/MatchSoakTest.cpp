@@ -8,6 +8,7 @@
 #include <numeric>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/display/TableLayout.h"
 #include "front/GameStart.h"
@@ -167,27 +168,56 @@ protected:
         holdsSeen = surface.tableHolds();
         const TrickOutcome outcome = findTrickWinner(trick, session.options.twoBeatsAce());
         const int top = computePot(trick).winningvalue;
+        std::vector<int> winners;
         for (int slot = 0; slot < kSeats; ++slot) {
             const int seat = (slot + leader) % kSeats;
             const Control name = seat == 0 ? ctl::Label4 : ctl::Label6[seat - 1];
             const bool wins = session.options.isPotGame()
                                   ? trick[slot].isReal() && trick[slot].value == top && computePot(trick).winnercount > 0
                                   : slot == outcome.winnerSlot;
+            if (wins) winners.push_back(seat);
             ASSERT_EQ(surface.foreColor(name) == kHighlightColor, wins) << where << " seat " << seat;
         }
+        // Nothing points at the seat that lays next: the one winner's panel is the one framed,
+        // winners sharing a pot are lit alike and none is framed.
+        ASSERT_FALSE(surface.visible(ctl::Shape5)) << where << " turn marker during the hold";
+        ASSERT_FALSE(surface.visible(ctl::Label61)) << where << " prompt during the hold";
+        ASSERT_EQ(surface.visible(ctl::Shape7), winners.size() == 1) << where;
+        if (winners.size() != 1) return;
+        const int seat = winners.front();
+        const layout::Point corner = seat == 0 ? layout::kHumanPlate : layout::kSeatPanel[seat];
+        const int width = seat == 0 ? layout::kHumanPlateWidth : layout::kSeatPanelWidth;
+        const int height = seat == 0 ? layout::kHumanPlateHeight : layout::kSeatPanelHeight;
+        // The light surrounds the winner's panel and no more than its margin around it.
+        const int left = surface.left(ctl::Shape7), panelTop = surface.top(ctl::Shape7);
+        ASSERT_LE(left, layout::twips(corner.x)) << where;
+        ASSERT_LE(panelTop, layout::twips(corner.y)) << where;
+        ASSERT_GE(left + surface.width(ctl::Shape7), layout::twips(corner.x + width)) << where;
+        ASSERT_GE(panelTop + surface.height(ctl::Shape7), layout::twips(corner.y + height)) << where;
+        ASSERT_LT(surface.width(ctl::Shape7), layout::twips(width + 2 * layout::kSeatLightMargin + 1)) << where;
     }
 
-    // The line of the hand's end names every seat that gained or lost, with what it did.
+    // The line of the hand's end names every seat that gained or lost, with what it did, the
+    // most gained first and equal gains in seat order.
     void checkHandResultLine(const std::string& where, const std::array<int, 6>& delta) {
         ASSERT_TRUE(surface.visible(ctl::Label63)) << where;
         const std::string line = surface.caption(ctl::Label63);
         int named = 0;
+        std::size_t previousAt = 0;
+        int previousSeat = -1;
         for (int seat = 0; seat < kSeats; ++seat) {
             if (delta[seat] == 0) continue;
             ++named;
             const std::string told = session.seatstats[seat].surname + (delta[seat] > 0 ? " +" : " −") +
                                      std::to_string(std::abs(delta[seat]));
-            EXPECT_NE(line.find(told), std::string::npos) << where << ": " << line << " lacks " << told;
+            const std::size_t at = line.find(told);
+            EXPECT_NE(at, std::string::npos) << where << ": " << line << " lacks " << told;
+            if (previousSeat >= 0 && at != std::string::npos) {
+                // Seats come in seat order here: one listed before a lower seat gained more.
+                EXPECT_EQ(at > previousAt, delta[seat] <= delta[previousSeat]) << where << ": " << line;
+            }
+            previousAt = at;
+            previousSeat = seat;
         }
         if (named == 0) {
             EXPECT_EQ(line, "Nessun punto in questa mano") << where;
