@@ -228,11 +228,15 @@ void TableEngine::cardClicked(int slot) {
     if (hand[slot].empty()) return;
     if (session_.turnseat != kHumanSeat) return display_.aids().showHint("Non è il tuo turno.");
     if (surface_.visible(ctl::Command1)) {
+        if (markA_ >= 0 && markB_ >= 0 && markA_ != slot && markB_ != slot) {
+            return display_.aids().showHint("Si cambiano due carte: togline una per segnarne un'altra.");
+        }
+        // A mark set or taken away answers whatever the last hint asked.
+        display_.aids().hideHint();
         if (markA_ == slot) setMarks(-1, markB_);
         else if (markB_ == slot) setMarks(markA_, -1);
         else if (markA_ < 0) setMarks(slot, markB_);
-        else if (markB_ < 0) setMarks(markA_, slot);
-        else display_.aids().showHint("Si cambiano due carte: togline una per segnarne un'altra.");
+        else setMarks(markA_, slot);
         return;
     }
     surface_.setVisible(ctl::Label29, false);

@@ -359,6 +359,19 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
          },
          nullptr},
         {"keeping the hand", [this] { openChangeQuestion(); engine.keepClicked(); }, nullptr},
+        {"a second card marked after the hint asked for two",
+         [this] {
+             openChangeQuestion();
+             engine.cardClicked(0);
+             engine.changeClicked();
+             engine.cardClicked(1);
+         },
+         nullptr},
+        {"a third card marked", [this] {
+             openChangeQuestion();
+             for (int slot : {0, 1, 2}) engine.cardClicked(slot);
+         },
+         "Si cambiano due carte: togline una per segnarne un'altra."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
