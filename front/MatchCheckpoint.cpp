@@ -1,5 +1,6 @@
 #include "front/MatchCheckpoint.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -118,7 +119,13 @@ void MatchCheckpoint::restore(const std::string& text) {
     restoreTournament(tournament, in);
     const SavedSurface window = readSurface(in);
     in.expectEnd();
-    if (!userProfileExists(db_, session.humanprofile)) throw MissingPlayer{session.humanprofile.displayName()};
+    const PlayerProfile& player = session.humanprofile;
+    const bool inTournament = session.gamemode == "Torneo";
+    const int entrants = tournament.fieldsize >> std::clamp(tournament.roundnumber - 1, 0, 15);
+    if (!savedFieldIsWhole(db_, {inTournament, tournament.fieldsize, entrants, player.cognome, player.nome})) {
+        throw BadStateRecord("the saved field is not the round's");
+    }
+    if (!userProfileExists(db_, player)) throw MissingPlayer{player.displayName()};
 
     {
         Transaction transaction(db_);

@@ -37,6 +37,38 @@ std::optional<Checkpoint> loadCheckpoint(Database& db) {
     return Checkpoint{rows.at(0, 0).text(), rows.at(1, 0).text(), rows.at(2, 0).text(), rows.at(3, 0).text()};
 }
 
+namespace {
+
+long long count(Database& db, const std::string& sql, const Database::Parameters& parameters = {}) {
+    return db.query(sql, parameters).at(0, 0).integer();
+}
+
+// No row and no entrant twice in one copy.
+bool eachRowOnce(Database& db, const std::string& copy) {
+    const long long rows = count(db, "SELECT count(*) FROM " + copy);
+    return count(db, "SELECT count(DISTINCT riga) FROM " + copy) == rows &&
+           count(db, "SELECT count(*) FROM (SELECT DISTINCT cognome, nome FROM " + copy + ")") == rows;
+}
+
+}  // namespace
+
+bool savedFieldIsWhole(Database& db, const SavedFieldShape& shape) {
+    if (!eachRowOnce(db, "salvatorneo") || !eachRowOnce(db, "salvaclassifica")) return false;
+    if (!shape.tournament) return true;
+    constexpr int kTableSeats = 6;
+    return count(db, "SELECT count(*) FROM salvatorneo") == shape.entrants &&
+           count(db, "SELECT count(*) FROM salvaclassifica WHERE eliminato=1") ==
+               shape.fieldSize - shape.entrants &&
+           count(db, "SELECT count(*) FROM salvaclassifica") == shape.fieldSize - shape.entrants &&
+           count(db, "SELECT count(*) FROM salvatorneo t JOIN salvaclassifica c "
+                     "ON t.cognome=c.cognome and t.nome=c.nome") == 0 &&
+           count(db, "SELECT count(*) FROM (SELECT tavolo FROM salvatorneo GROUP BY tavolo "
+                     "HAVING count(*)=?)",
+                 {kTableSeats}) == shape.entrants / kTableSeats &&
+           count(db, "SELECT count(*) FROM salvatorneo WHERE cognome=? and nome=?",
+                 {shape.surname, shape.firstName}) == 1;
+}
+
 void restoreCheckpointField(Database& db) {
     for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
         db.execute(std::string("DELETE FROM ") + table);

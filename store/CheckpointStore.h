@@ -22,6 +22,17 @@ struct Checkpoint {
 // Replaces the saved game, with a copy of `torneo` and `classifica`, in one transaction.
 void saveCheckpoint(Database& db, const Checkpoint& checkpoint);
 std::optional<Checkpoint> loadCheckpoint(Database& db);
+// What the field and standings saved beside a game must hold to be put back: in a
+// tournament the round's `entrants`, six to a table, the player among them, and every other
+// of the `fieldSize` in the standings; any game, no row and no entrant twice.
+struct SavedFieldShape {
+    bool tournament = false;
+    int fieldSize = 0;
+    int entrants = 0;
+    std::string surname, firstName;  // the player's
+};
+// Whether the saved field and standings can be put back as they are.
+bool savedFieldIsWhole(Database& db, const SavedFieldShape& shape);
 // Puts back the field and the standings saved with it; the caller holds the transaction.
 void restoreCheckpointField(Database& db);
 void removeCheckpoint(Database& db);

@@ -181,17 +181,37 @@ TEST(ContinueTest, ATournamentKilledAtRandomMomentsGoesOnToTheSameEnd) {
 TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothingElse) {
     const std::string damaged =
         "La partita salvata non può essere ripresa: è danneggiata o di un'altra versione di Zelvaro, e verrà eliminata.";
+    using Edit = std::function<void(Database&, std::string&)>;
+    // A statement on the saved copies of a tournament's field and standings.
+    const auto onTheField = [](const char* sql) { return [sql](Database& db, std::string&) { db.execute(sql); }; };
     const struct {
         const char* what;
-        std::function<void(std::string&)> edit;  // of the saved state; none: the profile deleted
+        bool tournament;
+        Edit edit;  // of the saved state and its copies
         std::string message;
     } cases[] = {
-        {"a score edited by hand", [](std::string& s) { s[s.find("\n0\n", s.size() / 3) + 1] = '9'; }, damaged},
-        {"cut short", [](std::string& s) { s.resize(s.size() / 2); }, damaged},
-        {"of a newer version, well formed", [](std::string& s) { StateWriter next(2); next.text(s); s = next.finish(); },
+        {"a score edited by hand", false, [](Database&, std::string& s) { s[s.find("\n0\n", s.size() / 3) + 1] = '9'; },
          damaged},
-        {"the player's profile deleted", nullptr,
+        {"cut short", false, [](Database&, std::string& s) { s.resize(s.size() / 2); }, damaged},
+        {"of a newer version, well formed", false,
+         [](Database&, std::string& s) { StateWriter next(2); next.text(s); s = next.finish(); }, damaged},
+        {"the player's profile deleted", false,
+         [](Database& db, std::string&) { db.execute("DELETE FROM giocatori WHERE cognome='Ripresa' and profilo='1'"); },
          "La partita salvata non può essere ripresa perché il profilo Ripresa Ada non esiste più: verrà eliminata."},
+        {"the field emptied", true, onTheField("DELETE FROM salvatorneo"), damaged},
+        {"every row of the field twice", true, onTheField("INSERT INTO salvatorneo SELECT * FROM salvatorneo"), damaged},
+        {"an entrant twice in place of another", true,
+         onTheField("UPDATE salvatorneo SET cognome=(SELECT cognome FROM salvatorneo WHERE riga=1), "
+                    "nome=(SELECT nome FROM salvatorneo WHERE riga=1) WHERE riga=2"),
+         damaged},
+        {"the player gone from the field", true, onTheField("UPDATE salvatorneo SET cognome='Nessuno' WHERE cognome='Ripresa'"),
+         damaged},
+        {"a table of five beside one of seven", true,
+         onTheField("UPDATE salvatorneo SET tavolo=2 WHERE riga=(SELECT min(riga) FROM salvatorneo WHERE tavolo=1)"), damaged},
+        {"an entrant both in the field and out", true,
+         onTheField("INSERT INTO salvaclassifica SELECT riga, cognome, nome, '-', punti, 1, nazionalita FROM salvatorneo "
+                    "LIMIT 1"),
+         damaged},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -199,10 +219,16 @@ TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothing
         {
             Program program(folder.path());
             Database& db = program.app.database();
-            startSingleGame(program, "25 Punti");
+            if (c.tournament) {
+                useOptions(db, "25 Punti", "Senza Limite");
+                TournamentDriver driver(program.app, program.surface);
+                ASSERT_TRUE(driver.start("Ripresa Ada"));
+            } else {
+                startSingleGame(program, "25 Punti");
+            }
             ASSERT_TRUE(hasCheckpoint(db));
             std::string state = db.query("SELECT stato FROM salvataggio").at(0, 0).text();
-            c.edit ? c.edit(state) : db.execute("DELETE FROM giocatori WHERE cognome='Ripresa' and profilo='1'");
+            c.edit(db, state);
             db.execute("UPDATE salvataggio SET stato=?", {state});
         }
         // All of the file but the saved game, with the stored number the start moved on from it.
