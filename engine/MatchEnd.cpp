@@ -3,6 +3,7 @@
 #include "engine/GameSession.h"
 #include "engine/MatchRecord.h"
 #include "engine/TableEngine.h"
+#include "engine/TableOutcome.h"
 #include "engine/display/TableDisplay.h"
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
@@ -156,11 +157,28 @@ void MatchEnd::finishTournamentTable() {
     // Under the wait panel the table has nothing more to say: no turn, no line of the hand.
     display_.aids().hideTurnAids();
     display_.aids().hideResultLines();
+    showTableOutcome();
     const ResultSet options = db_.query("SELECT * FROM opzioni ");
     if (!options.empty()) {
         applyHandLimit(surface_, tournament_, options.at(5, 0).text(), LimitScope::HumanTable);
     }
     matchOver_ = true;
+}
+
+void MatchEnd::showTableOutcome() {
+    const PlayerProfile& player = session_.humanprofile;
+    // The table's six in the order of its list and of the advancement.
+    const ResultSet rows = db_.query(
+        "SELECT cognome, nome, punti FROM torneo where tavolo=(SELECT tavolo FROM torneo WHERE "
+        "cognome=?1 and nome=?2) order by punti desc,cognome asc,nome asc",
+        {player.cognome, player.nome});
+    std::vector<TableEntrant> ranked;
+    for (int r = 0; r < rows.rows(); ++r) {
+        ranked.push_back({rows.at(0, r).text(), rows.at(2, r).integer(),
+                          rows.at(0, r).text() == player.cognome && rows.at(1, r).text() == player.nome});
+    }
+    const bool final = db_.query("SELECT count(*) FROM torneo").at(0, 0).integer() <= kSeats;
+    surface_.setCaption(ctl::Label78, tableOutcomeLine(ranked, final));
 }
 
 void MatchEnd::nextHand(bool countDown, bool countDownFirst) {

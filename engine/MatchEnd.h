@@ -36,6 +36,8 @@ private:
     void showHandScores();
     void announceWinner(int seat);
     void finishTournamentTable();
+    // On the wait panel: who of the player's table goes on, and his place among them.
+    void showTableOutcome();
     void nextHand(bool countDown, bool countDownFirst);
     void countDownHandLimit();
 

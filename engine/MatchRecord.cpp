@@ -8,12 +8,12 @@
 namespace zelvaro {
 
 int tablePlace(const GameSession& session, int seat) {
-    // The ranking compares the scores as the 16-bit numbers it shows.
+    // The ranking compares the scores as the 16-bit numbers it shows; players level share the
+    // best of their places, as in any sport's table.
     const auto score = [&session](int i) { return static_cast<std::int16_t>(session.seatstats[i].score); };
     int place = 1;
     for (int other = 0; other < kSeats; ++other) {
-        if (other == seat) continue;
-        if (score(other) > score(seat) || (score(other) == score(seat) && other > seat)) ++place;
+        if (score(other) > score(seat)) ++place;
     }
     return place;
 }

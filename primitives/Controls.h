@@ -56,7 +56,7 @@ namespace zelvaro {
     /* the player stands in a tournament, how a hand ended, how the player went on */         \
     X(Label57, 0, 0) X(Picture28, 6, 1) X(Label58, 6, 1) X(Label59, 0, 0) X(Label60, 0, 0)    \
     X(Label61, 0, 0) X(Label62, 0, 0) X(Shape7, 0, 0) X(Shape8, 0, 0) X(Command5, 0, 0)       \
-    X(Command6, 0, 0) X(Label63, 0, 0) X(Label64, 0, 0)                                       \
+    X(Command6, 0, 0) X(Label63, 0, 0) X(Label64, 0, 0) X(Label78, 0, 1)                      \
     /* statistics panel: the menu entry, the profile panel's button, the final place line, */ \
     /* the panel with its profile, summary, tables, best places, chart and buttons */         \
     X(Label65, 0, 1) X(Label66, 0, 1) X(Label67, 0, 0) X(Frame7, 0, 0) X(Label68, 0, 1)       \
@@ -175,7 +175,8 @@ inline constexpr int timerStartInterval(ControlId timer) {
 // Label59: a hint on the table; Label60: a hint on the profile panel.
 // Label61: what the player is to do when it is his turn; Shape7: the seat on turn, lit.
 // Label62: where the player stands in a tournament; Shape8: his row on the standings screen.
-// Command5, Command6: "Avanti veloce" on the table and on the tournament's wait panel.
+// Command5, Command6: "Avanti veloce" on the table and on the tournament's wait panel;
+// Label78: who of the player's table goes on, on that panel.
 // Command7, Command8: the standings screen's first and last page, beside "<<" and ">>".
 // Label65: "Statistiche" in the main menu; Label66: the same on the profile panel; Label67:
 // the place against the best under the final standings. Frame7, the statistics panel: the

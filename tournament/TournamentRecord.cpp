@@ -27,8 +27,11 @@ void recordTournamentEnd(Database& db, const GameSession& session, const Tournam
                             session.options.limite};
     for (int r = 0; r < rows.rows(); ++r) {
         if (rows.at(0, r).text() == player.cognome && rows.at(1, r).text() == player.nome) {
-            result.place = r + 1;
             result.points = static_cast<int>(rows.at(2, r).integer());
+            // Entrants level on points share the best of their places.
+            int place = r + 1;
+            while (place > 1 && rows.at(2, place - 2).integer() == result.points) --place;
+            result.place = place;
             break;
         }
     }

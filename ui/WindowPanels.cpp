@@ -320,15 +320,22 @@ void WindowPanels::buildScreens() {
 
     // The tournament's waiting notice stands over the table. It is not part of the window's
     // form, so that its "Avanti veloce" still answers while the form takes no input.
-    const QRect card(250, 272, 530, 216);
+    const QRect card(230, 252, 570, 266);
     PanelFrame* wait = overlay(make_, window_, ctl::Frame6, QStringLiteral("Zelvaro Torneo"), card);
     auto* notice =
         new QLabel(QStringLiteral("Aspetta la fine del turno anche dagli altri tavoli"), wait);
-    notice->setGeometry(card.left() + 30, wait->contentTop() + 6, card.width() - 60, 70);
+    notice->setGeometry(card.left() + 30, wait->contentTop() + 4, card.width() - 60, 60);
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);
     notice->setFont(Theme::sans(18));
     Theme::setTextColor(notice, Theme::cream());
+    // Who of the player's table goes on, in three lines at most.
+    auto* outcome = make_.label(wait, ctl::Label78,
+                                QRect(card.left() + 24, wait->contentTop() + 68, card.width() - 48, 66),
+                                QString(), ClickableLabel::Look::Plain, Qt::AlignCenter);
+    outcome->setWordWrap(true);
+    outcome->setFont(Theme::sans(14));
+    Theme::setTextColor(outcome, Theme::paleGold());
     make_.command(wait, ctl::Command6, QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
                   QStringLiteral("Avanti veloce"));
 }

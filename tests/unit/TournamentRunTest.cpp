@@ -109,9 +109,16 @@ protected:
         bool running = true;
         while (running) {
             const int round = app().tournament().roundnumber;
-            running = driver.playRound([&] { atMatchEnd(round); });
+            running = driver.playRound([&] {
+                const std::string points = playersPoints();
+                notePlayersTable();
+                atMatchEnd(round);
+                // A test that moves the player's points makes the line out of date.
+                if (playersPoints() != points) outcomeLine_.clear();
+            });
             if (app().tournament().roundnumber == round) break;  // the final was played
             expectAdvancedFrom(round);
+            expectOutcomeLineNamedWhoWentOn();
             expectSoundField(round + 1);
             if (running) {
                 expectHumanSeatedAtHisTable();
@@ -277,8 +284,44 @@ protected:
         EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Collaudo' and nome='Ugo'").rows(), 1);
     }
 
+    std::string playersPoints() {
+        return db().query("SELECT punti FROM torneo where cognome='Collaudo' and nome='Ugo'").at(0, 0).text();
+    }
+
+    // The wait panel's line and the surnames of the player's table when his match ended.
+    void notePlayersTable() {
+        outcomeLine_ = surface().caption(ctl::Label78);
+        const ResultSet table = db().query(
+            "SELECT cognome, nome FROM torneo where tavolo=(SELECT tavolo FROM torneo WHERE cognome='Collaudo' "
+            "and nome='Ugo')");
+        playersTable_.clear();
+        for (int r = 0; r < table.rows(); ++r) playersTable_.emplace_back(table.at(0, r).text(), table.at(1, r).text());
+    }
+
+    // The three the line named are the three of the player's table that the round kept.
+    void expectOutcomeLineNamedWhoWentOn() {
+        if (outcomeLine_.empty()) return;
+        const std::string opening = "Passano al turno successivo ";
+        ASSERT_EQ(outcomeLine_.rfind(opening, 0), 0U) << outcomeLine_;
+        std::string names = outcomeLine_.substr(opening.size(), outcomeLine_.find_first_of(":;") - opening.size());
+        names.replace(names.rfind(" e "), 3, ", ");
+        std::set<std::string> named;
+        for (std::size_t from = 0, to = 0; to != std::string::npos; from = to + 2) {
+            to = names.find(", ", from);
+            named.insert(names.substr(from, to == std::string::npos ? to : to - from));
+        }
+        ASSERT_EQ(named.size(), 3U) << outcomeLine_;
+        for (const auto& [surname, firstName] : playersTable_) {
+            const bool kept =
+                !db().query("SELECT rowid FROM torneo where cognome=? and nome=?", {surname, firstName}).empty();
+            EXPECT_EQ(named.count(surname) == 1, kept) << surname << " in: " << outcomeLine_;
+        }
+    }
+
     static TempFolder* folder_;
     static Program* program_;
+    std::string outcomeLine_;
+    std::vector<std::pair<std::string, std::string>> playersTable_;
     Field original_;
     Field beforeRoundEnd_;
     std::set<int> playedInTheLastTick_;
