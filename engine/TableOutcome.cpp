@@ -6,7 +6,7 @@ namespace zelvaro {
 namespace {
 
 constexpr std::size_t kGoingOn = 3;
-constexpr const char* kTieRule = " A pari punti passa chi viene prima in ordine alfabetico.";
+constexpr const char* kTieRule = "\nA pari punti passa chi viene prima in ordine alfabetico.";
 
 }  // namespace
 
@@ -20,7 +20,7 @@ std::string tableOutcomeLine(const std::vector<TableEntrant>& ranked, bool final
     };
     if (final) {
         return "Sei " + std::to_string(place) + "\u00b0 al tavolo finale." +
-               (tiedWithPlayer() ? " A pari punti viene prima chi precede in ordine alfabetico." : "");
+               (tiedWithPlayer() ? "\nA pari punti viene prima chi precede in ordine alfabetico." : "");
     }
     if (ranked.size() < kGoingOn) return {};
     std::string line = "Passano al turno successivo " + ranked[0].surname + ", " + ranked[1].surname +

@@ -442,6 +442,17 @@ BoxButtons buttonsOf(MessageButtons kind) {
 
 }  // namespace
 
+void MainWindow::placeOverTheTable(QMessageBox& box) const {
+    // Over the table a box stands above its middle, where the line of the hand just ended
+    // stays readable beside it.
+    const QWidget* table = findChild<QWidget*>(QStringLiteral("Picture1"));
+    if (table == nullptr || !table->isVisible()) return;
+    constexpr QPointF kBoxCentre(515, 190);
+    box.adjustSize();
+    const QPointF centre = Stage::contentOrigin(table) + kBoxCentre * Stage::scale(table);
+    box.move(table->mapToGlobal(centre.toPoint()) - box.rect().center());
+}
+
 MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons buttons) {
     const BoxButtons offered = buttonsOf(buttons);
     QMessageBox::StandardButtons standard;
@@ -462,6 +473,7 @@ MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons but
         button->setIcon(QIcon());  // plain words, as on the game's other buttons
         button->setMinimumWidth(96);
     }
+    placeOverTheTable(box);
     ++openMessages_;
     const int pressed = box.exec();
     --openMessages_;

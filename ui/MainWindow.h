@@ -15,6 +15,8 @@
 #include "primitives/Surface.h"
 #include "ui/WindowEvents.h"
 
+class QMessageBox;
+
 namespace zelvaro {
 class ZelvaroApp;
 }
@@ -46,6 +48,7 @@ public:
 
     // A modal message box with no icon. No event reaches the application while it is open.
     MessageAnswer showMessageBox(const QString& text, MessageButtons buttons);
+    void placeOverTheTable(QMessageBox& box) const;
     void setMessageTitle(const QString& title) { messageTitle_ = title; }
     const QString& messageTitle() const { return messageTitle_; }
     bool messageOpen() const { return openMessages_ > 0; }

@@ -100,6 +100,7 @@ answer_yes() {
         sleep 0.1
     done
     [ "$(window_count)" -ge 2 ] || fail "no question at $1"
+    [ -n "${PLAY_TO_EXIT_SHOTS:-}" ] && import -window root "$PLAY_TO_EXIT_SHOTS/question-$((++shot)).png"
     xdotool key Tab space
     sleep 0.5
     no_box "the answer to $1"

@@ -15,7 +15,7 @@ TEST(TableOutcomeTest, NamesTheThreeWhoGoOnThePlayersPlaceAndTheTieRuleWhereName
         return ranked;
     };
     const std::string goOn = "Passano al turno successivo Michiels, Flores e Lauridsen";
-    const std::string tie = " A pari punti passa chi viene prima in ordine alfabetico.";
+    const std::string tie = "\nA pari punti passa chi viene prima in ordine alfabetico.";
     const struct {
         const char* what;
         std::vector<TableEntrant> ranked;
@@ -28,7 +28,7 @@ TEST(TableOutcomeTest, NamesTheThreeWhoGoOnThePlayersPlaceAndTheTieRuleWhereName
         {"first", table({34, 10, 9, 8, 0, 0}, 0), false, goOn + ": ci sei anche tu."},
         {"the final, level with another",
          table({40, 30, 30, 10, 0, -5}, 2), true,
-         "Sei 3° al tavolo finale. A pari punti viene prima chi precede in ordine alfabetico."},
+         "Sei 3° al tavolo finale.\nA pari punti viene prima chi precede in ordine alfabetico."},
         {"the final, alone on his points", table({40, 30, 20, 10, 0, -5}, 5), true, "Sei 6° al tavolo finale."},
         {"not at this table", table({40, 30, 20, 10, 0, -5}, -1), false, ""},
     };
