@@ -69,6 +69,21 @@ TEST(NameCollationTest, EveryLatinLetterSortsWithItsBaseLetterAfterThePlainOne) 
         }
     }
     EXPECT_EQ(seen.size(), 190U);  // U+00C0 to U+017F but × and ÷
+
+    // Each capital beyond ASCII with its small letter: the same letter but for case, the capital
+    // first (Łukasz before łukasz), and case weighs only after every letter and accent
+    // (łukasza before Łukaszb, łe before Łé).
+    const std::string pairs =
+        "ÀàÁáÂâÃãÄäÅåÆæÇçÈèÉéÊêËëÌìÍíÎîÏïÐðÑñÒòÓóÔôÕõÖöØøÙùÚúÛûÜüÝýÞþŸÿĀāĂăĄąĆćĈĉĊċČčĎďĐđĒēĔĕĖėĘęĚě"
+        "ĜĝĞğĠġĢģĤĥĦħĨĩĪīĬĭĮįĲĳĴĵĶķĹĺĻļĽľĿŀŁłŃńŅņŇňŊŋŌōŎŏŐőŒœŔŕŖŗŘřŚśŜŝŞşŠšŢţŤťŦŧŨũŪūŬŭŮůŰűŲųŴŵŶŷŹźŻżŽž";
+    for (std::size_t i = 0; i + 4 <= pairs.size(); i += 4) {
+        const std::string capital = pairs.substr(i, 2), small = pairs.substr(i + 2, 2);
+        SCOPED_TRACE(capital + small);
+        EXPECT_LT(compareNames(capital + "ukasz", small + "ukasz"), 0);
+        EXPECT_LT(compareNames(small + "ukasza", capital + "ukaszb"), 0);
+        EXPECT_GT(compareNames(small + "ukaszb", capital + "ukasza"), 0);
+        EXPECT_LT(compareNames(small + "e", capital + "é"), 0);
+    }
 }
 
 // The names above and every fourth of the nation lists, each also in ASCII capitals: in one
