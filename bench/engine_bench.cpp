@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/MatchOptions.h"
+#include "rules/MatchOptions.h"
 #include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "store/CheckpointStore.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/CardWords.h"
+#include "rules/CardWords.h"
 #include "primitives/Random.h"
-#include "primitives/Rounding.h"
+#include "rules/Rounding.h"
 
 namespace zelvaro {
 namespace {

@@ -5,23 +5,17 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/Card.h"
-#include "engine/CardWords.h"
-#include "engine/MatchOptions.h"
-#include "engine/Pile.h"
+#include "rules/Card.h"
+#include "rules/CardWords.h"
+#include "rules/MatchOptions.h"
+#include "rules/Pile.h"
+#include "rules/Table.h"
 #include "primitives/PlayerProfile.h"
 
 namespace zelvaro {
 
 class Random;
 
-inline constexpr int kSeats = 6;
-inline constexpr int kHandSlots = 12;
-inline constexpr int kHumanSeat = 0;
-
-using Hand = std::array<Card, kHandSlots>;
-static_assert(kHandSlots % cardwords::kCardsPerWord == 0);
-using Trick = std::array<Card, kSeats>;
 
 struct SeatStats {
     std::string surname;    // field 0

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/ComputerPlayer.h"
+#include "rules/ComputerPlayer.h"
 #include "primitives/Random.h"
-#include "primitives/Rounding.h"
-#include "engine/Showdown.h"
+#include "rules/Rounding.h"
+#include "rules/Showdown.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Nummag.h"
 #include "primitives/Tournament.h"
@@ -165,7 +165,7 @@ void TableEngine::holdFullTrick() {
 
 void TableEngine::computerChange(int seat) {
     const bool changes = computerChangeDecision(
-        session_.hands[seat], session_.opponents[seat - 1].aggressivita, computerDraw(random_));
+        session_.hands[seat], session_.opponents[seat - 1].aggressivita, computerDraw(random_.next()));
     if (changes) {
         for (int k = 0; k < 2; ++k) {
             const int slot = chooseDiscard(session_.hands[seat]);
@@ -200,7 +200,7 @@ void TableEngine::computerPlay(int seat) {
                         session_.options.premio,
                         session_.deck[0].value,
                         session_.deck[1].value};
-    session_.chosenslot = static_cast<std::int16_t>(computerPlayDecision(view, computerDraw(random_)));
+    session_.chosenslot = static_cast<std::int16_t>(computerPlayDecision(view, computerDraw(random_.next())));
     if (session_.options.isPotGame()) display_.showPot(computePot(session_.trick));
     display_.showLaidCard(seat, session_.hands[seat][session_.chosenslot]);
     layCard(seat, session_.chosenslot);

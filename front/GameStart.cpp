@@ -4,7 +4,7 @@
 
 #include "engine/GameSession.h"
 #include "primitives/Random.h"
-#include "primitives/Rounding.h"
+#include "rules/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "front/ProfilePanel.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/MatchOptions.h"
+#include "rules/MatchOptions.h"
 #include "primitives/Random.h"
 #include "front/MainMenu.h"
 #include "store/Database.h"

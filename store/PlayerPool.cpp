@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "primitives/Random.h"
-#include "primitives/Rounding.h"
+#include "rules/Rounding.h"
 #include "primitives/Surface.h"
 #include "store/Database.h"
 #include "store/PlayerNames.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/MatchOptions.h"
+#include "rules/MatchOptions.h"
 #include "store/Database.h"
 #include "primitives/Tournament.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "primitives/Random.h"
-#include "primitives/Rounding.h"
+#include "rules/Rounding.h"
 
 namespace zelvaro {
 namespace {

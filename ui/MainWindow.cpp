@@ -13,7 +13,7 @@
 #include <exception>
 #include <vector>
 
-#include "engine/Card.h"
+#include "rules/Card.h"
 #include "engine/GameSession.h"
 #include "engine/display/TableLayout.h"
 #include "front/ZelvaroApp.h"

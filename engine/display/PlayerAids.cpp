@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/CardWords.h"
+#include "rules/CardWords.h"
 #include "engine/display/TableLayout.h"
 
 namespace zelvaro {

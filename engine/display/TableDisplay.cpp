@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "engine/CardWords.h"
-#include "primitives/Rounding.h"
+#include "rules/CardWords.h"
+#include "rules/Rounding.h"
 #include "engine/display/TableLayout.h"
 #include "store/Database.h"
 #include "primitives/Tournament.h"

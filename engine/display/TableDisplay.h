@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "engine/Showdown.h"
+#include "rules/Showdown.h"
 #include "engine/display/PlayerAids.h"
 #include "primitives/Surface.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CardWords.h"
+#include "rules/CardWords.h"
 #include "engine/GameSession.h"
 #include "primitives/MemorySurface.h"
 #include "engine/display/TableDisplay.h"

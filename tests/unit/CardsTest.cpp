@@ -6,10 +6,10 @@
 #include <map>
 #include <utility>
 
-#include "engine/Card.h"
+#include "rules/Card.h"
 #include "engine/GameSession.h"
 #include "primitives/Random.h"
-#include "primitives/Rounding.h"
+#include "rules/Rounding.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {

@@ -3,8 +3,8 @@
 // profile and the draw.
 #include <gtest/gtest.h>
 
-#include "engine/ComputerPlayer.h"
-#include "primitives/Rounding.h"
+#include "rules/ComputerPlayer.h"
+#include "rules/Rounding.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {
@@ -30,7 +30,7 @@ TEST(ComputerDrawTest, DrawIsTheRoundedPercentPlusThirty) {
         Random copy = random;
         const double r = copy.next();
         const int expected = static_cast<int>(roundHalfEven(r * 100)) + 30;
-        const int draw = computerDraw(random);
+        const int draw = computerDraw(random.next());
         ASSERT_EQ(draw, expected);
         low = std::min(low, draw);
         high = std::max(high, draw);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "engine/Showdown.h"
+#include "rules/Showdown.h"
 #include "engine/display/TableLayout.h"
 #include "tests/unit/TableFixture.h"
 

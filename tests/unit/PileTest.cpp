@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/Pile.h"
+#include "rules/Pile.h"
 #include "tests/unit/Layouts.h"
 
 namespace zelvaro::tabletest {

@@ -2,7 +2,7 @@
 // going out in the Eliminazione games.
 #include <gtest/gtest.h>
 
-#include "engine/Showdown.h"
+#include "rules/Showdown.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {

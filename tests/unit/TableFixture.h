@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Card.h"
-#include "engine/ComputerPlayer.h"
+#include "rules/Card.h"
+#include "rules/ComputerPlayer.h"
 #include "engine/GameSession.h"
 #include "primitives/MemorySurface.h"
 #include "primitives/Random.h"
@@ -351,7 +351,7 @@ protected:
     int steerNextDraw(Pred wanted) {
         for (int tries = 0; tries < 100000; ++tries) {
             Random probe = random;
-            const int draw = computerDraw(probe);
+            const int draw = computerDraw(probe.next());
             if (wanted(draw)) return draw;
             random.next();
         }

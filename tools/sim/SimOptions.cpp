@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/MatchOptions.h"
+#include "rules/MatchOptions.h"
 
 namespace zelvaro {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/GameSession.h"
-#include "engine/MatchOptions.h"
+#include "rules/MatchOptions.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
 #include "primitives/MemorySurface.h"

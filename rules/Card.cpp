@@ -1,4 +1,4 @@
-#include "engine/Card.h"
+#include "rules/Card.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "engine/Pile.h"
+#include "rules/Pile.h"
 
 #include <algorithm>
 
-#include "engine/CardWords.h"
+#include "rules/CardWords.h"
 
 namespace zelvaro {
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "engine/Card.h"
+#include "rules/Card.h"
 
 namespace zelvaro::cardwords {
 

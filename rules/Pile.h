@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/Card.h"
+#include "rules/Card.h"
 
 namespace zelvaro {
 

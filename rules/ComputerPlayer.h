@@ -4,14 +4,13 @@
 
 #include <string>
 
-#include "engine/GameSession.h"
+#include "rules/Table.h"
 
 namespace zelvaro {
 
-class Random;
-
-// One draw as the computer players use it: round(r * 100) + 30, so 30..130.
-int computerDraw(Random& random);
+// One draw as the computer players use it: round(r * 100) + 30, so 30..130, for a draw r of
+// the game's random generator.
+int computerDraw(double r);
 
 // Changes when aggressivita plus a bonus for a middling hand beats the draw.
 bool computerChangeDecision(const Hand& hand, int aggressivita, int draw);

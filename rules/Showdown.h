@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/GameSession.h"
+#include "rules/Table.h"
 
 namespace zelvaro {
 

@@ -1,6 +1,6 @@
-#include "engine/Showdown.h"
+#include "rules/Showdown.h"
 
-#include "primitives/Rounding.h"
+#include "rules/Rounding.h"
 
 namespace zelvaro {
 

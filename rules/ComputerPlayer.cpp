@@ -1,10 +1,10 @@
-#include "engine/ComputerPlayer.h"
+#include "rules/ComputerPlayer.h"
 
 #include <algorithm>
 
-#include "primitives/Random.h"
-#include "primitives/Rounding.h"
-#include "engine/Showdown.h"
+#include "rules/MatchOptions.h"
+#include "rules/Rounding.h"
+#include "rules/Showdown.h"
 
 namespace zelvaro {
 namespace {
@@ -56,8 +56,8 @@ int attackSlot(const PlayView& view, int trickmax, int trickposition, int fallba
 
 }  // namespace
 
-int computerDraw(Random& random) {
-    return static_cast<int>(roundHalfEven(random.next() * 100)) + 30;
+int computerDraw(double r) {
+    return static_cast<int>(roundHalfEven(r * 100)) + 30;
 }
 
 bool computerChangeDecision(const Hand& hand, int aggressivita, int draw) {
