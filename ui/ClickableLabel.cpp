@@ -58,17 +58,53 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {
 
 namespace {
 
-// The label's font, made smaller (to seven tenths at most) until `text` fits `width`.
-QFont fittedFont(QFont font, const QString& text, int width) {
-    // The window's fonts are sized in pixels.
-    const int smallest = qMax(8, font.pixelSize() * 7 / 10);
-    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pixelSize() > smallest) {
-        font.setPixelSize(font.pixelSize() - 1);
+// `text` broken at the blank that leaves its longer line shortest; empty without a blank.
+QStringList brokenInTwo(const QFontMetricsF& metrics, const QString& text) {
+    QStringList best;
+    qreal longest = 0;
+    for (qsizetype at = text.indexOf(QLatin1Char(' ')); at > 0;
+         at = text.indexOf(QLatin1Char(' '), at + 1)) {
+        const QStringList two{text.left(at).trimmed(), text.mid(at + 1).trimmed()};
+        if (two[0].isEmpty() || two[1].isEmpty()) continue;
+        const qreal wider =
+            std::max(metrics.horizontalAdvance(two[0]), metrics.horizontalAdvance(two[1]));
+        if (best.isEmpty() || wider < longest) {
+            best = two;
+            longest = wider;
+        }
     }
-    return font;
+    return best;
 }
 
 }  // namespace
+
+ClickableLabel::Fit ClickableLabel::fit(const QFont& font, const QString& text, const QSizeF& box,
+                                        bool wrap) {
+    // The window's fonts are sized in pixels; a font sized otherwise is only measured.
+    const int largest = font.pixelSize();
+    const int smallest = largest > 0 ? std::max(8, largest * 7 / 10) : largest;
+    QFont shown = font;
+    for (int size = largest; size >= smallest; --size) {
+        if (size > 0) shown.setPixelSize(size);
+        const QFontMetricsF metrics(shown);
+        if (metrics.horizontalAdvance(text) <= box.width()) return {shown, {text}, true};
+        if (!wrap || 2 * metrics.lineSpacing() > box.height()) continue;
+        const QStringList two = brokenInTwo(metrics, text);
+        if (!two.isEmpty() && metrics.horizontalAdvance(two[0]) <= box.width() &&
+            metrics.horizontalAdvance(two[1]) <= box.width()) {
+            return {shown, two, true};
+        }
+    }
+    return {shown, {QFontMetricsF(shown).elidedText(text, Qt::ElideRight, box.width())}, false};
+}
+
+ClickableLabel::Fit ClickableLabel::fitOf(const QString& line) const {
+    // Measured in the design, where the label's text is laid out.
+    const QRectF area = Stage::designArea(this);
+    const QFont font = Stage::designFont(this);
+    if (rowHeight_ > 0) return fit(font, line, QSizeF(area.width(), rowHeight_), false);
+    return fit(font, line, area.size(), true);
+}
 
 QColor ClickableLabel::textColor() const {
     return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
@@ -82,37 +118,32 @@ void ClickableLabel::paintRows(QPainter& painter, const QRectF& area) const {
         const QRectF row(area.left(), area.top() + i * rowHeight_, area.width(), rowHeight_);
         if (row.top() >= area.bottom()) break;
         // A long name is set a little smaller rather than cut.
-        const QFont font = fittedFont(Stage::designFont(this), lines[i], int(row.width()));
-        painter.setFont(font);
-        const QString line = QFontMetrics(font).elidedText(lines[i], Qt::ElideRight, int(row.width()));
-        painter.drawText(row, int(horizontal | Qt::AlignVCenter), line);
+        const Fit shown = fitOf(lines[i]);
+        painter.setFont(shown.font);
+        painter.drawText(row, int(horizontal | Qt::AlignVCenter),
+                         shown.lines.join(QLatin1Char('\n')));
     }
 }
 
 void ClickableLabel::paintFitted(QPainter& painter) const {
-    // Every name of a kind in the same size: a long one is cut, and whole in its tooltip.
-    const QRectF area = Stage::designArea(this);
-    const QFont font = Stage::designFont(this);
-    painter.setFont(font);
+    // A long name is set smaller or in two lines rather than cut.
+    const Fit shown = fitOf(text());
+    painter.setFont(shown.font);
     painter.setPen(textColor());
-    painter.drawText(area, int(alignment()),
-                     QFontMetrics(font).elidedText(text(), Qt::ElideRight, int(area.width())));
+    painter.drawText(Stage::designArea(this), int(alignment()),
+                     shown.lines.join(QLatin1Char('\n')));
 }
 
 QString ClickableLabel::cutTextAt(const QPoint& point) const {
-    // Measured in the design, where the label's text is laid out.
-    const QRectF area = Stage::designArea(this);
-    const int width = int(area.width());
-    const QFont font = Stage::designFont(this);
     if (rowHeight_ > 0) {
         const QStringList lines = text().split(QLatin1Char('\n'));
-        const int row = int(std::floor((Stage::toDesign(this, point).y() - area.top()) / rowHeight_));
+        const qreal top = Stage::designArea(this).top();
+        const int row = int(std::floor((Stage::toDesign(this, point).y() - top) / rowHeight_));
         if (row < 0 || row >= lines.size()) return {};
-        const QFont shown = fittedFont(font, lines[row], width);
-        return QFontMetrics(shown).horizontalAdvance(lines[row]) > width ? lines[row] : QString();
+        return fitOf(lines[row]).whole ? QString() : lines[row];
     }
     if (!fitToWidth_) return {};
-    return QFontMetrics(font).horizontalAdvance(text()) > width ? text() : QString();
+    return fitOf(text()).whole ? QString() : text();
 }
 
 bool ClickableLabel::event(QEvent* event) {

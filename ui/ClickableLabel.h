@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QSizeF>
+#include <QStringList>
 
 namespace zelvaro::ui {
 
@@ -24,9 +26,20 @@ public:
     // Lines drawn one per row of this height; 0 leaves the text to QLabel.
     void setRowHeight(int pixels);
     int rowHeight() const { return rowHeight_; }
-    // A one-line caption too long for the label is cut with an ellipsis rather than clipped,
-    // and shown whole in its tooltip.
+    // A caption too long for the label is set smaller (down to seven tenths of its size), or
+    // broken in two lines where the label is tall enough; only what even so does not fit is
+    // cut with an ellipsis, and shown whole in its tooltip.
     void setFitToWidth(bool fit);
+
+    // How a text is set in a box: the font, its lines, and whether it is whole (not cut).
+    struct Fit {
+        QFont font;
+        QStringList lines;
+        bool whole = true;
+    };
+    // How the label's paint sets `line` at the design size: one row of a list, or the whole
+    // caption of a label that fits itself to its width.
+    Fit fitOf(const QString& line) const;
     // The whole text of the line at `point` when the label shows it cut; empty otherwise.
     QString cutTextAt(const QPoint& point) const;
     // A caption that acts as a button: Tab reaches it, a gold ring shows it has the focus,
@@ -59,6 +72,11 @@ protected:
     void paintCaption(QPaintEvent* event);
 
 private:
+    // `text` in `font` made smaller, to seven tenths at most, until it fits `box`; broken at a
+    // blank into two lines when `wrap` allows and one line does not fit at that size; cut with
+    // an ellipsis when nothing fits.
+    static Fit fit(const QFont& font, const QString& text, const QSizeF& box, bool wrap);
+
     Look look_ = Look::Plain;
     int rowHeight_ = 0;
     bool fitToWidth_ = false;
