@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "primitives/Surface.h"
 #include "engine/display/TableLayout.h"
@@ -13,25 +14,45 @@
 namespace zelvaro::ui {
 namespace {
 
-// The two sizes of a card and of the caption and names around the cards.
+// The two sizes of a card and of the caption and names around the cards. The names stand in
+// two rows under the cards, the first, third and fifth seat's above the others, so that each
+// has the width of two cards: a surname is wider than a small card.
 struct Sizes {
     int card;       // card width; the height follows the card's shape
     int gap;
     int margin;
     int title;      // title line height
     int nameFont;
+    int nameRow;  // height of one row of names
+    int nameGap;  // least room between two names of a row
     int titleFont;
 };
-constexpr Sizes kSmall{28, 2, 6, 20, 9, 11};
+constexpr Sizes kSmall{28, 8, 6, 20, 9, 12, 4, 11};
 // The large view grows from the corner only into the free felt below the ranking column and
 // right of the player's hand: it covers neither the hand, nor "Classifica", nor a seat.
-constexpr Sizes kLarge{48, 6, 9, 20, 12, 13};
+constexpr Sizes kLarge{44, 12, 8, 18, 12, 14, 6, 13};
+// Names keep this far from the view's border.
+constexpr int kNameEdge = 3;
 
 int cardHeight(int width) { return width * layout::kCardHeight / layout::kCardWidth; }
 
 QSize sizeFor(const Sizes& s) {
     return {2 * s.margin + 6 * s.card + 5 * s.gap,
-            s.title + cardHeight(s.card) + s.nameFont + 12 + s.margin};
+            s.title + cardHeight(s.card) + 3 + 2 * s.nameRow + s.margin};
+}
+
+// Where seat slot `k`'s name stands: under its card, as wide as a third of the view allows,
+// moved in from the border where its card is near it, never onto the next name of its row.
+QRect namePlace(const Sizes& s, int k) {
+    const int width = sizeFor(s).width();
+    const int pitch = s.card + s.gap;
+    const int box = std::min(2 * pitch - s.nameGap, (width - 2 * kNameEdge - 2 * s.nameGap) / 3);
+    const int inRow = k / 2;
+    const int lowest = kNameEdge + inRow * (box + s.nameGap);
+    const int highest = width - kNameEdge - (3 - inRow) * box - (2 - inRow) * s.nameGap;
+    const int centre = s.margin + k * pitch + s.card / 2;
+    const int top = s.title + cardHeight(s.card) + 3 + (k % 2) * s.nameRow;
+    return {std::clamp(centre - box / 2, lowest, highest), top, box, s.nameRow};
 }
 
 }  // namespace
@@ -63,8 +84,7 @@ void LastTrickView::arrange() {
     for (int k = 0; k < 6; ++k) {
         const int x = s.margin + k * (s.card + s.gap);
         Stage::place(cards_[k], QRect(x, s.title, s.card, cardHeight(s.card)));
-        Stage::place(names_[k], QRect(x - s.gap / 2, s.title + cardHeight(s.card) + 3, s.card + s.gap,
-                                      s.nameFont + 6));
+        Stage::place(names_[k], namePlace(s, k));
     }
     markWinner();
     if (large_) raise();
