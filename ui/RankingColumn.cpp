@@ -54,8 +54,10 @@ QWidget* RankingColumn::build() {
     // The table's own ranking.
     heading(ctl::Label30, QRect(kInsideLeft, kTop + 8, kInsideWidth, 24), "CLASSIFICA", 14);
     flags(ctl::Image4, kRankingTop);
-    textColumn(ctl::Label31, kInsideLeft + 36, 100, kRankingTop, Qt::AlignLeft, 14);
-    textColumn(ctl::Label32, kInsideLeft + 136, kInsideWidth - 136, kRankingTop, Qt::AlignRight,
+    // The points columns hold "20000" at their size; the names take the rest, a few pixels
+    // apart from them.
+    textColumn(ctl::Label31, kInsideLeft + 36, 102, kRankingTop, Qt::AlignLeft, 14);
+    textColumn(ctl::Label32, kInsideLeft + 141, kInsideWidth - 141, kRankingTop, Qt::AlignRight,
                14);
 
     // Tournament: one chosen table, and the best six overall.
@@ -72,9 +74,9 @@ QWidget* RankingColumn::build() {
     heading(ctl::Label43, QRect(kInsideLeft, kOverallTop - 30, kInsideWidth, 24),
             "CLASSIFICA GENERALE", 11);
     flags(ctl::Image6, kOverallTop);
-    // The longest surnames with a three-figure table fit at a slightly smaller size.
-    textColumn(ctl::Label45, kInsideLeft + 32, 124, kOverallTop, Qt::AlignLeft, 12);
-    textColumn(ctl::Label44, kInsideLeft + 156, kInsideWidth - 156, kOverallTop, Qt::AlignRight,
+    // The longest surnames with a three-figure table are set smaller (9 pixels at the least).
+    textColumn(ctl::Label45, kInsideLeft + 32, 112, kOverallTop, Qt::AlignLeft, 12);
+    textColumn(ctl::Label44, kInsideLeft + 147, kInsideWidth - 147, kOverallTop, Qt::AlignRight,
                12);
 
     auto* standings =

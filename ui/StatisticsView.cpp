@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kHeaderHeight = 24;
 constexpr int kRowHeight = 21;
+// Space kept clear on either side of a cell's text.
+constexpr int kCellPadding = 4;
 // The chart's scale ends at the last place of a whole field.
 constexpr double kLastPlace = 1536;
 
@@ -44,15 +46,22 @@ int StatisticsTable::rowHeightFor(int rows) const {
     return rows > 0 ? std::min(kRowHeight, (height - kHeaderHeight) / rows) : kRowHeight;
 }
 
+QString StatisticsTable::shownCell(const QString& cell, int column, const QFont& font) const {
+    // Every cell of a table in the table's one font: the columns are made wide enough for
+    // the longest figures, and what is longer still is cut.
+    const int width = columns_[column].width - 2 * kCellPadding;
+    return QFontMetricsF(font).elidedText(cell, Qt::ElideRight, width);
+}
+
 QStringList StatisticsTable::cutCells() const {
     QStringList cut;
     const QStringList lines = text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const int rowHeight = rowHeightFor(int(lines.size()) - 1);
     for (int line = 0; line < lines.size(); ++line) {
-        const QFontMetrics metrics(fontOf(line == 0, rowHeight));
+        const QFont font = fontOf(line == 0, rowHeight);
         const QStringList cells = lines[line].split(QLatin1Char('\t'));
         for (int c = 0; c < columns_.size() && c < cells.size(); ++c) {
-            if (metrics.horizontalAdvance(cells[c]) > columns_[c].width - 8) cut.append(cells[c]);
+            if (shownCell(cells[c], c, font) != cells[c]) cut.append(cells[c]);
         }
     }
     return cut;
@@ -76,22 +85,73 @@ void StatisticsTable::paintEvent(QPaintEvent*) {
     }
     for (int line = 0; line < lines.size(); ++line) {
         const bool header = line == 0;
-        painter.setFont(fontOf(header, rowHeight));
+        const QFont font = fontOf(header, rowHeight);
+        painter.setFont(font);
         painter.setPen(header ? Theme::paleGold() : (isEnabled() ? Theme::cream() : Theme::dimCream()));
         const QRect band = header ? QRect(0, 0, width, kHeaderHeight)
                                   : QRect(0, kHeaderHeight + (line - 1) * rowHeight, width, rowHeight);
         const QStringList cells = lines[line].split(QLatin1Char('\t'));
         int left = 0;
         for (int c = 0; c < columns_.size() && c < cells.size(); ++c) {
-            const QRect cell(left + 4, band.top(), columns_[c].width - 8, band.height());
-            const QString shown = painter.fontMetrics().elidedText(cells[c], Qt::ElideRight, cell.width());
-            painter.drawText(cell, int(columns_[c].alignment | Qt::AlignVCenter), shown);
+            const QRect cell(left + kCellPadding, band.top(), columns_[c].width - 2 * kCellPadding,
+                             band.height());
+            painter.drawText(cell, int(columns_[c].alignment | Qt::AlignVCenter),
+                             shownCell(cells[c], c, font));
             left += columns_[c].width;
         }
     }
 }
 
+namespace {
+
+// The chart's places, oldest first, on a logarithmic scale, so that 1°, 10°, 100° and 1000°
+// stand equally apart.
+struct ChartPlot {
+    ChartPlot(const QRectF& area, const QString& text) : plot(area.adjusted(46, 12, -14, -14)) {
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const int place = word.toInt();
+            if (place > 0) places.append(place);
+        }
+    }
+    double yOf(int place) const {
+        const double share = std::log(std::max(1, place)) / std::log(kLastPlace);
+        return plot.top() + std::min(1.0, share) * plot.height();
+    }
+    QPointF pointOf(qsizetype i) const {
+        const double step = places.size() > 1 ? plot.width() / double(places.size() - 1) : 0;
+        return {places.size() > 1 ? plot.left() + double(i) * step : plot.center().x(),
+                yOf(places[i])};
+    }
+
+    QRectF plot;
+    QList<int> places;
+};
+
+QString placeCaption(int place) {
+    return QString::number(place) + QStringLiteral("\u00b0");
+}
+
+}  // namespace
+
 PlaceChart::PlaceChart(QWidget* parent) : ClickableLabel(parent) {}
+
+PlaceChart::Caption PlaceChart::latestCaption() const {
+    const QRectF area = Stage::designArea(this);
+    const ChartPlot chart(area, text());
+    if (chart.places.isEmpty()) return {};
+    Caption caption{placeCaption(chart.places.back()), Theme::sans(12, true), QRectF()};
+    // Right of its point, or left of it where the chart ends first; above it, or below it at
+    // the top of the scale.
+    const QPointF latest = chart.pointOf(chart.places.size() - 1);
+    const qreal width = QFontMetricsF(caption.font).horizontalAdvance(caption.text) + 4;
+    const qreal right = latest.x() + 7;
+    const qreal x = right + width <= area.right() - 2
+                        ? right
+                        : std::max(chart.plot.left(), latest.x() - 7 - width);
+    const qreal y = latest.y() < chart.plot.top() + 16 ? latest.y() + 6 : latest.y() - 20;
+    caption.box = QRectF(x, y, width, 16);
+    return caption;
+}
 
 void PlaceChart::paintEvent(QPaintEvent*) {
     DesignPainter painter(this);
@@ -101,59 +161,40 @@ void PlaceChart::paintEvent(QPaintEvent*) {
     painter.setBrush(QColor(4, 20, 10, 150));
     painter.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
 
-    QList<int> places;
-    for (const QString& word : text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const int place = word.toInt();
-        if (place > 0) places.append(place);
-    }
+    const ChartPlot chart(area, text());
     painter.setFont(Theme::sans(11));
-    if (places.isEmpty()) {
+    if (chart.places.isEmpty()) {
         painter.setPen(Theme::dimCream());
         painter.drawText(area, Qt::AlignCenter, QStringLiteral("Ancora nessun torneo concluso"));
         return;
     }
-    // Places on a logarithmic scale, so that 1°, 10°, 100° and 1000° stand equally apart.
-    const QRectF plot = area.adjusted(46, 12, -14, -14);
-    const auto yOf = [&plot](int place) {
-        const double share = std::log(std::max(1, place)) / std::log(kLastPlace);
-        return plot.top() + std::min(1.0, share) * plot.height();
-    };
     for (int mark : {1, 10, 100, 1000}) {
-        const double y = yOf(mark);
+        const double y = chart.yOf(mark);
         painter.setPen(QPen(QColor(0xc9, 0xa4, 0x3a, 60), 1.0));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.drawLine(QPointF(chart.plot.left(), y), QPointF(chart.plot.right(), y));
         painter.setPen(Theme::dimCream());
-        painter.drawText(QRectF(4, y - 8, plot.left() - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(mark) + QStringLiteral("\u00b0"));
+        painter.drawText(QRectF(4, y - 8, chart.plot.left() - 10, 16),
+                         Qt::AlignRight | Qt::AlignVCenter, placeCaption(mark));
     }
-    const double step = places.size() > 1 ? plot.width() / (places.size() - 1) : 0;
-    const auto pointOf = [&](int i) {
-        return QPointF(places.size() > 1 ? plot.left() + i * step : plot.center().x(), yOf(places[i]));
-    };
     QPainterPath line;
-    for (int i = 0; i < places.size(); ++i) {
-        if (i == 0) line.moveTo(pointOf(i));
-        else line.lineTo(pointOf(i));
+    for (qsizetype i = 0; i < chart.places.size(); ++i) {
+        if (i == 0) line.moveTo(chart.pointOf(i));
+        else line.lineTo(chart.pointOf(i));
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Theme::gold(), 2.0));
     painter.drawPath(line);
-    for (int i = 0; i < places.size(); ++i) {
-        const bool last = i == places.size() - 1;
+    for (qsizetype i = 0; i < chart.places.size(); ++i) {
+        const bool last = i == chart.places.size() - 1;
         painter.setPen(Qt::NoPen);
         painter.setBrush(last ? QColor(0xff, 0xe8, 0x9c) : Theme::paleGold());
-        painter.drawEllipse(pointOf(i), last ? 4.5 : 3.0, last ? 4.5 : 3.0);
+        painter.drawEllipse(chart.pointOf(i), last ? 4.5 : 3.0, last ? 4.5 : 3.0);
     }
     // The latest place, written beside its point, inside the chart.
-    const QPointF latest = pointOf(int(places.size()) - 1);
-    const QString caption = QString::number(places.back()) + QStringLiteral("\u00b0");
-    const int textWidth = painter.fontMetrics().horizontalAdvance(caption) + 4;
-    const double x = std::min(latest.x() + 7, plot.right() + 12 - textWidth);
-    const double y = latest.y() < plot.top() + 16 ? latest.y() + 6 : latest.y() - 20;
+    const Caption caption = latestCaption();
     painter.setPen(QColor(0xff, 0xe8, 0x9c));
-    painter.setFont(Theme::sans(12, true));
-    painter.drawText(QRectF(x - (x < latest.x() + 7 ? textWidth + 10 : 0), y, textWidth, 16),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+    painter.setFont(caption.font);
+    painter.drawText(caption.box, Qt::AlignLeft | Qt::AlignVCenter, caption.text);
 }
 
 void buildStatisticsPanel(ControlBuilder& make, QWidget* form) {
@@ -180,7 +221,9 @@ void buildStatisticsPanel(ControlBuilder& make, QWidget* form) {
 
     const Qt::Alignment centre = Qt::AlignHCenter;
     const Qt::Alignment leftAligned = Qt::AlignLeft;
-    make.adopt(new StatisticsTable({{150, leftAligned}, {76, centre}, {70, centre}, {150, centre},
+    // Each column takes its longest figures at the table's size: six places of a type played
+    // a thousand times, a signed average of points, an average place in a field of 1536.
+    make.adopt(new StatisticsTable({{132, leftAligned}, {68, centre}, {64, centre}, {182, centre},
                                     {96, centre}, {104, centre}, {90, centre}, {68, centre},
                                     {98, centre}},
                                    panel),
@@ -188,8 +231,8 @@ void buildStatisticsPanel(ControlBuilder& make, QWidget* form) {
 
     const int lower = top + 290;
     const int tableWidth = 660;
-    make.adopt(new StatisticsTable({{124, leftAligned}, {108, leftAligned}, {76, centre},
-                                    {88, centre}, {58, centre}, {64, centre}, {50, centre},
+    make.adopt(new StatisticsTable({{124, leftAligned}, {108, leftAligned}, {72, centre},
+                                    {82, centre}, {58, centre}, {64, centre}, {60, centre},
                                     {48, centre}, {44, centre}},
                                    panel),
                ctl::Label71, QRect(left, lower, tableWidth, 196));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QList>
+#include <QRectF>
 
 #include "ui/ClickableLabel.h"
 
@@ -31,6 +32,8 @@ protected:
 private:
     static QFont fontOf(bool header, int rowHeight);
     int rowHeightFor(int rows) const;
+    // What the table draws of `cell` in column `column`, in `font`.
+    QString shownCell(const QString& cell, int column, const QFont& font) const;
     QList<Column> columns_;
 };
 
@@ -40,6 +43,15 @@ class PlaceChart : public ClickableLabel {
     Q_OBJECT
 public:
     explicit PlaceChart(QWidget* parent = nullptr);
+
+    // The latest place written beside its point: its text, font and box in the chart's design.
+    struct Caption {
+        QString text;
+        QFont font;
+        QRectF box;
+    };
+    // Empty text while the chart has no place.
+    Caption latestCaption() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
