@@ -1,11 +1,9 @@
 #include "engine/MatchEnd.h"
 
 #include "engine/GameSession.h"
-#include "engine/MatchRecord.h"
 #include "engine/TableEngine.h"
 #include "engine/TableOutcome.h"
 #include "engine/display/TableDisplay.h"
-#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "primitives/HandLimit.h"
 #include "primitives/Tournament.h"
@@ -137,13 +135,7 @@ void MatchEnd::addTournamentPoints(int seat, int amount) {
 
 void MatchEnd::announceWinner(int seat) {
     // In the player's record before he reads the result: a game he saw end is never lost.
-    {
-        // Counted, and no longer saved to continue, together.
-        Transaction ending(db_);
-        recordSingleGame(db_, session_, seat);
-        removeCheckpoint(db_);
-        ending.commit();
-    }
+    table_.events().singleGameEnded(seat);
     surface_.showMessage("Partita terminata\nIl vincitore e' " + session_.seatstats[seat].surname,
                          MessageButtons::Ok);
     surface_.setVisible(ctl::Picture1, false);

@@ -60,7 +60,7 @@ void TableEngine::prepareTable() {
 void TableEngine::startHand() {
     // What the hand gains is counted from here.
     display_.aids().noteHandStart();
-    handStarted_ = true;
+    events_.handStarted();
     surface_.setCaption(ctl::Label33, "Rallenta");
     surface_.setInterval(ctl::Timer1, kFastTick);
     session_.shuffleDeck(random_, readNummag(db_));

@@ -2,10 +2,9 @@
 // seats' moves and the end of each hand. Everything visible goes through the surface.
 #pragma once
 
-#include <utility>
-
 #include "engine/GameSession.h"
 #include "engine/MatchEnd.h"
+#include "engine/MatchEvents.h"
 #include "primitives/Surface.h"
 
 namespace zelvaro {
@@ -18,9 +17,10 @@ struct Tournament;
 class TableEngine {
 public:
     TableEngine(GameSession& session, Surface& surface, Random& random, Database& db,
-                TableDisplay& display, Tournament& tournament)
+                TableDisplay& display, Tournament& tournament, MatchEvents& events)
         : session_(session), surface_(surface), random_(random), db_(db), display_(display),
-          tournament_(tournament), matchEnd_(session, surface, db, display, tournament, *this) {}
+          tournament_(tournament), events_(events),
+          matchEnd_(session, surface, db, display, tournament, *this) {}
     TableEngine(const TableEngine&) = delete;
     TableEngine& operator=(const TableEngine&) = delete;
 
@@ -55,8 +55,8 @@ public:
     // finished. Cleared when a match starts.
     bool matchOver() const { return matchEnd_.matchOver(); }
     void resetMatch() { matchEnd_.resetMatch(); }
-    // Whether a hand was dealt since the last call: the moment to save the game.
-    bool takeHandStart() { return std::exchange(handStarted_, false); }
+    // Where the match's life is told: a hand dealt, a game over.
+    MatchEvents& events() { return events_; }
     // Hands finished since the program started.
     long handsPlayed() const { return matchEnd_.handsPlayed(); }
 
@@ -77,9 +77,9 @@ private:
     Database& db_;
     TableDisplay& display_;
     Tournament& tournament_;
+    MatchEvents& events_;
     int markA_ = -1;
     int markB_ = -1;
-    bool handStarted_ = false;
     MatchEnd matchEnd_;
 };
 

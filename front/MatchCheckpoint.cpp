@@ -49,8 +49,8 @@ bool userProfileExists(Database& db, const PlayerProfile& p) {
 
 }  // namespace
 
-void MatchCheckpoint::saveIfHandStarted() {
-    if (engine_.takeHandStart() && surface_.visible(ctl::Picture1)) save();
+void MatchCheckpoint::saveAtHandStart() {
+    if (surface_.visible(ctl::Picture1)) save();
 }
 
 void MatchCheckpoint::save() {

@@ -27,8 +27,9 @@ public:
         : surface_(surface), db_(db), random_(random), session_(session), tournament_(tournament),
           engine_(engine), display_(display), simulation_(simulation) {}
 
-    // After each event: a hand has just been dealt, so the game is saved as it stands.
-    void saveIfHandStarted();
+    // After an event that dealt a hand: the game is saved as it stands, while it is on the
+    // table.
+    void saveAtHandStart();
     // Saves the game as it stands now.
     void save();
     // What "Continua" would continue, empty when nothing is saved.

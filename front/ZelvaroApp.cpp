@@ -15,6 +15,7 @@
 #include "front/ProfilePanel.h"
 #include "front/RulesPanel.h"
 #include "front/MatchCheckpoint.h"
+#include "front/MatchLife.h"
 #include "front/StatisticsPanel.h"
 #include "store/Database.h"
 #include "store/DatabaseCopy.h"
@@ -54,11 +55,12 @@ ZelvaroApp::ZelvaroApp(Surface& surface, GameFolders folders)
           std::vector<std::filesystem::path>{folders_.program, folders_.shared})),
       profiles_(std::make_unique<ProfilePanel>(surface, *db_)),
       display_(std::make_unique<TableDisplay>(surface, *session_, *tournament_, *db_)),
+      standings_(std::make_unique<Standings>(surface, *db_, *session_, *tournament_)),
+      matchLife_(std::make_unique<MatchLife>(surface, *db_, *session_, *tournament_, *standings_)),
       engine_(std::make_unique<TableEngine>(*session_, surface, *random_, *db_, *display_,
-                                            *tournament_)),
+                                            *tournament_, *matchLife_)),
       gameStart_(std::make_unique<GameStart>(surface, *db_, *random_, *session_, *tournament_,
                                              *profiles_, *display_, *engine_)),
-      standings_(std::make_unique<Standings>(surface, *db_, *session_, *tournament_)),
       fieldSetup_(std::make_unique<FieldSetup>(surface, *db_, *random_, *session_, *tournament_,
                                                *display_, *engine_, *standings_)),
       roundEnd_(std::make_unique<RoundEnd>(surface, *db_, *random_, *session_, *tournament_,
@@ -169,7 +171,7 @@ void ZelvaroApp::click(Control c) {
 
 void ZelvaroApp::afterGameEvent() {
     guarded([&] {
-        checkpoint_->saveIfHandStarted();
+        if (matchLife_->takeHandStart()) checkpoint_->saveAtHandStart();
         showContinueEntry();
     });
 }

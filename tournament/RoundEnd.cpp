@@ -7,13 +7,11 @@
 #include "rules/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
-#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tournament/FieldSetup.h"
 #include "primitives/HandLimit.h"
 #include "tournament/RoundAdvancement.h"
 #include "tournament/Standings.h"
-#include "tournament/TournamentRecord.h"
 #include "primitives/Tournament.h"
 
 namespace zelvaro {
@@ -42,13 +40,7 @@ void RoundEnd::checkRoundEnd() {
     if (tablesStillPlaying()) return;
     for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) surface_.setEnabled(timer, false);
     if (db_.query("SELECT * FROM torneo ").rows() == kSeats) {
-        {
-            // Counted, and no longer saved to continue, together.
-            Transaction ending(db_);
-            recordTournamentEnd(db_, session_, tournament_, standings_, tournament_.roundnumber);
-            removeCheckpoint(db_);
-            ending.commit();
-        }
+        engine_.events().tournamentEnded(tournament_.roundnumber);
         finishTournament("Partita terminata");
         return;
     }
@@ -59,10 +51,7 @@ void RoundEnd::checkRoundEnd() {
     advanceRound(db_, tournament_, session_.options);
     setup_.listActiveTables();
     const int pointsCarried = playersPoints();
-    if (pointsCarried == kNotInTheField) {
-        recordTournamentEnd(db_, session_, tournament_, standings_, tournament_.roundnumber - 1);
-        removeCheckpoint(db_);
-    }
+    if (pointsCarried == kNotInTheField) engine_.events().tournamentEnded(tournament_.roundnumber - 1);
     advancement.commit();
     if (pointsCarried == kNotInTheField) {
         finishTournament("Partita terminata\nSei stato eliminato dal torneo");
@@ -94,7 +83,7 @@ void RoundEnd::finishTournament(const std::string& message) {
     surface_.setVisible(ctl::Picture1, false);
     // The player sees where he finished.
     standings_.openFinalStandings();
-    showBestPlaceLine(surface_, db_, session_);
+    engine_.events().finalStandingsShown();
 }
 
 void RoundEnd::startNextRound() {

@@ -9,7 +9,7 @@
 #include "store/StatisticsStore.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tournament/Standings.h"
-#include "tournament/TournamentRecord.h"
+#include "front/PlayerStatistics.h"
 #include "ui/StatisticsView.h"
 
 using namespace zelvaro;

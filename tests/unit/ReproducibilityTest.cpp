@@ -245,7 +245,8 @@ struct Launch {
     Random random;
     Tournament tournament;
     TableDisplay display{surface, session, tournament, db};
-    TableEngine engine{session, surface, random, db, display, tournament};
+    UnkeptMatch unkept;
+    TableEngine engine{session, surface, random, db, display, tournament, unkept};
     ProfilePanel profiles{surface, db};
     GameStart start{surface, db, random, session, tournament, profiles, display, engine};
 };

@@ -30,7 +30,7 @@
 #include "tests/unit/TestDatabase.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/TournamentDriver.h"
-#include "tournament/TournamentRecord.h"
+#include "front/PlayerStatistics.h"
 
 namespace zelvaro {
 namespace {

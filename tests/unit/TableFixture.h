@@ -239,7 +239,7 @@ protected:
     TableFixture()
         : db(sharedStore().db),
           display(surface, session, tournament, db),
-          engine(session, surface, random, db, display, tournament) {
+          engine(session, surface, random, db, display, tournament, unkept) {
         resetStore(db);
         surface.setMessageTitle("Zelvaro");
         session.buildMasterDeck();
@@ -368,6 +368,7 @@ protected:
     Random random;
     Tournament tournament;
     TableDisplay display;
+    UnkeptMatch unkept;
     TableEngine engine;
 };
 

@@ -1,0 +1,33 @@
+#include "front/MatchLife.h"
+
+#include <utility>
+
+#include "front/PlayerStatistics.h"
+#include "store/CheckpointStore.h"
+#include "store/Database.h"
+
+namespace zelvaro {
+
+template <typename Record>
+void MatchLife::finishWith(Record&& record) {
+    // Counted, and no longer saved to continue, together; inside the caller's transaction
+    // when there is one (a round's advancement).
+    Transaction ending(db_);
+    record();
+    removeCheckpoint(db_);
+    ending.commit();
+}
+
+void MatchLife::singleGameEnded(int winner) {
+    finishWith([&] { recordSingleGame(db_, session_, winner); });
+}
+
+void MatchLife::tournamentEnded(int roundReached) {
+    finishWith([&] { recordTournamentEnd(db_, session_, tournament_, standings_, roundReached); });
+}
+
+void MatchLife::finalStandingsShown() { showBestPlaceLine(surface_, db_, session_); }
+
+bool MatchLife::takeHandStart() { return std::exchange(handStarted_, false); }
+
+}  // namespace zelvaro
