@@ -72,19 +72,37 @@ ProfileStatistics longestRecord(const std::vector<std::string_view>& types) {
     ProfileStatistics stats;
     for (const std::string_view type : types) {
         for (const int best : {-6450, 20000}) {
-            GameTypeFigures g{
-                std::string(type),  999, 999, {167, 166, 166, 167, 166, 167}, 3497, best,
-                999LL * best - 450, 999, 999};
-            stats.games.push_back(g);
+            stats.games.push_back({.punteggio = std::string(type),
+                                   .played = 999,
+                                   .won = 999,
+                                   .places = {167, 166, 166, 167, 166, 167},
+                                   .placeSum = 3497,
+                                   .bestScore = best,
+                                   .scoreSum = 999LL * best - 450,
+                                   .streak = 999,
+                                   .longestStreak = 999});
         }
         for (const std::string_view limit : kHandLimits) {
-            stats.tournaments.push_back({std::string(type), std::string(limit), 999, 9990, 11, 1536,
-                                         1536, 1444055, 999, 999});
+            stats.tournaments.push_back({.punteggio = std::string(type),
+                                         .limite = std::string(limit),
+                                         .entered = 999,
+                                         .roundSum = 9990,
+                                         .bestRound = 11,
+                                         .lastPlace = 1536,
+                                         .bestPlace = 1536,
+                                         .placeSum = 1444055,  // an average of 1445,5
+                                         .finals = 999,
+                                         .won = 999});
         }
     }
     for (int i = 0; i < 3; ++i) {
-        stats.recentTournaments.push_back(
-            {"2025-12-31 23:59:59", "Eliminazione 100", "Limite 20 Mani", 1536, 1536, 20000, 11});
+        stats.recentTournaments.push_back({.when = "2025-12-31 23:59:59",
+                                           .punteggio = "Eliminazione 100",
+                                           .limite = "Limite 20 Mani",
+                                           .place = 1536,
+                                           .entrants = 1536,
+                                           .points = 20000,
+                                           .round = 11});
     }
     return stats;
 }
