@@ -239,7 +239,7 @@ private slots:
         clickOn(*window_, ctl::Label17);
     }
 
-    void aLongNameIsCutAtTheSameSizeAndWholeInItsTooltip() {
+    void aNameTooLongEvenSetSmallerIsWholeInItsTooltip() {
         startGame();
         const std::string longName = "Athanasopoulou-Papadimitriou Konstantina";
         game_->surface.setCaption(ctl::Label6[0], longName);
