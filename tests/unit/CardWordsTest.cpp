@@ -1,6 +1,7 @@
-// The card operations read cards four at a time. These tests hold them to plain card-by-card
+// The table's card moves read cards four at a time. These tests hold them to plain card-by-card
 // versions over many random layouts: holes anywhere in the pile, hands in any order, equal
-// values, empty places in the middle, the first and the last place.
+// values, empty places in the middle, the first and the last place. The pile's own scans are
+// held to plain versions in tests/rules/CardWordsTest.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,24 +9,26 @@
 #include <string>
 #include <vector>
 
-#include "rules/CardWords.h"
 #include "engine/GameSession.h"
 #include "primitives/MemorySurface.h"
 #include "engine/display/TableDisplay.h"
 #include "store/Database.h"
-#include "tests/unit/Layouts.h"
+#include "tests/rules/Layouts.h"
 #include "tests/unit/TableFixture.h"
 #include "primitives/Tournament.h"
 
 namespace zelvaro::tabletest {
 namespace {
 
+using rulestest::compactedByHand;
+using rulestest::firstEmptyByHand;
+using rulestest::kDensities;
+using rulestest::Layouts;
+
 Hand sortedByHand(Hand hand) {
     std::stable_sort(hand.begin(), hand.end(), [](Card a, Card b) { return a.value > b.value; });
     return hand;
 }
-
-constexpr int kDensities[] = {0, 3, 30, 50, 70, 97, 100};
 
 // Runs `check(layouts, density)` for every density, `rounds` times each, and stops at the first
 // failed assertion.
@@ -39,31 +42,6 @@ void forEachLayout(std::uint64_t seed, int rounds, Check check) {
             if (::testing::Test::HasFatalFailure()) return;
         }
     }
-}
-
-TEST(CardWordsTest, CompactionMatchesAPlainStableCompaction) {
-    forEachLayout(1, 300, [](Layouts& layouts, int density) {
-        GameSession session;
-        session.deck = layouts.pile(density);
-        const auto expected = compactedByHand(session.deck.places());
-        session.compactDeck();
-        ASSERT_EQ(session.deck, expected);
-    });
-}
-
-TEST(CardWordsTest, ACardGoesToTheFirstEmptyPlaceWhereverTheHolesAre) {
-    forEachLayout(2, 300, [](Layouts& layouts, int density) {
-        GameSession session;
-        session.deck = layouts.pile(density);
-        session.hands[3].fill(kEmptyCard);
-        session.hands[3][0] = layouts.card();
-        auto expected = session.deck.places();
-        const int place = firstEmptyByHand(expected);
-        if (place >= 0) expected[place] = session.hands[3][0];
-        session.discardToDeck(3, 0);
-        ASSERT_EQ(session.deck, expected);
-        EXPECT_TRUE(session.hands[3][0].empty());
-    });
 }
 
 TEST(CardWordsTest, LayingACardMatchesPlacingItThenCompactingAndSorting) {
@@ -103,26 +81,6 @@ TEST(CardWordsTest, SortingMatchesAStableSortHighestFirst) {
         session.sortHands();
         ASSERT_EQ(session.hands, expected);
     });
-}
-
-TEST(CardWordsTest, NeverRiseSeesARiseInEveryPlaceAndAcrossWords) {
-    Hand hand{};
-    for (int i = 0; i < kHandSlots; ++i) hand[i] = Card{13 - i, 'c'};  // 13 down to 2
-    EXPECT_TRUE(cardwords::valuesNeverRise(hand));
-    for (int i = 1; i < kHandSlots; ++i) {
-        Hand risen = hand;
-        risen[i] = Card{hand[i - 1].value + 1, 'p'};  // just above the place before it
-        EXPECT_FALSE(cardwords::valuesNeverRise(risen)) << "rise at place " << i;
-    }
-    Hand withHole = hand;
-    withHole[5] = kEmptyCard;  // a card after an empty place is a rise
-    EXPECT_FALSE(cardwords::valuesNeverRise(withHole));
-    Hand equal{};
-    equal.fill(Card{9, 'f'});
-    EXPECT_TRUE(cardwords::valuesNeverRise(equal));
-    Hand empty{};
-    empty.fill(kEmptyCard);
-    EXPECT_TRUE(cardwords::valuesNeverRise(empty));
 }
 
 TEST(CardWordsTest, CardsHeldCountsEveryPlaceWhateverTheOrder) {

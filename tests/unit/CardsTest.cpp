@@ -9,7 +9,6 @@
 #include "rules/Card.h"
 #include "engine/GameSession.h"
 #include "primitives/Random.h"
-#include "rules/Rounding.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {
@@ -85,15 +84,6 @@ TEST_F(CardsTest, DealSizesFollowTheSpeed) {
     }
 }
 
-TEST_F(CardsTest, LentaLeavesFortyFourNormaleFiftySixTurboSixtyEight) {
-    shuffleAndDeal("Lenta");
-    EXPECT_EQ(cardsInPile(session), 44);
-    shuffleAndDeal("Normale");
-    EXPECT_EQ(cardsInPile(session), 56);
-    shuffleAndDeal("Turbo");
-    EXPECT_EQ(cardsInPile(session), 68);
-}
-
 TEST_F(CardsTest, UnknownSpeedKeepsThePreviousDealCount) {
     shuffleAndDeal("Turbo");
     shuffleAndDeal("Velocissima");
@@ -125,24 +115,6 @@ TEST_F(CardsTest, DealClearsWhatTheHandsHeldBefore) {
     shuffleAndDeal("Turbo");
     EXPECT_EQ(session.cardsHeld(2), 6);
     expectAllCardsKept();
-}
-
-TEST_F(CardsTest, CompactMovesCardsToTheFrontInTheirOrder) {
-    session.deck.fill(kEmptyCard);
-    const std::vector<std::pair<int, Card>> placed{{0, makeCard(5, 'c')},  {3, makeCard(9, 'm')},
-                                                   {4, makeCard(2, 'p')},  {40, makeCard(14, 'f')},
-                                                   {41, makeCard(9, 'm')}, {103, makeCard(7, 'c')}};
-    for (const auto& [place, card] : placed) session.deck.set(place, card);
-    session.compactDeck();
-    for (std::size_t k = 0; k < placed.size(); ++k) EXPECT_EQ(session.deck[k], placed[k].second) << k;
-    for (std::size_t k = placed.size(); k < kPileSize; ++k) EXPECT_TRUE(session.deck[k].empty()) << k;
-}
-
-TEST_F(CardsTest, CompactOfAFullPileChangesNothing) {
-    session.shuffleDeck(random, 3);
-    const auto before = session.deck;
-    session.compactDeck();
-    EXPECT_EQ(session.deck, before);
 }
 
 TEST_F(CardsTest, SortPutsTheHighestFirstAndEmptiesLast) {
@@ -375,39 +347,6 @@ TEST(RandomTest, DrawsLieInTheUnitInterval) {
     EXPECT_NEAR(sum / kDraws, 0.5, 0.01);
     EXPECT_LT(low, 0.001);
     EXPECT_GT(high, 0.999);
-}
-
-TEST(RoundingTest, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(16.5), 16);
-    EXPECT_EQ(roundHalfEven(17.5), 18);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(3.5), 4);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
-    EXPECT_EQ(roundHalfEven(-1.5), -2);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(0.49), 0);
-    EXPECT_EQ(roundHalfEven(0.51), 1);
-    EXPECT_EQ(roundHalfEven(-0.51), -1);
-    EXPECT_EQ(roundHalfEven(99.5), 100);
-    EXPECT_EQ(roundHalfEven(7.0), 7);
-}
-
-TEST(RoundingTest, IntRoundsDown) {
-    EXPECT_EQ(intFloor(2.9), 2);
-    EXPECT_EQ(intFloor(2.0), 2);
-    EXPECT_EQ(intFloor(-0.1), -1);
-    EXPECT_EQ(intFloor(-3.0), -3);
-    EXPECT_EQ(intFloor(-13.5), -14);
-    EXPECT_EQ(intFloor(0.999999), 0);
-}
-
-TEST(CardPictureTest, FacesAndEmptyPlace) {
-    EXPECT_EQ(cardPicture(makeCard(14, 'c')), "carte/14 c.jpg");
-    EXPECT_EQ(cardPicture(makeCard(2, 'p')), "carte/2 p.jpg");
-    EXPECT_EQ(cardPicture(makeCard(10, 'm')), "carte/10 m.jpg");
-    EXPECT_EQ(cardPicture(makeCard(11, 'f')), "carte/11 f.jpg");
-    EXPECT_EQ(cardPicture(kEmptyCard), "carte/0 o.jpg");
-    EXPECT_EQ(kCardBack, "carte/retro.jpg");
 }
 
 }  // namespace

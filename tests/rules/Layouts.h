@@ -5,9 +5,15 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/GameSession.h"
+#include "rules/Card.h"
+#include "rules/Pile.h"
+#include "rules/Table.h"
 
-namespace zelvaro::tabletest {
+namespace zelvaro::rulestest {
+
+// The share of places holding a card, in percent, that the sweeps run through: the empty and
+// the full pile, nearly empty and nearly full, and between.
+inline constexpr int kDensities[] = {0, 3, 30, 50, 70, 97, 100};
 
 // A small generator of its own, so the layouts do not depend on the game's.
 class Layouts {
@@ -51,4 +57,4 @@ inline int firstEmptyByHand(const std::array<Card, kPileSize>& pile) {
     return -1;
 }
 
-}  // namespace zelvaro::tabletest
+}  // namespace zelvaro::rulestest

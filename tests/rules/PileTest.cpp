@@ -7,9 +7,9 @@
 #include <string>
 
 #include "rules/Pile.h"
-#include "tests/unit/Layouts.h"
+#include "tests/rules/Layouts.h"
 
-namespace zelvaro::tabletest {
+namespace zelvaro::rulestest {
 namespace {
 
 using Places = Pile::Places;
@@ -80,7 +80,9 @@ TEST(PileTest, AFullPileRefusesACardAndAnEmptyOneCompactsToNothing) {
     EXPECT_EQ(pile.cardCount(), 0);
     pile.compact();
     EXPECT_EQ(pile.cardCount(), 0);
-    for (int k = 0; k < kPileSize; ++k) ASSERT_TRUE(pile.putAtFirstEmptyPlace(Card{2 + k % 13, 'c'}));
+    for (int k = 0; k < kPileSize; ++k) {
+        ASSERT_TRUE(pile.putAtFirstEmptyPlace(Card{2 + k % 13, 'c'}));
+    }
     EXPECT_EQ(pile.firstEmptyPlace(), kPileSize);
     EXPECT_FALSE(pile.putAtFirstEmptyPlace(Card{9, 'p'}));
     EXPECT_EQ(pile[kPileSize - 1], (Card{2 + (kPileSize - 1) % 13, 'c'}));
@@ -109,4 +111,4 @@ TEST(PileTest, TakingTheLastCardsMovesTheEndBack) {
 }
 
 }  // namespace
-}  // namespace zelvaro::tabletest
+}  // namespace zelvaro::rulestest
