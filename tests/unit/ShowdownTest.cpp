@@ -1,126 +1,12 @@
-// Who wins a trick, what the winner takes, the pot of the Piatto games and the points for
-// going out in the Eliminazione games.
+// A trick resolved on the table: what the winner and the second take, the shares of the pot in
+// the Piatto games and the points for going out in the Eliminazione games. Who wins a trick and
+// what the pot holds are the rules' own tests (tests/rules/ShowdownTest.cpp).
 #include <gtest/gtest.h>
 
-#include "rules/Showdown.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {
 namespace {
-
-// ----- ranking -----
-
-TEST(TrickWinnerTest, LastOfThreeEqualCardsWinsAndTheOneBeforeIsSecond) {
-    const TrickOutcome o = findTrickWinner(trickOf({7, 11, 11, 3, 11, 5}), false);
-    EXPECT_EQ(o.winnerSlot, 4);
-    EXPECT_EQ(o.secondSlot, 2);
-    EXPECT_EQ(o.tiecount, 3);
-}
-
-TEST(TrickWinnerTest, SingleHighestCardHasNoSecond) {
-    const TrickOutcome o = findTrickWinner(trickOf({7, 12, 11, 3, 9, 5}), false);
-    EXPECT_EQ(o.winnerSlot, 1);
-    EXPECT_EQ(o.secondSlot, -1);
-    EXPECT_EQ(o.tiecount, 1);
-}
-
-TEST(TrickWinnerTest, AnEarlierTieDoesNotLeaveASecondBehindALaterHigherCard) {
-    const TrickOutcome o = findTrickWinner(trickOf({9, 9, 13, 3, 4, 5}), false);
-    EXPECT_EQ(o.winnerSlot, 2);
-    EXPECT_EQ(o.tiecount, 1);
-    EXPECT_EQ(o.secondSlot, -1);
-}
-
-TEST(TrickWinnerTest, TwoBeatsAceThenAnyHigherCardBeatsTheTwo) {
-    EXPECT_EQ(findTrickWinner(trickOf({14, 2, 9}), true).winnerSlot, 2);
-    const ProvisionalResult p = provisionalWinner(trickOf({14, 2, 9}), true);
-    EXPECT_EQ(p.winnerSlot, 2);
-    EXPECT_EQ(p.trickmax, 9);
-}
-
-TEST(TrickWinnerTest, TwoBeatsAceAndALaterTwoTiesWithIt) {
-    const TrickOutcome o = findTrickWinner(trickOf({14, 2, 2}), true);
-    EXPECT_EQ(o.winnerSlot, 2);
-    EXPECT_EQ(o.secondSlot, 1);
-    EXPECT_EQ(o.tiecount, 2);
-}
-
-TEST(TrickWinnerTest, ALaterAceBeatsTheTwoThatBeatAnAce) {
-    EXPECT_EQ(findTrickWinner(trickOf({14, 2, 14}), true).winnerSlot, 2);
-    EXPECT_EQ(findTrickWinner(trickOf({14, 2, 14}), true).tiecount, 1);
-}
-
-TEST(TrickWinnerTest, WithoutTheRuleAnAceBeatsATwo) {
-    EXPECT_EQ(findTrickWinner(trickOf({14, 2}), false).winnerSlot, 0);
-    EXPECT_EQ(provisionalWinner(trickOf({14, 2}), false).winnerSlot, 0);
-    EXPECT_EQ(provisionalWinner(trickOf({14, 2}), false).trickmax, 14);
-}
-
-TEST(TrickWinnerTest, TwoDoesNotBeatALowerCard) {
-    EXPECT_EQ(findTrickWinner(trickOf({13, 2}), true).winnerSlot, 0);
-    EXPECT_EQ(provisionalWinner(trickOf({13, 2}), true).trickmax, 13);
-}
-
-TEST(TrickWinnerTest, OneRealCardAmongFivePassesWins) {
-    for (int slot = 0; slot < 6; ++slot) {
-        Trick t = trickOf({15, 15, 15, 15, 15, 15});
-        t[slot] = Card{4, 'f'};
-        EXPECT_EQ(findTrickWinner(t, false).winnerSlot, slot);
-        EXPECT_EQ(findTrickWinner(t, true).winnerSlot, slot);
-        EXPECT_EQ(provisionalWinner(t, false).winnerSlot, slot);
-    }
-}
-
-TEST(TrickWinnerTest, ProvisionalWinnerSkipsPassesAndEmptyPlaces) {
-    const ProvisionalResult p = provisionalWinner(trickOf({15, 15, 7, 15}), false);
-    EXPECT_EQ(p.winnerSlot, 2);
-    EXPECT_EQ(p.trickmax, 7);
-    const ProvisionalResult tie = provisionalWinner(trickOf({8, 15, 8}), false);
-    EXPECT_EQ(tie.winnerSlot, 2);
-}
-
-// ----- pot -----
-
-TEST(PotTest, TwoWinnersShareHalfToEven) {
-    const PotResult pot = computePot(trickOf({9, 12, 12, 15, 15, 15}));
-    EXPECT_EQ(pot.pot, 33);
-    EXPECT_EQ(pot.winningvalue, 12);
-    EXPECT_EQ(pot.winnercount, 2);
-    EXPECT_EQ(potShare(pot), 16);
-    EXPECT_EQ(potCaption(pot), "Piatto: 33  (2 Vincitori 16)");
-}
-
-TEST(PotTest, ShareRoundsUpToEven) {
-    const PotResult pot = computePot(trickOf({9, 13, 13}));  // 35 / 2 = 17.5
-    EXPECT_EQ(potShare(pot), 18);
-}
-
-TEST(PotTest, EmptyTableShowsZero) {
-    const PotResult pot = computePot(trickOf({}));
-    EXPECT_EQ(pot.pot, 0);
-    EXPECT_EQ(potCaption(pot), "Piatto: 0");
-    EXPECT_EQ(potCaption(computePot(trickOf({15, 15}))), "Piatto: 0");
-}
-
-TEST(PotTest, OneWinnerTakesTheWholePot) {
-    EXPECT_EQ(potCaption(computePot(trickOf({14}))), "Piatto: 14  (1 Vincitore 14)");
-    EXPECT_EQ(potCaption(computePot(trickOf({5, 9, 15}))), "Piatto: 14  (1 Vincitore 14)");
-}
-
-TEST(PotTest, TwoNeverBeatsAnAceInThePot) {
-    const PotResult pot = computePot(trickOf({14, 2}));
-    EXPECT_EQ(pot.pot, 16);
-    EXPECT_EQ(pot.winningvalue, 14);
-    EXPECT_EQ(pot.winnercount, 1);
-}
-
-TEST(PotTest, ThreeWayTie) {
-    const PotResult pot = computePot(trickOf({14, 14, 6, 2, 14, 15}));
-    EXPECT_EQ(pot.pot, 50);
-    EXPECT_EQ(pot.winnercount, 3);
-    EXPECT_EQ(potShare(pot), 17);  // 16.67
-    EXPECT_EQ(potCaption(pot), "Piatto: 50  (3 Vincitori 17)");
-}
 
 // ----- resolving a trick on the table -----
 

@@ -23,6 +23,7 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "primitives/Tournament.h"
+#include "tests/rules/Cards.h"
 #include "tests/unit/TestDatabase.h"
 
 namespace zelvaro::tabletest {
@@ -30,21 +31,6 @@ namespace zelvaro::tabletest {
 namespace fs = std::filesystem;
 
 using testsupport::TempFolder;
-
-// A trick laid in slot order: 0 leaves a place empty, 15 is a pass. A trick has six places;
-// values beyond them are ignored.
-inline Trick trickOf(std::initializer_list<int> values) {
-    Trick t{};
-    t.fill(Card{0, kNoSuit});
-    int k = 0;
-    for (int v : values) {
-        if (k == kSeats) break;
-        if (v == kPass) t[k] = Card{kPass, kNoSuit};
-        else if (v != 0) t[k] = Card{v, "cmfp"[k % 4]};
-        ++k;
-    }
-    return t;
-}
 
 struct PoolPlayer {
     const char* cognome;
@@ -282,7 +268,7 @@ protected:
     }
 
     // 0 leaves the place empty, 15 is a pass.
-    void setTrick(std::initializer_list<int> values) { session.trick = trickOf(values); }
+    void setTrick(std::initializer_list<int> values) { session.trick = rulestest::trick(values); }
 
     void setPile(std::initializer_list<Card> cards) {
         session.deck.fill(kEmptyCard);
