@@ -135,7 +135,7 @@ bool GameStart::drawOpponents() {
     if (c < kSeats - 1) return false;
     for (int slot = 0; slot < kSeats - 1; ++slot) {
         for (int attempt = 0;; ++attempt) {
-            if (n >= 0) random_.discard(static_cast<std::uint64_t>(intFloor(n)) + 1);
+            random_.burn(n);
             const int row = static_cast<int>(intFloor(random_.next() * c));
             const std::string candidate = pool.at(0, row).text() + " " + pool.at(1, row).text();
             bool seated = false;
@@ -162,9 +162,11 @@ void GameStart::showTournamentRules() {
     const bool carriesPoints = type == "25 Punti" || type == "50 Punti" || type == "100 Punti" ||
                                session_.options.isPotGame();
     if (carriesPoints || session_.options.isEliminationGame()) {
-        tournament_.fieldsize = 1536;
-        surface_.setCaption(ctl::Label38,
-                            "Giocatori Partecipanti 1536 su 256 tavoli\nTurni di Gioco 9\n");
+        tournament_.fieldsize = Tournament::kFullField;
+        surface_.setCaption(ctl::Label38, "Giocatori Partecipanti " + std::to_string(tournament_.fieldsize) +
+                                              " su " + std::to_string(tournament_.fieldsize / kSeats) +
+                                              " tavoli\nTurni di Gioco " + std::to_string(tournament_.rounds()) +
+                                              "\n");
         std::string rules =
             "Il turno viene passato da chi raggiunge i punti prestabiliti e dal secondo e terzo "
             "in classifica.\n";

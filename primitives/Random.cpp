@@ -1,5 +1,7 @@
 #include "primitives/Random.h"
 
+#include "rules/Rounding.h"
+
 namespace zelvaro {
 
 double Random::next() {
@@ -28,6 +30,10 @@ void Random::discard(std::uint64_t count) {
         count >>= 1U;
     }
     state_ = accMult * state_ + accPlus;
+}
+
+void Random::burn(double n) {
+    if (n >= 0) discard(static_cast<std::uint64_t>(intFloor(n)) + 1);
 }
 
 }  // namespace zelvaro

@@ -15,6 +15,9 @@ public:
     double next();
     // Advances the sequence as `count` draws would, in O(log count).
     void discard(std::uint64_t count);
+    // Skips Int(n) + 1 draws for the stored number n, as the opponents' and the field's draws
+    // do before each of theirs; a negative n skips none.
+    void burn(double n);
     // Draws made so far, including skipped ones.
     std::uint64_t drawsMade() const { return draws_; }
 

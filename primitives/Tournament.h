@@ -6,8 +6,11 @@
 namespace zelvaro {
 
 struct Tournament {
+    // The entrants of a whole tournament: 256 tables of six.
+    static constexpr int kFullField = 1536;
+
     std::int16_t tournamentflag = 0;  // 1 while the profile panel was opened for a tournament
-    std::int16_t fieldsize = 1536;
+    std::int16_t fieldsize = kFullField;
     std::int16_t roundnumber = 1;
     std::int16_t tablecursor = 1;
     std::int16_t handsleft = 0;   // hands still to play at the human's table; -1 no limit

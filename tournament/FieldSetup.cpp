@@ -105,7 +105,7 @@ void FieldSetup::returnToMenu() {
 bool FieldSetup::buildField() {
     const WindowDisabled busy(surface_);
     const double n = readNummag(db_);
-    if (n >= 0) random_.discard(static_cast<std::uint64_t>(intFloor(n)) + 1);
+    random_.burn(n);
     const ResultSet pool = db_.query("SELECT * FROM giocatori where profilo='" + std::string("0") +
                                      "'order by cognome asc,nome asc ");
     const PlayerProfile& human = session_.humanprofile;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/display/TableLayout.h"
+#include "primitives/Tournament.h"
 #include "ui/ControlBuilder.h"
 #include "ui/PanelFrame.h"
 #include "ui/Stage.h"
@@ -19,7 +20,7 @@ constexpr int kRowHeight = 21;
 // Space kept clear on either side of a cell's text.
 constexpr int kCellPadding = 4;
 // The chart's scale ends at the last place of a whole field.
-constexpr double kLastPlace = 1536;
+constexpr double kLastPlace = Tournament::kFullField;
 
 using Column = StatisticsTable::Column;
 
