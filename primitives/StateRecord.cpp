@@ -1,6 +1,7 @@
 #include "primitives/StateRecord.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace zelvaro {
 namespace {
@@ -9,14 +10,11 @@ constexpr std::string_view kMagic = "zelvaro-stato";
 
 // FNV-1a over the record's body, as sixteen hex digits.
 std::string checkOf(std::string_view body) {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const unsigned char c : body) {
-        hash ^= c;
-        hash *= 0x100000001b3ULL;
-    }
+    std::uint64_t hash = fnv1a(body);
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex(16, '0');
-    for (int i = 15; i >= 0; --i, hash >>= 4) hex[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        hex[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
     return hex;
 }
 
@@ -47,17 +45,27 @@ void StateWriter::text(std::string_view value) {
     record_ += '\n';
 }
 
+void StateWriter::real(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text(error == std::errc() ? std::string_view(buffer, static_cast<std::size_t>(end - buffer))
+                              : "0");
+}
+
 std::string StateWriter::finish() {
     const std::string check = checkOf(record_);
     return std::move(record_) + check;
 }
 
-StateReader::StateReader(std::string_view record, int version) {
+StateReader::StateReader(std::string_view record, int oldest, int newest) {
     if (record.size() < 16) throw BadStateRecord("too short");
     body_ = record.substr(0, record.size() - 16);
-    if (checkOf(body_) != record.substr(record.size() - 16)) throw BadStateRecord("the check fails");
+    if (checkOf(body_) != record.substr(record.size() - 16))
+        throw BadStateRecord("the check fails");
     if (line() != kMagic) throw BadStateRecord("not a saved state");
-    if (number() != version) throw BadStateRecord("another version");
+    const std::int64_t version = number();
+    if (version < oldest || version > newest) throw BadStateRecord("another version");
+    version_ = static_cast<int>(version);
 }
 
 std::string_view StateReader::line() {
@@ -68,7 +76,9 @@ std::string_view StateReader::line() {
     return found;
 }
 
-std::int64_t StateReader::number() { return parseNumber(line()); }
+std::int64_t StateReader::number() {
+    return parseNumber(line());
+}
 
 std::int64_t StateReader::number(std::int64_t low, std::int64_t high) {
     const std::int64_t value = number();
@@ -78,9 +88,21 @@ std::int64_t StateReader::number(std::int64_t low, std::int64_t high) {
 
 std::string StateReader::text() {
     const auto size = static_cast<std::size_t>(number(0, static_cast<std::int64_t>(body_.size())));
-    if (at_ + size + 1 > body_.size() || body_[at_ + size] != '\n') throw BadStateRecord("a text cut short");
+    if (at_ + size + 1 > body_.size() || body_[at_ + size] != '\n')
+        throw BadStateRecord("a text cut short");
     std::string value(body_.substr(at_, size));
     at_ += size + 1;
+    return value;
+}
+
+double StateReader::real() {
+    const std::string written = text();
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(written.data(), written.data() + written.size(), value);
+    if (error != std::errc() || end != written.data() + written.size() || !std::isfinite(value)) {
+        throw BadStateRecord("a real number does not read");
+    }
     return value;
 }
 
