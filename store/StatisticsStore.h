@@ -1,7 +1,8 @@
-// Each user profile's record: single games by game type, tournaments by game type and hand
-// limit, and the last games and tournaments one by one. A profile is known by its surname
-// and first name, as the game tells players apart (letter case aside): a row number would
-// not survive the compaction at exit, which copies the tables row by row.
+// Each user profile's record: one row for every single game and tournament that ended for him,
+// written once and never changed, and every figure and the history read from those rows. A
+// profile is known by its surname and first name, as the game tells players apart (letter
+// case aside): a row number would not survive the compaction at exit, which copies the tables
+// row by row.
 #pragma once
 
 #include <string>
@@ -13,7 +14,9 @@ class Database;
 
 inline constexpr int kHistoryLength = 50;
 
-// Creates the record's tables and indexes that the file lacks.
+// Creates the record's tables and indexes that the file lacks, and carries an earlier
+// version's running totals over into them, once (see StatisticsStore.cpp); inside the
+// caller's transaction when there is one.
 void ensureStatisticsTables(Database& db);
 
 // A single game that ended with its winner named.
@@ -32,15 +35,15 @@ struct TournamentResult {
     std::string nome;
     std::string punteggio;
     std::string limite;
-    int place = 0;         // his row in the final standings, 1 to the number of entrants
+    int place = 0;  // his row in the final standings, 1 to the number of entrants
     int entrants = 0;
     int roundReached = 0;  // the last round he played
     bool finalReached = false;
-    int points = 0;        // his total points in the standings
+    int points = 0;  // his total points in the standings
 };
 
-// Both write inside the caller's transaction when there is one, else in one of their own.
-// A name that is no user profile records nothing.
+// Each adds the result's row, inside the caller's transaction when there is one. A name that
+// is no user profile records nothing.
 void recordGame(Database& db, const GameResult& result);
 void recordTournament(Database& db, const TournamentResult& result);
 
@@ -52,7 +55,7 @@ struct GameTypeFigures {
     int placeSum = 0;
     int bestScore = 0;
     long long scoreSum = 0;
-    int streak = 0;         // wins in a row up to the last game
+    int streak = 0;  // wins in a row up to the last game
     int longestStreak = 0;
 };
 
@@ -75,16 +78,16 @@ struct HistoryEntry {
     std::string punteggio;
     std::string limite;  // empty for a single game
     int place = 0;
-    int entrants = 0;    // 6 for a single game
+    int entrants = 0;  // 6 for a single game
     int points = 0;
-    int round = 0;       // tournaments only
+    int round = 0;  // tournaments only
 };
 
 struct ProfileStatistics {
-    std::vector<GameTypeFigures> games;            // by game type, in its name's order
-    std::vector<TournamentFigures> tournaments;    // by game type, then hand limit
-    std::vector<HistoryEntry> recentGames;         // the last kHistoryLength, newest first
-    std::vector<HistoryEntry> recentTournaments;   // the same for tournaments
+    std::vector<GameTypeFigures> games;           // by game type, in its name's order
+    std::vector<TournamentFigures> tournaments;   // by game type, then hand limit
+    std::vector<HistoryEntry> recentGames;        // the last kHistoryLength, newest first
+    std::vector<HistoryEntry> recentTournaments;  // the same for tournaments
 
     int gamesPlayed() const;
     int gamesWon() const;
@@ -96,6 +99,18 @@ struct ProfileStatistics {
 };
 
 ProfileStatistics readStatistics(Database& db, const std::string& cognome, const std::string& nome);
+
+// A player's winning streaks in one game type: the wins in a row up to his last game, and the
+// longest run of wins he has had.
+struct WinningStreaks {
+    int current = 0;
+    int longest = 0;
+    bool operator==(const WinningStreaks&) const = default;
+};
+// The streaks after the games `won` (oldest first, true for a win), played after a record
+// whose streaks stood at `before`.
+WinningStreaks streaksAfter(WinningStreaks before, const std::vector<bool>& won);
+
 // Removes the whole record of that name (a profile reset or deleted).
 void clearStatistics(Database& db, const std::string& cognome, const std::string& nome);
 // The same for the user profile in giocatori row `rowId`, before that row goes.

@@ -42,7 +42,7 @@ using tabletest::linesOf;
 constexpr const char* kSurname = "Statistico";
 constexpr const char* kFirstName = "Ugo";
 constexpr const char* kProfile = "Statistico Ugo";
-const char* const kRecordTables[] = {"statistiche", "statistichetornei", "storico"};
+const char* const kRecordTables[] = {"risultati", "riportopartite", "riportotornei"};
 
 void addProfile(Database& db, const std::string& surname, const std::string& firstName = "Ugo") {
     db.appendRow("giocatori", {{"cognome", surname}, {"nome", firstName}, {"nazionalita", "Italia"},
@@ -254,8 +254,8 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
 }
 
 // A file made before the record existed gains its tables at the next start; there a name that
-// is no user profile keeps no record, and each history keeps the newest of its own kind only,
-// the newest first.
+// is no user profile keeps no record, and each history lists the newest of its own kind only,
+// the newest first, while the record keeps every result.
 TEST(StatisticsTest, AnOlderFileGainsTheRecordAndItsHistoryKeepsTheLastEntries) {
     TempFolder folder;
     const fs::path file = folder.path() / Database::kFileName;
@@ -283,8 +283,8 @@ TEST(StatisticsTest, AnOlderFileGainsTheRecordAndItsHistoryKeepsTheLastEntries) 
     std::iota(newest.rbegin(), newest.rend(), 5);  // the 55th down to the 6th
     EXPECT_EQ(games, newest);
     EXPECT_EQ(tournaments, newest);
-    EXPECT_EQ(db.query("SELECT * FROM storico ").rows(), 2 * kHistoryLength);  // no more are kept
-    const int all = kHistoryLength + 5;  // the figures keep them all
+    const int all = kHistoryLength + 5;
+    EXPECT_EQ(db.query("SELECT * FROM risultati ").rows(), 2 * all);
     EXPECT_EQ(std::make_pair(stats.gamesPlayed(), stats.tournamentsEntered()),
               std::make_pair(all, all));
 }
@@ -364,7 +364,7 @@ TEST(StatisticsTest, DeletedOrResetProfileLeavesNothingAndOthersKeepTheirs) {
         }
         return rows;
     };
-    ASSERT_EQ(rowsOf("terzo"), 6);
+    ASSERT_EQ(rowsOf("terzo"), 3);
 
     // From the menu the panel opens on the first profile; its arrows go both ways, and "Azzera"
     // clears the record shown and shows it cleared.
@@ -388,7 +388,7 @@ TEST(StatisticsTest, DeletedOrResetProfileLeavesNothingAndOthersKeepTheirs) {
     surface.scriptAnswers({MessageAnswer::Yes});
     app.click(ctl::Label27);
     EXPECT_EQ(rowsOf(kSurname), 0);
-    EXPECT_EQ(rowsOf("Altro"), 6);
+    EXPECT_EQ(rowsOf("Altro"), 3);
 }
 
 }  // namespace
