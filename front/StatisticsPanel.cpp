@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "engine/GameSession.h"
 #include "front/ProfilePanel.h"
+#include "primitives/Screen.h"
 #include "store/Database.h"
 #include "store/StatisticsStore.h"
 
@@ -17,11 +19,6 @@ constexpr std::size_t kChartedTournaments = 20;
 constexpr std::size_t kBestPlacesListed = 3;
 // Rows a table of the panel shows: the most played first, the rest told in one more line.
 constexpr std::size_t kTableRows = 8;
-
-// The panels and screens that stand over the menu: "Statistiche" opens only on the bare menu.
-constexpr std::array<Control, 8> kScreensOverTheMenu{ctl::Frame1, ctl::Frame2,   ctl::Frame3,
-                                                     ctl::Frame5, ctl::Frame6,   ctl::Frame7,
-                                                     ctl::Picture1, ctl::Picture27};
 
 std::string placeText(int place) { return std::to_string(place) + "\u00b0"; }
 
@@ -148,11 +145,9 @@ StatisticsTexts statisticsTexts(const ProfileStatistics& stats) {
 }
 
 bool StatisticsPanel::menuIsFree() const {
-    if (!surface_.enabled(ctl::Label2) || !surface_.windowEnabled()) return false;
-    for (Control screen : kScreensOverTheMenu) {
-        if (surface_.visible(screen)) return false;
-    }
-    return true;
+    // "Statistiche" opens only on the bare menu.
+    return surface_.enabled(ctl::Label2) && surface_.windowEnabled() &&
+           shownScreen(surface_) == Screen::Menu;
 }
 
 void StatisticsPanel::openFromMenu() {

@@ -24,6 +24,7 @@
 #include "store/Nummag.h"
 #include "store/PlayerPool.h"
 #include "store/StoreMessages.h"
+#include "primitives/Screen.h"
 #include "tournament/FieldSetup.h"
 #include "tournament/RoundEnd.h"
 #include "tournament/Simulation.h"
@@ -177,8 +178,8 @@ void ZelvaroApp::afterGameEvent() {
 }
 
 void ZelvaroApp::showContinueEntry() {
-    // Only on the menu itself, and usable when the menu is.
-    const bool onMenu = !surface_.visible(ctl::Picture1) && !surface_.visible(ctl::Picture27);
+    // Only on the menu, and usable when the menu is.
+    const bool onMenu = menuShown(shownScreen(surface_));
     const std::string saved = onMenu ? checkpoint_->savedDescription() : std::string();
     for (const Control c : {ctl::Label76, ctl::Label77}) {
         if (surface_.visible(c) != !saved.empty()) surface_.setVisible(c, !saved.empty());
