@@ -70,50 +70,48 @@ std::string summaryOf(const ProfileStatistics& stats) {
     return games + "  \u00b7  " + tournaments;
 }
 
-// The rows of `all` most played first (by `count`), as many as the table shows, and a last
-// line for those left out.
-template <typename Row, typename Count>
-std::vector<Row> mostPlayed(std::vector<Row> all, Count count, std::string& more) {
-    std::stable_sort(all.begin(), all.end(), [&](const Row& a, const Row& b) { return count(a) > count(b); });
-    more.clear();
+// A table of `all` under `header`: the most played first (by `count`), as many as the table
+// shows, each row made by `row`, and a last row for those left out.
+template <typename Figures, typename Count, typename MakeRow>
+Surface::Rows mostPlayed(std::vector<std::string> header, std::vector<Figures> all, Count count,
+                         MakeRow row) {
+    std::stable_sort(all.begin(), all.end(),
+                     [&](const Figures& a, const Figures& b) { return count(a) > count(b); });
+    Surface::Rows table{std::move(header)};
+    for (std::size_t i = 0; i < all.size() && i < kTableRows; ++i) table.push_back(row(all[i]));
     if (all.size() > kTableRows) {
         const std::size_t left = all.size() - kTableRows;
-        more = left == 1 ? "e un altro\n" : "e altri " + std::to_string(left) + "\n";
-        all.resize(kTableRows);
+        table.push_back({left == 1 ? "e un altro" : "e altri " + std::to_string(left)});
     }
-    return all;
+    return table;
 }
 
-std::string gamesTable(const ProfileStatistics& stats) {
-    std::string table = "Tipo\tGiocate\tVinte\tPosti 1\u00b0-6\u00b0\tPosto medio\tPunti migliori\t"
-                        "Punti medi\tSerie\tSerie record\n";
-    std::string more;
-    for (const GameTypeFigures& g : mostPlayed(stats.games, [](const GameTypeFigures& f) { return f.played; }, more)) {
-        std::vector<std::string> places;
-        for (int count : g.places) places.push_back(std::to_string(count));
-        table += joined({g.punteggio, std::to_string(g.played), std::to_string(g.won),
-                         joined(places, " "), average(g.placeSum, g.played),
-                         std::to_string(g.bestScore), average(g.scoreSum, g.played),
-                         std::to_string(g.streak), std::to_string(g.longestStreak)},
-                        "\t") +
-                 "\n";
-    }
-    return table + more;
+Surface::Rows gamesTable(const ProfileStatistics& stats) {
+    return mostPlayed(
+        {"Tipo", "Giocate", "Vinte", "Posti 1\u00b0-6\u00b0", "Posto medio", "Punti migliori",
+         "Punti medi", "Serie", "Serie record"},
+        stats.games, [](const GameTypeFigures& f) { return f.played; },
+        [](const GameTypeFigures& g) -> std::vector<std::string> {
+            std::vector<std::string> places;
+            for (int count : g.places) places.push_back(std::to_string(count));
+            return {g.punteggio, std::to_string(g.played), std::to_string(g.won),
+                    joined(places, " "), average(g.placeSum, g.played),
+                    std::to_string(g.bestScore), average(g.scoreSum, g.played),
+                    std::to_string(g.streak), std::to_string(g.longestStreak)};
+        });
 }
 
-std::string tournamentsTable(const ProfileStatistics& stats) {
-    std::string table = "Torneo\tLimite\tDisputati\tTurno max\tUltimo\tMigliore\tMedio\tFinali\tVinti\n";
-    std::string more;
-    for (const TournamentFigures& t :
-         mostPlayed(stats.tournaments, [](const TournamentFigures& f) { return f.entered; }, more)) {
-        table += joined({t.punteggio, t.limite, std::to_string(t.entered), std::to_string(t.bestRound),
-                         placeText(t.lastPlace), placeText(t.bestPlace),
-                         average(t.placeSum, t.entered), std::to_string(t.finals),
-                         std::to_string(t.won)},
-                        "\t") +
-                 "\n";
-    }
-    return table + more;
+Surface::Rows tournamentsTable(const ProfileStatistics& stats) {
+    return mostPlayed(
+        {"Torneo", "Limite", "Disputati", "Turno max", "Ultimo", "Migliore", "Medio", "Finali",
+         "Vinti"},
+        stats.tournaments, [](const TournamentFigures& f) { return f.entered; },
+        [](const TournamentFigures& t) -> std::vector<std::string> {
+            return {t.punteggio, t.limite, std::to_string(t.entered), std::to_string(t.bestRound),
+                    placeText(t.lastPlace), placeText(t.bestPlace),
+                    average(t.placeSum, t.entered), std::to_string(t.finals),
+                    std::to_string(t.won)};
+        });
 }
 
 std::string bestPlacesOf(const ProfileStatistics& stats) {
@@ -185,15 +183,16 @@ void StatisticsPanel::showProfile() {
     if (!any) {
         surface_.setCaption(ctl::Label68, "Nessun profilo");
         surface_.setCaption(ctl::Label69, "Crea un profilo per raccogliere le sue statistiche.");
-        for (Control c : {ctl::Label70, ctl::Label71, ctl::Label72, ctl::Picture29}) surface_.setCaption(c, "");
+        for (Control c : {ctl::Label72, ctl::Picture29}) surface_.setCaption(c, "");
+        for (Control c : {ctl::Label70, ctl::Label71}) surface_.setRows(c, {});
         return;
     }
     const Name& name = listed_[shown_];
     const StatisticsTexts texts = statisticsTexts(readStatistics(db_, name.first, name.second));
     surface_.setCaption(ctl::Label68, name.first + " " + name.second);
     surface_.setCaption(ctl::Label69, texts.summary);
-    surface_.setCaption(ctl::Label70, texts.games);
-    surface_.setCaption(ctl::Label71, texts.tournaments);
+    surface_.setRows(ctl::Label70, texts.games);
+    surface_.setRows(ctl::Label71, texts.tournaments);
     surface_.setCaption(ctl::Label72, texts.bestPlaces);
     surface_.setCaption(ctl::Picture29, texts.chart);
 }

@@ -16,12 +16,13 @@ class GameSession;
 class ProfilePanel;
 struct ProfileStatistics;
 
-// The texts the panel shows for a record; the tables as lines of cells separated by tabs,
-// the header first, and the chart as the places of the last tournaments, oldest first.
+// The texts the panel shows for a record; the tables as rows of cells, the header first and
+// those left out told in a last row of one cell; and the chart as the places of the last
+// tournaments, oldest first.
 struct StatisticsTexts {
     std::string summary;
-    std::string games;
-    std::string tournaments;
+    Surface::Rows games;
+    Surface::Rows tournaments;
     std::string bestPlaces;
     std::string chart;
 };

@@ -34,6 +34,10 @@ public:
     std::uint32_t foreColor(Control c) const override;
     void setChecked(Control c, bool checked) override;
     bool checked(Control c) const override;
+    void setDescription(Control c, const std::string& text) override { at(c).description = text; }
+    std::string description(Control c) const override { return at(c).description; }
+    void setRows(Control c, const Rows& rows) override { at(c).rows = rows; }
+    Rows rows(Control c) const override { return at(c).rows; }
     void clearItems(Control c) override;
     void addItem(Control c, const std::string& item) override;
     std::vector<std::string> items(Control c) const override;
@@ -82,7 +86,9 @@ private:
     struct State {
         std::string caption;
         std::string picture;
+        std::string description;
         std::vector<std::string> items;
+        Rows rows;
         int left = 0, top = 0, width = 0, height = 0, interval = 0, starts = 0, selected = -1;
         int remaining = 0;  // timers: to the next tick
         std::uint32_t color = kButtonTextColor;

@@ -48,6 +48,14 @@ public:
     // Check boxes.
     virtual void setChecked(Control c, bool checked) = 0;
     virtual bool checked(Control c) const = 0;
+    // What a screen reader says of the control (a card of the hand: "Asso di cuori"); empty
+    // leaves it to the control's kind.
+    virtual void setDescription(Control c, const std::string& text) = 0;
+    virtual std::string description(Control c) const = 0;
+    // A table's rows, the header first, each row its cells from the left.
+    using Rows = std::vector<std::vector<std::string>>;
+    virtual void setRows(Control c, const Rows& rows) = 0;
+    virtual Rows rows(Control c) const = 0;
     // Combo-box lists.
     virtual void clearItems(Control c) = 0;
     virtual void addItem(Control c, const std::string& item) = 0;

@@ -8,6 +8,11 @@ namespace zelvaro {
 namespace {
 
 constexpr std::string_view kSuits = "cmfp";
+constexpr std::array<std::string_view, 4> kSuitNames{"cuori", "quadri", "fiori", "picche"};
+// From the two up to the ace.
+constexpr std::array<std::string_view, 13> kValueNames{
+    "Due",  "Tre",   "Quattro", "Cinque", "Sei", "Sette", "Otto",
+    "Nove", "Dieci", "Fante",   "Donna",  "Re",  "Asso"};
 // The place of each suit letter in kSuits, -1 for any other character.
 constexpr auto kSuitIndex = [] {
     std::array<std::int8_t, 256> index{};
@@ -37,6 +42,13 @@ const std::string& cardPicture(Card card) {
     const int suit = kSuitIndex[static_cast<unsigned char>(card.suit)];
     if (!card.isReal() || suit < 0) return table.emptyPlace;
     return table.faces[card.value][suit];
+}
+
+std::string cardName(Card card) {
+    const int suit = kSuitIndex[static_cast<unsigned char>(card.suit)];
+    if (!card.isReal() || suit < 0) return {};
+    std::string name(kValueNames[static_cast<std::size_t>(card.value - 2)]);
+    return name.append(" di ").append(kSuitNames[static_cast<std::size_t>(suit)]);
 }
 
 }  // namespace zelvaro

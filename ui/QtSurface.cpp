@@ -1,6 +1,7 @@
 #include "ui/QtSurface.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 #include "ui/Stage.h"
+#include "ui/StatisticsTable.h"
 #include "ui/TablePause.h"
 #include "ui/WidgetText.h"
 
@@ -157,6 +159,26 @@ void QtSurface::setChecked(Control c, bool checked) {
 bool QtSurface::checked(Control c) const {
     const auto* box = qobject_cast<const QCheckBox*>(slots_.at(c).widget);
     return box != nullptr && box->isChecked();
+}
+
+void QtSurface::setDescription(Control c, const std::string& text) {
+    QWidget* w = slots_.at(c).widget;
+    const QString name = toQString(text);
+    if (w != nullptr && w->accessibleName() != name) w->setAccessibleName(name);
+}
+
+std::string QtSurface::description(Control c) const {
+    const QWidget* w = slots_.at(c).widget;
+    return w != nullptr ? w->accessibleName().toStdString() : std::string();
+}
+
+void QtSurface::setRows(Control c, const Rows& rows) {
+    if (auto* table = qobject_cast<StatisticsTable*>(slots_.at(c).widget)) table->setRows(rows);
+}
+
+Surface::Rows QtSurface::rows(Control c) const {
+    const auto* table = qobject_cast<const StatisticsTable*>(slots_.at(c).widget);
+    return table != nullptr ? table->rows() : Rows();
 }
 
 void QtSurface::clearItems(Control c) {

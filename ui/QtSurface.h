@@ -46,6 +46,12 @@ public:
     std::uint32_t foreColor(Control c) const override;
     void setChecked(Control c, bool checked) override;
     bool checked(Control c) const override;
+    // The widget's accessible name.
+    void setDescription(Control c, const std::string& text) override;
+    std::string description(Control c) const override;
+    // The rows of a statistics table; other controls have none.
+    void setRows(Control c, const Rows& rows) override;
+    Rows rows(Control c) const override;
     void clearItems(Control c) override;
     void addItem(Control c, const std::string& item) override;
     std::vector<std::string> items(Control c) const override;

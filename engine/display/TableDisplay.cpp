@@ -96,6 +96,8 @@ void TableDisplay::showHandOf(int seat) {
                 surface_.setPicture(picture, seat == kHumanSeat ? cardPicture(card) : kCardBack);
                 surface_.setVisible(picture, true);
             }
+            // The player's cards are named for a screen reader; the backs say nothing.
+            if (seat == kHumanSeat) surface_.setDescription(picture, cardName(card));
         }
     }
     shownLooks_[seat] = look;
@@ -250,6 +252,10 @@ void TableDisplay::forgetShown() {
     shownPrizePictures_ = {};
     potShown_ = false;
     aids_.readShown();
+    // The names of the player's cards are no part of a saved window.
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        surface_.setDescription(ctl::Picture2[slot], cardName(session_.hands[kHumanSeat][slot]));
+    }
 }
 
 void TableDisplay::leaveTable() {

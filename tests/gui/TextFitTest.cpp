@@ -20,7 +20,8 @@
 #include "ui/ClickableLabel.h"
 #include "ui/LastTrickView.h"
 #include "ui/Stage.h"
-#include "ui/StatisticsView.h"
+#include "ui/PlaceChart.h"
+#include "ui/StatisticsTable.h"
 
 using namespace zelvaro;
 using guitest::find;
@@ -272,9 +273,9 @@ private:
         QStringList cut;
         for (const auto& types : records) {
             const StatisticsTexts texts = statisticsTexts(longestRecord(types));
-            for (const auto& [table, text] : {std::pair{ctl::Label70, texts.games},
+            for (const auto& [table, rows] : {std::pair{ctl::Label70, texts.games},
                                               std::pair{ctl::Label71, texts.tournaments}}) {
-                game_->surface.setCaption(table, text);
+                game_->surface.setRows(table, rows);
                 cut += find<ui::StatisticsTable>(*window_, table)->cutCells();
             }
             cut += cutIn({ctl::Label69}, {QString::fromStdString(texts.summary)});

@@ -18,26 +18,12 @@
 namespace zelvaro {
 namespace {
 
-using tabletest::linesOf;
-
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts{""};
-    for (const char c : text) {
-        if (c == separator)
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    return parts;
-}
-
 // The cell of a panel table under `column`, in the row whose second cell is `second`.
-std::string cellOf(const std::string& table, const std::string& second, const std::string& column) {
-    const std::vector<std::string> lines = linesOf(table);
-    const std::vector<std::string> header = split(lines.at(0), '\t');
+std::string cellOf(const Surface::Rows& table, const std::string& second,
+                   const std::string& column) {
+    const std::vector<std::string>& header = table.at(0);
     const auto at = std::find(header.begin(), header.end(), column) - header.begin();
-    for (const std::string& line : lines) {
-        const std::vector<std::string> cells = split(line, '\t');
+    for (const std::vector<std::string>& cells : table) {
         if (cells.size() == header.size() && cells[1] == second) return cells.at(at);
     }
     return "no row " + second;
@@ -54,13 +40,12 @@ TEST(StatisticsShownTest, PanelTablesShowTheMostPlayedAndCountTheRest) {
         ProfileStatistics stats;
         for (int i = 1; i <= row.types; ++i)
             stats.games.push_back({"Tipo " + std::to_string(i), i});
-        const std::vector<std::string> lines = linesOf(statisticsTexts(stats).games);
-        ASSERT_EQ(lines.size(), row.more ? 10U : 9U) << row.types;
-        EXPECT_EQ(lines[1].substr(0, lines[1].find('\t')), "Tipo " + std::to_string(row.types))
-            << row.types;
-        EXPECT_EQ(lines[8].substr(0, lines[8].find('\t')), row.lastShown) << row.types;
+        const Surface::Rows table = statisticsTexts(stats).games;
+        ASSERT_EQ(table.size(), row.more ? 10U : 9U) << row.types;
+        EXPECT_EQ(table[1].at(0), "Tipo " + std::to_string(row.types)) << row.types;
+        EXPECT_EQ(table[8].at(0), row.lastShown) << row.types;
         if (row.more) {
-            EXPECT_EQ(lines[9], row.more);
+            EXPECT_EQ(table[9], std::vector<std::string>{row.more});
         }
     }
 }
