@@ -52,6 +52,7 @@ void OptionsPanel::openOptions() {
         surface_.setChecked(ctl::Check2, row.at(2, 0).text() == "Si");
     }
     applyPotRule();
+    surface_.showWindowPreferences();
     menu_.disableMenu();
     surface_.setVisible(ctl::Frame1, true);
 }
@@ -94,6 +95,8 @@ void OptionsPanel::acceptOptions() {
     db_.execute("UPDATE opzioni SET premio='" + prize + "'");
     db_.execute("UPDATE opzioni SET limite='" + handLimit + "'");
     transaction.commit();
+    // The window's preferences on the panel go with its options: kept only when they are.
+    surface_.keepWindowPreferences();
 
     surface_.setVisible(ctl::Frame1, false);
     menu_.enableMenu();

@@ -60,6 +60,12 @@ public:
 
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override { messageTitle_ = title; }
+    // The window's preferences are the window's: in memory their showings and keepings are
+    // counted.
+    void showWindowPreferences() override { ++preferencesShown_; }
+    void keepWindowPreferences() override { ++preferencesKept_; }
+    int preferencesShown() const { return preferencesShown_; }
+    int preferencesKept() const { return preferencesKept_; }
     void setWindowSize(int widthTwips, int heightTwips) override;
     void setWindowEnabled(bool enabled) override { windowEnabled_ = enabled; }
     bool windowEnabled() const override { return windowEnabled_; }
@@ -108,6 +114,7 @@ private:
     std::vector<ShownMessage> messages_;
     std::string messageTitle_;
     int windowWidth_ = 0, windowHeight_ = 0, processedEvents_ = 0, tableHolds_ = 0, lastHoldMs_ = 0;
+    int preferencesShown_ = 0, preferencesKept_ = 0;
     bool windowEnabled_ = true;
     bool windowClosed_ = false;
 };

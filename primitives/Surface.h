@@ -90,6 +90,12 @@ public:
     virtual MessageAnswer showMessage(const std::string& text, MessageButtons buttons) = 0;
     virtual void setMessageTitle(const std::string& title) = 0;
 
+    // The window's own preferences, shown on the options panel beside the game's options (the
+    // pause after a trick): shown as they stand when the panel opens, kept when its options are
+    // accepted, and left as they were when the options are refused or rejected.
+    virtual void showWindowPreferences() = 0;
+    virtual void keepWindowPreferences() = 0;
+
     // The whole window: size in twips, input on or off, pending events.
     virtual void setWindowSize(int widthTwips, int heightTwips) = 0;
     virtual void setWindowEnabled(bool enabled) = 0;

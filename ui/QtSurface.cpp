@@ -252,6 +252,16 @@ void QtSurface::setMessageTitle(const std::string& title) {
     window_.setMessageTitle(toQString(title));
 }
 
+void QtSurface::showWindowPreferences() {
+    auto* pause = window_.findChild<QComboBox*>(QString::fromLatin1(kTablePauseList));
+    if (pause != nullptr) pause->setCurrentText(tablePause());
+}
+
+void QtSurface::keepWindowPreferences() {
+    const auto* pause = window_.findChild<QComboBox*>(QString::fromLatin1(kTablePauseList));
+    if (pause != nullptr) setTablePause(pause->currentText());
+}
+
 void QtSurface::setWindowSize(int, int) {
     // The game's window size is the design the stage scales; the player chooses the real one.
 }

@@ -66,6 +66,9 @@ public:
     void resumeTimer(Control timer, int firstTickMs) override;
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override;
+    // "Pausa dopo la presa", kept in the player's settings.
+    void showWindowPreferences() override;
+    void keepWindowPreferences() override;
 
     void setWindowSize(int widthTwips, int heightTwips) override;
     void setWindowEnabled(bool enabled) override;

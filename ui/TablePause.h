@@ -14,6 +14,8 @@ struct TablePauseChoice {
 
 inline constexpr std::array<TablePauseChoice, 4> kTablePauseChoices{{
     {"Nessuna", 0.0}, {"Breve", 0.5}, {"Normale", 1.0}, {"Lunga", 2.0}}};
+// The object name of its list on the options panel.
+inline constexpr char kTablePauseList[] = "pausaDopoPresa";
 
 // The caption of the choice in force ("Normale" when none was made or the stored one is
 // unknown), and the share of the pause it gives.

@@ -2,11 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <algorithm>
-#include <functional>
-#include <utility>
 #include <array>
 
 #include "engine/display/TableLayout.h"
@@ -25,19 +22,6 @@
 
 namespace zelvaro::ui {
 namespace {
-
-// Runs `shown` each time the watched widget is shown.
-class ShowWatcher : public QObject {
-public:
-    ShowWatcher(QObject* parent, std::function<void()> shown) : QObject(parent), shown_(std::move(shown)) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) shown_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> shown_;
-};
 
 using Look = ClickableLabel::Look;
 
@@ -170,27 +154,24 @@ void WindowPanels::buildOptionsPanel() {
 
     const int buttons = card.bottom() - 70;
     const int middle = card.center().x();
-    auto* accept = panelButton(make_, panel, ctl::Label12, QRect(middle - 152, buttons, 136, 40),
-                               QStringLiteral("Accetta"));
+    panelButton(make_, panel, ctl::Label12, QRect(middle - 152, buttons, 136, 40),
+                QStringLiteral("Accetta"));
     panelButton(make_, panel, ctl::Label13, QRect(middle + 16, buttons, 136, 40),
                 QStringLiteral("Rifiuta"));
-    buildTablePauseChoice(panel, accept, QRect(speed.left(), row + 44, 0, 28));
+    buildTablePauseChoice(panel, QRect(speed.left(), row + 44, 0, 28));
 }
 
-void WindowPanels::buildTablePauseChoice(PanelFrame* panel, ClickableLabel* accept, const QRect& row) {
+void WindowPanels::buildTablePauseChoice(PanelFrame* panel, const QRect& row) {
     // How long a full trick stays on the table: the window's own preference, beside the
-    // game's options, shown as it stands at every opening and kept by "Accetta".
+    // game's options. The options panel shows it and keeps it (Surface::keepWindowPreferences).
     auto* caption = new QLabel(QStringLiteral("Pausa dopo la presa"), panel);
     caption->setGeometry(row.left(), row.top(), 170, row.height());
     caption->setFont(Theme::sans(13, true));
     Theme::setTextColor(caption, Theme::paleGold());
-    QComboBox* pause = make_.windowList(panel, QStringLiteral("pausaDopoPresa"),
+    QComboBox* pause = make_.windowList(panel, QString::fromLatin1(kTablePauseList),
                                         QRect(row.left() + 176, row.top(), 118, row.height()));
     for (const TablePauseChoice& choice : kTablePauseChoices) pause->addItem(QString::fromLatin1(choice.caption));
-    const auto showChoice = [pause] { pause->setCurrentText(tablePause()); };
-    showChoice();
-    panel->installEventFilter(new ShowWatcher(panel, showChoice));
-    QObject::connect(accept, &ClickableLabel::clicked, pause, [pause] { setTablePause(pause->currentText()); });
+    pause->setCurrentText(tablePause());
 
     // Full screen, like F11: a choice of the window that takes effect at once.
     QCheckBox* fullScreen = make_.windowCheck(panel, QStringLiteral("schermoIntero"),

@@ -8,7 +8,6 @@ class QWidget;
 
 namespace zelvaro::ui {
 
-class ClickableLabel;
 class ControlBuilder;
 class PanelFrame;
 
@@ -24,7 +23,7 @@ public:
 private:
     void buildMenu();
     void buildOptionsPanel();
-    void buildTablePauseChoice(PanelFrame* panel, ClickableLabel* accept, const QRect& row);
+    void buildTablePauseChoice(PanelFrame* panel, const QRect& row);
     void buildRulesPanel();
     void buildProfilePanel();
     void buildTournamentPanels();
