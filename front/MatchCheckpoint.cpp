@@ -1,8 +1,6 @@
 #include "front/MatchCheckpoint.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 #include "engine/GameSession.h"
 #include "engine/SessionRecord.h"
@@ -18,24 +16,6 @@
 
 namespace zelvaro {
 namespace {
-
-// The record's layout; a record of another one is not read.
-constexpr int kRecordVersion = 1;
-
-std::string numberText(double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : "0";
-}
-
-double textNumber(const std::string& text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        throw BadStateRecord("the stored number does not read");
-    }
-    return value;
-}
 
 // The saved game's player no longer has his profile.
 struct MissingPlayer {
@@ -75,13 +55,8 @@ std::string MatchCheckpoint::describe() const {
 }
 
 std::string MatchCheckpoint::record() const {
-    StateWriter out(kRecordVersion);
-    out.number(static_cast<std::int64_t>(random_.drawsMade()));
-    out.text(numberText(readNummag(db_)));
-    saveSession(session_, out);
-    saveTournament(tournament_, out);
-    saveSurface(surface_, out);
-    return out.finish();
+    return writeSavedGame(
+        {random_.drawsMade(), readNummag(db_), session_, tournament_, snapshotSurface(surface_)});
 }
 
 std::string MatchCheckpoint::savedDescription() {
@@ -110,17 +85,10 @@ bool MatchCheckpoint::continueSaved() {
 
 void MatchCheckpoint::restore(const std::string& text) {
     // Everything is read before anything changes.
-    StateReader in(text, kRecordVersion);
-    const auto draws = static_cast<std::uint64_t>(in.number(0, INT64_MAX));
-    const double nummag = textNumber(in.text());
-    GameSession session = session_;
-    restoreSession(session, in);
-    Tournament tournament;
-    restoreTournament(tournament, in);
-    const SavedSurface window = readSurface(in);
-    in.expectEnd();
-    const PlayerProfile& player = session.humanprofile;
-    const bool inTournament = session.gamemode == "Torneo";
+    SavedGame saved = readSavedGame(text);
+    const PlayerProfile& player = saved.session.humanprofile;
+    const Tournament& tournament = saved.tournament;
+    const bool inTournament = saved.session.gamemode == "Torneo";
     const int entrants = tournament.fieldsize >> std::clamp(tournament.roundnumber - 1, 0, 15);
     if (!savedFieldIsWhole(db_, {inTournament, tournament.fieldsize, entrants, player.cognome, player.nome})) {
         throw BadStateRecord("the saved field is not the round's");
@@ -129,16 +97,16 @@ void MatchCheckpoint::restore(const std::string& text) {
 
     {
         Transaction transaction(db_);
-        db_.execute("UPDATE temp SET numero1=? WHERE descrizione='nummag'", {nummag});
+        db_.execute("UPDATE temp SET numero1=? WHERE descrizione='nummag'", {saved.nummag});
         restoreCheckpointField(db_);
         transaction.commit();
     }
-    session_ = std::move(session);
-    tournament_ = tournament;
+    session_ = std::move(saved.session);
+    tournament_ = saved.tournament;
     random_ = Random();
-    random_.discard(draws);
+    random_.discard(saved.draws);
     simulation_.forgetTables();
-    applySurface(surface_, window);
+    applySurface(surface_, saved.window);
     display_.forgetShown();
     engine_.resetMatch();
 }

@@ -3,68 +3,49 @@
 namespace zelvaro {
 namespace {
 
-bool isTimer(const ControlInfo& info) { return info.name.starts_with("Timer"); }
+// A control with nothing read or looked at yet.
+ControlLook blankLook(Control c, const ControlInfo& info) {
+    ControlLook look;
+    look.control = c;
+    look.timer = info.name.starts_with("Timer");
+    return look;
+}
 
 }  // namespace
 
-void saveSurface(const Surface& surface, StateWriter& out) {
-    int count = 0;
-    forEachControl([&](Control, const ControlInfo&) { ++count; });
-    out.number(count);
-    out.flag(surface.windowEnabled());
-    forEachControl([&](Control c, const ControlInfo& info) {
-        if (isTimer(info)) {
-            out.flag(surface.enabled(c));
-            out.number(surface.interval(c));
-            out.number(surface.enabled(c) ? surface.timerRemaining(c) : 0);
-            return;
-        }
-        out.text(surface.caption(c));
-        out.text(surface.picture(c));
-        out.flag(surface.visible(c));
-        out.flag(surface.enabled(c));
-        out.flag(surface.checked(c));
-        for (const int twips : {surface.left(c), surface.top(c), surface.width(c), surface.height(c)}) out.number(twips);
-        out.number(surface.foreColor(c));
-        const std::vector<std::string> items = surface.items(c);
-        out.number(static_cast<std::int64_t>(items.size()));
-        for (const std::string& item : items) out.text(item);
-    });
-}
-
-SavedSurface readSurface(StateReader& in) {
-    int count = 0;
-    forEachControl([&](Control, const ControlInfo&) { ++count; });
-    if (in.number() != count) throw BadStateRecord("another window");
+SavedSurface snapshotSurface(const Surface& surface) {
     SavedSurface saved;
-    saved.windowEnabled = in.flag();
-    std::vector<ControlLook>& looks = saved.looks;
-    looks.reserve(static_cast<std::size_t>(count));
-    constexpr std::int64_t kFarTwips = 1'000'000;
+    saved.windowEnabled = surface.windowEnabled();
     forEachControl([&](Control c, const ControlInfo& info) {
-        ControlLook look;
-        look.control = c;
-        look.timer = isTimer(info);
+        ControlLook look = blankLook(c, info);
+        look.enabled = surface.enabled(c);
         if (look.timer) {
-            look.enabled = in.flag();
-            look.interval = static_cast<int>(in.number(0, 86'400'000));
-            look.remaining = static_cast<int>(in.number(0, 86'400'000));
+            look.interval = surface.interval(c);
+            look.remaining = look.enabled ? surface.timerRemaining(c) : 0;
         } else {
-            look.caption = in.text();
-            look.picture = in.text();
-            look.visible = in.flag();
-            look.enabled = in.flag();
-            look.checked = in.flag();
-            for (int* twips : {&look.left, &look.top, &look.width, &look.height}) {
-                *twips = static_cast<int>(in.number(-kFarTwips, kFarTwips));
-            }
-            look.color = static_cast<std::uint32_t>(in.number(0, 0xFFFFFFFF));
-            const auto items = in.number(0, 100'000);
-            for (std::int64_t i = 0; i < items; ++i) look.items.push_back(in.text());
+            look.caption = surface.caption(c);
+            look.picture = surface.picture(c);
+            look.visible = surface.visible(c);
+            look.checked = surface.checked(c);
+            look.left = surface.left(c);
+            look.top = surface.top(c);
+            look.width = surface.width(c);
+            look.height = surface.height(c);
+            look.color = surface.foreColor(c);
+            look.items = surface.items(c);
         }
-        looks.push_back(std::move(look));
+        saved.looks.push_back(std::move(look));
     });
     return saved;
+}
+
+SavedSurface blankSurface(std::int64_t controls) {
+    SavedSurface blank;
+    blank.controls = controls;
+    blank.looks.reserve(static_cast<std::size_t>(controlSlotCount()));
+    forEachControl(
+        [&](Control c, const ControlInfo& info) { blank.looks.push_back(blankLook(c, info)); });
+    return blank;
 }
 
 void applySurface(Surface& surface, const SavedSurface& saved) {

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/SessionRecord.h"
 #include "primitives/Random.h"
 #include "primitives/StateRecord.h"
 #include "store/CheckpointStore.h"
@@ -194,7 +195,19 @@ TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothing
          damaged},
         {"cut short", false, [](Database&, std::string& s) { s.resize(s.size() / 2); }, damaged},
         {"of a newer version, well formed", false,
-         [](Database&, std::string& s) { StateWriter next(2); next.text(s); s = next.finish(); }, damaged},
+         [](Database&, std::string& s) {
+             StateWriter next(kSavedGameVersion + 1);
+             next.text(s);
+             s = next.finish();
+         },
+         damaged},
+        {"written with other controls in the window", false,
+         [](Database&, std::string& s) {
+             SavedGame game = readSavedGame(s);
+             game.window.controls ^= 1;
+             s = writeSavedGame(game);
+         },
+         damaged},
         {"the player's profile deleted", false,
          [](Database& db, std::string&) { db.execute("DELETE FROM giocatori WHERE cognome='Ripresa' and profilo='1'"); },
          "La partita salvata non può essere ripresa perché il profilo Ripresa Ada non esiste più: verrà eliminata."},
