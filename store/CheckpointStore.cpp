@@ -1,11 +1,22 @@
 #include "store/CheckpointStore.h"
 
 #include "store/Database.h"
+#include "store/Schema.h"
 
 namespace zelvaro {
 namespace {
 
-constexpr const char* kFieldColumns = "cognome, nome, tavolo, punti, eliminato, nazionalita";
+// The field's columns, those of `torneo`, which `classifica` shares: "cognome, nome, ...".
+const std::string& fieldColumns() {
+    static const std::string columns = [] {
+        std::string list;
+        for (const std::string& column : gameTableColumns("torneo")) {
+            list += (list.empty() ? "" : ", ") + column;
+        }
+        return list;
+    }();
+    return columns;
+}
 
 }  // namespace
 
@@ -26,7 +37,8 @@ void saveCheckpoint(Database& db, const Checkpoint& checkpoint) {
     db.execute("INSERT INTO salvataggio (descrizione, stato, cognome, nome) VALUES (?, ?, ?, ?)",
                {checkpoint.description, checkpoint.state, checkpoint.surname, checkpoint.firstName});
     for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
-        db.execute(std::string("INSERT INTO ") + copy + " SELECT rowid, " + kFieldColumns + " FROM " + table);
+        db.execute(std::string("INSERT INTO ") + copy + " SELECT rowid, " + fieldColumns() +
+                   " FROM " + table);
     }
     transaction.commit();
 }
@@ -72,8 +84,8 @@ bool savedFieldIsWhole(Database& db, const SavedFieldShape& shape) {
 void restoreCheckpointField(Database& db) {
     for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
         db.execute(std::string("DELETE FROM ") + table);
-        db.execute(std::string("INSERT INTO ") + table + " (rowid, " + kFieldColumns + ") SELECT riga, " +
-                   kFieldColumns + " FROM " + copy + " ORDER BY riga");
+        db.execute(std::string("INSERT INTO ") + table + " (rowid, " + fieldColumns() +
+                   ") SELECT riga, " + fieldColumns() + " FROM " + copy + " ORDER BY riga");
     }
 }
 

@@ -223,6 +223,10 @@ const TableColumns& gameLayout() {
 
 }  // namespace
 
+const std::vector<std::string>& gameTableColumns(const std::string& table) {
+    return gameLayout().at(table);
+}
+
 Layout databaseLayout(Database& db) {
     const TableColumns found = tableColumns(db);
     if (found.empty()) return Layout::Empty;

@@ -36,4 +36,7 @@ void ensureSchema(Database& db);
 enum class Layout { Empty, Game, Foreign };
 Layout databaseLayout(Database& db);
 
+// The columns of one of the game's six tables, in their order, as the game makes them.
+const std::vector<std::string>& gameTableColumns(const std::string& table);
+
 }  // namespace zelvaro
