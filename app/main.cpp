@@ -8,8 +8,10 @@
 #include <QStandardPaths>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string_view>
 
+#include "front/FailurePolicy.h"
 #include "front/GameFolders.h"
 #include "front/ZelvaroApp.h"
 #include "ui/MainWindow.h"
@@ -88,26 +90,41 @@ int answerCommandLine(int argc, char* argv[]) {
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
-void tellAndGoOn(const char* what) {
+// Tells the player of a failure when no game is there to answer it.
+void tell(std::exception_ptr failure) {
     QMessageBox::critical(nullptr, QStringLiteral("Zelvaro"),
-                          QStringLiteral("Errore imprevisto: %1").arg(QString::fromUtf8(what)));
+                          QString::fromStdString(zelvaro::FailurePolicy::message(failure)));
 }
 
 // The game's events are guarded where they are handled; anything else thrown inside the
-// event loop reaches the user as a message instead of ending the program.
+// event loop is answered by the game's failure policy instead of ending the program.
 class GameApplication : public QApplication {
 public:
     using QApplication::QApplication;
+    // The game that answers failures while it runs; none before and after.
+    void answerFailuresWith(zelvaro::ZelvaroApp* game) { game_ = game; }
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
-        } catch (const std::exception& error) {
-            tellAndGoOn(error.what());
         } catch (...) {
-            tellAndGoOn("?");
+            answer(std::current_exception());
         }
         return false;
     }
+
+private:
+    void answer(std::exception_ptr failure) {
+        if (game_ != nullptr) {
+            try {
+                game_->failed(failure);
+                return;
+            } catch (...) {
+                // Not even the game's message could be shown: the plain box says it.
+            }
+        }
+        tell(failure);
+    }
+    zelvaro::ZelvaroApp* game_ = nullptr;
 };
 
 }  // namespace
@@ -127,6 +144,10 @@ int main(int argc, char* argv[]) {
         zelvaro::ui::MainWindow window(pictures);
         zelvaro::ui::QtSurface surface(window, pictures);
         zelvaro::ZelvaroApp app(surface, folders);
+        // The game answers the event loop's failures for as long as it lives.
+        application.answerFailuresWith(&app);
+        const std::unique_ptr<GameApplication, void (*)(GameApplication*)> stopAnswering(
+            &application, [](GameApplication* a) { a->answerFailuresWith(nullptr); });
         window.attach(app);
         window.setWindowTitle(QStringLiteral("Zelvaro"));
         window.restorePlacement();
@@ -135,8 +156,8 @@ int main(int argc, char* argv[]) {
         // Closed during the first start's long player generation: nothing left to run.
         if (!window.isVisible()) return 0;
         return application.exec();
-    } catch (const std::exception& error) {
-        tellAndGoOn(error.what());
+    } catch (...) {
+        tell(std::current_exception());
         return 1;
     }
 }

@@ -8,6 +8,7 @@
 #include "primitives/Random.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
+#include "front/FailurePolicy.h"
 #include "front/FastForward.h"
 #include "front/GameStart.h"
 #include "front/MainMenu.h"
@@ -72,7 +73,10 @@ ZelvaroApp::ZelvaroApp(Surface& surface, GameFolders folders)
                                                  [this](Control timer) { timerTick(timer); })),
       statistics_(std::make_unique<StatisticsPanel>(surface, *db_, *session_, *profiles_)),
       checkpoint_(std::make_unique<MatchCheckpoint>(surface, *db_, *random_, *session_, *tournament_,
-                                                    *engine_, *display_, *simulation_)) {}
+                                                    *engine_, *display_, *simulation_)),
+      keyboard_(std::make_unique<KeyboardPlay>(surface, *session_,
+                                               [this](Control c) { click(c); })),
+      failures_(std::make_unique<FailurePolicy>(surface, *session_, *display_)) {}
 
 ZelvaroApp::~ZelvaroApp() = default;
 
@@ -126,13 +130,13 @@ bool ZelvaroApp::startUp() {
         ensurePlayerPool(*db_, *random_, surface_);
         showContinueEntry();
         return true;
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         // A disk that fills up during the first start's writes, say: what was written in the
         // failed burst is rolled back and the next start tries again.
         db_->close();
         folderLock_->release();
         surface_.setWindowEnabled(true);
-        surface_.showMessage(failureMessage(error), MessageButtons::Ok);
+        surface_.showMessage(FailurePolicy::message(std::current_exception()), MessageButtons::Ok);
         return false;
     }
 }
@@ -145,19 +149,13 @@ bool ZelvaroApp::agreeToCopyStrandedFile() {
     return true;
 }
 
-void ZelvaroApp::reportFailure(const std::exception& error) {
-    surface_.showMessage(failureMessage(error), MessageButtons::Ok);
-    // A tournament cannot go on without its writes: it stops where its last one left it,
-    // and the player is back on the menu.
-    if (session_->gamemode == "Torneo" &&
-        (surface_.visible(ctl::Picture1) || surface_.visible(ctl::Frame6) ||
-         surface_.visible(ctl::Picture27))) {
-        display_->leaveTable();
-        surface_.setVisible(ctl::Frame6, false);
-        surface_.setVisible(ctl::Picture27, false);
-        surface_.setWindowEnabled(true);
-    }
+void ZelvaroApp::failed(std::exception_ptr failure, std::optional<Control> timer) {
+    failures_->answer(failure, timer);
 }
+
+bool ZelvaroApp::keyPressed(GameKey key) { return !closed() && keyboard_->press(key); }
+
+int ZelvaroApp::outlinedPlace() const { return keyboard_->outlinedPlace(); }
 
 void ZelvaroApp::click(Control c) {
     if (closed()) return;
@@ -190,7 +188,10 @@ void ZelvaroApp::showContinueEntry() {
 
 void ZelvaroApp::continueSavedGame() { checkpoint_->continueSaved(); }
 
-void ZelvaroApp::afterEvent() { fastForward_->refresh(); }
+void ZelvaroApp::afterEvent() {
+    fastForward_->refresh();
+    keyboard_->followHand();
+}
 
 void ZelvaroApp::dispatchClick(Control c) {
     if (c.id == ControlId::Picture2) return engine_->cardClicked(c.index);
@@ -260,10 +261,8 @@ void ZelvaroApp::timerTick(Control timer) {
     if (closed() || !surface_.enabled(timer)) return;
     try {
         dispatchTick(timer);
-    } catch (const std::exception& error) {
-        // A failing tick would fail again on the next one.
-        surface_.setEnabled(timer, false);
-        reportFailure(error);
+    } catch (...) {
+        failed(std::current_exception(), timer);
     }
     afterGameEvent();
     afterEvent();

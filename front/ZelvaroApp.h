@@ -3,16 +3,19 @@
 #pragma once
 
 #include <chrono>
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
-#include "primitives/Surface.h"
 #include "front/GameFolders.h"
+#include "front/KeyboardPlay.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 
 class Database;
+class FailurePolicy;
 class FastForward;
 class FieldSetup;
 class FolderLock;
@@ -58,6 +61,13 @@ public:
     // An item picked from a combo box's list (Combo2, Combo4, Combo7).
     void comboSelected(Control c);
     void timerTick(Control timer);
+    // A key of the game pressed in the window; false when it means nothing where the player
+    // is. The hand place the keys' outline frames, -1 for none.
+    bool keyPressed(GameKey key);
+    int outlinedPlace() const;
+    // A failure, wherever it was caught (in the game's events, the window's, the event loop),
+    // told and answered by the one failure policy; `timer` is the timer whose tick failed.
+    void failed(std::exception_ptr failure, std::optional<Control> timer = std::nullopt);
     // The window is closing ("Esci", its close button, the desktop's logout): the timers
     // stop, the file is compacted and closed, the folder's lock released. Events after it
     // are ignored.
@@ -89,16 +99,15 @@ private:
     // Asks whether the stranded database may be copied into the data folder ("Copia") or the
     // program should end with nothing changed ("Esci"); makes the folder on "Copia".
     bool agreeToCopyStrandedFile();
-    // Runs an event's operation; a failing statement is reported instead of ending the game.
+    // Runs an event's operation; a failing statement is answered instead of ending the game.
     template <typename Operation>
     void guarded(Operation&& operation) {
         try {
             operation();
-        } catch (const std::exception& error) {
-            reportFailure(error);
+        } catch (...) {
+            failed(std::current_exception());
         }
     }
-    void reportFailure(const std::exception& error);
     void dispatchClick(Control c);
     void dispatchTick(Control timer);
     void afterEvent();
@@ -125,6 +134,8 @@ private:
     std::unique_ptr<FastForward> fastForward_;
     std::unique_ptr<StatisticsPanel> statistics_;
     std::unique_ptr<MatchCheckpoint> checkpoint_;
+    std::unique_ptr<KeyboardPlay> keyboard_;
+    std::unique_ptr<FailurePolicy> failures_;
     // The saved game: written at each hand's start, and offered by "Continua" on the menu.
     void afterGameEvent();
     void showContinueEntry();

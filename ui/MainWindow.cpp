@@ -1,29 +1,22 @@
 #include "ui/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
-#include <QIcon>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <chrono>
 #include <exception>
-#include <vector>
+#include <optional>
 
-#include "rules/Card.h"
-#include "engine/GameSession.h"
-#include "engine/display/TableLayout.h"
 #include "front/ZelvaroApp.h"
+#include "ui/ClickableLabel.h"
 #include "ui/ControlBuilder.h"
 #include "ui/FeltWidget.h"
+#include "ui/GameKeys.h"
+#include "ui/GameMessageBox.h"
 #include "ui/GameStyle.h"
-#include "ui/PictureBox.h"
+#include "ui/HandFocusFrame.h"
 #include "ui/PictureCache.h"
 #include "ui/Stage.h"
-#include "ui/TableSeats.h"
 #include "ui/Theme.h"
 #include "ui/WindowPanels.h"
 #include "ui/WindowPlacement.h"
@@ -40,6 +33,11 @@ public:
     void mouseDown(Control c) override { app_.mouseDown(c); }
     void comboSelected(Control c) override { app_.comboSelected(c); }
     void timerTick(Control timer) override { app_.timerTick(timer); }
+    void failed(std::exception_ptr failure, std::optional<Control> timer) override {
+        app_.failed(failure, timer);
+    }
+    bool keyPressed(GameKey key) override { return app_.keyPressed(key); }
+    int outlinedPlace() override { return app_.outlinedPlace(); }
     void windowClosing() override { app_.shutDown(); }
     bool fastForwarding() override { return app_.fastForwarding(); }
     void fastForwardFor(int ms) override { app_.fastForwardFor(std::chrono::milliseconds(ms)); }
@@ -49,36 +47,6 @@ private:
 };
 
 }  // namespace
-
-// The gold outline around the hand card that the keys act on. It is the window's own: the
-// game never sees it, and it lets every click through to the card below.
-class HandFocusFrame : public QWidget {
-public:
-    static constexpr int kMargin = 4;
-    explicit HandFocusFrame(QWidget* parent) : QWidget(parent) {
-        setObjectName(QStringLiteral("focoMano"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        hide();
-    }
-    void frame(const QWidget* card) {
-        Stage::place(this, Stage::design(card).adjusted(-kMargin, -kMargin, kMargin, kMargin));
-        raise();
-        show();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        DesignPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(0, 0, 0, 120), 5.0));
-        const QRectF box = Stage::designArea(this).adjusted(2.5, 2.5, -2.5, -2.5);
-        painter.drawRoundedRect(box, 8, 8);
-        painter.setPen(QPen(QColor(0xf5, 0xc8, 0x42), 3.0));
-        painter.drawRoundedRect(box, 8, 8);
-    }
-};
 
 MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
     : QMainWindow(parent), assetFolder_(assetFolder) {
@@ -119,17 +87,13 @@ MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::attach(ZelvaroApp& app) {
-    app_ = &app;
     appEvents_ = std::make_unique<AppEvents>(app);
     events_ = appEvents_.get();
 }
 
 void MainWindow::attach(WindowEvents* events) {
     events_ = events;
-    if (events != appEvents_.get()) {
-        appEvents_.reset();
-        app_ = nullptr;
-    }
+    if (events != appEvents_.get()) appEvents_.reset();
 }
 
 void MainWindow::buildTimers() {
@@ -139,7 +103,6 @@ void MainWindow::buildTimers() {
         clock->setObjectName(QString::fromStdString(zelvaro::objectName(timer)));
         clock->setInterval(timerStartInterval(timer.id));
         connect(clock, &QTimer::timeout, this, [this, timer] { forwardTimerTick(timer); });
-        timers_.insert(static_cast<int>(timer.id), clock);
     }
 }
 
@@ -151,15 +114,15 @@ void MainWindow::applyStartVisibility() {
 }
 
 template <class Handler>
-void MainWindow::dispatch(Handler&& handler, QTimer* timer) {
+void MainWindow::dispatch(Handler&& handler, std::optional<Control> timer) {
     if (events_ == nullptr || handling_ > 0 || openMessages_ > 0) return;
     ++handling_;
     try {
         handler();
-    } catch (const std::exception& failure) {
-        reportFailure(QString::fromUtf8(failure.what()), timer);
     } catch (...) {
-        reportFailure(QStringLiteral("Errore imprevisto."), timer);
+        // What escaped the game's own guard (a window's event, a failure that is no error of
+        // the game's) is answered by the same policy.
+        if (events_ != nullptr) events_->failed(std::current_exception(), timer);
     }
     --handling_;
     followFastForward();
@@ -185,12 +148,6 @@ void MainWindow::followFastForward() {
     }
 }
 
-void MainWindow::reportFailure(const QString& what, QTimer* timer) {
-    // A failing tick would fail again on the next one: stop its timer first.
-    if (timer != nullptr) timer->stop();
-    showMessageBox(what, MessageButtons::Ok);
-}
-
 void MainWindow::forwardClick(Control c) {
     dispatch([this, c] { events_->click(c); });
 }
@@ -211,99 +168,22 @@ void MainWindow::forwardComboSelected(Control c) {
 void MainWindow::forwardTimerTick(Control timer) {
     // "Avanti veloce" fires the ticks itself, in their order.
     if (fastForwardDriver_.isActive()) return;
-    QTimer* clock = timers_.value(static_cast<int>(timer.id), nullptr);
-    dispatch([this, timer] { events_->timerTick(timer); }, clock);
-}
-
-bool MainWindow::clickIfOffered(Control c) {
-    QWidget* widget = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(c)));
-    if (widget == nullptr || !widget->isVisible() || !widget->isEnabled()) return false;
-    forwardClick(c);
-    return true;
-}
-
-std::vector<int> MainWindow::heldPlaces() const {
-    std::vector<int> held;
-    for (int i = 0; i < ctl::Picture2.size(); ++i) {
-        const auto* card = findChild<PictureBox*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[i])));
-        if (card != nullptr && card->isVisible() && card->hasPicture()) held.push_back(i);
-    }
-    return held;
+    dispatch([this, timer] { events_->timerTick(timer); }, timer);
 }
 
 void MainWindow::followHand() {
-    if (app_ != nullptr) {
-        const Hand& hand = app_->session().hands[kHumanSeat];
-        for (int i = 0; i < ctl::Picture2.size(); ++i) {
-            auto* card = findChild<PictureBox*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[i])));
-            if (card == nullptr) continue;
-            const QString name = hand[i].isReal() ? TableSeats::cardName(cardPicture(hand[i])) : QString();
-            if (card->accessibleName() != name) card->setAccessibleName(name);
-        }
+    // The outline is drawn where the game's keys put it.
+    const int place = events_ != nullptr ? events_->outlinedPlace() : -1;
+    QWidget* card = nullptr;
+    if (place >= 0) {
+        card = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])));
     }
-    if (handFocus_ == nullptr || focusedPlace_ < 0) return;
-    const std::vector<int> held = heldPlaces();
-    if (held.empty()) {
-        handFocus_->hide();
+    if (card == nullptr) {
+        if (handFocus_ != nullptr) handFocus_->hide();
         return;
     }
-    // A laid card leaves its place: the focus goes to the nearest card still held.
-    int place = held.back();
-    for (const int i : held) {
-        if (i >= focusedPlace_) {
-            place = i;
-            break;
-        }
-    }
-    focusedPlace_ = place;
-    handFocus_->frame(findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place]))));
-}
-
-bool MainWindow::tableKey(int key) {
-    const std::vector<int> held = heldPlaces();
-    auto focusOn = [this](int place) {
-        QWidget* card = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])));
-        if (handFocus_ == nullptr) handFocus_ = new HandFocusFrame(card->parentWidget());
-        focusedPlace_ = place;
-        handFocus_->frame(card);
-    };
-    // Where the focus is among the held cards; -1 when it is on none of them.
-    const auto at = std::find(held.begin(), held.end(), focusedPlace_);
-    const int index = at == held.end() ? -1 : static_cast<int>(at - held.begin());
-    switch (key) {
-        case Qt::Key_Left:
-        case Qt::Key_Right: {
-            if (held.empty()) return true;
-            const int step = key == Qt::Key_Left ? -1 : 1;
-            const int count = static_cast<int>(held.size());
-            const int next = index < 0 ? 0 : (index + step + count) % count;
-            focusOn(held[next]);
-            return true;
-        }
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (index < 0) {
-                if (!held.empty()) focusOn(held.front());
-                return true;
-            }
-            forwardClick(ctl::Picture2[focusedPlace_]);
-            return true;
-        case Qt::Key_C: return clickIfOffered(ctl::Command1);
-        case Qt::Key_N: return clickIfOffered(ctl::Command2);
-        case Qt::Key_F: return clickIfOffered(ctl::Command6) || clickIfOffered(ctl::Command5);
-        case Qt::Key_Escape: return clickIfOffered(ctl::Label18);
-        default: break;
-    }
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        // 1 to 9 are the first nine cards held, 0 the tenth.
-        const int nth = key == Qt::Key_0 ? 9 : key - Qt::Key_1;
-        if (nth >= static_cast<int>(held.size())) return true;
-        focusOn(held[nth]);
-        forwardClick(ctl::Picture2[held[nth]]);
-        return true;
-    }
-    return false;
+    if (handFocus_ == nullptr) handFocus_ = new HandFocusFrame(card->parentWidget());
+    handFocus_->frame(card);
 }
 
 void MainWindow::buildWindowKeys() {
@@ -393,96 +273,24 @@ bool MainWindow::focusNextPrevChild(bool next) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const auto* table = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture1)));
-    const bool onTable = table != nullptr && table->isVisible() && isEnabled();
+    // A game's key goes to the game, which says whether it meant anything where the player
+    // is; what it did not use is the window's.
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && onTable && openMessages_ == 0 && tableKey(event->key())) {
-        event->accept();
-        return;
-    }
-    // The rules open from the menu only, where their entry is; the table and the standings
-    // lie over the menu without hiding it.
-    const auto* standings = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture27)));
-    const bool overMenu = onTable || (standings != nullptr && standings->isVisible());
-    if (plain && event->key() == Qt::Key_F1 && !overMenu && clickIfOffered(ctl::Label15)) {
+    const std::optional<GameKey> key = plain ? gameKeyOf(event->key()) : std::nullopt;
+    bool used = false;
+    if (key) dispatch([this, &used, key] { used = events_->keyPressed(*key); });
+    if (used) {
         event->accept();
         return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-namespace {
-
-struct BoxButton {
-    QMessageBox::StandardButton button;
-    const char* caption;  // empty: the system's own word
-    MessageAnswer answer;
-};
-
-struct BoxButtons {
-    std::vector<BoxButton> buttons;
-    QMessageBox::StandardButton enter;
-    QMessageBox::StandardButton escape;  // also what closing the box answers
-};
-
-// Enter never leaves a game or deletes a profile; copying the player's file changes nothing
-// of his, so there Enter copies and Esc leaves.
-BoxButtons buttonsOf(MessageButtons kind) {
-    switch (kind) {
-        case MessageButtons::YesNo:
-            return {{{QMessageBox::Yes, "S\u00ec", MessageAnswer::Yes}, {QMessageBox::No, "No", MessageAnswer::No}},
-                    QMessageBox::No, QMessageBox::No};
-        case MessageButtons::CopyOrQuit:
-            return {{{QMessageBox::Yes, "Copia", MessageAnswer::Copy}, {QMessageBox::No, "Esci", MessageAnswer::Quit}},
-                    QMessageBox::Yes, QMessageBox::No};
-        case MessageButtons::Ok: break;
-    }
-    return {{{QMessageBox::Ok, "", MessageAnswer::Ok}}, QMessageBox::Ok, QMessageBox::Ok};
-}
-
-}  // namespace
-
-void MainWindow::placeOverTheTable(QMessageBox& box) const {
-    // Over the table a box stands above its middle, where the line of the hand just ended
-    // stays readable beside it.
-    const QWidget* table = findChild<QWidget*>(QStringLiteral("Picture1"));
-    if (table == nullptr || !table->isVisible()) return;
-    constexpr QPointF kBoxCentre(515, 190);
-    box.adjustSize();
-    const QPointF centre = Stage::contentOrigin(table) + kBoxCentre * Stage::scale(table);
-    box.move(table->mapToGlobal(centre.toPoint()) - box.rect().center());
-}
-
 MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons buttons) {
-    const BoxButtons offered = buttonsOf(buttons);
-    QMessageBox::StandardButtons standard;
-    for (const BoxButton& b : offered.buttons) standard |= b.button;
-    QMessageBox box(QMessageBox::NoIcon, messageTitle_, text, standard, this);
-    box.setDefaultButton(offered.enter);
-    box.setEscapeButton(offered.escape);
-    for (const BoxButton& b : offered.buttons) {
-        if (*b.caption != '\0') box.button(b.button)->setText(QString::fromUtf8(b.caption));
-    }
-    // The box wears the game's colours: dark cloth, cream text, gold buttons.
-    box.setStyle(inputStyle_);
-    box.setPalette(Theme::messagePalette(box.palette()));
-    // Its words as large as the table's around it.
-    box.setFont(Theme::sans(std::max(13, qRound(14 * Stage::scale(centralWidget())))));
-    for (QAbstractButton* button : box.buttons()) {
-        button->setStyle(inputStyle_);
-        button->setIcon(QIcon());  // plain words, as on the game's other buttons
-        button->setMinimumWidth(96);
-    }
-    placeOverTheTable(box);
     ++openMessages_;
-    const int pressed = box.exec();
+    const MessageAnswer answer = showGameMessage(*this, inputStyle_, messageTitle_, text, buttons);
     --openMessages_;
-    const BoxButton* escape = nullptr;
-    for (const BoxButton& b : offered.buttons) {
-        if (pressed == b.button) return b.answer;
-        if (b.button == offered.escape) escape = &b;
-    }
-    return escape->answer;
+    return answer;
 }
 
 }  // namespace zelvaro::ui

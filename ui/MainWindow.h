@@ -1,21 +1,19 @@
 // The game's one window: it has every control built under its game name (the panels and
 // screens by WindowPanels), keeps the three timers, shows the message boxes, and hands each
-// click, mouse move, list pick and timer tick to the application, one at a time.
+// click, mouse move, list pick, key and timer tick to the application, one at a time. What
+// they mean is the application's to decide; the window draws what it is told.
 #pragma once
 
-#include <QHash>
 #include <QKeyEvent>
 #include <QMainWindow>
-#include <QTimer>
 #include <QString>
+#include <QTimer>
 #include <memory>
-#include <vector>
+#include <optional>
 
 #include "primitives/Controls.h"
 #include "primitives/Surface.h"
 #include "ui/WindowEvents.h"
-
-class QMessageBox;
 
 namespace zelvaro {
 class ZelvaroApp;
@@ -48,7 +46,6 @@ public:
 
     // A modal message box with no icon. No event reaches the application while it is open.
     MessageAnswer showMessageBox(const QString& text, MessageButtons buttons);
-    void placeOverTheTable(QMessageBox& box) const;
     void setMessageTitle(const QString& title) { messageTitle_ = title; }
     const QString& messageTitle() const { return messageTitle_; }
     bool messageOpen() const { return openMessages_ > 0; }
@@ -71,24 +68,16 @@ private:
     void buildTimers();
     // F11 and the full-screen box, and the keeping of the window's place.
     void buildWindowKeys();
-    // The table's keys: each one is the click of the control it stands for. False when the
-    // key means nothing here.
-    bool tableKey(int key);
-    // The hand places that hold a card, left to right.
-    std::vector<int> heldPlaces() const;
-    // Keeps the focus outline on a place that holds a card, and the hand's accessible names
-    // on the cards they show.
+    // Draws the keys' outline on the hand place the game gives, or hides it.
     void followHand();
-    // A click on a control that is shown and enabled; false when it is not.
-    bool clickIfOffered(Control c);
     void applyStartVisibility();
     void followFocus();
 
     // Runs one handler of the application; a second event arriving while one runs (from a
-    // message box or a pending-events pass) is dropped, so handlers never overlap.
+    // message box or a pending-events pass) is dropped, so handlers never overlap. A failure
+    // goes to the receiver, with the timer whose tick failed.
     template <class Handler>
-    void dispatch(Handler&& handler, QTimer* timer = nullptr);
-    void reportFailure(const QString& what, QTimer* timer);
+    void dispatch(Handler&& handler, std::optional<Control> timer = std::nullopt);
     // Starts or stops the stretches of "Avanti veloce" as the game asks.
     void followFastForward();
 
@@ -97,16 +86,11 @@ private:
     GameStyle* inputStyle_ = nullptr;
     std::unique_ptr<WindowEvents> appEvents_;
     WindowEvents* events_ = nullptr;
-    // The three timers by their control id, looked up once.
-    QHash<int, QTimer*> timers_;
     // Runs one stretch of "Avanti veloce" whenever the window has nothing else to do.
     QTimer fastForwardDriver_;
     // Keeps the window's place a moment after the player stops moving or sizing it.
     QTimer placementSaver_;
-    ZelvaroApp* app_ = nullptr;
     HandFocusFrame* handFocus_ = nullptr;
-    // The hand place under the focus outline; -1 until a table key puts it there.
-    int focusedPlace_ = -1;
     int handling_ = 0;
     int openMessages_ = 0;
 };

@@ -136,26 +136,6 @@ void TableSeats::buildHuman() {
     make_.command(table_, ctl::Command2, QRect(620, 599, 136, 32), "Non Cambio");
 }
 
-QString TableSeats::cardName(const std::string& picture) {
-    static const char* const kValues[] = {"Due", "Tre", "Quattro", "Cinque", "Sei", "Sette", "Otto",
-                                          "Nove", "Dieci", "Fante", "Donna", "Re", "Asso"};
-    const QString file = QString::fromStdString(picture).section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
-    const QStringList parts = file.chopped(file.endsWith(QStringLiteral(".jpg")) ? 4 : 0).split(QLatin1Char(' '));
-    if (parts.size() != 2 || parts[1].size() != 1) return {};
-    bool number = false;
-    const int value = parts[0].toInt(&number);
-    if (!number || value < 2 || value > 14) return {};
-    QString suit;
-    switch (parts[1][0].toLatin1()) {
-        case 'c': suit = QStringLiteral("cuori"); break;
-        case 'm': suit = QStringLiteral("quadri"); break;
-        case 'f': suit = QStringLiteral("fiori"); break;
-        case 'p': suit = QStringLiteral("picche"); break;
-        default: return {};
-    }
-    return QString::fromLatin1(kValues[value - 2]) + QStringLiteral(" di ") + suit;
-}
-
 void TableSeats::paintCloth(QPainter& painter) {
     // Faint outlines of the six table places.
     painter.setPen(Stage::outline(painter, QColor(255, 255, 255, 40), 1.0, Qt::DashLine));

@@ -4,9 +4,6 @@
 // opponents' decision and the card-change buttons.
 #pragma once
 
-#include <QString>
-#include <string>
-
 class QPainter;
 class QWidget;
 
@@ -24,9 +21,6 @@ public:
     // What the seats print on the cloth: the outlines of the trick's places, the seats'
     // plates and the strength meters' empty tracks.
     static void paintCloth(QPainter& painter);
-    // The Italian name of the card a picture shows ("carte/14 c.jpg": "Asso di cuori"), for
-    // screen readers; empty for any other picture.
-    static QString cardName(const std::string& picture);
 
 private:
     void buildOpponents();

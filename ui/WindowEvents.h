@@ -2,6 +2,10 @@
 // application receives them; tests can listen in its place.
 #pragma once
 
+#include <exception>
+#include <optional>
+
+#include "front/KeyboardPlay.h"
 #include "primitives/Controls.h"
 
 namespace zelvaro::ui {
@@ -14,6 +18,16 @@ public:
     virtual void mouseDown(Control c) = 0;
     virtual void comboSelected(Control c) = 0;
     virtual void timerTick(Control timer) = 0;
+    // A handler failed; `timer` is the timer whose tick it was. The receiver answers it by
+    // the game's failure policy (front/FailurePolicy).
+    virtual void failed(std::exception_ptr failure, std::optional<Control> timer) = 0;
+    // A key of the game; false when it means nothing where the player is.
+    virtual bool keyPressed(GameKey key) {
+        (void)key;
+        return false;
+    }
+    // The hand place the keys' outline frames, -1 for none.
+    virtual int outlinedPlace() { return -1; }
     // The window is closing, by "Esci" or otherwise.
     virtual void windowClosing() {}
     // "Avanti veloce": whether a run is on, and one stretch of it of about `ms`

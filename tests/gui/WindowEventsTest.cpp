@@ -8,9 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <exception>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "front/FailurePolicy.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
@@ -25,12 +28,19 @@ struct Event {
     Control control;
 };
 
-// Listens in the game's place; what a handler does can be chosen per test.
+// Listens in the game's place; what a handler does can be chosen per test. Failures are
+// answered by the game's failure policy over the window's surface.
 class RecordingEvents : public ui::WindowEvents {
 public:
+    explicit RecordingEvents(Surface& surface) : failures_(surface) {}
     std::vector<Event> events;
     std::function<void(Control)> onClick;
     std::function<void(Control)> onTick;
+
+    void failed(std::exception_ptr failure, std::optional<Control> timer) override {
+        events.push_back({"failed", timer.value_or(ctl::Form1)});
+        failures_.answer(failure, timer);
+    }
 
     void click(Control c) override {
         events.push_back({"click", c});
@@ -50,6 +60,9 @@ public:
             n += (QLatin1String(e.kind) == QLatin1String(kind) && e.control == c);
         return n;
     }
+
+private:
+    FailurePolicy failures_;
 };
 
 void moveOver(QWidget* widget) {
@@ -68,7 +81,7 @@ private slots:
     void init() {
         window_ = std::make_unique<ui::MainWindow>(guitest::assetFolder());
         surface_ = std::make_unique<ui::QtSurface>(*window_, guitest::assetFolder());
-        events_ = std::make_unique<RecordingEvents>();
+        events_ = std::make_unique<RecordingEvents>(*surface_);
         window_->attach(events_.get());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -193,6 +206,7 @@ private slots:
         guitest::clickOn(*window_, ctl::Label10);
         QVERIFY(report->seen);
         QVERIFY(report->text.contains(QStringLiteral("disco pieno")));
+        QCOMPARE(events_->count("failed", ctl::Form1), 1);
         guitest::clickOn(*window_, ctl::Label15);
         QCOMPARE(events_->count("click", ctl::Label15), 1);
     }
@@ -207,6 +221,7 @@ private slots:
         QVERIFY(!surface_->timer(ctl::Timer1)->isActive());
         QVERIFY(!surface_->enabled(ctl::Timer1));
         QCOMPARE(events_->count("tick", ctl::Timer1), 1);
+        QCOMPARE(events_->count("failed", ctl::Timer1), 1);
     }
 
 private:
