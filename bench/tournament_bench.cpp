@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
         }
         for (int i = 0; i < 200; ++i) {
             const auto start = Clock::now();
-            app.checkpoint().save();
+            app.checkpoint().saveNow();
             saveMs.push_back(millisSince(start));
         }
         for (int i = 0; i < 20; ++i) {

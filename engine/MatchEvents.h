@@ -17,6 +17,8 @@ public:
     virtual void tournamentEnded(int roundReached) = 0;
     // The final standings are on the screen, the player's row lit.
     virtual void finalStandingsShown() = 0;
+    // A round of the tournament has ended and the next one is seated.
+    virtual void roundEnded() = 0;
 };
 
 // A match nothing keeps: a table played for a test or a benchmark.
@@ -26,6 +28,7 @@ public:
     void singleGameEnded(int) override {}
     void tournamentEnded(int) override {}
     void finalStandingsShown() override {}
+    void roundEnded() override {}
 };
 
 }  // namespace zelvaro

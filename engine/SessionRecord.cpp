@@ -35,6 +35,7 @@ std::string writeSavedGame(const SavedGame& game) {
 SavedGame readSavedGame(std::string_view record) {
     StateReader in(record, 1, kSavedGameVersion);
     SavedGame game;
+    game.version = in.version();
     game.window = blankSurface(windowOpening(in.version()));
     RecordReader io(in);
     io(game);

@@ -19,13 +19,17 @@ namespace zelvaro {
 
 // Version 2 opens the window's part with the fingerprint of the window's controls; version 1
 // opened it with their number and is still read, while the controls are still its own.
-inline constexpr int kSavedGameVersion = 2;
+// Version 3 has version 2's layout, and its field and standings are the file's own tables as
+// the record's moment left them; a record of 1 or 2 keeps a copy of them beside it.
+inline constexpr int kSavedGameVersion = 3;
+inline constexpr int kLastVersionWithFieldCopy = 2;
 // savedGameLayout() of this version.
 inline constexpr std::uint64_t kSavedGameLayout = 0xf34693f1d3a7d5b3;
 // The fingerprint of the controls the records of version 1 were written with.
 inline constexpr std::uint64_t kVersion1Controls = 0x94a5294dd3433fcf;
 
 struct SavedGame {
+    int version = kSavedGameVersion;  // the record's, as read
     std::uint64_t draws = 0;  // of the random sequence
     double nummag = 0;        // the stored number
     GameSession session;

@@ -305,6 +305,11 @@ void TableEngine::resolveTrick() {
         outcome.tiecount == 1 || outcome.secondSlot < 0 ? -1
                                                         : session_.seatOfTrickSlot(outcome.secondSlot));
 
+void TableEngine::takeUpShownMarks() {
+    markA_ = display_.shownSelectionMark(ctl::Shape3);
+    markB_ = display_.shownSelectionMark(ctl::Shape4);
+}
+
     if (session_.options.isPotGame()) {
         const PotResult pot = computePot(session_.trick);
         display_.showPot(pot);

@@ -55,6 +55,8 @@ public:
     // finished. Cleared when a match starts.
     bool matchOver() const { return matchEnd_.matchOver(); }
     void resetMatch() { matchEnd_.resetMatch(); }
+    // A saved game was put back on the window: the change marks are those it shows.
+    void takeUpShownMarks();
     // Where the match's life is told: a hand dealt, a game over.
     MatchEvents& events() { return events_; }
     // Hands finished since the program started.

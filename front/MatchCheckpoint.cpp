@@ -29,13 +29,42 @@ bool userProfileExists(Database& db, const PlayerProfile& p) {
 
 }  // namespace
 
-void MatchCheckpoint::saveAtHandStart() {
-    if (surface_.visible(ctl::Picture1)) save();
+void MatchCheckpoint::afterEvent(bool handStarted, bool roundEnded, bool gameOver) {
+    if (gameOver) {
+        // The end's writes dropped the saved game: they are committed, and nothing is kept.
+        if (live_ && db_.inTransaction()) db_.commit();
+        live_ = false;
+        description_.reset();
+        return;
+    }
+    if (!live_) {
+        if (handStarted && surface_.visible(ctl::Picture1)) savePoint(true);
+        return;
+    }
+    if (roundEnded || std::chrono::steady_clock::now() - lastSave_ >= kSavePointMs) savePoint(true);
 }
 
-void MatchCheckpoint::save() {
+void MatchCheckpoint::leave() {
+    if (live_) savePoint(false);
+}
+
+void MatchCheckpoint::abandon() {
+    if (live_ && db_.inTransaction()) db_.rollback();
+    live_ = false;
+    description_.reset();
+}
+
+void MatchCheckpoint::savePoint(bool goOn) {
+    if (!db_.inTransaction()) db_.beginTransaction();
     const PlayerProfile& player = session_.humanprofile;
-    saveCheckpoint(db_, {describe(), record(), player.cognome, player.nome});
+    const std::string description = describe();
+    saveCheckpoint(db_, {description, record(), player.cognome, player.nome});
+    db_.commit();
+    description_ = description;
+    describedAt_ = db_.changesMade();
+    lastSave_ = std::chrono::steady_clock::now();
+    live_ = goOn;
+    if (goOn) db_.beginTransaction();
 }
 
 std::string MatchCheckpoint::describe() const {
@@ -55,16 +84,21 @@ std::string MatchCheckpoint::describe() const {
 }
 
 std::string MatchCheckpoint::record() const {
-    return writeSavedGame(
-        {random_.drawsMade(), readNummag(db_), session_, tournament_, snapshotSurface(surface_)});
+    return writeSavedGame({kSavedGameVersion, random_.drawsMade(), readNummag(db_), session_, tournament_,
+                           snapshotSurface(surface_)});
 }
 
 std::string MatchCheckpoint::savedDescription() {
-    const std::optional<Checkpoint> saved = loadCheckpoint(db_);
-    return saved ? saved->description : std::string();
+    // Asked again only when something was written since.
+    if (!description_ || describedAt_ != db_.changesMade()) {
+        const std::optional<Checkpoint> saved = loadCheckpoint(db_);
+        description_ = saved ? saved->description : std::string();
+        describedAt_ = db_.changesMade();
+    }
+    return *description_;
 }
 
-bool MatchCheckpoint::exists() { return hasCheckpoint(db_); }
+bool MatchCheckpoint::exists() { return !savedDescription().empty(); }
 
 bool MatchCheckpoint::continueSaved() {
     const std::optional<Checkpoint> saved = loadCheckpoint(db_);
@@ -90,7 +124,9 @@ void MatchCheckpoint::restore(const std::string& text) {
     const Tournament& tournament = saved.tournament;
     const bool inTournament = saved.session.gamemode == "Torneo";
     const int entrants = tournament.fieldsize >> std::clamp(tournament.roundnumber - 1, 0, 15);
-    if (!savedFieldIsWhole(db_, {inTournament, tournament.fieldsize, entrants, player.cognome, player.nome})) {
+    const bool copied = saved.version <= kLastVersionWithFieldCopy;
+    if (!savedFieldIsWhole(db_, {inTournament, tournament.fieldsize, entrants, player.cognome, player.nome,
+                                 copied})) {
         throw BadStateRecord("the saved field is not the round's");
     }
     if (!userProfileExists(db_, player)) throw MissingPlayer{player.displayName()};
@@ -98,7 +134,7 @@ void MatchCheckpoint::restore(const std::string& text) {
     {
         Transaction transaction(db_);
         db_.execute("UPDATE temp SET numero1=? WHERE descrizione='nummag'", {saved.nummag});
-        restoreCheckpointField(db_);
+        if (copied) restoreCheckpointField(db_);
         transaction.commit();
     }
     session_ = std::move(saved.session);
@@ -109,13 +145,23 @@ void MatchCheckpoint::restore(const std::string& text) {
     applySurface(surface_, saved.window);
     display_.forgetShown();
     engine_.resetMatch();
+    engine_.takeUpShownMarks();
+    // The game is kept from here on, the record on file being this very moment.
+    db_.beginTransaction();
+    live_ = true;
+    lastSave_ = std::chrono::steady_clock::now();
 }
 
 void MatchCheckpoint::refuse(const std::string& why) {
     surface_.showMessage(why, MessageButtons::Ok);
+    drop();
+}
+
+void MatchCheckpoint::drop() {
     Transaction transaction(db_);
     removeCheckpoint(db_);
     transaction.commit();
+    description_.reset();
 }
 
 bool MatchCheckpoint::mayStartNewGame() {
@@ -124,9 +170,7 @@ bool MatchCheckpoint::mayStartNewGame() {
         MessageAnswer::Yes) {
         return false;
     }
-    Transaction transaction(db_);
-    removeCheckpoint(db_);
-    transaction.commit();
+    drop();
     return true;
 }
 

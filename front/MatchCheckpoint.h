@@ -1,10 +1,19 @@
-// Saving the match or tournament in progress at every hand's start, and continuing it:
-// everything the game holds in memory goes into one record (the table, the tournament, the
-// random sequence, the stored number, the window and its timers), and the field and the
-// standings are kept beside it as they stood, so that continuing deals the same cards and
-// plays on exactly as if the game had never stopped.
+// Keeping the match or tournament in progress as it is played, and continuing it. Everything
+// the game holds in memory goes into one record (the table, the tournament, the random
+// sequence, the stored number, the window and its timers). While a game is on, the database's
+// writes wait in one transaction from one save point to the next; a save point writes the
+// record of the moment and commits it with them. So the file and its saved game always agree,
+// a crash loses at most the time since the last save point, and continuing takes up the very
+// moment saved and plays on exactly as if the game had never stopped.
+//
+// Save points come after an event, at most every kSavePointMs of wall time, and at once when
+// a round has ended, the player leaves (Indietro, the window closed, the program stopped)
+// or a hand is dealt in a game not yet kept.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "primitives/Surface.h"
@@ -27,11 +36,22 @@ public:
         : surface_(surface), db_(db), random_(random), session_(session), tournament_(tournament),
           engine_(engine), display_(display), simulation_(simulation) {}
 
-    // After an event that dealt a hand: the game is saved as it stands, while it is on the
-    // table.
-    void saveAtHandStart();
-    // Saves the game as it stands now.
-    void save();
+    static constexpr std::chrono::milliseconds kSavePointMs{500};
+
+    // After each event, with what happened in it: a save point when one is due, the first when
+    // a hand has been dealt, and the last commit when the game is over (its end dropped the
+    // saved game).
+    void afterEvent(bool handStarted, bool roundEnded, bool gameOver);
+    // A save point now, and the game kept from here on.
+    void saveNow() { savePoint(true); }
+    // The player leaves the game (Indietro, the window closed, the program stopped): a save
+    // point of the moment as it stands, and the game is no longer kept.
+    void leave();
+    // A failure stopped the game: its writes since the last save point are undone, so the file
+    // and the saved game still agree.
+    void abandon();
+    // Whether a game is being kept.
+    bool live() const { return live_; }
     // What "Continua" would continue, empty when nothing is saved.
     std::string savedDescription();
     // "Continua": puts the saved game back and plays on. A saved game that cannot be
@@ -47,6 +67,8 @@ private:
     std::string record() const;
     void restore(const std::string& record);
     void refuse(const std::string& why);
+    void savePoint(bool goOn);
+    void drop();
 
     Surface& surface_;
     Database& db_;
@@ -56,6 +78,11 @@ private:
     TableEngine& engine_;
     TableDisplay& display_;
     Simulation& simulation_;
+    bool live_ = false;
+    std::chrono::steady_clock::time_point lastSave_;
+    // What is saved, as last seen: known, not asked of the file after every event.
+    std::optional<std::string> description_;
+    std::int64_t describedAt_ = -1;  // the file's changes when it was seen
 };
 
 }  // namespace zelvaro

@@ -20,14 +20,16 @@ void MatchLife::finishWith(Record&& record) {
 
 void MatchLife::singleGameEnded(int winner) {
     finishWith([&] { recordSingleGame(db_, session_, winner); });
+    moments_.gameOver = true;
 }
 
 void MatchLife::tournamentEnded(int roundReached) {
     finishWith([&] { recordTournamentEnd(db_, session_, tournament_, standings_, roundReached); });
+    moments_.gameOver = true;
 }
 
 void MatchLife::finalStandingsShown() { showBestPlaceLine(surface_, db_, session_); }
 
-bool MatchLife::takeHandStart() { return std::exchange(handStarted_, false); }
+MatchLife::Moments MatchLife::takeMoments() { return std::exchange(moments_, Moments{}); }
 
 }  // namespace zelvaro

@@ -1,6 +1,7 @@
 // The application's side of a match's life: when a game ends for the player, his statistics
 // are written and the saved game dropped in one transaction, so that a game he saw end is
-// counted once and never offered again; when a hand has been dealt, the game is to be saved.
+// counted once and never offered again; the moments the saved game waits for (a hand dealt,
+// a round ended, the game over) are kept for the application to take after the event.
 #pragma once
 
 #include "engine/MatchEvents.h"
@@ -19,13 +20,19 @@ public:
               const Standings& standings)
         : surface_(surface), db_(db), session_(session), tournament_(tournament), standings_(standings) {}
 
-    void handStarted() override { handStarted_ = true; }
+    void handStarted() override { moments_.handStarted = true; }
     void singleGameEnded(int winner) override;
     void tournamentEnded(int roundReached) override;
     void finalStandingsShown() override;
+    void roundEnded() override { moments_.roundEnded = true; }
 
-    // Whether a hand was dealt since the last call: the moment to save the game.
-    bool takeHandStart();
+    // What happened since the last call that the saved game waits for.
+    struct Moments {
+        bool handStarted = false;
+        bool roundEnded = false;
+        bool gameOver = false;  // its statistics written and the saved game dropped
+    };
+    Moments takeMoments();
 
 private:
     template <typename Record>
@@ -36,7 +43,7 @@ private:
     const GameSession& session_;
     const Tournament& tournament_;
     const Standings& standings_;
-    bool handStarted_ = false;
+    Moments moments_;
 };
 
 }  // namespace zelvaro

@@ -150,6 +150,12 @@ bool ZelvaroApp::agreeToCopyStrandedFile() {
 }
 
 void ZelvaroApp::failed(std::exception_ptr failure, std::optional<Control> timer) {
+    // What the failed event wrote since the last save point is undone with the rest.
+    try {
+        checkpoint_->abandon();
+    } catch (...) {
+        // The file may not take even the undoing: SQLite undoes it at the next open.
+    }
     failures_->answer(failure, timer);
 }
 
@@ -170,7 +176,8 @@ void ZelvaroApp::click(Control c) {
 
 void ZelvaroApp::afterGameEvent() {
     guarded([&] {
-        if (matchLife_->takeHandStart()) checkpoint_->saveAtHandStart();
+        const MatchLife::Moments moments = matchLife_->takeMoments();
+        checkpoint_->afterEvent(moments.handStarted, moments.roundEnded, moments.gameOver);
         showContinueEntry();
     });
 }
@@ -222,7 +229,7 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label26: return profiles_->createProfile();
         case ControlId::Label27: return profiles_->deleteProfile();
         case ControlId::Label33: return display_->toggleSpeed();
-        case ControlId::Label18: return display_->confirmQuit();
+        case ControlId::Label18: return leaveTable();
         case ControlId::Command1: return engine_->changeClicked();
         case ControlId::Command2: return engine_->keepClicked();
         case ControlId::Command5:
@@ -282,11 +289,21 @@ void ZelvaroApp::exitProgram() {
     surface_.closeWindow();
 }
 
+void ZelvaroApp::leaveTable() {
+    if (!display_->askToLeave()) return;
+    // The game is kept as it stands at the player's word, before the table goes.
+    checkpoint_->leave();
+    display_->leaveTable();
+}
+
 void ZelvaroApp::shutDown() {
+    if (closed()) return;
+    // A game on the table is kept as it stands.
+    guarded([&] { checkpoint_->leave(); });
     // The first start's player generation lets the window's events run between its rows: a
     // window closed then leaves the generation to finish its transaction, and the file is
     // closed with the program.
-    if (closed() || db_->inTransaction()) return;
+    if (db_->inTransaction()) return;
     for (const Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) surface_.setEnabled(timer, false);
     db_->compact();
     db_->close();

@@ -96,6 +96,8 @@ public:
 
 private:
     void exitProgram();
+    // "Indietro" on the table: at the player's word the game is kept as it stands and left.
+    void leaveTable();
     // Asks whether the stranded database may be copied into the data folder ("Copia") or the
     // program should end with nothing changed ("Esci"); makes the folder on "Copia".
     bool agreeToCopyStrandedFile();

@@ -36,10 +36,6 @@ void saveCheckpoint(Database& db, const Checkpoint& checkpoint) {
     removeCheckpoint(db);
     db.execute("INSERT INTO salvataggio (descrizione, stato, cognome, nome) VALUES (?, ?, ?, ?)",
                {checkpoint.description, checkpoint.state, checkpoint.surname, checkpoint.firstName});
-    for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
-        db.execute(std::string("INSERT INTO ") + copy + " SELECT rowid, " + fieldColumns() +
-                   " FROM " + table);
-    }
     transaction.commit();
 }
 
@@ -55,29 +51,32 @@ long long count(Database& db, const std::string& sql, const Database::Parameters
     return db.query(sql, parameters).at(0, 0).integer();
 }
 
-// No row and no entrant twice in one copy.
-bool eachRowOnce(Database& db, const std::string& copy) {
-    const long long rows = count(db, "SELECT count(*) FROM " + copy);
-    return count(db, "SELECT count(DISTINCT riga) FROM " + copy) == rows &&
-           count(db, "SELECT count(*) FROM (SELECT DISTINCT cognome, nome FROM " + copy + ")") == rows;
+// No row and no entrant twice in one table.
+bool eachRowOnce(Database& db, const std::string& table, const std::string& row) {
+    const long long rows = count(db, "SELECT count(*) FROM " + table);
+    return count(db, "SELECT count(DISTINCT " + row + ") FROM " + table) == rows &&
+           count(db, "SELECT count(*) FROM (SELECT DISTINCT cognome, nome FROM " + table + ")") == rows;
 }
 
 }  // namespace
 
 bool savedFieldIsWhole(Database& db, const SavedFieldShape& shape) {
-    if (!eachRowOnce(db, "salvatorneo") || !eachRowOnce(db, "salvaclassifica")) return false;
+    // A record of today keeps no copy: the file's own tables are the field of its moment.
+    const std::string field = shape.copied ? "salvatorneo" : "torneo";
+    const std::string out = shape.copied ? "salvaclassifica" : "classifica";
+    const std::string row = shape.copied ? "riga" : "rowid";
+    if (!eachRowOnce(db, field, row) || !eachRowOnce(db, out, row)) return false;
     if (!shape.tournament) return true;
     constexpr int kTableSeats = 6;
-    return count(db, "SELECT count(*) FROM salvatorneo") == shape.entrants &&
-           count(db, "SELECT count(*) FROM salvaclassifica WHERE eliminato=1") ==
-               shape.fieldSize - shape.entrants &&
-           count(db, "SELECT count(*) FROM salvaclassifica") == shape.fieldSize - shape.entrants &&
-           count(db, "SELECT count(*) FROM salvatorneo t JOIN salvaclassifica c "
-                     "ON t.cognome=c.cognome and t.nome=c.nome") == 0 &&
-           count(db, "SELECT count(*) FROM (SELECT tavolo FROM salvatorneo GROUP BY tavolo "
-                     "HAVING count(*)=?)",
+    // The standings hold the eliminated, and while the standings screen is open the field's
+    // snapshot too (eliminato 0).
+    return count(db, "SELECT count(*) FROM " + field) == shape.entrants &&
+           count(db, "SELECT count(*) FROM " + out + " WHERE eliminato=1") == shape.fieldSize - shape.entrants &&
+           count(db, "SELECT count(*) FROM " + field + " t JOIN " + out +
+                         " c ON t.cognome=c.cognome and t.nome=c.nome and c.eliminato=1") == 0 &&
+           count(db, "SELECT count(*) FROM (SELECT tavolo FROM " + field + " GROUP BY tavolo HAVING count(*)=?)",
                  {kTableSeats}) == shape.entrants / kTableSeats &&
-           count(db, "SELECT count(*) FROM salvatorneo WHERE cognome=? and nome=?",
+           count(db, "SELECT count(*) FROM " + field + " WHERE cognome=? and nome=?",
                  {shape.surname, shape.firstName}) == 1;
 }
 

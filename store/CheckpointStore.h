@@ -1,6 +1,7 @@
 // The saved game in the database: one match or tournament that can be continued. Its state
-// is a record of the program's own; beside it, the field and the standings as they stood
-// when it was saved, since the simulated tables go on writing them during the hand.
+// is a record of the program's own, written in one transaction with everything the game wrote
+// since the record before, so the file's field and standings are always those of the record's
+// moment. Records of earlier versions kept a copy of the field beside them, still read.
 #pragma once
 
 #include <optional>
@@ -19,7 +20,8 @@ struct Checkpoint {
     std::string surname, firstName;  // the player's profile
 };
 
-// Replaces the saved game, with a copy of `torneo` and `classifica`, in one transaction.
+// Replaces the saved game. Its field and standings are the file's own tables as they stand:
+// the caller writes it in the transaction that holds the game's writes since the last one.
 void saveCheckpoint(Database& db, const Checkpoint& checkpoint);
 std::optional<Checkpoint> loadCheckpoint(Database& db);
 // What the field and standings saved beside a game must hold to be put back: in a
@@ -30,8 +32,10 @@ struct SavedFieldShape {
     int fieldSize = 0;
     int entrants = 0;
     std::string surname, firstName;  // the player's
+    bool copied = false;  // a record of an earlier version, with its copy of the field
 };
-// Whether the saved field and standings can be put back as they are.
+// Whether the saved field and standings (the file's own, or an earlier record's copy of them)
+// can be taken up as they are.
 bool savedFieldIsWhole(Database& db, const SavedFieldShape& shape);
 // Puts back the field and the standings saved with it; the caller holds the transaction.
 void restoreCheckpointField(Database& db);

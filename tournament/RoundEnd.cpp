@@ -58,6 +58,7 @@ void RoundEnd::checkRoundEnd() {
         return;
     }
     startNextRound();
+    engine_.events().roundEnded();
     display_.aids().showRoundLine(carriedPointsLine(tournament_.roundnumber, pointsBefore,
                                                     pointsBefore - pointsCarried));
 }

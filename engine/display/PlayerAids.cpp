@@ -92,9 +92,13 @@ void PlayerAids::readShown() {
     lastTrick_ = {};
     lastTrick_.shown = surface_.visible(ctl::Label57);
     litTableNames_ = 0;
+    heldWinner_ = -1;
     for (int seat = 0; seat < kSeats; ++seat) {
         if (surface_.foreColor(ctl::Label58[seat]) == kHighlightColor) lastTrick_.lit = seat;
-        if (surface_.foreColor(seatName(seat)) == kHighlightColor) litTableNames_ |= 1u << seat;
+        if (surface_.foreColor(seatName(seat)) != kHighlightColor) continue;
+        // A held trick's winners are lit on the table.
+        litTableNames_ |= 1u << seat;
+        heldWinner_ = heldWinner_ == -1 ? seat : kSeveralWinners;
     }
     litSeat_ = -1;
     // A prompt on the window, which of the prompts unknown: the next turn writes it anew.

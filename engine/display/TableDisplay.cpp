@@ -234,12 +234,13 @@ void TableDisplay::toggleSpeed() {
     }
 }
 
+bool TableDisplay::askToLeave() {
+    return surface_.showMessage("Vuoi abbandonare la partita? ", MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
+}
+
 void TableDisplay::confirmQuit() {
-    if (surface_.showMessage("Vuoi abbandonare la partita? ", MessageButtons::YesNo) !=
-        MessageAnswer::Yes) {
-        return;
-    }
-    leaveTable();
+    if (askToLeave()) leaveTable();
 }
 
 void TableDisplay::forgetShown() {
@@ -321,6 +322,14 @@ void TableDisplay::showPot(const PotResult& pot) {
 void TableDisplay::showPotTitle(const std::string& title) {
     surface_.setCaption(ctl::Label34, title);
     potShown_ = false;
+}
+
+int TableDisplay::shownSelectionMark(Control shape) const {
+    if (!surface_.visible(shape)) return -1;
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        if (surface_.left(shape) == layout::twips(layout::kHumanHand.x + slot * layout::kHumanHandStep - 3)) return slot;
+    }
+    return -1;
 }
 
 void TableDisplay::showSelectionMark(Control shape, int slot) {

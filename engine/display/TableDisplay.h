@@ -42,7 +42,9 @@ public:
     // Mouse over one of the five option pictures.
     void showHoverText(Control picture);
     void toggleSpeed();   // Label33
-    void confirmQuit();   // Label18 "Indietro"
+    // "Indietro" (Label18): asks "Vuoi abbandonare la partita? "; confirmQuit leaves on "Sì".
+    bool askToLeave();
+    void confirmQuit();
     // Back to the menu from the table: its timers off, the table gone.
     void leaveTable();
 
@@ -58,6 +60,8 @@ public:
     void showPot(const PotResult& pot);
     // "Piatto" over the pot at the start of a match, or nothing in the other game types.
     void showPotTitle(const std::string& title);
+    // The hand place a change mark stands over, -1 when it is hidden.
+    int shownSelectionMark(Control shape) const;
     void showSelectionMark(Control shape, int slot);
 
     // The last trick, the hints and the turn prompt.

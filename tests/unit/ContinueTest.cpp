@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -15,7 +16,10 @@
 #include <thread>
 #include <vector>
 
+#include "engine/GameSession.h"
+#include "engine/HeadlessClock.h"
 #include "engine/SessionRecord.h"
+#include "front/MatchCheckpoint.h"
 #include "primitives/Random.h"
 #include "primitives/StateRecord.h"
 #include "store/CheckpointStore.h"
@@ -95,31 +99,50 @@ struct Game { const char* type; const char* limit = nullptr; };  // no limit: a 
 // looked at before every tick, with the hands that program has played.
 using StopAt = std::function<bool(Program&)>;
 
+// The saved game's record as the file holds it.
+std::string savedRecord(Database& db) {
+    const ResultSet rows = db.query("SELECT stato FROM salvataggio");
+    return rows.empty() ? std::string() : rows.at(0, 0).text();
+}
+
 // Plays `game` to its end, a "Chips" game, which never ends by itself, to its 12th hand: from its
 // start, in `first` or a new folder, or with `saved` from the game saved in `first` ("" when none
-// is). At each of `stops` in turn the program stops and a fresh one goes on from a copy of the file.
+// is). At each of `stops` in turn the program's window is closed and a fresh program goes on
+// from a copy of the file: it takes up the very moment, the record it saves at once the same
+// to the byte as the one the closed program left.
 std::string play(const Game& game, const std::vector<StopAt>& stops = {}, const fs::path& first = {},
                  bool saved = false) {
     struct Stopped {};
     struct Ended {};
     auto copy = first.empty() ? std::make_unique<TempFolder>() : nullptr;
     long hands = 0;  // played by the programs stopped so far: each engine counts only its own
+    std::string left;  // the record the last closed program left
     for (std::size_t next = 0;; ++next) {
         try {
             Program program(copy ? copy->path() : first);
             ZelvaroApp& app = program.app;
             TournamentDriver driver(app, program.surface);
-            driver.beforeEveryTick([&](Control) {
+            const auto stopWhenDue = [&] {
                 if (next < stops.size() && stops[next](program)) {
                     hands += app.engine().handsPlayed();
+                    app.checkpoint().leave();
+                    left = savedRecord(app.database());
+                    app.shutDown();
                     throw Stopped{};
                 }
+            };
+            driver.beforeEveryMove(stopWhenDue);
+            driver.beforeEveryTick([&](Control) {
+                stopWhenDue();
                 if (std::string(game.type) == "Chips" && hands + app.engine().handsPlayed() >= 12) throw Ended{};
             });
             if (saved || next > 0) {
                 if (!program.surface.visible(ctl::Label76)) return "";
                 app.click(ctl::Label76);
-                EXPECT_TRUE(program.surface.visible(ctl::Picture1));
+                if (next > 0) {
+                    app.checkpoint().saveNow();
+                    EXPECT_EQ(savedRecord(app.database()), left) << "continued at stop " << next - 1;
+                }
             } else if (game.limit) {
                 useOptions(app.database(), game.type, game.limit);
                 EXPECT_TRUE(driver.start("Ripresa Ada"));
@@ -143,15 +166,61 @@ std::string play(const Game& game, const std::vector<StopAt>& stops = {}, const 
 TEST(ContinueTest, AGameStoppedAtSeveralMomentsEndsAsIfItNeverStopped) {
     const StopAt firstHand = [](Program& p) { return p.app.engine().running(); };
     const auto handsOn = [](long n) { return [n](Program& p) { return p.app.engine().handsPlayed() >= n; }; };
-    const std::vector<StopAt> inAGame = {firstHand, handsOn(2)};
-    const std::vector<StopAt> inATournament = {firstHand, handsOn(4),
+    // A moment of the table's, from the program's `hands`-th hand on.
+    const auto when = [](long hands, std::function<bool(const GameSession&, const Surface&)> moment) {
+        return [hands, moment](Program& p) {
+            return p.app.engine().handsPlayed() >= hands && p.app.engine().running() &&
+                   moment(p.app.session(), p.surface);
+        };
+    };
+    const StopAt changeQuestion = when(0, [](const GameSession&, const Surface& s) { return s.visible(ctl::Command1); });
+    const StopAt midTrick = when(1, [](const GameSession& g, const Surface&) {
+        return g.trick[1].isReal() && g.trick[kSeats - 1].empty();
+    });
+    const StopAt heldTrick = when(1, [](const GameSession& g, const Surface&) { return !g.trick[kSeats - 1].empty(); });
+    const StopAt lastTrick = when(0, [](const GameSession& g, const Surface&) {
+        return g.seatsHoldingCards() <= 2 && g.trick[0].isReal();
+    });
+    const std::vector<StopAt> inAGame = {changeQuestion, midTrick, heldTrick, lastTrick};
+    const std::vector<StopAt> inATournament = {firstHand, heldTrick, handsOn(3),
                                                [](Program& p) { return p.surface.visible(ctl::Frame6); },  // his match over
-                                               [](Program& p) { return p.app.tournament().roundnumber >= 2; }, handsOn(3)};
+                                               [](Program& p) { return p.app.tournament().roundnumber >= 2; }, midTrick};
     for (const Game& game : {Game{"25 Punti"}, Game{"3 Vinte"}, Game{"Chips"}, Game{"Eliminazione 25"},
                              Game{"Piatto 500"}, Game{"50 Punti", "Senza Limite"},
                              Game{"Eliminazione 25", "Limite 10 Mani"}, Game{"Piatto 500", "Limite 20 Mani"}}) {
         SCOPED_TRACE(std::string(game.type) + (game.limit ? " tournament" : ""));
         EXPECT_EQ(play(game, game.limit ? inATournament : inAGame), play(game));
+    }
+}
+
+// Two cards marked at the change question, the window closed: continued, "Cambia Carte" gives
+// those two.
+TEST(ContinueTest, MarksMadeAtTheChangeQuestionAreTakenUpWithIt) {
+    TempFolder folder;
+    Hand marked{};
+    {
+        Program program(folder.path());
+        startSingleGame(program, "25 Punti");
+        HeadlessClock clock(program.surface, [&](Control t) { program.app.timerTick(t); });
+        for (int ticks = 0; !program.surface.visible(ctl::Command1) && ticks < 10000; ++ticks) clock.fireNext();
+        ASSERT_TRUE(program.surface.visible(ctl::Command1));
+        program.app.click(ctl::Picture2[0]);
+        program.app.click(ctl::Picture2[2]);
+        marked = program.app.session().hands[kHumanSeat];
+        program.app.shutDown();
+    }
+    Program program(folder.path());
+    program.app.click(ctl::Label76);
+    ASSERT_TRUE(program.surface.visible(ctl::Command1));
+    program.app.click(ctl::Command1);
+    EXPECT_FALSE(program.surface.visible(ctl::Label59)) << program.surface.caption(ctl::Label59);
+    EXPECT_FALSE(program.surface.visible(ctl::Command1));
+    // The two marked cards went to the pile: of the hand, only the others are still held.
+    const Hand& now = program.app.session().hands[kHumanSeat];
+    for (const int gone : {0, 2}) {
+        const Card card = marked[gone];
+        const auto held = [&](const Hand& hand) { return std::count(hand.begin(), hand.end(), card); };
+        EXPECT_EQ(held(now), held(marked) - 1) << card.value << card.suit;
     }
 }
 
@@ -211,19 +280,18 @@ TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothing
         {"the player's profile deleted", false,
          [](Database& db, std::string&) { db.execute("DELETE FROM giocatori WHERE cognome='Ripresa' and profilo='1'"); },
          "La partita salvata non può essere ripresa perché il profilo Ripresa Ada non esiste più: verrà eliminata."},
-        {"the field emptied", true, onTheField("DELETE FROM salvatorneo"), damaged},
-        {"every row of the field twice", true, onTheField("INSERT INTO salvatorneo SELECT * FROM salvatorneo"), damaged},
+        {"the field emptied", true, onTheField("DELETE FROM torneo"), damaged},
+        {"every row of the field twice", true, onTheField("INSERT INTO torneo SELECT * FROM torneo"), damaged},
         {"an entrant twice in place of another", true,
-         onTheField("UPDATE salvatorneo SET cognome=(SELECT cognome FROM salvatorneo WHERE riga=1), "
-                    "nome=(SELECT nome FROM salvatorneo WHERE riga=1) WHERE riga=2"),
+         onTheField("UPDATE torneo SET cognome=(SELECT cognome FROM torneo WHERE rowid=1), "
+                    "nome=(SELECT nome FROM torneo WHERE rowid=1) WHERE rowid=2"),
          damaged},
-        {"the player gone from the field", true, onTheField("UPDATE salvatorneo SET cognome='Nessuno' WHERE cognome='Ripresa'"),
+        {"the player gone from the field", true, onTheField("UPDATE torneo SET cognome='Nessuno' WHERE cognome='Ripresa'"),
          damaged},
         {"a table of five beside one of seven", true,
-         onTheField("UPDATE salvatorneo SET tavolo=2 WHERE riga=(SELECT min(riga) FROM salvatorneo WHERE tavolo=1)"), damaged},
+         onTheField("UPDATE torneo SET tavolo=2 WHERE rowid=(SELECT min(rowid) FROM torneo WHERE tavolo=1)"), damaged},
         {"an entrant both in the field and out", true,
-         onTheField("INSERT INTO salvaclassifica SELECT riga, cognome, nome, '-', punti, 1, nazionalita FROM salvatorneo "
-                    "LIMIT 1"),
+         onTheField("INSERT INTO classifica SELECT cognome, nome, '-', punti, 1, nazionalita FROM torneo LIMIT 1"),
          damaged},
     };
     for (const auto& c : cases) {
@@ -239,6 +307,8 @@ TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothing
             } else {
                 startSingleGame(program, "25 Punti");
             }
+            // Left, so that the edits below are the file's.
+            program.app.checkpoint().leave();
             ASSERT_TRUE(hasCheckpoint(db));
             std::string state = db.query("SELECT stato FROM salvataggio").at(0, 0).text();
             c.edit(db, state);

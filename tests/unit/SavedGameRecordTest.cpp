@@ -265,7 +265,7 @@ TEST(SavedGameRecordTest, ContinuaTakesUpAKeptGameAsItWasSaved) {
         EXPECT_TRUE(surface.messages().empty());
         EXPECT_TRUE(surface.visible(ctl::Picture1));
         // Saved again at once, the game is the record's to the last field.
-        app.checkpoint().save();
+        app.checkpoint().saveNow();
         const std::string again =
             app.database().query("SELECT stato FROM salvataggio").at(0, 0).text();
         EXPECT_EQ(again, writeSavedGame(readSavedGame(kept)));

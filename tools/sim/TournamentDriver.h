@@ -45,6 +45,8 @@ public:
 
     // Runs before every timer tick the driver fires.
     void beforeEveryTick(std::function<void(Control timer)> look) { beforeTick_ = std::move(look); }
+    // Runs before every look at the player's turn, so a question shown stands unanswered.
+    void beforeEveryMove(std::function<void()> look) { beforeMove_ = std::move(look); }
 
     // "Torneo", the user's profile named `profile`, "Avanti", and the rules panel's "Avanti".
     // Returns false when the game refused to start (its message is on the surface).
@@ -64,6 +66,7 @@ public:
         const int round = app_.tournament().roundnumber;
         bool waiting = surface_.visible(ctl::Frame6);
         while (true) {
+            if (beforeMove_) beforeMove_();
             if (surface_.enabled(ctl::Timer1)) playHumanTurn(app_, surface_);
             const bool nowWaiting = surface_.visible(ctl::Frame6);
             if (nowWaiting && !waiting && atMatchEnd) atMatchEnd();
@@ -79,6 +82,7 @@ private:
     ZelvaroApp& app_;
     MemorySurface& surface_;
     std::function<void(Control)> beforeTick_;
+    std::function<void()> beforeMove_;
     HeadlessClock clock_;
 };
 
