@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 20; ++i) {
             leaveTable(app, surface);
             const auto start = Clock::now();
-            app.click(ctl::Label76);
+            app.click(ctl::ContinueEntry);
             continueMs.push_back(millisSince(start));
         }
         leaveTable(app, surface);

@@ -170,7 +170,7 @@ void MatchEnd::showTableOutcome() {
                           rows.at(0, r).text() == player.cognome && rows.at(1, r).text() == player.nome});
     }
     const bool final = db_.query("SELECT count(*) FROM torneo").at(0, 0).integer() <= kSeats;
-    surface_.setCaption(ctl::Label78, tableOutcomeLine(ranked, final));
+    surface_.setCaption(ctl::TableOutcomeLine, tableOutcomeLine(ranked, final));
 }
 
 void MatchEnd::nextHand(bool countDown, bool countDownFirst) {

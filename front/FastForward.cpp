@@ -41,8 +41,8 @@ void FastForward::refresh() {
     }
     const bool offerHand = hand && !active_;
     const bool offerWait = wait && !active_;
-    if (offerHand != offeredHand_) surface_.setVisible(ctl::Command5, offerHand);
-    if (offerWait != offeredWait_) surface_.setVisible(ctl::Command6, offerWait);
+    if (offerHand != offeredHand_) surface_.setVisible(ctl::TableFastForward, offerHand);
+    if (offerWait != offeredWait_) surface_.setVisible(ctl::WaitFastForward, offerWait);
     offeredHand_ = offerHand;
     offeredWait_ = offerWait;
 }

@@ -19,7 +19,7 @@ namespace {
 
 constexpr std::array<Control, 8> kTournamentLists{ctl::Label41, ctl::Label40, ctl::Label42,
                                                   ctl::Label43, ctl::Label44, ctl::Label45,
-                                                  ctl::Combo7,  ctl::Label62};
+                                                  ctl::Combo7,  ctl::TournamentPlace};
 // A pool that keeps offering the same few names must not hang the start.
 constexpr int kMaxDrawsPerSeat = 100000;
 
@@ -82,11 +82,11 @@ void GameStart::closeTournamentRules() {
 void GameStart::confirmProfile() {
     // The player is the profile picked in the list, whatever other profile reads alike.
     if (surface_.caption(ctl::Label22).empty() || !profiles_.loadShownProfile(session_.humanprofile)) {
-        surface_.setCaption(ctl::Label60, "Scegli o crea un profilo per andare avanti.");
-        surface_.setVisible(ctl::Label60, true);
+        surface_.setCaption(ctl::ProfileHint, "Scegli o crea un profilo per andare avanti.");
+        surface_.setVisible(ctl::ProfileHint, true);
         return;
     }
-    surface_.setVisible(ctl::Label60, false);
+    surface_.setVisible(ctl::ProfileHint, false);
     if (tournament_.tournamentflag == 0) {
         startSingleGame();
     } else {

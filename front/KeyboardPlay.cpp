@@ -83,8 +83,8 @@ bool KeyboardPlay::tableKey(GameKey key) {
         case GameKey::Keep:
             return clickIfOffered(ctl::Command2, ctl::Picture1);
         case GameKey::FastForward:
-            return clickIfOffered(ctl::Command6, ctl::Frame6) ||
-                   clickIfOffered(ctl::Command5, ctl::Picture1);
+            return clickIfOffered(ctl::WaitFastForward, ctl::Frame6) ||
+                   clickIfOffered(ctl::TableFastForward, ctl::Picture1);
         case GameKey::Back:
             return clickIfOffered(ctl::Label18, ctl::Picture1);
         case GameKey::Rules:

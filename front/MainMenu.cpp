@@ -61,13 +61,13 @@ void MainMenu::disableMenu() {
 
 void MainMenu::mouseMoved(Control over) {
     // "Continua" lights up like the entries above it, and goes out when they light up.
-    if (over == ctl::Label76) {
-        surface_.setForeColor(ctl::Label76, kHighlightColor);
+    if (over == ctl::ContinueEntry) {
+        surface_.setForeColor(ctl::ContinueEntry, kHighlightColor);
         for (const Control c : kMenuLabels) surface_.setForeColor(c, kButtonTextColor);
         return;
     }
     if (over == ctl::Form1 || std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
-        surface_.setForeColor(ctl::Label76, kButtonTextColor);
+        surface_.setForeColor(ctl::ContinueEntry, kButtonTextColor);
     }
     for (const HoverRule& rule : kHoverRules) {
         if (!(rule.over == over)) continue;

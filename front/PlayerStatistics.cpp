@@ -70,12 +70,12 @@ void showBestPlaceLine(Surface& surface, Database& db, const GameSession& sessio
     const PlayerProfile& player = session.humanprofile;
     const ProfileStatistics stats = readStatistics(db, player.cognome, player.nome);
     if (stats.recentTournaments.empty()) {
-        surface.setVisible(ctl::Label67, false);
+        surface.setVisible(ctl::BestPlaceLine, false);
         return;
     }
-    surface.setCaption(ctl::Label67, bestPlaceLine(stats.recentTournaments.front().place,
+    surface.setCaption(ctl::BestPlaceLine, bestPlaceLine(stats.recentTournaments.front().place,
                                                    stats.bestTournamentPlace()));
-    surface.setVisible(ctl::Label67, true);
+    surface.setVisible(ctl::BestPlaceLine, true);
 }
 
 }  // namespace zelvaro

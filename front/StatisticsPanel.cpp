@@ -157,7 +157,7 @@ void StatisticsPanel::openFromMenu() {
 }
 
 void StatisticsPanel::openFromProfiles() {
-    if (!surface_.visible(ctl::Frame3) || surface_.visible(ctl::Frame7)) return;
+    if (!surface_.visible(ctl::Frame3) || surface_.visible(ctl::StatisticsFrame)) return;
     fromMenu_ = false;
     PlayerProfile shown;
     open(profiles_.loadShownProfile(shown) ? Name{shown.cognome, shown.nome} : Name{});
@@ -173,44 +173,44 @@ void StatisticsPanel::open(const Name& first) {
         if (listed_.back() == first) shown_ = listed_.size() - 1;
     }
     showProfile();
-    surface_.setVisible(ctl::Frame7, true);
+    surface_.setVisible(ctl::StatisticsFrame, true);
 }
 
 void StatisticsPanel::showProfile() {
     const bool any = !listed_.empty();
-    for (Control arrow : {ctl::Command9, ctl::Command10}) surface_.setEnabled(arrow, listed_.size() > 1);
-    surface_.setEnabled(ctl::Label74, any);
+    for (Control arrow : {ctl::PreviousProfile, ctl::NextProfile}) surface_.setEnabled(arrow, listed_.size() > 1);
+    surface_.setEnabled(ctl::ResetStatistics, any);
     if (!any) {
-        surface_.setCaption(ctl::Label68, "Nessun profilo");
-        surface_.setCaption(ctl::Label69, "Crea un profilo per raccogliere le sue statistiche.");
-        for (Control c : {ctl::Label72, ctl::Picture29}) surface_.setCaption(c, "");
-        for (Control c : {ctl::Label70, ctl::Label71}) surface_.setRows(c, {});
+        surface_.setCaption(ctl::StatisticsProfile, "Nessun profilo");
+        surface_.setCaption(ctl::StatisticsSummary, "Crea un profilo per raccogliere le sue statistiche.");
+        for (Control c : {ctl::BestPlaces, ctl::PlaceChart}) surface_.setCaption(c, "");
+        for (Control c : {ctl::GameTypesTable, ctl::TournamentsTable}) surface_.setRows(c, {});
         return;
     }
     const Name& name = listed_[shown_];
     const StatisticsTexts texts = statisticsTexts(readStatistics(db_, name.first, name.second));
-    surface_.setCaption(ctl::Label68, name.first + " " + name.second);
-    surface_.setCaption(ctl::Label69, texts.summary);
-    surface_.setRows(ctl::Label70, texts.games);
-    surface_.setRows(ctl::Label71, texts.tournaments);
-    surface_.setCaption(ctl::Label72, texts.bestPlaces);
-    surface_.setCaption(ctl::Picture29, texts.chart);
+    surface_.setCaption(ctl::StatisticsProfile, name.first + " " + name.second);
+    surface_.setCaption(ctl::StatisticsSummary, texts.summary);
+    surface_.setRows(ctl::GameTypesTable, texts.games);
+    surface_.setRows(ctl::TournamentsTable, texts.tournaments);
+    surface_.setCaption(ctl::BestPlaces, texts.bestPlaces);
+    surface_.setCaption(ctl::PlaceChart, texts.chart);
 }
 
 void StatisticsPanel::previousProfile() {
-    if (listed_.empty() || !surface_.visible(ctl::Frame7)) return;
+    if (listed_.empty() || !surface_.visible(ctl::StatisticsFrame)) return;
     shown_ = (shown_ + listed_.size() - 1) % listed_.size();
     showProfile();
 }
 
 void StatisticsPanel::nextProfile() {
-    if (listed_.empty() || !surface_.visible(ctl::Frame7)) return;
+    if (listed_.empty() || !surface_.visible(ctl::StatisticsFrame)) return;
     shown_ = (shown_ + 1) % listed_.size();
     showProfile();
 }
 
 void StatisticsPanel::resetStatistics() {
-    if (listed_.empty() || !surface_.visible(ctl::Frame7)) return;
+    if (listed_.empty() || !surface_.visible(ctl::StatisticsFrame)) return;
     if (surface_.showMessage("Vuoi davvero azzerare le statistiche di questo profilo?",
                              MessageButtons::YesNo) != MessageAnswer::Yes) {
         return;
@@ -220,8 +220,8 @@ void StatisticsPanel::resetStatistics() {
 }
 
 void StatisticsPanel::closePanel() {
-    if (!surface_.visible(ctl::Frame7)) return;
-    surface_.setVisible(ctl::Frame7, false);
+    if (!surface_.visible(ctl::StatisticsFrame)) return;
+    surface_.setVisible(ctl::StatisticsFrame, false);
     if (fromMenu_) {
         for (Control label : kMenuLabels) surface_.setEnabled(label, true);
     }
@@ -232,20 +232,20 @@ void StatisticsPanel::mouseMoved(Control over) {
         if (!(lit == ctl::Form1)) surface_.setForeColor(lit, kHighlightColor);
         for (Control c : others) surface_.setForeColor(c, kButtonTextColor);
     };
-    if (over == ctl::Label65) {
-        light(ctl::Label65, {ctl::Label2, ctl::Label3, ctl::Label10, ctl::Label15, ctl::Label20, ctl::Label35});
+    if (over == ctl::MenuStatistics) {
+        light(ctl::MenuStatistics, {ctl::Label2, ctl::Label3, ctl::Label10, ctl::Label15, ctl::Label20, ctl::Label35});
     } else if (over == ctl::Form1 || std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
-        surface_.setForeColor(ctl::Label65, kButtonTextColor);
-    } else if (over == ctl::Frame7) {
-        light(ctl::Form1, {ctl::Label74, ctl::Label75});
-    } else if (over == ctl::Label74) {
-        light(ctl::Label74, {ctl::Label75});
-    } else if (over == ctl::Label75) {
-        light(ctl::Label75, {ctl::Label74});
-    } else if (over == ctl::Label66) {
-        light(ctl::Label66, {});
+        surface_.setForeColor(ctl::MenuStatistics, kButtonTextColor);
+    } else if (over == ctl::StatisticsFrame) {
+        light(ctl::Form1, {ctl::ResetStatistics, ctl::CloseStatistics});
+    } else if (over == ctl::ResetStatistics) {
+        light(ctl::ResetStatistics, {ctl::CloseStatistics});
+    } else if (over == ctl::CloseStatistics) {
+        light(ctl::CloseStatistics, {ctl::ResetStatistics});
+    } else if (over == ctl::ProfileStatisticsButton) {
+        light(ctl::ProfileStatisticsButton, {});
     } else if (over == ctl::Frame3 || over == ctl::Frame4) {
-        surface_.setForeColor(ctl::Label66, kButtonTextColor);
+        surface_.setForeColor(ctl::ProfileStatisticsButton, kButtonTextColor);
     }
 }
 

@@ -166,7 +166,7 @@ int ZelvaroApp::outlinedPlace() const { return keyboard_->outlinedPlace(); }
 void ZelvaroApp::click(Control c) {
     if (closed()) return;
     // While the window takes no input only the wait panel's "Avanti veloce" can be pressed.
-    if (!surface_.enabled(c) || (!surface_.windowEnabled() && !(c == ctl::Command6))) return;
+    if (!surface_.enabled(c) || (!surface_.windowEnabled() && !(c == ctl::WaitFastForward))) return;
     guarded([&] { dispatchClick(c); });
     // "Esci" has closed the file: nothing is left to save or show.
     if (closed()) return;
@@ -186,11 +186,11 @@ void ZelvaroApp::showContinueEntry() {
     // Only on the menu, and usable when the menu is.
     const bool onMenu = menuShown(shownScreen(surface_));
     const std::string saved = onMenu ? checkpoint_->savedDescription() : std::string();
-    for (const Control c : {ctl::Label76, ctl::Label77}) {
+    for (const Control c : {ctl::ContinueEntry, ctl::ContinueDescription}) {
         if (surface_.visible(c) != !saved.empty()) surface_.setVisible(c, !saved.empty());
         surface_.setEnabled(c, surface_.enabled(ctl::Label2));
     }
-    if (!saved.empty() && surface_.caption(ctl::Label77) != saved) surface_.setCaption(ctl::Label77, saved);
+    if (!saved.empty() && surface_.caption(ctl::ContinueDescription) != saved) surface_.setCaption(ctl::ContinueDescription, saved);
 }
 
 void ZelvaroApp::continueSavedGame() { checkpoint_->continueSaved(); }
@@ -205,7 +205,7 @@ void ZelvaroApp::dispatchClick(Control c) {
     switch (c.id) {
         case ControlId::Label2: return gameStart_->openProfilePanel();
         case ControlId::Label35: return gameStart_->openTournament();
-        case ControlId::Label76: return continueSavedGame();
+        case ctl::ContinueEntry.id: return continueSavedGame();
         case ControlId::Label10: return options_->openOptions();
         case ControlId::Label15: return rules_->showRules();
         case ControlId::Label20: return rules_->showCredits();
@@ -224,22 +224,22 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label53: return standings_->closeStandings();
         case ControlId::Command3: return standings_->previousPage();
         case ControlId::Command4: return standings_->nextPage();
-        case ControlId::Command7: return standings_->firstPage();
-        case ControlId::Command8: return standings_->lastPage();
+        case ctl::FirstStandingsPage.id: return standings_->firstPage();
+        case ctl::LastStandingsPage.id: return standings_->lastPage();
         case ControlId::Label26: return profiles_->createProfile();
         case ControlId::Label27: return profiles_->deleteProfile();
         case ControlId::Label33: return display_->toggleSpeed();
         case ControlId::Label18: return leaveTable();
         case ControlId::Command1: return engine_->changeClicked();
         case ControlId::Command2: return engine_->keepClicked();
-        case ControlId::Command5:
-        case ControlId::Command6: return fastForward_->start();
-        case ControlId::Label65: return statistics_->openFromMenu();
-        case ControlId::Label66: return statistics_->openFromProfiles();
-        case ControlId::Label74: return statistics_->resetStatistics();
-        case ControlId::Label75: return statistics_->closePanel();
-        case ControlId::Command9: return statistics_->previousProfile();
-        case ControlId::Command10: return statistics_->nextProfile();
+        case ctl::TableFastForward.id:
+        case ctl::WaitFastForward.id: return fastForward_->start();
+        case ctl::MenuStatistics.id: return statistics_->openFromMenu();
+        case ctl::ProfileStatisticsButton.id: return statistics_->openFromProfiles();
+        case ctl::ResetStatistics.id: return statistics_->resetStatistics();
+        case ctl::CloseStatistics.id: return statistics_->closePanel();
+        case ctl::PreviousProfile.id: return statistics_->previousProfile();
+        case ctl::NextProfile.id: return statistics_->nextProfile();
         default: return;
     }
 }

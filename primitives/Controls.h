@@ -170,22 +170,56 @@ inline constexpr int timerStartInterval(ControlId timer) {
     return timer == ControlId::Timer1 ? 100 : timer == ControlId::Timer2 ? 500 : 2000;
 }
 
-// The last trick: its title (Label57), each seat's card (Picture28) and name (Label58), seat
-// by seat from the player's, the winner's name lit.
-// Label59: a hint on the table; Label60: a hint on the profile panel.
-// Label61: what the player is to do when it is his turn; Shape7: the seat on turn, lit.
-// Label62: where the player stands in a tournament; Shape8: his row on the standings screen.
-// Command5, Command6: "Avanti veloce" on the table and on the tournament's wait panel;
-// Label78: who of the player's table goes on, on that panel.
-// Command7, Command8: the standings screen's first and last page, beside "<<" and ">>".
-// Label65: "Statistiche" in the main menu; Label66: the same on the profile panel; Label67:
-// the place against the best under the final standings. Frame7, the statistics panel: the
-// profile (Label68) with Command9, Command10 to the one before and after, the summary
-// (Label69), the tables by game type (Label70) and of the tournaments (Label71), the best
-// places (Label72), the chart of the last places (Picture29) under its title (Label73),
-// "Azzera" (Label74) and "Indietro" (Label75).
-// Label76: "Continua" in the main menu, while a match or tournament is saved; Label77: what
-// it would continue.
+// The controls the game adds to the window, by what they are; their window names stay.
+namespace ctl {
+// The last trick: its title, each seat's card and name, seat by seat from the player's, the
+// winner's name lit.
+inline constexpr auto LastTrickTitle = Label57;
+inline constexpr auto LastTrickCards = Picture28;
+inline constexpr auto LastTrickNames = Label58;
+// Why a click did nothing: on the table, and on the profile panel.
+inline constexpr auto TableHint = Label59;
+inline constexpr auto ProfileHint = Label60;
+// What the player is to do when the turn is his, and the light on the seat on turn.
+inline constexpr auto TurnPrompt = Label61;
+inline constexpr auto TurnLight = Shape7;
+// Where the player stands in a tournament, and his row lit on the standings screen.
+inline constexpr auto TournamentPlace = Label62;
+inline constexpr auto PlayersStandingsRow = Shape8;
+// "Avanti veloce" on the table and on the tournament's wait panel.
+inline constexpr auto TableFastForward = Command5;
+inline constexpr auto WaitFastForward = Command6;
+// How a hand ended, how the player went on to a new round, and who of his table goes on.
+inline constexpr auto HandResultLine = Label63;
+inline constexpr auto RoundLine = Label64;
+inline constexpr auto TableOutcomeLine = Label78;
+// The standings screen's first and last page, beside "<<" and ">>".
+inline constexpr auto FirstStandingsPage = Command7;
+inline constexpr auto LastStandingsPage = Command8;
+// "Statistiche" on the menu and on the profile panel; the place against the best under the
+// final standings.
+inline constexpr auto MenuStatistics = Label65;
+inline constexpr auto ProfileStatisticsButton = Label66;
+inline constexpr auto BestPlaceLine = Label67;
+// The statistics panel: its profile with the one before and after, the summary, the tables by
+// game type and of the tournaments, the best places, the chart of the last places under its
+// title, "Azzera" and "Indietro".
+inline constexpr auto StatisticsFrame = Frame7;
+inline constexpr auto StatisticsProfile = Label68;
+inline constexpr auto PreviousProfile = Command9;
+inline constexpr auto NextProfile = Command10;
+inline constexpr auto StatisticsSummary = Label69;
+inline constexpr auto GameTypesTable = Label70;
+inline constexpr auto TournamentsTable = Label71;
+inline constexpr auto BestPlaces = Label72;
+inline constexpr auto PlaceChartTitle = Label73;
+inline constexpr auto PlaceChart = Picture29;
+inline constexpr auto ResetStatistics = Label74;
+inline constexpr auto CloseStatistics = Label75;
+// "Continua" on the menu while a game is saved, and what it would continue.
+inline constexpr auto ContinueEntry = Label76;
+inline constexpr auto ContinueDescription = Label77;
+}  // namespace ctl
 
 // The main menu's six entries.
 inline constexpr std::array<Control, 6> kMenuLabels{ctl::Label2,  ctl::Label3,  ctl::Label10,

@@ -7,7 +7,7 @@ namespace {
 
 // The panels that stand over the menu; the waiting notice only without the table under it.
 constexpr std::array<Control, 6> kPanels{ctl::Frame1, ctl::Frame2, ctl::Frame3,
-                                         ctl::Frame5, ctl::Frame6, ctl::Frame7};
+                                         ctl::Frame5, ctl::Frame6, ctl::StatisticsFrame};
 
 }  // namespace
 

@@ -89,7 +89,7 @@ void Standings::showPlayersPlace() {
             .integer();
     const std::int64_t entrants = db_.query("SELECT count(*) FROM torneo").at(0, 0).integer();
     const int rounds = tournament_.rounds();
-    surface_.setCaption(ctl::Label62, "Turno " + std::to_string(tournament_.roundnumber) + " di " +
+    surface_.setCaption(ctl::TournamentPlace, "Turno " + std::to_string(tournament_.roundnumber) + " di " +
                                           std::to_string(rounds) + " \u00b7 Tavolo " +
                                           self.at(0, 0).text() + " di " +
                                           std::to_string(entrants / kSeats) + " \u00b7 Sei " +
@@ -116,7 +116,7 @@ void Standings::openAt(bool finalView) {
     finalView_ = finalView;
     setTimers(surface_, false);
     // The place against the player's best belongs to the end of his tournament only.
-    surface_.setVisible(ctl::Label67, false);
+    surface_.setVisible(ctl::BestPlaceLine, false);
     surface_.setCaption(ctl::Label56, "1");
     {
         // The field's snapshot goes in whole or not at all.
@@ -176,7 +176,7 @@ void Standings::showStandingsPage() {
     for (int i = std::max(first, 0); i <= last; ++i, ++slot) {
         if (isThePlayer(rs, i)) {
             // The player's own row is lit.
-            surface_.setTop(ctl::Shape8,
+            surface_.setTop(ctl::PlayersStandingsRow,
                             layout::twips(layout::kStandingsRowsTop + slot * layout::kStandingsRowHeight));
             playerShown = true;
         }
@@ -210,7 +210,7 @@ void Standings::showStandingsPage() {
         for (int k = 0; k < 3; ++k) columns[4 + k] += atTable[k] + "\n";
     }
     for (; slot < kStandingsRowsPerPage; ++slot) surface_.setVisible(ctl::Image7[slot], false);
-    surface_.setVisible(ctl::Shape8, playerShown);
+    surface_.setVisible(ctl::PlayersStandingsRow, playerShown);
     for (int k = 0; k < kStandingsColumns; ++k) surface_.setCaption(ctl::Label51[k], columns[k]);
 }
 

@@ -65,9 +65,9 @@ LastTrickView::LastTrickView(const QRect& compact, QWidget* parent)
 
 void LastTrickView::build(ControlBuilder& make) {
     for (int k = 0; k < 6; ++k) {
-        cards_[k] = make.picture(this, ctl::Picture28[k], QRect());
+        cards_[k] = make.picture(this, ctl::LastTrickCards[k], QRect());
         cards_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        names_[k] = make.label(this, ctl::Label58[k], QRect(), QString(), Look::Plain, Qt::AlignCenter);
+        names_[k] = make.label(this, ctl::LastTrickNames[k], QRect(), QString(), Look::Plain, Qt::AlignCenter);
         names_[k]->setFitToWidth(true);
         names_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         names_[k]->installEventFilter(this);

@@ -97,7 +97,7 @@ void StandingsPanel::build(ControlBuilder& make) {
     header->setColumns(words);
 
     // The player's own row, lit behind its text.
-    make.shape(this, ctl::Shape8, MarkerShape::Kind::RowBand,
+    make.shape(this, ctl::PlayersStandingsRow, MarkerShape::Kind::RowBand,
                QRect(kSheet.left() + 6, kRowsTop, kSheet.width() - 12, kRowHeight));
     for (int row = 0; row < kRows; ++row) {
         auto* flag = make.picture(this, ctl::Image7[row],
@@ -115,7 +115,7 @@ void StandingsPanel::build(ControlBuilder& make) {
     }
 
     const int pagerTop = kSheet.bottom() + 22;
-    QPushButton* first = make.command(this, ctl::Command7, QRect(342, pagerTop, 56, 32), "|<<");
+    QPushButton* first = make.command(this, ctl::FirstStandingsPage, QRect(342, pagerTop, 56, 32), "|<<");
     QPushButton* previous = make.command(this, ctl::Command3, QRect(404, pagerTop, 56, 32), "<<");
     auto* page = make.label(this, ctl::Label56, QRect(466, pagerTop, 44, 32), "1",
                             ClickableLabel::Look::Plain, Qt::AlignRight | Qt::AlignVCenter);
@@ -127,7 +127,7 @@ void StandingsPanel::build(ControlBuilder& make) {
                              ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
     pages->setFont(Theme::sans(15));
     QPushButton* next = make.command(this, ctl::Command4, QRect(572, pagerTop, 56, 32), ">>");
-    QPushButton* last = make.command(this, ctl::Command8, QRect(634, pagerTop, 56, 32), ">>|");
+    QPushButton* last = make.command(this, ctl::LastStandingsPage, QRect(634, pagerTop, 56, 32), ">>|");
     pageKeys_ = {{{Qt::Key_Home, first},
                   {Qt::Key_PageUp, previous},
                   {Qt::Key_Left, previous},
@@ -136,7 +136,7 @@ void StandingsPanel::build(ControlBuilder& make) {
                   {Qt::Key_End, last}}};
 
     // At the end of the player's tournament: his place against his best, left of the pager.
-    auto* place = make.label(this, ctl::Label67, QRect(kSheet.left() + 8, pagerTop, 296, 32),
+    auto* place = make.label(this, ctl::BestPlaceLine, QRect(kSheet.left() + 8, pagerTop, 296, 32),
                              QString(), ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
     place->setFont(Theme::sans(15, true));
     place->setPalette(gold);

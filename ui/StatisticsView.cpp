@@ -24,7 +24,7 @@ ClickableLabel* button(ControlBuilder& make, QWidget* parent, Control c, const Q
 
 void buildStatisticsPanel(ControlBuilder& make, QWidget* form) {
     const QRect card(40, 22, 950, 706);
-    auto* panel = make.adopt(new PanelFrame(PanelFrame::Mode::Overlay, form), ctl::Frame7,
+    auto* panel = make.adopt(new PanelFrame(PanelFrame::Mode::Overlay, form), ctl::StatisticsFrame,
                              QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight));
     panel->setTitle(QStringLiteral("Statistiche"));
     panel->setCardRect(card);
@@ -33,13 +33,13 @@ void buildStatisticsPanel(ControlBuilder& make, QWidget* form) {
     const int top = panel->contentTop();
 
     // The profile, with the arrows to the one before and after.
-    make.command(panel, ctl::Command9, QRect(left, top + 2, 44, 34), QStringLiteral("<"));
-    make.command(panel, ctl::Command10, QRect(left + inner - 44, top + 2, 44, 34), QStringLiteral(">"));
-    auto* name = make.label(panel, ctl::Label68, QRect(left + 56, top, inner - 112, 38), QString(),
+    make.command(panel, ctl::PreviousProfile, QRect(left, top + 2, 44, 34), QStringLiteral("<"));
+    make.command(panel, ctl::NextProfile, QRect(left + inner - 44, top + 2, 44, 34), QStringLiteral(">"));
+    auto* name = make.label(panel, ctl::StatisticsProfile, QRect(left + 56, top, inner - 112, 38), QString(),
                             ClickableLabel::Look::Plain, Qt::AlignCenter);
     name->setFont(Theme::serif(24, true));
     Theme::setTextColor(name, Theme::paleGold());
-    auto* summary = make.label(panel, ctl::Label69, QRect(left, top + 44, inner, 24), QString(),
+    auto* summary = make.label(panel, ctl::StatisticsSummary, QRect(left, top + 44, inner, 24), QString(),
                                ClickableLabel::Look::Plain, Qt::AlignCenter);
     summary->setFont(Theme::sans(13, true));
     summary->setFitToWidth(true);
@@ -52,7 +52,7 @@ void buildStatisticsPanel(ControlBuilder& make, QWidget* form) {
                                     {96, centre}, {104, centre}, {90, centre}, {68, centre},
                                     {98, centre}},
                                    panel),
-               ctl::Label70, QRect(left, top + 80, inner, 196));
+               ctl::GameTypesTable, QRect(left, top + 80, inner, 196));
 
     const int lower = top + 290;
     const int tableWidth = 660;
@@ -60,23 +60,23 @@ void buildStatisticsPanel(ControlBuilder& make, QWidget* form) {
                                     {82, centre}, {58, centre}, {64, centre}, {60, centre},
                                     {48, centre}, {44, centre}},
                                    panel),
-               ctl::Label71, QRect(left, lower, tableWidth, 196));
+               ctl::TournamentsTable, QRect(left, lower, tableWidth, 196));
     const int chartLeft = left + tableWidth + 18;
-    auto* chartTitle = make.label(panel, ctl::Label73, QRect(chartLeft, lower, left + inner - chartLeft, 24),
+    auto* chartTitle = make.label(panel, ctl::PlaceChartTitle, QRect(chartLeft, lower, left + inner - chartLeft, 24),
                                   QStringLiteral("Piazzamenti degli ultimi tornei"),
                                   ClickableLabel::Look::Plain, Qt::AlignCenter);
     chartTitle->setFont(Theme::sans(12, true));
     Theme::setTextColor(chartTitle, Theme::paleGold());
-    make.adopt(new PlaceChart(panel), ctl::Picture29, QRect(chartLeft, lower + 28, left + inner - chartLeft, 168));
+    make.adopt(new PlaceChart(panel), ctl::PlaceChart, QRect(chartLeft, lower + 28, left + inner - chartLeft, 168));
 
-    auto* best = make.label(panel, ctl::Label72, QRect(left, lower + 206, inner, 24), QString(),
+    auto* best = make.label(panel, ctl::BestPlaces, QRect(left, lower + 206, inner, 24), QString(),
                             ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
     best->setFont(Theme::sans(13));
     best->setFitToWidth(true);
 
     const int buttons = card.bottom() - 60;
-    button(make, panel, ctl::Label74, QRect(left, buttons, 136, 40), QStringLiteral("Azzera"));
-    button(make, panel, ctl::Label75, QRect(left + inner - 136, buttons, 136, 40), QStringLiteral("Indietro"));
+    button(make, panel, ctl::ResetStatistics, QRect(left, buttons, 136, 40), QStringLiteral("Azzera"));
+    button(make, panel, ctl::CloseStatistics, QRect(left + inner - 136, buttons, 136, 40), QStringLiteral("Indietro"));
 }
 
 }  // namespace zelvaro::ui

@@ -65,22 +65,22 @@ void TablePanel::build(ControlBuilder& make) {
 
 void TablePanel::buildHelpers(ControlBuilder& make) {
     // The light around the seat on turn, drawn over its panel.
-    make.shape(this, ctl::Shape7, MarkerShape::Kind::SeatLight, QRect());
+    make.shape(this, ctl::TurnLight, MarkerShape::Kind::SeatLight, QRect());
 
     // What the player is to do, beside his name plate.
-    auto* prompt = make.label(this, ctl::Label61, QRect(338, 598, 132, 38), QString(),
+    auto* prompt = make.label(this, ctl::TurnPrompt, QRect(338, 598, 132, 38), QString(),
                               ClickableLabel::Look::Plate, Qt::AlignCenter);
     prompt->setFont(Theme::sans(12, true));
     Theme::setTextColor(prompt, QColor(0xff, 0xe8, 0x9c));
 
     // Why a click did nothing, below the middle of the table.
-    auto* hint = make.adopt(new HintLabel(this), ctl::Label59, QRect(232, 558, 380, 30));
+    auto* hint = make.adopt(new HintLabel(this), ctl::TableHint, QRect(232, 558, 380, 30));
     hint->setFont(Theme::sans(13, true));
     Theme::setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
 
     // How the last hand ended, and how the player went on to a new round: across the middle
     // of the table, between the rows of table places, until the next card is laid.
-    for (const Control line : {ctl::Label63, ctl::Label64}) {
+    for (const Control line : {ctl::HandResultLine, ctl::RoundLine}) {
         auto* plate = make.label(this, line, QRect(236, 349, 372, 44), QString(),
                                  ClickableLabel::Look::Plate, Qt::AlignCenter);
         plate->setWordWrap(true);
@@ -89,11 +89,11 @@ void TablePanel::buildHelpers(ControlBuilder& make) {
     }
 
     // "Avanti veloce" where the player's hand was, once it is empty.
-    make.command(this, ctl::Command5, QRect(90, 664, 180, 40), QStringLiteral("Avanti veloce"));
+    make.command(this, ctl::TableFastForward, QRect(90, 664, 180, 40), QStringLiteral("Avanti veloce"));
 
     // The last trick, in the corner under the ranking column.
     const QRect corner(RankingColumn::kLeft, 632, RankingColumn::kWidth, 110);
-    auto* last = make.adopt(new LastTrickView(corner, this), ctl::Label57, corner);
+    auto* last = make.adopt(new LastTrickView(corner, this), ctl::LastTrickTitle, corner);
     last->build(make);
 }
 
@@ -114,7 +114,7 @@ void TablePanel::buildTopStrip(ControlBuilder& make) {
                              ClickableLabel::Look::Plain, Qt::AlignCenter);
     limit->setFont(Theme::sans(12));
     // Where the player stands in the tournament.
-    auto* standing = make.label(this, ctl::Label62, QRect(372, 42, 446, 17), QString(),
+    auto* standing = make.label(this, ctl::TournamentPlace, QRect(372, 42, 446, 17), QString(),
                                 ClickableLabel::Look::Plain, Qt::AlignCenter);
     standing->setFont(Theme::sans(12, true));
     Theme::setTextColor(standing, Theme::paleGold());

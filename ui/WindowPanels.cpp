@@ -79,7 +79,7 @@ void WindowPanels::buildMenu() {
                                         {ctl::Label35, "Torneo"},
                                         {ctl::Label10, "Opzioni"},
                                         {ctl::Label15, "Regole"},
-                                        {ctl::Label65, "Statistiche"},
+                                        {ctl::MenuStatistics, "Statistiche"},
                                         {ctl::Label20, "Crediti"},
                                         {ctl::Label3, "Esci"}}};
     // The entries share the plate the felt draws under the title (262 to 624).
@@ -98,13 +98,13 @@ void WindowPanels::buildMenu() {
     }
 
     // "Continua" under the column while a game is saved, and what it would continue.
-    auto* resume = make_.label(form_, ctl::Label76, QRect(layout::kWindowWidth / 2 - 160, 652, 320, 40),
+    auto* resume = make_.label(form_, ctl::ContinueEntry, QRect(layout::kWindowWidth / 2 - 160, 652, 320, 40),
                                QStringLiteral("Continua"), Look::Plain, Qt::AlignCenter);
     resume->setFont(Theme::sans(25));
     resume->setCursor(Qt::PointingHandCursor);
     resume->setTabStop(true);
     resume->setAccessibleName(resume->text());
-    auto* saved = make_.label(form_, ctl::Label77, QRect(layout::kWindowWidth / 2 - 300, 692, 600, 22),
+    auto* saved = make_.label(form_, ctl::ContinueDescription, QRect(layout::kWindowWidth / 2 - 300, 692, 600, 22),
                               QString(), Look::Plain, Qt::AlignCenter);
     saved->setFont(Theme::sans(13));
     Theme::setTextColor(saved, Theme::paleGold());
@@ -219,7 +219,7 @@ void WindowPanels::buildProfilePanel() {
     make_.combo(panel, ctl::Combo4, QRect(left, top, 300, 30), true);
     panelButton(make_, panel, ctl::Label27, QRect(left + 316, top - 4, 124, 38),
                 QStringLiteral("Elimina"));
-    panelButton(make_, panel, ctl::Label66, QRect(left + 316, top + 40, 124, 38),
+    panelButton(make_, panel, ctl::ProfileStatisticsButton, QRect(left + 316, top + 40, 124, 38),
                 QStringLiteral("Statistiche"));
     auto* name = make_.label(panel, ctl::Label22, QRect(left, top + 44, 304, 34), QString());
     name->setFitToWidth(true);
@@ -271,7 +271,7 @@ void WindowPanels::buildProfilePanel() {
     panelButton(make_, panel, ctl::Label21, QRect(card.right() - 32 - 136, buttons, 136, 40),
                 QStringLiteral("Avanti"));
     // Why "Avanti" did nothing, between the two buttons.
-    auto* hint = make_.adopt(new HintLabel(panel), ctl::Label60,
+    auto* hint = make_.adopt(new HintLabel(panel), ctl::ProfileHint,
                              QRect(left + 150, buttons + 4, card.width() - 2 * 32 - 300, 32));
     hint->setFont(Theme::sans(13, true));
     Theme::setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
@@ -311,13 +311,13 @@ void WindowPanels::buildScreens() {
     notice->setFont(Theme::sans(18));
     Theme::setTextColor(notice, Theme::cream());
     // Who of the player's table goes on, in three lines at most.
-    auto* outcome = make_.label(wait, ctl::Label78,
+    auto* outcome = make_.label(wait, ctl::TableOutcomeLine,
                                 QRect(card.left() + 24, wait->contentTop() + 68, card.width() - 48, 66),
                                 QString(), ClickableLabel::Look::Plain, Qt::AlignCenter);
     outcome->setWordWrap(true);
     outcome->setFont(Theme::sans(14));
     Theme::setTextColor(outcome, Theme::paleGold());
-    make_.command(wait, ctl::Command6, QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
+    make_.command(wait, ctl::WaitFastForward, QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
                   QStringLiteral("Avanti veloce"));
 }
 

@@ -67,34 +67,34 @@ void PlayerAids::showLastTrick(int winner) {
         // A pass or an empty place shows no card.
         const std::string& picture = card.isReal() ? cardPicture(card) : kNoCard;
         if (lastTrick_.pictures[seat] != &picture) {
-            surface_.setPicture(ctl::Picture28[seat], picture);
+            surface_.setPicture(ctl::LastTrickCards[seat], picture);
             lastTrick_.pictures[seat] = &picture;
         }
     }
     if (winner != lastTrick_.lit) {
-        if (lastTrick_.lit >= 0) surface_.setForeColor(ctl::Label58[lastTrick_.lit], kButtonTextColor);
-        surface_.setForeColor(ctl::Label58[winner], kHighlightColor);
+        if (lastTrick_.lit >= 0) surface_.setForeColor(ctl::LastTrickNames[lastTrick_.lit], kButtonTextColor);
+        surface_.setForeColor(ctl::LastTrickNames[winner], kHighlightColor);
         lastTrick_.lit = winner;
     }
     if (!lastTrick_.shown) {
-        surface_.setCaption(ctl::Label57, "Ultima presa");
-        surface_.setVisible(ctl::Label57, true);
+        surface_.setCaption(ctl::LastTrickTitle, "Ultima presa");
+        surface_.setVisible(ctl::LastTrickTitle, true);
         lastTrick_.shown = true;
     }
 }
 
 void PlayerAids::hideLastTrick() {
-    surface_.setVisible(ctl::Label57, false);
+    surface_.setVisible(ctl::LastTrickTitle, false);
     lastTrick_.shown = false;
 }
 
 void PlayerAids::readShown() {
     lastTrick_ = {};
-    lastTrick_.shown = surface_.visible(ctl::Label57);
+    lastTrick_.shown = surface_.visible(ctl::LastTrickTitle);
     litTableNames_ = 0;
     heldWinner_ = -1;
     for (int seat = 0; seat < kSeats; ++seat) {
-        if (surface_.foreColor(ctl::Label58[seat]) == kHighlightColor) lastTrick_.lit = seat;
+        if (surface_.foreColor(ctl::LastTrickNames[seat]) == kHighlightColor) lastTrick_.lit = seat;
         if (surface_.foreColor(seatName(seat)) != kHighlightColor) continue;
         // A held trick's winners are lit on the table.
         litTableNames_ |= 1u << seat;
@@ -103,10 +103,10 @@ void PlayerAids::readShown() {
     litSeat_ = -1;
     // A prompt on the window, which of the prompts unknown: the next turn writes it anew.
     static const char kSomePrompt[] = "";
-    shownPrompt_ = surface_.visible(ctl::Label61) ? kSomePrompt : nullptr;
+    shownPrompt_ = surface_.visible(ctl::TurnPrompt) ? kSomePrompt : nullptr;
     promptCaption_ = nullptr;
-    hintShown_ = surface_.visible(ctl::Label59);
-    resultLineShown_ = surface_.visible(ctl::Label63) || surface_.visible(ctl::Label64);
+    hintShown_ = surface_.visible(ctl::TableHint);
+    resultLineShown_ = surface_.visible(ctl::HandResultLine) || surface_.visible(ctl::RoundLine);
     noteHandStart();
 }
 
@@ -116,32 +116,32 @@ void PlayerAids::noteHandStart() {
 
 void PlayerAids::showHandResult() {
     if (!watched_) return;
-    surface_.setVisible(ctl::Label64, false);
-    surface_.setCaption(ctl::Label63, handResultLine(session_, handStartScores_));
-    surface_.setVisible(ctl::Label63, true);
+    surface_.setVisible(ctl::RoundLine, false);
+    surface_.setCaption(ctl::HandResultLine, handResultLine(session_, handStartScores_));
+    surface_.setVisible(ctl::HandResultLine, true);
     resultLineShown_ = true;
     surface_.holdTable(kResultLineMs);
 }
 
 void PlayerAids::showRoundLine(const std::string& text) {
     if (!watched_) return;
-    surface_.setVisible(ctl::Label63, false);
-    surface_.setCaption(ctl::Label64, text);
-    surface_.setVisible(ctl::Label64, true);
+    surface_.setVisible(ctl::HandResultLine, false);
+    surface_.setCaption(ctl::RoundLine, text);
+    surface_.setVisible(ctl::RoundLine, true);
     resultLineShown_ = true;
     surface_.holdTable(kResultLineMs);
 }
 
 void PlayerAids::hideResultLines() {
     if (!resultLineShown_) return;
-    surface_.setVisible(ctl::Label63, false);
-    surface_.setVisible(ctl::Label64, false);
+    surface_.setVisible(ctl::HandResultLine, false);
+    surface_.setVisible(ctl::RoundLine, false);
     resultLineShown_ = false;
 }
 
 void PlayerAids::hideTurnAids() {
-    surface_.setVisible(ctl::Shape7, false);
-    surface_.setVisible(ctl::Label61, false);
+    surface_.setVisible(ctl::TurnLight, false);
+    surface_.setVisible(ctl::TurnPrompt, false);
     litSeat_ = -1;
     shownPrompt_ = nullptr;
     hideHint();
@@ -149,15 +149,15 @@ void PlayerAids::hideTurnAids() {
 
 void PlayerAids::showHint(const char* text) {
     // Shown anew, so that a hint given twice stays its full time again.
-    if (hintShown_) surface_.setVisible(ctl::Label59, false);
-    surface_.setCaption(ctl::Label59, text);
-    surface_.setVisible(ctl::Label59, true);
+    if (hintShown_) surface_.setVisible(ctl::TableHint, false);
+    surface_.setCaption(ctl::TableHint, text);
+    surface_.setVisible(ctl::TableHint, true);
     hintShown_ = true;
 }
 
 void PlayerAids::hideHint() {
     if (!hintShown_) return;
-    surface_.setVisible(ctl::Label59, false);
+    surface_.setVisible(ctl::TableHint, false);
     hintShown_ = false;
 }
 
@@ -171,7 +171,7 @@ void PlayerAids::showTurnPrompt() {
     const bool trickHeld = !session_.trick[kSeats - 1].empty();
     const int seat = trickHeld ? heldWinner_ : session_.turnseat;
     if (seat < 0) {
-        if (litSeat_ >= 0) surface_.setVisible(ctl::Shape7, false);
+        if (litSeat_ >= 0) surface_.setVisible(ctl::TurnLight, false);
         litSeat_ = -1;
     } else if (seat != litSeat_) {
         // The light frames the seat's panel, or the player's own name plate; it is sized
@@ -179,13 +179,13 @@ void PlayerAids::showTurnPrompt() {
         const bool human = seat == kHumanSeat;
         const layout::Point corner = human ? layout::kHumanPlate : layout::kSeatPanel[seat];
         const int margin = layout::kSeatLightMargin;
-        layout::placeAt(surface_, ctl::Shape7, {corner.x - margin, corner.y - margin});
+        layout::placeAt(surface_, ctl::TurnLight, {corner.x - margin, corner.y - margin});
         if (litSeat_ < 0 || human != (litSeat_ == kHumanSeat)) {
-            surface_.setWidth(ctl::Shape7, layout::twips(
+            surface_.setWidth(ctl::TurnLight, layout::twips(
                 (human ? layout::kHumanPlateWidth : layout::kSeatPanelWidth) + 2 * margin));
-            surface_.setHeight(ctl::Shape7, layout::twips(
+            surface_.setHeight(ctl::TurnLight, layout::twips(
                 (human ? layout::kHumanPlateHeight : layout::kSeatPanelHeight) + 2 * margin));
-            surface_.setVisible(ctl::Shape7, true);
+            surface_.setVisible(ctl::TurnLight, true);
         }
         litSeat_ = seat;
     }
@@ -202,10 +202,10 @@ void PlayerAids::showTurnPrompt() {
     // The turn has come to the player: a hint that it was not his is out of date.
     if (prompt != nullptr && shownPrompt_ == nullptr) hideHint();
     if (prompt != nullptr && prompt != promptCaption_) {
-        surface_.setCaption(ctl::Label61, prompt);
+        surface_.setCaption(ctl::TurnPrompt, prompt);
         promptCaption_ = prompt;
     }
-    surface_.setVisible(ctl::Label61, prompt != nullptr);
+    surface_.setVisible(ctl::TurnPrompt, prompt != nullptr);
     shownPrompt_ = prompt;
 }
 

@@ -43,7 +43,7 @@ void TableDisplay::showHumanPanel() {
 void TableDisplay::showOpponentPanels() {
     // The seats may be other players now: their names under the last trick's cards too.
     for (int seat = 0; seat < kSeats; ++seat) {
-        surface_.setCaption(ctl::Label58[seat], session_.seatstats[seat].surname);
+        surface_.setCaption(ctl::LastTrickNames[seat], session_.seatstats[seat].surname);
     }
     for (int j = 0; j < kSeats - 1; ++j) {
         const PlayerProfile& opponent = session_.opponents[j];

@@ -216,7 +216,7 @@ private slots:
             QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
         }
         QStringList entries;
-        for (const Control c : {ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15, ctl::Label65, ctl::Label20,
+        for (const Control c : {ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15, ctl::MenuStatistics, ctl::Label20,
                                 ctl::Label3}) {
             entries << guitest::nameOf(c);
         }
@@ -258,10 +258,10 @@ private slots:
     // Tab passes over a disabled control: with one profile the statistics panel's arrows have
     // nowhere to go, and Tab goes round the panel's buttons without them.
     void tabNeverLandsOnADisabledControl() {
-        clickOn(*window_, ctl::Label65);
-        QVERIFY(find(*window_, ctl::Frame7)->isVisible());
-        QVERIFY(!find(*window_, ctl::Command9)->isEnabled() &&
-                !find(*window_, ctl::Command10)->isEnabled());
+        clickOn(*window_, ctl::MenuStatistics);
+        QVERIFY(find(*window_, ctl::StatisticsFrame)->isVisible());
+        QVERIFY(!find(*window_, ctl::PreviousProfile)->isEnabled() &&
+                !find(*window_, ctl::NextProfile)->isEnabled());
         QSet<QString> met;
         for (int i = 0; i < 12; ++i) {
             QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
@@ -270,8 +270,8 @@ private slots:
             met << focused->objectName();
         }
         QCOMPARE(met,
-                 (QSet<QString>{guitest::nameOf(ctl::Label74), guitest::nameOf(ctl::Label75)}));
-        clickOn(*window_, ctl::Label75);
+                 (QSet<QString>{guitest::nameOf(ctl::ResetStatistics), guitest::nameOf(ctl::CloseStatistics)}));
+        clickOn(*window_, ctl::CloseStatistics);
     }
 
     // A click is a press and a release on the same entry, with the left button: a press let go

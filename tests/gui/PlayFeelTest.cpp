@@ -73,12 +73,12 @@ private slots:
         clickOn(*window_, ctl::Label2);
         game_->surface.setCaption(ctl::Label22, "");
         guitest::clickToStartNew(*window_, *app_, ctl::Label21);
-        QVERIFY(shown(*window_, ctl::Label60));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label60)->text(),
+        QVERIFY(shown(*window_, ctl::ProfileHint));
+        QCOMPARE(find<QLabel>(*window_, ctl::ProfileHint)->text(),
                  QStringLiteral("Scegli o crea un profilo per andare avanti."));
         guitest::saveShot(*window_, QStringLiteral("hint-profile"));
         // It fades away by itself.
-        QTRY_VERIFY_WITH_TIMEOUT(!shown(*window_, ctl::Label60), 6000);
+        QTRY_VERIFY_WITH_TIMEOUT(!shown(*window_, ctl::ProfileHint), 6000);
         clickOn(*window_, ctl::Label9);
     }
 
@@ -122,14 +122,14 @@ private slots:
 
     void theLastTrickStaysAndGrowsWhenClicked() {
         startGame();
-        auto* view = find<ui::LastTrickView>(*window_, ctl::Label57);
+        auto* view = find<ui::LastTrickView>(*window_, ctl::LastTrickTitle);
         QVERIFY(!view->isVisible());
         long ticks = 0;
         while (!view->isVisible() && ticks++ < kTickLimit) tick();
         QVERIFY(view->isVisible());
-        QCOMPARE(find<QLabel>(*window_, ctl::Label57)->text(), QStringLiteral("Ultima presa"));
+        QCOMPARE(find<QLabel>(*window_, ctl::LastTrickTitle)->text(), QStringLiteral("Ultima presa"));
         const QSize small = view->size();
-        clickOn(*window_, ctl::Label57);
+        clickOn(*window_, ctl::LastTrickTitle);
         QVERIFY(view->large());
         QVERIFY(view->width() > 3 * small.width() / 2);
         // It covers nothing the player needs: his hand of ten, "Classifica", the seats.
@@ -140,13 +140,13 @@ private slots:
         for (int seat = 1; seat < kSeats; ++seat) QVERIFY(!view->geometry().intersects(seatPanel(seat)));
         QVERIFY(QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight).contains(view->geometry()));
         guitest::saveShot(*window_, QStringLiteral("last-trick-large"));
-        clickOn(*window_, ctl::Label57);
+        clickOn(*window_, ctl::LastTrickTitle);
         QCOMPARE(view->size(), small);
         guitest::saveShot(*window_, QStringLiteral("last-trick"));
     }
 
     void aFullTrickStaysOnTheTableAndTheViewFramesEachWinner() {
-        auto* view = find<ui::LastTrickView>(*window_, ctl::Label57);
+        auto* view = find<ui::LastTrickView>(*window_, ctl::LastTrickTitle);
         QTimer* table = window_->findChild<QTimer*>(QStringLiteral("Timer1"));
         const GameSession& session = app_->session();
         int tricks = 0;
@@ -181,39 +181,39 @@ private slots:
         while (app_->session().turnseat == kHumanSeat && ticks++ < kTickLimit) tick();
         const int seat = app_->session().turnseat;
         QVERIFY(seat != kHumanSeat);
-        QCOMPARE(find(*window_, ctl::Shape7)->geometry(),
+        QCOMPARE(find(*window_, ctl::TurnLight)->geometry(),
                  seatPanel(seat).adjusted(-layout::kSeatLightMargin, -layout::kSeatLightMargin,
                                           layout::kSeatLightMargin, layout::kSeatLightMargin));
         clickOn(*window_, ctl::Picture2[0]);
-        QVERIFY(shown(*window_, ctl::Label59));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label59)->text(), QStringLiteral("Non è il tuo turno."));
+        QVERIFY(shown(*window_, ctl::TableHint));
+        QCOMPARE(find<QLabel>(*window_, ctl::TableHint)->text(), QStringLiteral("Non è il tuo turno."));
         guitest::saveShot(*window_, QStringLiteral("hint-table"));
         // The player's own turn: his plate lit and his prompt.
         while (app_->session().turnseat != kHumanSeat && ticks++ < kTickLimit) window_->forwardTimerTick(ctl::Timer1);
         window_->forwardTimerTick(ctl::Timer1);
-        QVERIFY(shown(*window_, ctl::Label61));
-        QVERIFY(!shown(*window_, ctl::Label59));
-        QCOMPARE(find(*window_, ctl::Shape7)->y(), layout::kHumanPlate.y - layout::kSeatLightMargin);
+        QVERIFY(shown(*window_, ctl::TurnPrompt));
+        QVERIFY(!shown(*window_, ctl::TableHint));
+        QCOMPARE(find(*window_, ctl::TurnLight)->y(), layout::kHumanPlate.y - layout::kSeatLightMargin);
         guitest::saveShot(*window_, QStringLiteral("turn-player"));
     }
 
     void fastForwardRunsTheRestOfTheHandAtOnce() {
         long ticks = 0;
-        while (!shown(*window_, ctl::Command5) && ticks++ < kTickLimit) tick();
-        QVERIFY(shown(*window_, ctl::Command5));
+        while (!shown(*window_, ctl::TableFastForward) && ticks++ < kTickLimit) tick();
+        QVERIFY(shown(*window_, ctl::TableFastForward));
         QVERIFY(!app_->session().holdsCards(kHumanSeat));
         guitest::saveShot(*window_, QStringLiteral("fast-forward-offered"));
         const long hands = app_->engine().handsPlayed();
         QElapsedTimer clock;
         clock.start();
-        clickOn(*window_, ctl::Command5);
+        clickOn(*window_, ctl::TableFastForward);
         QVERIFY(window_->fastForwarding());
         QTRY_VERIFY_WITH_TIMEOUT(app_->engine().handsPlayed() > hands, 5000);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         // It stopped where the player has cards again.
         QTRY_VERIFY(!window_->fastForwarding());
         QVERIFY(app_->session().holdsCards(kHumanSeat));
-        QVERIFY(!shown(*window_, ctl::Command5));
+        QVERIFY(!shown(*window_, ctl::TableFastForward));
     }
 
     void enterNeverLeavesAGameNorDeletesAProfile() {

@@ -66,32 +66,32 @@ private slots:
     void cleanupTestCase() { closeGameWindow(); }
 
     void panelFromTheMenuShowsTheRecord() {
-        QCOMPARE(textOf(*window_, ctl::Label65), QStringLiteral("Statistiche"));
+        QCOMPARE(textOf(*window_, ctl::MenuStatistics), QStringLiteral("Statistiche"));
         expectApart(*window_, {ctl::Label1, ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15,
-                               ctl::Label65, ctl::Label20, ctl::Label3});
-        clickOn(*window_, ctl::Label65);
+                               ctl::MenuStatistics, ctl::Label20, ctl::Label3});
+        clickOn(*window_, ctl::MenuStatistics);
         QVERIFY(!find(*window_, ctl::Label2)->isEnabled());
-        QCOMPARE(textOf(*window_, ctl::Label68), QStringLiteral("Bruni Carla"));
-        clickOn(*window_, ctl::Command10);
-        QCOMPARE(textOf(*window_, ctl::Label68), QStringLiteral("Ferri Giulia"));
-        QCOMPARE(textOf(*window_, ctl::Label69),
+        QCOMPARE(textOf(*window_, ctl::StatisticsProfile), QStringLiteral("Bruni Carla"));
+        clickOn(*window_, ctl::NextProfile);
+        QCOMPARE(textOf(*window_, ctl::StatisticsProfile), QStringLiteral("Ferri Giulia"));
+        QCOMPARE(textOf(*window_, ctl::StatisticsSummary),
                  QStringLiteral("Partite singole: 7 giocate, 3 vinte (43%)  \u00b7  Tornei: 8 disputati, "
                                 "miglior piazzamento 5\u00b0, 1 finale, 0 vinti"));
         // The most played game type first; a tournament row with her final.
         using Row = std::vector<std::string>;
-        const Surface::Rows games = find<ui::StatisticsTable>(*window_, ctl::Label70)->rows();
+        const Surface::Rows games = find<ui::StatisticsTable>(*window_, ctl::GameTypesTable)->rows();
         QVERIFY(games.size() > 1);
         QCOMPARE(games[1], (Row{"3 Vinte", "3", "2", "2 0 0 0 1 0", "2,3", "3", "2,3", "0", "2"}));
-        const Surface::Rows tournaments = find<ui::StatisticsTable>(*window_, ctl::Label71)->rows();
+        const Surface::Rows tournaments = find<ui::StatisticsTable>(*window_, ctl::TournamentsTable)->rows();
         const Row final{"Piatto 500", "Limite 10 Mani", "2", "9", "5\u00b0",
                         "5\u00b0",     "208,5",          "1", "0"};
         QVERIFY(std::find(tournaments.begin(), tournaments.end(), final) != tournaments.end());
-        QCOMPARE(textOf(*window_, ctl::Picture29), QStringLiteral("412 97 1536 37 12 230 5 64"));
-        QVERIFY(textOf(*window_, ctl::Label72).startsWith(QStringLiteral("Migliori piazzamenti: 5\u00b0")));
-        expectApart(*window_, {ctl::Command9, ctl::Label68, ctl::Command10, ctl::Label69, ctl::Label70,
-                               ctl::Label71, ctl::Label73, ctl::Picture29, ctl::Label72, ctl::Label74,
-                               ctl::Label75});
-        for (Control table : {ctl::Label70, ctl::Label71}) {
+        QCOMPARE(textOf(*window_, ctl::PlaceChart), QStringLiteral("412 97 1536 37 12 230 5 64"));
+        QVERIFY(textOf(*window_, ctl::BestPlaces).startsWith(QStringLiteral("Migliori piazzamenti: 5\u00b0")));
+        expectApart(*window_, {ctl::PreviousProfile, ctl::StatisticsProfile, ctl::NextProfile, ctl::StatisticsSummary, ctl::GameTypesTable,
+                               ctl::TournamentsTable, ctl::PlaceChartTitle, ctl::PlaceChart, ctl::BestPlaces, ctl::ResetStatistics,
+                               ctl::CloseStatistics});
+        for (Control table : {ctl::GameTypesTable, ctl::TournamentsTable}) {
             const QStringList cut = find<ui::StatisticsTable>(*window_, table)->cutCells();
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
         }
@@ -99,25 +99,25 @@ private slots:
 
         // "Azzera" asks, Enter answers No, and No keeps everything.
         const auto asked = guitest::answerNextMessage(QMessageBox::No);
-        clickOn(*window_, ctl::Label74);
+        clickOn(*window_, ctl::ResetStatistics);
         QTRY_VERIFY(asked->seen);
         QCOMPARE(asked->text, QStringLiteral("Vuoi davvero azzerare le statistiche di questo profilo?"));
         QCOMPARE(asked->enterCaption, QStringLiteral("No"));
         QCOMPARE(readStatistics(app_->database(), "Ferri", "Giulia").tournamentsEntered(), 8);
-        clickOn(*window_, ctl::Label75);
-        QVERIFY(!guitest::shown(*window_, ctl::Frame7));
+        clickOn(*window_, ctl::CloseStatistics);
+        QVERIFY(!guitest::shown(*window_, ctl::StatisticsFrame));
         QVERIFY(find(*window_, ctl::Label2)->isEnabled());
     }
 
     void panelFromTheProfilePanelShowsTheProfilePicked() {
         clickOn(*window_, ctl::Label2);
-        expectApart(*window_, {ctl::Combo4, ctl::Label27, ctl::Label66, ctl::Label23, ctl::Image2,
+        expectApart(*window_, {ctl::Combo4, ctl::Label27, ctl::ProfileStatisticsButton, ctl::Label23, ctl::Image2,
                                ctl::Label22, ctl::Frame4, ctl::Label24});
         const QString picked = textOf(*window_, ctl::Label22);
-        clickOn(*window_, ctl::Label66);
-        QCOMPARE(textOf(*window_, ctl::Label68), picked);
-        clickOn(*window_, ctl::Label75);
-        QVERIFY(!guitest::shown(*window_, ctl::Frame7) && guitest::shown(*window_, ctl::Frame3));
+        clickOn(*window_, ctl::ProfileStatisticsButton);
+        QCOMPARE(textOf(*window_, ctl::StatisticsProfile), picked);
+        clickOn(*window_, ctl::CloseStatistics);
+        QVERIFY(!guitest::shown(*window_, ctl::StatisticsFrame) && guitest::shown(*window_, ctl::Frame3));
         clickOn(*window_, ctl::Label9);
     }
 
@@ -128,9 +128,9 @@ private slots:
         app_->session().humanprofile.nome = "Giulia";
         app_->standings().openFinalStandings();
         showBestPlaceLine(game_->surface, app_->database(), app_->session());
-        QVERIFY(guitest::shown(*window_, ctl::Label67));
-        QCOMPARE(textOf(*window_, ctl::Label67), QStringLiteral("6\u00b0 \u00b7 il tuo migliore: 5\u00b0"));
-        expectApart(*window_, {ctl::Label67, ctl::Command7, ctl::Command3, ctl::Label53});
+        QVERIFY(guitest::shown(*window_, ctl::BestPlaceLine));
+        QCOMPARE(textOf(*window_, ctl::BestPlaceLine), QStringLiteral("6\u00b0 \u00b7 il tuo migliore: 5\u00b0"));
+        expectApart(*window_, {ctl::BestPlaceLine, ctl::FirstStandingsPage, ctl::Command3, ctl::Label53});
         guitest::saveShot(*window_, QStringLiteral("final-standings-line"));
         clickOn(*window_, ctl::Label53);
         QVERIFY(!guitest::shown(*window_, ctl::Picture27));

@@ -188,7 +188,7 @@ private slots:
                         cutIn({ctl::Label51[3]}, kTables, true) +
                         cutIn({ctl::Label51[5], ctl::Label51[6]}, kGaps, true);
              }},
-            {"statistics profile", [&] { return cutIn({ctl::Label68}, fullNames); }},
+            {"statistics profile", [&] { return cutIn({ctl::StatisticsProfile}, fullNames); }},
             {"statistics tables and lines", [&] { return cutInStatistics(); }},
             {"statistics chart", [&] { return cutInChart(); }},
         };
@@ -237,7 +237,7 @@ private:
     // The six seats' names under the last trick's cards, each seat's in turn lit as the
     // winner's (set in bold), every name in every slot.
     QStringList cutInLastTrick(bool large, const QStringList& surnames) {
-        auto* view = find<ui::LastTrickView>(*window_, ctl::Label57);
+        auto* view = find<ui::LastTrickView>(*window_, ctl::LastTrickTitle);
         if (large) {
             QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
             QCoreApplication::sendEvent(view, &enter);
@@ -249,15 +249,15 @@ private:
         QStringList cut;
         for (int winner = 0; winner < 6; ++winner) {
             for (int k = 0; k < 6; ++k) {
-                game_->surface.setForeColor(ctl::Label58[k],
+                game_->surface.setForeColor(ctl::LastTrickNames[k],
                                             k == winner ? kHighlightColor : kButtonTextColor);
             }
             if (view->framedSlot() != winner) return {QStringLiteral("no winner lit")};
-            cut += cutIn(each(ctl::Label58), surnames);
+            cut += cutIn(each(ctl::LastTrickNames), surnames);
         }
         // The names beside each other and under the cards, none over another.
-        std::vector<Control> namesAndCards = each(ctl::Label58);
-        for (const Control card : each(ctl::Picture28)) namesAndCards.push_back(card);
+        std::vector<Control> namesAndCards = each(ctl::LastTrickNames);
+        for (const Control card : each(ctl::LastTrickCards)) namesAndCards.push_back(card);
         cut += apart(namesAndCards);
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(view, &leave);
@@ -273,13 +273,13 @@ private:
         QStringList cut;
         for (const auto& types : records) {
             const StatisticsTexts texts = statisticsTexts(longestRecord(types));
-            for (const auto& [table, rows] : {std::pair{ctl::Label70, texts.games},
-                                              std::pair{ctl::Label71, texts.tournaments}}) {
+            for (const auto& [table, rows] : {std::pair{ctl::GameTypesTable, texts.games},
+                                              std::pair{ctl::TournamentsTable, texts.tournaments}}) {
                 game_->surface.setRows(table, rows);
                 cut += find<ui::StatisticsTable>(*window_, table)->cutCells();
             }
-            cut += cutIn({ctl::Label69}, {QString::fromStdString(texts.summary)});
-            cut += cutIn({ctl::Label72}, {QString::fromStdString(texts.bestPlaces)});
+            cut += cutIn({ctl::StatisticsSummary}, {QString::fromStdString(texts.summary)});
+            cut += cutIn({ctl::BestPlaces}, {QString::fromStdString(texts.bestPlaces)});
         }
         return cut;
     }
@@ -287,14 +287,14 @@ private:
     // The latest place beside its point, for places from the top to the bottom of the scale,
     // alone or after others: its box holds it and lies inside the chart.
     QStringList cutInChart() {
-        auto* chart = find<ui::PlaceChart>(*window_, ctl::Picture29);
+        auto* chart = find<ui::PlaceChart>(*window_, ctl::PlaceChart);
         const QRectF inside = ui::Stage::designArea(chart).adjusted(1, 1, -1, -1);
         QStringList cut;
         for (const int last : {1, 9, 10, 99, 100, 999, 1000, 1445, 1536}) {
             for (const int before : {0, 1, 19}) {
                 for (const QString& earlier : {QStringLiteral("1 "), QStringLiteral("1536 ")}) {
                     const QString places = earlier.repeated(before) + QString::number(last);
-                    game_->surface.setCaption(ctl::Picture29, places.toStdString());
+                    game_->surface.setCaption(ctl::PlaceChart, places.toStdString());
                     const ui::PlaceChart::Caption caption = chart->latestCaption();
                     const bool holds =
                         caption.text.startsWith(QString::number(last)) &&

@@ -67,9 +67,9 @@ private slots:
         const int cursor = app_->tournament().tablecursor;
         QTRY_VERIFY_WITH_TIMEOUT(app_->tournament().tablecursor > cursor + 10, 5000);
         QCOMPARE(linesOf(*window_, ctl::Label45).size(), 6);
-        QVERIFY(find<QLabel>(*window_, ctl::Label62)->text().startsWith(
+        QVERIFY(find<QLabel>(*window_, ctl::TournamentPlace)->text().startsWith(
             QStringLiteral("Turno 1 di 9 \u00b7 Tavolo ")));
-        QVERIFY(find<QLabel>(*window_, ctl::Label62)->text().endsWith(QStringLiteral(" di 1536")));
+        QVERIFY(find<QLabel>(*window_, ctl::TournamentPlace)->text().endsWith(QStringLiteral(" di 1536")));
         QVERIFY(linesOf(*window_, ctl::Label45)[0].contains(QStringLiteral("  (Tav.")));
         for (Control c : {ctl::Label40, ctl::Label43, ctl::Combo7, ctl::Label52}) {
             QVERIFY2(shown(*window_, c), qPrintable(guitest::nameOf(c)));
@@ -172,8 +172,8 @@ private slots:
         const Control byKey = ctl::Label53;
         for (const Step& step : {Step{byKey, Qt::Key_End, "77"}, Step{ctl::Command4, {}, "77"},
                                  Step{byKey, Qt::Key_Home, "1"}, Step{ctl::Command3, {}, "1"},
-                                 Step{ctl::Command8, {}, "77"}, Step{byKey, Qt::Key_PageUp, "76"},
-                                 Step{byKey, Qt::Key_Left, "75"}, Step{ctl::Command7, {}, "1"},
+                                 Step{ctl::LastStandingsPage, {}, "77"}, Step{byKey, Qt::Key_PageUp, "76"},
+                                 Step{byKey, Qt::Key_Left, "75"}, Step{ctl::FirstStandingsPage, {}, "1"},
                                  Step{byKey, Qt::Key_PageDown, "2"},
                                  Step{byKey, Qt::Key_Right, "3"}}) {
             if (step.button == byKey) {
@@ -203,14 +203,14 @@ private slots:
         QVERIFY(shown(*window_, ctl::Frame6));
         QVERIFY(!find(*window_, ctl::Form1)->isEnabled());
         // Nobody is on turn behind it.
-        for (const Control aid : {ctl::Shape7, ctl::Label61, ctl::Label63}) QVERIFY(!shown(*window_, aid));
+        for (const Control aid : {ctl::TurnLight, ctl::TurnPrompt, ctl::HandResultLine}) QVERIFY(!shown(*window_, aid));
         guitest::saveShot(*window_, QStringLiteral("wait-panel"));
         leadHumansTable(*app_);
         // "Avanti veloce" is the one thing the waiting player can press: it plays the other
         // tables to the round's end at once.
-        QVERIFY(shown(*window_, ctl::Command6));
-        QVERIFY(find(*window_, ctl::Command6)->isEnabled());
-        clickOn(*window_, ctl::Command6);
+        QVERIFY(shown(*window_, ctl::WaitFastForward));
+        QVERIFY(find(*window_, ctl::WaitFastForward)->isEnabled());
+        clickOn(*window_, ctl::WaitFastForward);
         QVERIFY(window_->fastForwarding());
         QTRY_COMPARE_WITH_TIMEOUT(app_->tournament().roundnumber, 2, 20000);
         QTRY_VERIFY(!window_->fastForwarding());
@@ -219,8 +219,8 @@ private slots:
         QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
                  QStringLiteral("2* Turno - 768 Giocatori - 128 Tavoli"));
         // He is told how he went on, with the points he carries.
-        QVERIFY(shown(*window_, ctl::Label64));
-        QVERIFY(find<QLabel>(*window_, ctl::Label64)->text().startsWith(QStringLiteral("Sei passato al turno 2 con ")));
+        QVERIFY(shown(*window_, ctl::RoundLine));
+        QVERIFY(find<QLabel>(*window_, ctl::RoundLine)->text().startsWith(QStringLiteral("Sei passato al turno 2 con ")));
         guitest::saveShot(*window_, QStringLiteral("round2-line"));
         QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->count(), 128);
         QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->currentText(), playersTable());
@@ -292,18 +292,18 @@ private slots:
 
     void aTournamentLeftMidRoundContinuesFromTheMenu() {
         // Left with "Indietro" in the last test: the menu offers to go on with it.
-        QVERIFY(shown(*window_, ctl::Label76));
-        const QString saved = find<QLabel>(*window_, ctl::Label77)->text();
+        QVERIFY(shown(*window_, ctl::ContinueEntry));
+        const QString saved = find<QLabel>(*window_, ctl::ContinueDescription)->text();
         QVERIFY2(saved.startsWith(QStringLiteral("Torneo 50 Punti \u00b7 Turno 1 di 9 \u00b7 Tavolo ")), qPrintable(saved));
         QVERIFY(saved.endsWith(playersTable()));
         guitest::saveShot(*window_, QStringLiteral("menu-continua"));
         QStringList seatsBefore;
         for (int seat = 0; seat < 5; ++seat) seatsBefore << find<QLabel>(*window_, ctl::Label6[seat])->text();
 
-        clickOn(*window_, ctl::Label76);
+        clickOn(*window_, ctl::ContinueEntry);
         QVERIFY(shown(*window_, ctl::Picture1));
         QCOMPARE(find(*window_, ctl::Picture1)->geometry(), QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight));
-        QVERIFY(!shown(*window_, ctl::Label76));
+        QVERIFY(!shown(*window_, ctl::ContinueEntry));
         QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(), QStringLiteral("1* Turno - 1536 Giocatori - 256 Tavoli"));
         QStringList seatsAfter;
         for (int seat = 0; seat < 5; ++seat) seatsAfter << find<QLabel>(*window_, ctl::Label6[seat])->text();
@@ -390,8 +390,8 @@ private:
 
     // The page shown holds the player, his row lit.
     void expectPlayersRowLit() {
-        QVERIFY(shown(*window_, ctl::Shape8));
-        const QWidget* band = find(*window_, ctl::Shape8);
+        QVERIFY(shown(*window_, ctl::PlayersStandingsRow));
+        const QWidget* band = find(*window_, ctl::PlayersStandingsRow);
         const int row = (band->y() - find(*window_, ctl::Label51[1])->y()) / 26;
         QCOMPARE(linesOf(*window_, ctl::Label51[1]).at(row), QStringLiteral("Ferri Giulia"));
     }

@@ -137,8 +137,8 @@ std::string play(const Game& game, const std::vector<StopAt>& stops = {}, const 
                 if (std::string(game.type) == "Chips" && hands + app.engine().handsPlayed() >= 12) throw Ended{};
             });
             if (saved || next > 0) {
-                if (!program.surface.visible(ctl::Label76)) return "";
-                app.click(ctl::Label76);
+                if (!program.surface.visible(ctl::ContinueEntry)) return "";
+                app.click(ctl::ContinueEntry);
                 if (next > 0) {
                     app.checkpoint().saveNow();
                     EXPECT_EQ(savedRecord(app.database()), left) << "continued at stop " << next - 1;
@@ -210,10 +210,10 @@ TEST(ContinueTest, MarksMadeAtTheChangeQuestionAreTakenUpWithIt) {
         program.app.shutDown();
     }
     Program program(folder.path());
-    program.app.click(ctl::Label76);
+    program.app.click(ctl::ContinueEntry);
     ASSERT_TRUE(program.surface.visible(ctl::Command1));
     program.app.click(ctl::Command1);
-    EXPECT_FALSE(program.surface.visible(ctl::Label59)) << program.surface.caption(ctl::Label59);
+    EXPECT_FALSE(program.surface.visible(ctl::TableHint)) << program.surface.caption(ctl::TableHint);
     EXPECT_FALSE(program.surface.visible(ctl::Command1));
     // The two marked cards went to the pile: of the hand, only the others are still held.
     const Hand& now = program.app.session().hands[kHumanSeat];
@@ -318,14 +318,14 @@ TEST(ContinueTest, ASavedGameThatCannotBeContinuedIsToldRemovedAndTouchesNothing
         Program program(folder.path());
         Database& db = program.app.database();
         const auto rest = [&] { return rowsOf(db, {"torneo", "classifica", "giocatori", "temp", "opzioni", "nazioni"}); };
-        ASSERT_TRUE(program.surface.visible(ctl::Label76));
+        ASSERT_TRUE(program.surface.visible(ctl::ContinueEntry));
         const std::string before = rest();
         program.surface.clearMessages();
-        program.app.click(ctl::Label76);
+        program.app.click(ctl::ContinueEntry);
         ASSERT_EQ(program.surface.messages().size(), 1U);
         EXPECT_EQ(program.surface.messages()[0].text, c.message);
         EXPECT_FALSE(program.surface.visible(ctl::Picture1));
-        EXPECT_FALSE(program.surface.visible(ctl::Label76));
+        EXPECT_FALSE(program.surface.visible(ctl::ContinueEntry));
         EXPECT_FALSE(hasCheckpoint(db));
         EXPECT_EQ(rest(), before);
     }

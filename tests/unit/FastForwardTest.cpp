@@ -96,11 +96,11 @@ protected:
             if (surface.enabled(ctl::Timer1)) playHumanTurn(app, surface);
             // The wait for the round is offered whether or not the player still holds cards.
             if (surface.visible(ctl::Frame6) && surface.enabled(ctl::Timer2) && !app.fastForwarding()) {
-                EXPECT_TRUE(surface.visible(ctl::Command6));
-                record.waitsOffered += surface.visible(ctl::Command6) ? 1 : 0;
+                EXPECT_TRUE(surface.visible(ctl::WaitFastForward));
+                record.waitsOffered += surface.visible(ctl::WaitFastForward) ? 1 : 0;
             }
             bool ran = false;
-            for (const Control button : {ctl::Command5, ctl::Command6}) {
+            for (const Control button : {ctl::TableFastForward, ctl::WaitFastForward}) {
                 if (!fastForward || !surface.visible(button)) continue;
                 ran = true;
                 app.click(button);

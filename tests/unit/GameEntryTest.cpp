@@ -228,9 +228,9 @@ TEST_F(GameEntryTest, TheSavedGamesLineNamesEverySeatWithTheScoreItGoesOnFrom) {
         }
         surface().scriptAnswers({MessageAnswer::Yes});
         app().click(ctl::Label18);
-        ASSERT_TRUE(surface().visible(ctl::Label76));
-        const std::string line = surface().caption(ctl::Label77);
-        app().click(ctl::Label76);
+        ASSERT_TRUE(surface().visible(ctl::ContinueEntry));
+        const std::string line = surface().caption(ctl::ContinueDescription);
+        app().click(ctl::ContinueEntry);
         ASSERT_TRUE(surface().visible(ctl::Picture1));
         std::string seats;
         for (const SeatStats& seat : app().session().seatstats) {

@@ -377,38 +377,38 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
         SCOPED_TRACE(c.what);
         display.aids().hideHint();
         c.act();
-        EXPECT_EQ(surface.visible(ctl::Label59), c.hint != nullptr);
+        EXPECT_EQ(surface.visible(ctl::TableHint), c.hint != nullptr);
         if (c.hint != nullptr) {
-            EXPECT_EQ(surface.caption(ctl::Label59), c.hint);
+            EXPECT_EQ(surface.caption(ctl::TableHint), c.hint);
         }
     }
     // A legal move after a refused one takes the hint away.
     humanToPlay({14, 9});
     engine.cardClicked(0);
-    ASSERT_TRUE(surface.visible(ctl::Label59));
+    ASSERT_TRUE(surface.visible(ctl::TableHint));
     engine.cardClicked(1);
-    EXPECT_FALSE(surface.visible(ctl::Label59));
+    EXPECT_FALSE(surface.visible(ctl::TableHint));
 }
 
 TEST_F(HumanTurnTest, ThePromptAndTheLightFollowTheTurn) {
     openChangeQuestion();
-    EXPECT_TRUE(surface.visible(ctl::Label61));
-    EXPECT_EQ(surface.caption(ctl::Label61), "Tocca a te\nscegli il cambio");
-    EXPECT_TRUE(surface.visible(ctl::Shape7));
-    EXPECT_EQ(surface.top(ctl::Shape7), layout::twips(layout::kHumanPlate.y - layout::kSeatLightMargin));
+    EXPECT_TRUE(surface.visible(ctl::TurnPrompt));
+    EXPECT_EQ(surface.caption(ctl::TurnPrompt), "Tocca a te\nscegli il cambio");
+    EXPECT_TRUE(surface.visible(ctl::TurnLight));
+    EXPECT_EQ(surface.top(ctl::TurnLight), layout::twips(layout::kHumanPlate.y - layout::kSeatLightMargin));
     engine.keepClicked();
     // The turn has passed to seat 1: its panel is lit, the prompt is gone.
-    EXPECT_FALSE(surface.visible(ctl::Label61));
+    EXPECT_FALSE(surface.visible(ctl::TurnPrompt));
     const layout::Point panel = layout::kSeatPanel[session.turnseat];
-    EXPECT_EQ(surface.left(ctl::Shape7), layout::twips(panel.x - layout::kSeatLightMargin));
-    EXPECT_EQ(surface.height(ctl::Shape7),
+    EXPECT_EQ(surface.left(ctl::TurnLight), layout::twips(panel.x - layout::kSeatLightMargin));
+    EXPECT_EQ(surface.height(ctl::TurnLight),
               layout::twips(layout::kSeatPanelHeight + 2 * layout::kSeatLightMargin));
 
     humanToPlay({12, 9});
     tick();
-    EXPECT_EQ(surface.caption(ctl::Label61), "Tocca a te\ngioca una carta");
+    EXPECT_EQ(surface.caption(ctl::TurnPrompt), "Tocca a te\ngioca una carta");
     engine.cardClicked(0);
-    EXPECT_FALSE(surface.visible(ctl::Label61));
+    EXPECT_FALSE(surface.visible(ctl::TurnPrompt));
 }
 
 }  // namespace

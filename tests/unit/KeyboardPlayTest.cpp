@@ -64,8 +64,8 @@ TEST_F(KeysOnTheTable, ButtonKeysClickTheirControlOnlyWhileItIsOffered) {
         Control panel;  // where the control stands
     } rows[] = {{"C", GameKey::Change, ctl::Command1, ctl::Picture1},
                 {"N", GameKey::Keep, ctl::Command2, ctl::Picture1},
-                {"F", GameKey::FastForward, ctl::Command5, ctl::Picture1},
-                {"F waiting", GameKey::FastForward, ctl::Command6, ctl::Frame6},
+                {"F", GameKey::FastForward, ctl::TableFastForward, ctl::Picture1},
+                {"F waiting", GameKey::FastForward, ctl::WaitFastForward, ctl::Frame6},
                 {"Esc", GameKey::Back, ctl::Label18, ctl::Picture1}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -90,8 +90,8 @@ TEST_F(KeysOnTheTable, ButtonKeysClickTheirControlOnlyWhileItIsOffered) {
         surface.setVisible(ctl::Picture1, true);
     }
     // Both "Avanti veloce" shown: the waiting notice's, which lies over the table.
-    for (Control c : {ctl::Frame6, ctl::Command5, ctl::Command6}) surface.setVisible(c, true);
-    EXPECT_EQ(clickOf(GameKey::FastForward), ctl::Command6);
+    for (Control c : {ctl::Frame6, ctl::TableFastForward, ctl::WaitFastForward}) surface.setVisible(c, true);
+    EXPECT_EQ(clickOf(GameKey::FastForward), ctl::WaitFastForward);
 }
 
 TEST_F(KeysOnTheTable, DigitsLayTheNthHeldCardAndThoseBeyondDoNothing) {
@@ -304,8 +304,8 @@ TEST_F(KeysThroughTheGame, WholeHandsArePlayedByKeysAndTheOutlineFollowsTheCards
         } else if (!mine && !held.empty() && seen.refusedOutOfTurn == 0) {
             EXPECT_TRUE(app().keyPressed(GameKey::Card1));
             EXPECT_EQ(heldCards(), held);
-            EXPECT_TRUE(surface().visible(ctl::Label59));
-            EXPECT_EQ(surface().caption(ctl::Label59), "Non è il tuo turno.");
+            EXPECT_TRUE(surface().visible(ctl::TableHint));
+            EXPECT_EQ(surface().caption(ctl::TableHint), "Non è il tuo turno.");
             ++seen.refusedOutOfTurn;
         }
         expectHandNamed();
@@ -337,8 +337,8 @@ TEST_F(KeysThroughTheGame, AContinuedGameNamesItsHandAgain) {
     delete program_;
     program_ = nullptr;
     program_ = new Program(folder_->path());
-    ASSERT_TRUE(surface().visible(ctl::Label76));
-    app().click(ctl::Label76);
+    ASSERT_TRUE(surface().visible(ctl::ContinueEntry));
+    app().click(ctl::ContinueEntry);
     ASSERT_TRUE(surface().visible(ctl::Picture1));
     ASSERT_TRUE(app().session().holdsCards(kHumanSeat));
     EXPECT_FALSE(surface().description(ctl::Picture2[0]).empty());

@@ -98,7 +98,7 @@ protected:
     void checkDisplay(const std::string& where) {
         if (!surface.enabled(ctl::Timer1)) return;
         // The human's legal moves never earn a hint.
-        ASSERT_FALSE(surface.visible(ctl::Label59)) << where << ": " << surface.caption(ctl::Label59);
+        ASSERT_FALSE(surface.visible(ctl::TableHint)) << where << ": " << surface.caption(ctl::TableHint);
         const std::array<ControlArray<12>, kSeats> handPictures{
             ctl::Picture2, ctl::Picture4, ctl::Picture3, ctl::Picture8, ctl::Picture7, ctl::Picture5};
         for (int seat = 0; seat < kSeats; ++seat) {
@@ -149,14 +149,14 @@ protected:
                 if (trick[k].isReal() && trick[k].value == top) winnerSlot = k;
             }
         }
-        ASSERT_TRUE(surface.visible(ctl::Label57)) << where;
+        ASSERT_TRUE(surface.visible(ctl::LastTrickTitle)) << where;
         for (int seat = 0; seat < kSeats; ++seat) {
             const int slot = (seat - leader + kSeats) % kSeats;
-            ASSERT_EQ(surface.picture(ctl::Picture28[seat]),
+            ASSERT_EQ(surface.picture(ctl::LastTrickCards[seat]),
                       trick[slot].isReal() ? cardPicture(trick[slot]) : "")
                 << where << " seat " << seat;
-            ASSERT_EQ(surface.caption(ctl::Label58[seat]), session.seatstats[seat].surname) << where;
-            ASSERT_EQ(surface.foreColor(ctl::Label58[seat]) == kHighlightColor, slot == winnerSlot)
+            ASSERT_EQ(surface.caption(ctl::LastTrickNames[seat]), session.seatstats[seat].surname) << where;
+            ASSERT_EQ(surface.foreColor(ctl::LastTrickNames[seat]) == kHighlightColor, slot == winnerSlot)
                 << where << " seat " << seat;
         }
     }
@@ -181,27 +181,27 @@ protected:
         // Nothing points at the seat that lays next: the one winner's panel is the one framed,
         // winners sharing a pot are lit alike and none is framed.
         ASSERT_FALSE(surface.visible(ctl::Shape5)) << where << " turn marker during the hold";
-        ASSERT_FALSE(surface.visible(ctl::Label61)) << where << " prompt during the hold";
-        ASSERT_EQ(surface.visible(ctl::Shape7), winners.size() == 1) << where;
+        ASSERT_FALSE(surface.visible(ctl::TurnPrompt)) << where << " prompt during the hold";
+        ASSERT_EQ(surface.visible(ctl::TurnLight), winners.size() == 1) << where;
         if (winners.size() != 1) return;
         const int seat = winners.front();
         const layout::Point corner = seat == 0 ? layout::kHumanPlate : layout::kSeatPanel[seat];
         const int width = seat == 0 ? layout::kHumanPlateWidth : layout::kSeatPanelWidth;
         const int height = seat == 0 ? layout::kHumanPlateHeight : layout::kSeatPanelHeight;
         // The light surrounds the winner's panel and no more than its margin around it.
-        const int left = surface.left(ctl::Shape7), panelTop = surface.top(ctl::Shape7);
+        const int left = surface.left(ctl::TurnLight), panelTop = surface.top(ctl::TurnLight);
         ASSERT_LE(left, layout::twips(corner.x)) << where;
         ASSERT_LE(panelTop, layout::twips(corner.y)) << where;
-        ASSERT_GE(left + surface.width(ctl::Shape7), layout::twips(corner.x + width)) << where;
-        ASSERT_GE(panelTop + surface.height(ctl::Shape7), layout::twips(corner.y + height)) << where;
-        ASSERT_LT(surface.width(ctl::Shape7), layout::twips(width + 2 * layout::kSeatLightMargin + 1)) << where;
+        ASSERT_GE(left + surface.width(ctl::TurnLight), layout::twips(corner.x + width)) << where;
+        ASSERT_GE(panelTop + surface.height(ctl::TurnLight), layout::twips(corner.y + height)) << where;
+        ASSERT_LT(surface.width(ctl::TurnLight), layout::twips(width + 2 * layout::kSeatLightMargin + 1)) << where;
     }
 
     // The line of the hand's end names every seat that gained or lost, with what it did, the
     // most gained first and equal gains in seat order.
     void checkHandResultLine(const std::string& where, const std::array<int, 6>& delta) {
-        ASSERT_TRUE(surface.visible(ctl::Label63)) << where;
-        const std::string line = surface.caption(ctl::Label63);
+        ASSERT_TRUE(surface.visible(ctl::HandResultLine)) << where;
+        const std::string line = surface.caption(ctl::HandResultLine);
         int named = 0;
         std::size_t previousAt = 0;
         int previousSeat = -1;
@@ -282,7 +282,7 @@ protected:
         EXPECT_TRUE(surface.visible(ctl::Picture1)) << where0;
         EXPECT_EQ(session.options.punteggio, options.punteggio);
         checkTable(where0 + " at the deal");
-        EXPECT_FALSE(surface.visible(ctl::Label63)) << where0 << ": the last match's hand line stayed";
+        EXPECT_FALSE(surface.visible(ctl::HandResultLine)) << where0 << ": the last match's hand line stayed";
 
         const Kind kind = kindOf(options.punteggio);
         const int goal = goalOf(options.punteggio);

@@ -253,9 +253,9 @@ TEST(SavedGameRecordTest, ContinuaTakesUpAKeptGameAsItWasSaved) {
         MemorySurface surface;
         ZelvaroApp app(surface, folder.path());
         ASSERT_TRUE(app.startUp());
-        ASSERT_TRUE(surface.visible(ctl::Label76));
+        ASSERT_TRUE(surface.visible(ctl::ContinueEntry));
         const std::string kept = keptRecord(file);
-        app.click(ctl::Label76);
+        app.click(ctl::ContinueEntry);
         if (!windowOfVersion1()) {
             ASSERT_EQ(surface.messages().size(), 1U);
             EXPECT_NE(surface.messages()[0].text.find("di un'altra versione"), std::string::npos);

@@ -17,11 +17,11 @@ TEST(ScreenTest, TheScreenShownIsTheTopmostOfWhatIsVisible) {
         Screen screen;
     } rows[] = {
         {"nothing over the menu", {}, Screen::Menu},
-        {"the saved game's line", {ctl::Label76, ctl::Label77}, Screen::Menu},
+        {"the saved game's line", {ctl::ContinueEntry, ctl::ContinueDescription}, Screen::Menu},
         {"options", {ctl::Frame1}, Screen::Panel},
         {"rules", {ctl::Frame2}, Screen::Panel},
         {"profiles", {ctl::Frame3}, Screen::Panel},
-        {"statistics over the profiles", {ctl::Frame3, ctl::Frame7}, Screen::Panel},
+        {"statistics over the profiles", {ctl::Frame3, ctl::StatisticsFrame}, Screen::Panel},
         {"tournament rules", {ctl::Frame3, ctl::Frame5}, Screen::Panel},
         {"table", {ctl::Picture1}, Screen::Table},
         {"waiting notice over the table", {ctl::Picture1, ctl::Frame6}, Screen::Table},

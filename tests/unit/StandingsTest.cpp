@@ -24,8 +24,8 @@ protected:
     }
     // The page line behind the lit band, or -1 with no band.
     int litLine() {
-        if (!surface.visible(ctl::Shape8)) return -1;
-        return (surface.top(ctl::Shape8) / kTwipsPerPixel - layout::kStandingsRowsTop) /
+        if (!surface.visible(ctl::PlayersStandingsRow)) return -1;
+        return (surface.top(ctl::PlayersStandingsRow) / kTwipsPerPixel - layout::kStandingsRowsTop) /
                layout::kStandingsRowHeight;
     }
 

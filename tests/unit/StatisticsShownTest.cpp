@@ -127,23 +127,23 @@ TEST(StatisticsShownTest, TheArrowsGoRoundTheProfilesFromEitherEnd) {
                                  {{"cognome", surname}, {"nome", "Ugo"}, {"profilo", "1"}});
     };
     addProfile("Ferri");
-    app.click(ctl::Label65);
-    ASSERT_TRUE(surface.visible(ctl::Frame7));
-    EXPECT_FALSE(surface.enabled(ctl::Command9) || surface.enabled(ctl::Command10));
-    app.click(ctl::Label75);
+    app.click(ctl::MenuStatistics);
+    ASSERT_TRUE(surface.visible(ctl::StatisticsFrame));
+    EXPECT_FALSE(surface.enabled(ctl::PreviousProfile) || surface.enabled(ctl::NextProfile));
+    app.click(ctl::CloseStatistics);
 
     addProfile("Sala");
     addProfile("Bruni");
     const std::vector<std::string> listed{"Bruni Ugo", "Ferri Ugo", "Sala Ugo"};
     const int n = static_cast<int>(listed.size());
     for (const int step : {1, -1}) {
-        app.click(ctl::Label65);  // on the first
+        app.click(ctl::MenuStatistics);  // on the first
         for (int i = 0; i <= 2 * n; ++i) {
-            EXPECT_EQ(surface.caption(ctl::Label68), listed[((i * step) % n + n) % n])
+            EXPECT_EQ(surface.caption(ctl::StatisticsProfile), listed[((i * step) % n + n) % n])
                 << step << " " << i;
-            app.click(step > 0 ? ctl::Command10 : ctl::Command9);
+            app.click(step > 0 ? ctl::NextProfile : ctl::PreviousProfile);
         }
-        app.click(ctl::Label75);
+        app.click(ctl::CloseStatistics);
     }
 }
 

@@ -169,12 +169,12 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
         playTournament(program, plan.type, plan.limit, plan.outInRound);
         ASSERT_TRUE(surface.visible(ctl::Picture27));
         const int place = finalPlace(app.database());
-        EXPECT_TRUE(surface.visible(ctl::Shape8));  // his row lit on the page it opened on
+        EXPECT_TRUE(surface.visible(ctl::PlayersStandingsRow));  // his row lit on the page it opened on
         EXPECT_TRUE(plan.outInRound != 1 || place == 1536) << place;  // below every other entrant
         EXPECT_TRUE(plan.outInRound != 0 || place <= kSeats) << place;
         best = best == 0 ? place : std::min(best, place);
-        EXPECT_TRUE(surface.visible(ctl::Label67));
-        EXPECT_EQ(surface.caption(ctl::Label67), bestPlaceLine(place, best));
+        EXPECT_TRUE(surface.visible(ctl::BestPlaceLine));
+        EXPECT_EQ(surface.caption(ctl::BestPlaceLine), bestPlaceLine(place, best));
         app.click(ctl::Label53);
         const bool final = plan.outInRound == 0;
         const int round = final ? 9 : plan.outInRound;
@@ -368,19 +368,19 @@ TEST(StatisticsTest, DeletedOrResetProfileLeavesNothingAndOthersKeepTheirs) {
 
     // From the menu the panel opens on the first profile; its arrows go both ways, and "Azzera"
     // clears the record shown and shows it cleared.
-    app.click(ctl::Label65);
-    EXPECT_EQ(surface.caption(ctl::Label68), "Altro Ugo");
-    app.click(ctl::Command10);
-    app.click(ctl::Command10);
-    ASSERT_EQ(surface.caption(ctl::Label68), "Terzo Ugo");
-    EXPECT_EQ(surface.caption(ctl::Picture29), "37");
+    app.click(ctl::MenuStatistics);
+    EXPECT_EQ(surface.caption(ctl::StatisticsProfile), "Altro Ugo");
+    app.click(ctl::NextProfile);
+    app.click(ctl::NextProfile);
+    ASSERT_EQ(surface.caption(ctl::StatisticsProfile), "Terzo Ugo");
+    EXPECT_EQ(surface.caption(ctl::PlaceChart), "37");
     surface.scriptAnswers({MessageAnswer::Yes});
-    app.click(ctl::Label74);
+    app.click(ctl::ResetStatistics);
     EXPECT_EQ(rowsOf("Terzo"), 0);
-    EXPECT_EQ(surface.caption(ctl::Picture29), "");
-    app.click(ctl::Command9);
-    EXPECT_EQ(surface.caption(ctl::Label68), kProfile);
-    app.click(ctl::Label75);
+    EXPECT_EQ(surface.caption(ctl::PlaceChart), "");
+    app.click(ctl::PreviousProfile);
+    EXPECT_EQ(surface.caption(ctl::StatisticsProfile), kProfile);
+    app.click(ctl::CloseStatistics);
 
     // Deleting a profile on the profile panel takes its record, and only his.
     app.click(ctl::Label2);

@@ -313,7 +313,7 @@ TEST_F(TableDisplayTest, EveryHoldOfAHandLastsWhatItsPaceAsks) {
             if (surface.tableHolds() == holds) return;
             EXPECT_EQ(surface.tableHolds(), holds + 1);
             holds = surface.tableHolds();
-            handOver = surface.visible(ctl::Label63);
+            handOver = surface.visible(ctl::HandResultLine);
             EXPECT_EQ(surface.lastHoldMs(), handOver ? 2500 : trickMs);
             trickHolds += handOver ? 0 : 1;
         };

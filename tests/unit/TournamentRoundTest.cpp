@@ -200,8 +200,8 @@ TEST_F(TournamentRoundTest, FinalTableEndsTheTournamentWithoutAdvancing) {
     for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
     // Then the final standings, the player's row lit (second, with 12), and back to the menu.
     EXPECT_TRUE(surface.visible(ctl::Picture27));
-    EXPECT_TRUE(surface.visible(ctl::Shape8));
-    EXPECT_EQ(surface.top(ctl::Shape8), 15 * (122 + 26));
+    EXPECT_TRUE(surface.visible(ctl::PlayersStandingsRow));
+    EXPECT_EQ(surface.top(ctl::PlayersStandingsRow), 15 * (122 + 26));
     standings.closeStandings();
     EXPECT_FALSE(surface.visible(ctl::Picture27));
     EXPECT_FALSE(surface.visible(ctl::Picture1));
@@ -245,9 +245,9 @@ TEST_F(TournamentRoundTest, NextRoundSeatsTheHumansNewTableWithTheirCarriedPoint
     EXPECT_EQ(tournament.passesleft, 20);
     EXPECT_EQ(surface.caption(ctl::Label47), "2* Turno - 6 Giocatori - 1 Tavoli");
     // He is told how he went on, and the table waits for him to read it.
-    EXPECT_TRUE(surface.visible(ctl::Label64));
-    EXPECT_FALSE(surface.visible(ctl::Label57)) << "the last table's last trick";
-    EXPECT_EQ(surface.caption(ctl::Label64), "Sei passato al turno 2 con 2 punti (27 − 25)");
+    EXPECT_TRUE(surface.visible(ctl::RoundLine));
+    EXPECT_FALSE(surface.visible(ctl::LastTrickTitle)) << "the last table's last trick";
+    EXPECT_EQ(surface.caption(ctl::RoundLine), "Sei passato al turno 2 con 2 punti (27 − 25)");
     EXPECT_GT(surface.tableHolds(), 0);
     EXPECT_FALSE(surface.visible(ctl::Frame6));
     EXPECT_TRUE(surface.windowEnabled());

@@ -134,7 +134,7 @@ protected:
         EXPECT_TRUE(surface().windowEnabled());
         // The player sees his final place, his row lit, and goes back to the menu.
         EXPECT_TRUE(surface().visible(ctl::Picture27));
-        EXPECT_TRUE(surface().visible(ctl::Shape8));
+        EXPECT_TRUE(surface().visible(ctl::PlayersStandingsRow));
         app().click(ctl::Label53);
         EXPECT_FALSE(surface().visible(ctl::Picture27));
         EXPECT_EQ(db().query("SELECT * FROM classifica where eliminato='0'").rows(), 0);
@@ -290,7 +290,7 @@ protected:
 
     // The wait panel's line and the surnames of the player's table when his match ended.
     void notePlayersTable() {
-        outcomeLine_ = surface().caption(ctl::Label78);
+        outcomeLine_ = surface().caption(ctl::TableOutcomeLine);
         const ResultSet table = db().query(
             "SELECT cognome, nome FROM torneo where tavolo=(SELECT tavolo FROM torneo WHERE cognome='Collaudo' "
             "and nome='Ugo')");

@@ -143,8 +143,8 @@ public:
             if (last_ == ctl::Timer3) {
                 const std::string place = placeInTheSortedField(app);
                 if (!place.empty()) {
-                    EXPECT_NE(surface.caption(ctl::Label62).find(place), std::string::npos)
-                        << surface.caption(ctl::Label62) << " / " << place;
+                    EXPECT_NE(surface.caption(ctl::TournamentPlace).find(place), std::string::npos)
+                        << surface.caption(ctl::TournamentPlace) << " / " << place;
                     ++placesLooked_;
                 }
             }
@@ -237,7 +237,7 @@ TEST(WholeRunSignatureTest, SingleGamesOfEveryFamilyEndAsTheyAlwaysDid) {
                 }
             }
             EXPECT_EQ(signatureOf(app, program.surface), run.signature);
-            EXPECT_EQ(program.surface.visible(ctl::Label57), watched);
+            EXPECT_EQ(program.surface.visible(ctl::LastTrickTitle), watched);
         }
     }
 }
