@@ -117,7 +117,46 @@ private slots:
         backAtTheMenu();
     }
 
+    // Left in the middle of a trick with Indietro and continued from the menu: the same table
+    // to the last card, mark and caption.
+    void leavingMidTrickAndContinuingShowsTheSameTable() {
+        setOptions("Chips", "Si", "2 Carte");
+        startGame();
+        for (long ticks = 0; tableCardsShown() != 3 && ticks < kTickLimit; ++ticks) {
+            playHumanTurn();
+            window_->forwardTimerTick(ctl::Timer1);
+        }
+        QCOMPARE(tableCardsShown(), 3);
+        const QStringList before = tableLook();
+        leave();
+        QVERIFY(shown(*window_, ctl::ContinueEntry));
+        clickOn(*window_, ctl::ContinueEntry);
+        QVERIFY(shown(*window_, ctl::Picture1));
+        const QStringList after = tableLook();
+        for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) QCOMPARE(after[i], before[i]);
+        QCOMPARE(after.size(), before.size());
+        leave();
+    }
+
 private:
+    // Every control on the table: shown or not, its picture, caption and place.
+    QStringList tableLook() {
+        const QWidget* table = find(*window_, ctl::Picture1);
+        QStringList look;
+        forEachControl([&](Control c, const ControlInfo&) {
+            const QWidget* widget = find(*window_, c);
+            if (c.id == ControlId::Timer1 || widget == nullptr || !table->isAncestorOf(widget)) return;
+            const ui::QtSurface& surface = game_->surface;
+            look << QStringLiteral("%1 %2 %3 %4 %5,%6")
+                        .arg(guitest::nameOf(c))
+                        .arg(surface.visible(c))
+                        .arg(QString::fromStdString(surface.picture(c)), QString::fromStdString(surface.caption(c)))
+                        .arg(surface.left(c))
+                        .arg(surface.top(c));
+        });
+        return look;
+    }
+
     void setOptions(const char* type, const char* change, const char* prize) {
         Database& db = app_->database();
         db.execute(std::string("UPDATE opzioni SET punteggio='") + type + "'");
