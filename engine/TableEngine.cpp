@@ -1,8 +1,9 @@
 #include "engine/TableEngine.h"
 
-#include <algorithm>
-
+#include "engine/ExpertSeat.h"
 #include "rules/ComputerPlayer.h"
+#include "rules/ExpertPlayer.h"
+#include "rules/LayRule.h"
 #include "primitives/Random.h"
 #include "rules/Rounding.h"
 #include "rules/Showdown.h"
@@ -243,11 +244,7 @@ void TableEngine::cardClicked(int slot) {
     if (surface_.visible(ctl::Picture14) || session_.changedecisions != 6) return;
     session_.turnseat = kHumanSeat;
     session_.chosenslot = static_cast<std::int16_t>(slot);
-    const bool leading = std::all_of(session_.trick.begin(), session_.trick.end(),
-                                     [](Card c) { return c.empty(); });
-    const bool holdsOtherThanAces = std::any_of(
-        hand.begin(), hand.end(), [](Card c) { return !c.empty() && c.value != kAce; });
-    if (hand[slot].value == kAce && leading && holdsOtherThanAces) {
+    if (!mayLay(hand, slot, session_.trick)) {
         return display_.aids().showHint("Non puoi aprire con un Asso finché hai altre carte.");
     }
     display_.aids().hideHint();
