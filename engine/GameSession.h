@@ -7,6 +7,7 @@
 
 #include "rules/Card.h"
 #include "rules/CardWords.h"
+#include "rules/ExpertView.h"
 #include "rules/MatchOptions.h"
 #include "rules/Pile.h"
 #include "rules/Table.h"
@@ -81,6 +82,11 @@ public:
     PlayerProfile humanprofile;
     MatchOptions options;
     std::string gamemode = "Partita";
+    // The computer seats' level: "Classici", the game's own model, or "Esperti".
+    std::string avversari = "Classici";
+    // Cards of each value laid on the table in the earlier tricks of the hand, as every seat
+    // saw them go: what the expert seats remember.
+    ValueCounts cardsgone{};
 
     std::int16_t turnseat = 0;
     std::int16_t trickleader = 0;

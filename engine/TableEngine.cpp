@@ -69,6 +69,7 @@ void TableEngine::startHand() {
     session_.sortHands();
     display_.showHands();
     session_.compactDeck();
+    session_.cardsgone.fill(0);
     setMarks(-1, -1);
     if (session_.options.changeAllowed()) {
         surface_.setPicture(ctl::Picture19, "immagini/Cambio Carte.jpg");
@@ -165,15 +166,26 @@ void TableEngine::holdFullTrick() {
 }
 
 void TableEngine::computerChange(int seat) {
-    const bool changes = computerChangeDecision(
-        session_.hands[seat], session_.opponents[seat - 1].aggressivita, computerDraw(random_.next()));
-    if (changes) {
-        for (int k = 0; k < 2; ++k) {
+    // Every computer decision takes one draw, whichever level decides: the game's sequence
+    // moves on alike, and the expert, which draws from its own generator, ignores it.
+    const int draw = computerDraw(random_.next());
+    bool changes = false;
+    if (expertsAtTable(session_)) {
+        const ExpertChange change = expertChangeDecision(expertView(session_, seat));
+        changes = change.changes;
+        if (changes) {
+            session_.discardToDeck(seat, change.first);
+            session_.discardToDeck(seat, change.second);
+        }
+    } else {
+        changes = computerChangeDecision(session_.hands[seat],
+                                         session_.opponents[seat - 1].aggressivita, draw);
+        for (int k = 0; k < 2 && changes; ++k) {
             const int slot = chooseDiscard(session_.hands[seat]);
             if (slot >= 0) session_.discardToDeck(seat, slot);
         }
-        drawAfterChange(seat);
     }
+    if (changes) drawAfterChange(seat);
     display_.showDecision(seat, changes ? "Cambio" : "Non cambio");
     ++session_.changedecisions;
     advanceTurn();
@@ -191,17 +203,23 @@ void TableEngine::drawAfterChange(int seat) {
 }
 
 void TableEngine::computerPlay(int seat) {
-    const PlayView view{session_.hands[seat],
-                        session_.trick,
-                        session_.seatsHoldingCards(),
-                        session_.cardsHeldByAll() - session_.cardsHeld(seat),
-                        session_.opponents[seat - 1].aggressivita,
-                        session_.options.twoBeatsAce(),
-                        session_.options.isPotGame(),
-                        session_.options.premio,
-                        session_.deck[0].value,
-                        session_.deck[1].value};
-    session_.chosenslot = static_cast<std::int16_t>(computerPlayDecision(view, computerDraw(random_.next())));
+    const int draw = computerDraw(random_.next());
+    if (expertsAtTable(session_)) {
+        const int slot = expertPlayDecision(expertView(session_, seat));
+        session_.chosenslot = static_cast<std::int16_t>(slot);
+    } else {
+        const PlayView view{session_.hands[seat],
+                            session_.trick,
+                            session_.seatsHoldingCards(),
+                            session_.cardsHeldByAll() - session_.cardsHeld(seat),
+                            session_.opponents[seat - 1].aggressivita,
+                            session_.options.twoBeatsAce(),
+                            session_.options.isPotGame(),
+                            session_.options.premio,
+                            session_.deck[0].value,
+                            session_.deck[1].value};
+        session_.chosenslot = static_cast<std::int16_t>(computerPlayDecision(view, draw));
+    }
     if (session_.options.isPotGame()) display_.showPot(computePot(session_.trick));
     display_.showLaidCard(seat, session_.hands[seat][session_.chosenslot]);
     layCard(seat, session_.chosenslot);
@@ -295,6 +313,9 @@ void TableEngine::setMarks(int a, int b) {
 }
 
 void TableEngine::resolveTrick() {
+    for (const Card& card : session_.trick) {
+        if (card.isReal()) ++session_.cardsgone[card.value];
+    }
     const TrickOutcome outcome = findTrickWinner(session_.trick, session_.options.twoBeatsAce());
     session_.tiecount = static_cast<std::int16_t>(outcome.tiecount);
     session_.trickwinner = static_cast<std::int16_t>(session_.seatOfTrickSlot(outcome.winnerSlot));
