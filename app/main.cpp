@@ -16,6 +16,7 @@
 #include "front/ZelvaroApp.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"
+#include "ui/StopSignals.h"
 
 namespace {
 
@@ -149,6 +150,8 @@ int main(int argc, char* argv[]) {
         const std::unique_ptr<GameApplication, void (*)(GameApplication*)> stopAnswering(
             &application, [](GameApplication* a) { a->answerFailuresWith(nullptr); });
         window.attach(app);
+        // Stopped by the system, the game closes its window as the close button does.
+        const zelvaro::ui::StopSignals stopSignals([&window] { window.close(); });
         window.setWindowTitle(QStringLiteral("Zelvaro"));
         window.restorePlacement();
         window.show();

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The built program, started as its own process on a fresh folder under a virtual X display
-# and played from the keyboard as a player would: a profile made, a few hands, back to the
-# menu and "Esci"; then again, with the window closed from the window manager in the middle
-# of a match. Each must end with status 0 within a few seconds, with no message box but the
-# game's own questions, and leave the file compacted and sound.
+# The built program, started as its own process on a fresh folder under a virtual X display and
+# played as a player would: a profile made, a few hands, back to the menu and "Esci"; then again,
+# with the window closed from the window manager in the middle of a match; then "Continua" and
+# a SIGTERM. Each must end with status 0 within a few seconds, with no message box but the
+# game's own questions, and leave the file compacted and sound, the game kept where it was left.
 #
 # usage: play_to_exit.sh BUILD_DIR
 set -uo pipefail
@@ -168,7 +168,7 @@ file_is_sound() {
 }
 
 # Where the controls stand in the design.
-single_game=(515 292) exit_entry=(515 592)
+single_game=(515 292) exit_entry=(515 592) continue_entry=(515 672)
 surname=(269 396) first_name=(451 396) create=(777 446) next=(788 582)
 
 # 1. From the menu through a new profile and a few hands, back to the menu, and "Esci".
@@ -199,5 +199,22 @@ wmctrl -i -c "$main_window"
 wait_for_end "closing the window"
 [ "$status" = "0" ] || fail "closing the window ended with status $status"
 file_is_sound "closing the window"
-echo "closing the window: status 0, no message box, the file compacted and sound"
+saved_games() {
+    printf "PRAGMA key = 'kq27053864ramelo';\nSELECT count(*) FROM salvataggio;\n" | sqlcipher "$game/zelvaro.mdb" | tail -n 1
+}
+[ "$(saved_games)" = "1" ] || fail "closing the window in a match did not keep it"
+echo "closing the window: status 0, no message box, the game kept, the file compacted and sound"
+
+# 3. Again: "Continua" takes up the game the closed window kept; the program is then stopped
+#    by the system, as at a logout or a shutdown.
+start_game
+click "${continue_entry[@]}"
+wait_idle
+play_for 5
+kill -TERM "$game_pid"
+wait_for_end "SIGTERM"
+[ "$status" = "0" ] || fail "SIGTERM ended with status $status"
+file_is_sound "SIGTERM"
+[ "$(saved_games)" = "1" ] || fail "SIGTERM in a match did not keep it"
+echo "SIGTERM: status 0, no message box, the game kept, the file compacted and sound"
 echo "1 passed, 0 failed"
