@@ -312,6 +312,11 @@ void TableEngine::setMarks(int a, int b) {
     display_.showSelectionMark(ctl::Shape4, b);
 }
 
+void TableEngine::takeUpShownMarks() {
+    markA_ = display_.shownSelectionMark(ctl::Shape3);
+    markB_ = display_.shownSelectionMark(ctl::Shape4);
+}
+
 void TableEngine::resolveTrick() {
     for (const Card& card : session_.trick) {
         if (card.isReal()) ++session_.cardsgone[card.value];
@@ -322,11 +327,6 @@ void TableEngine::resolveTrick() {
     session_.secondwinner = static_cast<std::int16_t>(
         outcome.tiecount == 1 || outcome.secondSlot < 0 ? -1
                                                         : session_.seatOfTrickSlot(outcome.secondSlot));
-
-void TableEngine::takeUpShownMarks() {
-    markA_ = display_.shownSelectionMark(ctl::Shape3);
-    markB_ = display_.shownSelectionMark(ctl::Shape4);
-}
 
     if (session_.options.isPotGame()) {
         const PotResult pot = computePot(session_.trick);
