@@ -18,13 +18,20 @@ constexpr const char* kUsage =
     "usage: zelvaro-sim [--games N] [--type TEXT] [--speed Lenta|Normale|Turbo]\n"
     "                   [--change Si|No] [--two-beats-ace Si|No]\n"
     "                   [--prize Nascosto|\"1 Carta\"|\"2 Carte\"] [--db PATH] [--save PATH]\n"
-    "                   [--chips-hands N]\n"
+    "                   [--chips-hands N] [--opponents Classici|Esperti]\n"
+    "                   [--policy lowest|highest|random|expert]\n"
     "       zelvaro-sim --tournament [--type TEXT] [--limit TEXT] [--speed TEXT]\n"
     "                   [--db PATH] [--save PATH] [--to-the-final]\n"
+    "                   [--opponents Classici|Esperti]\n"
     "       zelvaro-sim --stats --db PATH   (with --games or --tournament: after the run)\n"
     "       zelvaro-sim --help\n"
     "  --chips-hands N: a \"Chips\" match never ends by itself; it is left after N hands\n"
     "                   (from 1, 50 unless given), and its saved game dropped\n"
+    "  --opponents: the level of the five computer seats at the player's table (also in a\n"
+    "                   tournament)\n"
+    "  --policy: how seat 0 plays its single games: it keeps its hand and lays its lowest,\n"
+    "                   highest or a random card the rules accept, or it changes and lays\n"
+    "                   as an expert seat would\n"
     "  --stop-after-hands N: stop as a closed window would, after N of the player's hands\n"
     "                   (from 0); the saved game stays in the file for --continue\n"
     "  --continue --db PATH: go on with the game saved there (the same options as for the\n"
@@ -111,6 +118,10 @@ SimOptions parseSimOptions(int argc, char** argv) {
             o.change = oneOf(arg, value, kYesNo);
         } else if (arg == "--two-beats-ace") {
             o.twoBeatsAce = oneOf(arg, value, kYesNo);
+        } else if (arg == "--opponents") {
+            o.opponents = oneOf(arg, value, kOpponentLevels);
+        } else if (arg == "--policy") {
+            o.policy = oneOf(arg, value, kSeatPolicies);
         } else if (arg == "--prize") {
             o.prize = oneOf(arg, value, kPrizes);
         } else if (arg == "--db") {
@@ -126,6 +137,7 @@ SimOptions parseSimOptions(int argc, char** argv) {
     }
     o.play = !o.stats || o.tournament || gamesGiven || o.resume;
     if (!o.tournament && o.toTheFinal) usage("--to-the-final goes with --tournament");
+    if (o.tournament && o.policy != "lowest") usage("--policy goes with single games");
     if (o.resume && o.db.empty()) {
         usage("--continue needs --db PATH, the file of the game that stopped");
     }

@@ -9,6 +9,9 @@
 namespace zelvaro {
 
 // The game types a tournament can be played in.
+inline constexpr std::array<std::string_view, 2> kOpponentLevels{"Classici", "Esperti"};
+inline constexpr std::array<std::string_view, 4> kSeatPolicies{"lowest", "highest", "random",
+                                                               "expert"};
 inline constexpr std::array<std::string_view, 9> kTournamentTypes{
     "25 Punti",         "50 Punti",   "100 Punti",   "Eliminazione 25", "Eliminazione 50",
     "Eliminazione 100", "Piatto 500", "Piatto 1000", "Piatto 2000"};
@@ -31,6 +34,8 @@ struct SimOptions {
     // Stop as a closed window would, after this many of the player's hands (-1: never).
     long stopAfterHands = -1;
     bool resume = false;  // --continue: go on with the game saved in --db
+    std::string opponents = "Classici";  // the computer seats' level: "Classici" or "Esperti"
+    std::string policy = "lowest";       // seat 0: "lowest", "highest", "random", "expert"
 };
 
 // Reads the command line. --help (or -h) prints the usage on stdout and ends the program with

@@ -18,6 +18,7 @@
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/SaveCopy.h"
+#include "tools/sim/SeatPolicy.h"
 #include "tools/sim/ScratchFolder.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimStatistics.h"
@@ -96,13 +97,40 @@ int winnerSeat(ZelvaroApp& app, const MemorySurface& surface) {
     return -1;
 }
 
-// Single games, one after another; prints each seat's wins. False when one fails.
+SeatPolicy seatPolicy(const std::string& name) {
+    if (name == "highest") return SeatPolicy::Highest;
+    if (name == "random") return SeatPolicy::Random;
+    if (name == "expert") return SeatPolicy::Expert;
+    return SeatPolicy::Lowest;
+}
+
+// The seat alone at the top of the scores, -1 when several share it.
+int soleLeader(const GameSession& session) {
+    int leader = 0, sharing = 0;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        const int score = session.seatstats[seat].score;
+        if (score > session.seatstats[leader].score) {
+            leader = seat;
+            sharing = 1;
+        } else if (score == session.seatstats[leader].score) {
+            ++sharing;
+        }
+    }
+    return sharing == 1 ? leader : -1;
+}
+
+// Single games, one after another; prints each seat's wins, and for "Chips", which never ends
+// by itself, which seat led the chips when the match was left. False when one fails.
 bool playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surface) {
     std::vector<long> wins(kSeats, 0);
+    std::vector<long> chipsLeads(kSeats, 0);
     long abandoned = 0;
+    SeatPlayer player(seatPolicy(options.policy));
     const auto start = std::chrono::steady_clock::now();
     for (long game = 0; game < options.games; ++game) {
         if (!startGame(options, game, app, surface)) return false;
+        // A continued game keeps the level it was played at.
+        if (!options.resume || game > 0) app.session().avversari = options.opponents;
         TableEngine& engine = app.engine();
         const bool chips = isText(app.session().options.punteggio, "Chips");
         const long firstHand = engine.handsPlayed();
@@ -113,9 +141,10 @@ bool playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
                             engine.handsPlayed());
                 return true;
             }
-            playHumanTurn(app, surface);
+            player.play(app, surface);
             app.timerTick(ctl::Timer1);
             if (chips && engine.handsPlayed() - firstHand >= options.chipsHands) {
+                if (const int leader = soleLeader(app.session()); leader >= 0) ++chipsLeads[leader];
                 left = leaveMatch(app, surface);
                 if (!left) {
                     fail("game " + std::to_string(game + 1) + " could not be left",
@@ -143,13 +172,22 @@ bool playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
     std::printf("games: %ld  type: %s  speed: %s  change: %s  two-beats-ace: %s  prize: %s\n",
                 options.games, played.punteggio.c_str(), played.tipopartita.c_str(),
                 played.cambiocarte.c_str(), played.duesuperaasso.c_str(), played.premio.c_str());
+    std::printf("opponents: %s  seat 0 policy: %s\n", app.session().avversari.c_str(),
+                options.policy.c_str());
+    const auto share = [&options](long n) {
+        return 100.0 * static_cast<double>(n) / static_cast<double>(options.games);
+    };
     for (int seat = 0; seat < kSeats; ++seat) {
         std::printf("seat %d%s wins: %ld (%.1f%%)\n", seat, seat == 0 ? " (human policy)" : "",
-                    wins[seat],
-                    100.0 * static_cast<double>(wins[seat]) / static_cast<double>(options.games));
+                    wins[seat], share(wins[seat]));
     }
     if (abandoned > 0) {
         std::printf("matches left after %ld hands: %ld\n", options.chipsHands, abandoned);
+        std::printf("chips leaders when left (alone at the top):");
+        for (int seat = 0; seat < kSeats; ++seat) {
+            std::printf(" seat %d %ld (%.1f%%)", seat, chipsLeads[seat], share(chipsLeads[seat]));
+        }
+        std::printf("\n");
     }
     std::printf("hands: %ld  average hands per game: %.2f\n", hands,
                 static_cast<double>(hands) / static_cast<double>(options.games));
@@ -196,6 +234,8 @@ bool playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
     } else if (!driver.start(kHumanName)) {
         fail("the tournament did not start", lastMessage(surface));
         return false;
+    } else {
+        app.session().avversari = options.opponents;
     }
     // The tournament's own options: a continued one keeps those it was saved with.
     const MatchOptions& played = app.session().options;
