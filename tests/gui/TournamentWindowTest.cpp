@@ -1,8 +1,7 @@
 // A tournament through the real window: the way in from the menu, the table with both lists,
 // a pick in the table list and its open list, the standings screen opened on the player's
-// page and turned by its buttons and keys, the wait panel, the next round, the elimination
-// and the final, and leaving a tournament table. The timers' ticks are delivered as the
-// window delivers them.
+// page and turned by its buttons and keys, the wait panel, the next round and the
+// elimination. The timers' ticks are delivered as the window delivers them.
 //
 // With ZELVARO_SHOTS set to a folder, the test saves pictures of each of these screens.
 #include <QAbstractItemView>
@@ -11,36 +10,21 @@
 #include <QTest>
 #include <QTimer>
 
-#include "engine/GameSession.h"
-#include "front/ZelvaroApp.h"
 #include "store/Database.h"
-#include "engine/display/TableLayout.h"
 #include "tests/gui/GuiTestSupport.h"
-#include "tools/sim/HumanPolicy.h"
+#include "tests/gui/TournamentWindowFixture.h"
 #include "tools/sim/TournamentDriver.h"
 #include "primitives/Tournament.h"
 #include "ui/MainWindow.h"
-#include "ui/QtSurface.h"
 #include "ui/TableListBox.h"
 
 using namespace zelvaro;
 using guitest::clickOn;
 using guitest::find;
+using guitest::linesOf;
 using guitest::shown;
 
-namespace {
-
-constexpr long kTickLimit = 2'000'000;
-
-QStringList linesOf(QWidget& window, Control c) {
-    QString text = find<QLabel>(window, c)->text();
-    if (text.endsWith('\n')) text.chop(1);
-    return text.split('\n');
-}
-
-}  // namespace
-
-class TournamentWindowTest : public guitest::StartedGameTest {
+class TournamentWindowTest : public guitest::TournamentWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -253,164 +237,6 @@ private slots:
         QCOMPARE(message->text, QStringLiteral("Partita terminata\nSei stato eliminato dal torneo"));
         closeFinalStandings(QStringLiteral("eliminated-standings"));
         expectBackAtTheMenu();
-    }
-
-    void theFinalEndsWithPartitaTerminata() {
-        // Nine rounds, the human leading his table at the end of each of his matches.
-        enterTournament();
-        for (int round = 1; round < 9; ++round) {
-            playHumansMatch();
-            leadHumansTable(*app_);
-            waitForTheRound(round + 1);
-        }
-        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
-                 QStringLiteral("9* Turno - 6 Giocatori - 1 Tavoli"));
-        QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->count(), 1);
-        playTicks(200);
-        guitest::saveShot(*window_, QStringLiteral("final-table"));
-        playHumansMatch();
-        auto message = answerFinalMessage(QStringLiteral("final-message"));
-        waitForTheEnd();
-        QVERIFY(message->seen);
-        QCOMPARE(message->text, QStringLiteral("Partita terminata"));
-        QCOMPARE(app_->database().query("SELECT * FROM torneo ").rows(), 6);
-        closeFinalStandings(QStringLiteral("final-standings"));
-        QCOMPARE(app_->database().query("SELECT * FROM classifica").rows(), 1530);
-        expectBackAtTheMenu();
-    }
-
-    void indietroOnATournamentTableStopsAllThreeTimers() {
-        enterTournament();
-        playTicks(50);
-        auto go = guitest::answerNextMessage(QMessageBox::Yes);
-        clickOn(*window_, ctl::Label18);
-        QVERIFY(go->seen);
-        QCOMPARE(go->text, QStringLiteral("Vuoi abbandonare la partita? "));
-        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(!timerRuns(timer));
-        expectBackAtTheMenu();
-    }
-
-    void aTournamentLeftMidRoundContinuesFromTheMenu() {
-        // Left with "Indietro" in the last test: the menu offers to go on with it.
-        QVERIFY(shown(*window_, ctl::ContinueEntry));
-        const QString saved = find<QLabel>(*window_, ctl::ContinueDescription)->text();
-        QVERIFY2(saved.startsWith(QStringLiteral("Torneo 50 Punti \u00b7 Turno 1 di 9 \u00b7 Tavolo ")), qPrintable(saved));
-        QVERIFY(saved.endsWith(playersTable()));
-        guitest::saveShot(*window_, QStringLiteral("menu-continua"));
-        QStringList seatsBefore;
-        for (int seat = 0; seat < 5; ++seat) seatsBefore << find<QLabel>(*window_, ctl::Label6[seat])->text();
-
-        clickOn(*window_, ctl::ContinueEntry);
-        QVERIFY(shown(*window_, ctl::Picture1));
-        QCOMPARE(find(*window_, ctl::Picture1)->geometry(), QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight));
-        QVERIFY(!shown(*window_, ctl::ContinueEntry));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(), QStringLiteral("1* Turno - 1536 Giocatori - 256 Tavoli"));
-        QStringList seatsAfter;
-        for (int seat = 0; seat < 5; ++seat) seatsAfter << find<QLabel>(*window_, ctl::Label6[seat])->text();
-        QCOMPARE(seatsAfter, seatsBefore);
-        // The scores shown are the field's, and the table plays on by itself.
-        const ResultSet self = app_->database().query("SELECT punti FROM torneo where cognome='Ferri' and nome='Giulia'");
-        QCOMPARE(app_->session().seatstats[0].score, static_cast<int>(self.at(0, 0).integer()));
-        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(timerRuns(timer));
-        playTicks(20);
-        guitest::saveShot(*window_, QStringLiteral("tournament-continued"));
-        auto go = guitest::answerNextMessage(QMessageBox::Yes);
-        clickOn(*window_, ctl::Label18);
-        QVERIFY(go->seen);
-    }
-
-private:
-    void enterTournament() {
-        clickOn(*window_, ctl::Label35);
-        QVERIFY(shown(*window_, ctl::Frame3));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label22)->text(), QStringLiteral("Ferri Giulia"));
-        clickOn(*window_, ctl::Label21);
-        QVERIFY(shown(*window_, ctl::Frame5));
-        clickOn(*window_, ctl::Label36);
-        QVERIFY(shown(*window_, ctl::Picture1));
-        QVERIFY(!shown(*window_, ctl::Frame5));
-        QVERIFY(!shown(*window_, ctl::Frame3));
-    }
-
-    bool timerRuns(const char* name) {
-        return window_->findChild<QTimer*>(QString::fromLatin1(name))->isActive();
-    }
-
-    // Table, tournament and standings ticks in about the window's proportions, the human
-    // playing his turns.
-    void playTicks(long ticks) {
-        for (long tick = 1; tick <= ticks; ++tick) {
-            playHumanTurn(*app_, game_->surface);
-            window_->forwardTimerTick(ctl::Timer1);
-            window_->forwardTimerTick(ctl::Timer2);
-            if (tick % 20 == 0) window_->forwardTimerTick(ctl::Timer3);
-        }
-    }
-
-    // Every seat one hand from the goal, so the human's match ends with this hand.
-    void playHumansMatch() {
-        for (SeatStats& seat : app_->session().seatstats) seat.score = 49;
-        long ticks = 0;
-        while (!shown(*window_, ctl::Frame6) && ticks++ < kTickLimit) {
-            playHumanTurn(*app_, game_->surface);
-            window_->forwardTimerTick(ctl::Timer1);
-        }
-        QVERIFY(shown(*window_, ctl::Frame6));
-    }
-
-    void waitForTheRound(int round) {
-        long ticks = 0;
-        while (app_->tournament().roundnumber < round && ticks++ < kTickLimit) {
-            window_->forwardTimerTick(ctl::Timer2);
-        }
-        QCOMPARE(app_->tournament().roundnumber, round);
-    }
-
-    void waitForTheEnd() {
-        long ticks = 0;
-        while (timerRuns("Timer2") && ticks++ < kTickLimit) window_->forwardTimerTick(ctl::Timer2);
-        QVERIFY(!timerRuns("Timer2"));
-    }
-
-    // Answers the tournament's last message with OK after a picture of the screen.
-    std::shared_ptr<guitest::AnsweredMessage> answerFinalMessage(const QString& shot) {
-        return guitest::answerNextMessage(
-            QMessageBox::Ok, [this, shot] { guitest::saveShot(*window_, shot); }, -1);
-    }
-
-    // After the last message: the standings on the player's page, his row lit; "Indietro"
-    // leads back to the menu.
-    void closeFinalStandings(const QString& shot) {
-        QVERIFY(shown(*window_, ctl::Picture27));
-        expectPlayersRowLit();
-        guitest::saveShot(*window_, shot);
-        clickOn(*window_, ctl::Label53);
-        QVERIFY(!shown(*window_, ctl::Picture27));
-    }
-
-    // The page shown holds the player, his row lit.
-    void expectPlayersRowLit() {
-        QVERIFY(shown(*window_, ctl::PlayersStandingsRow));
-        const QWidget* band = find(*window_, ctl::PlayersStandingsRow);
-        const int row = (band->y() - find(*window_, ctl::Label51[1])->y()) / 26;
-        QCOMPARE(linesOf(*window_, ctl::Label51[1]).at(row), QStringLiteral("Ferri Giulia"));
-    }
-
-    QString playersTable() {
-        const ResultSet self = app_->database().query(
-            "SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
-        return QString::fromStdString(self.at("tavolo", 0).text());
-    }
-
-    void expectBackAtTheMenu() {
-        QVERIFY(!shown(*window_, ctl::Picture1));
-        QVERIFY(!shown(*window_, ctl::Frame6));
-        QVERIFY(find(*window_, ctl::Form1)->isEnabled());
-        for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(!timerRuns(timer));
-        for (Control c : kMenuLabels) {
-            QVERIFY2(shown(*window_, c) && find(*window_, c)->isEnabled(),
-                     qPrintable(guitest::nameOf(c)));
-        }
     }
 };
 
