@@ -12,6 +12,16 @@ namespace {
 
 constexpr int kPlayDeals = 24;
 constexpr int kChangeDeals = 48;
+// Seats that always play the same card in the same spot could pass the lead back and forth for
+// ever. Past this many cards laid in one hand (ten times a long one) the expert lays a card at
+// random: the hand then ends sooner or later.
+constexpr int kEndlessHand = 600;
+
+int cardsLaidInHand(const ExpertView& view) {
+    int laid = 0;
+    for (std::int16_t n : view.gone) laid += n;
+    return laid;
+}
 
 // What the hand brought the seat against the others: its own gain less the others' average.
 double handValue(const HandPlayout& table, int seat) {
@@ -70,9 +80,14 @@ int expertPlayDecision(const ExpertView& view) {
         only = j;
     }
     if (choices <= 1) return only;
+    ExpertRandom random(viewHash(view));
+    if (cardsLaidInHand(view) > kEndlessHand) {
+        for (int pick = random.below(choices), v = 2;; ++v) {
+            if (legal[v] && pick-- == 0) return slotOf(view.hand, v);
+        }
+    }
     if (laysLast(view)) keepTheLowestOfEachOutcome(view, legal);
 
-    ExpertRandom random(viewHash(view));
     const UnseenCards unseen(view);
     std::array<double, 15> total{};
     for (int deal = 0; deal < kPlayDeals; ++deal) {

@@ -3,6 +3,7 @@
 // (Its information rule, legality and determinism over whole games are in tests/unit.)
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,19 @@ TEST(ExpertPlayTest, AnEmptyHandLaysNothingAndALoneChoiceIsTaken) {
     EXPECT_EQ(expertPlayDecision(viewOf("25 Punti", hand({}), trick({5}), 0, 3)), -1);
     // Leading with Aces and one other card, that card is the only one it may lay.
     EXPECT_EQ(expertPlayDecision(viewOf("25 Punti", hand({14, 14, 5}), trick({}), 1, 3)), 2);
+}
+
+TEST(ExpertPlayTest, AnEndlessHandIsBrokenByLegalCardsAtRandom) {
+    // Past six hundred cards laid in one hand the choice no longer repeats itself.
+    std::set<int> laid;
+    for (int n = 0; n < 40; ++n) {
+        ExpertView view = viewOf("3 Vinte", hand({14, 9, 6, 3}), trick({}), 1, 4);
+        view.gone[2] = static_cast<std::int16_t>(601 + n);
+        const int slot = expertPlayDecision(view);
+        ASSERT_GE(slot, 1) << "never the Ace to lead";
+        laid.insert(view.hand[slot].value);
+    }
+    EXPECT_EQ(laid, (std::set<int>{3, 6, 9}));
 }
 
 TEST(ExpertChangeTest, AHandOfHighCardsIsKept) {
