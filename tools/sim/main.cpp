@@ -172,8 +172,11 @@ bool playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
     std::printf("games: %ld  type: %s  speed: %s  change: %s  two-beats-ace: %s  prize: %s\n",
                 options.games, played.punteggio.c_str(), played.tipopartita.c_str(),
                 played.cambiocarte.c_str(), played.duesuperaasso.c_str(), played.premio.c_str());
-    std::printf("opponents: %s  seat 0 policy: %s\n", app.session().avversari.c_str(),
-                options.policy.c_str());
+    // The default run prints what it always printed.
+    if (app.session().avversari != "Classici" || options.policy != "lowest") {
+        std::printf("opponents: %s  seat 0 policy: %s\n", app.session().avversari.c_str(),
+                    options.policy.c_str());
+    }
     const auto share = [&options](long n) {
         return 100.0 * static_cast<double>(n) / static_cast<double>(options.games);
     };
