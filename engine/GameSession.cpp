@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "rules/CardWords.h"
 #include "primitives/Random.h"
+#include "rules/CardWords.h"
 #include "rules/Rounding.h"
 
 namespace zelvaro {
@@ -16,7 +16,9 @@ using namespace cardwords;
 
 // A new card place is empty (value 0, suit "o"): the pile and the hands start empty as they
 // are; the trick starts cleared.
-GameSession::GameSession() { clearTrick(); }
+GameSession::GameSession() {
+    clearTrick();
+}
 
 void GameSession::buildMasterDeck() {
     for (int place = 0; place < kPileSize; ++place) {
@@ -39,9 +41,12 @@ void GameSession::shuffleDeck(Random& random, double burn) {
 }
 
 void GameSession::dealHands() {
-    if (options.tipopartita == "Lenta") dealcount = 9;
-    else if (options.tipopartita == "Normale") dealcount = 7;
-    else if (options.tipopartita == "Turbo") dealcount = 5;
+    if (options.tipopartita == "Lenta")
+        dealcount = 9;
+    else if (options.tipopartita == "Normale")
+        dealcount = 7;
+    else if (options.tipopartita == "Turbo")
+        dealcount = 5;
     for (Hand& hand : hands) hand.fill(kEmptyCard);
     dealpos = 0;
     for (Hand& hand : hands) {
@@ -53,7 +58,9 @@ void GameSession::dealHands() {
     compactDeck();
 }
 
-void GameSession::compactDeck() { deck.compact(); }
+void GameSession::compactDeck() {
+    deck.compact();
+}
 
 void GameSession::sortHand(Hand& hand) {
     // Insertion sort, highest value first; empty places (value 0) sink to the end. An already
@@ -128,7 +135,9 @@ void GameSession::passInTrick() {
     }
 }
 
-void GameSession::clearTrick() { trick.fill(Card{0, kNoSuit}); }
+void GameSession::clearTrick() {
+    trick.fill(Card{0, kNoSuit});
+}
 
 int GameSession::seatsHoldingCards() const {
     int count = 0;

@@ -38,7 +38,8 @@ bool HeadlessClock::fireNext() {
     now_ = next->due;
     next->due += surface_.interval(next->timer);
     for (const Tick& tick : ticks_) {
-        if (tick.running) surface_.tellTimerRemaining(tick.timer, static_cast<int>(tick.due - now_));
+        if (tick.running)
+            surface_.tellTimerRemaining(tick.timer, static_cast<int>(tick.due - now_));
     }
     fire_(next->timer);
     return true;

@@ -4,9 +4,9 @@
 #include "engine/TableEngine.h"
 #include "engine/TableOutcome.h"
 #include "engine/display/TableDisplay.h"
-#include "store/Database.h"
 #include "primitives/HandLimit.h"
 #include "primitives/Tournament.h"
+#include "store/Database.h"
 
 namespace zelvaro {
 namespace {
@@ -166,8 +166,9 @@ void MatchEnd::showTableOutcome() {
         {player.cognome, player.nome});
     std::vector<TableEntrant> ranked;
     for (int r = 0; r < rows.rows(); ++r) {
-        ranked.push_back({rows.at(0, r).text(), rows.at(2, r).integer(),
-                          rows.at(0, r).text() == player.cognome && rows.at(1, r).text() == player.nome});
+        ranked.push_back(
+            {rows.at(0, r).text(), rows.at(2, r).integer(),
+             rows.at(0, r).text() == player.cognome && rows.at(1, r).text() == player.nome});
     }
     const bool final = db_.query("SELECT count(*) FROM torneo").at(0, 0).integer() <= kSeats;
     surface_.setCaption(ctl::TableOutcomeLine, tableOutcomeLine(ranked, final));

@@ -18,8 +18,12 @@ class MatchEnd {
 public:
     MatchEnd(GameSession& session, Surface& surface, Database& db, TableDisplay& display,
              Tournament& tournament, TableEngine& table)
-        : session_(session), surface_(surface), db_(db), display_(display),
-          tournament_(tournament), table_(table) {}
+        : session_(session),
+          surface_(surface),
+          db_(db),
+          display_(display),
+          tournament_(tournament),
+          table_(table) {}
 
     void endHand();
     // The tournament update: the seat's entrant gains `amount` points in `torneo`.

@@ -30,8 +30,8 @@ inline constexpr std::uint64_t kVersion1Controls = 0x94a5294dd3433fcf;
 
 struct SavedGame {
     int version = kSavedGameVersion;  // the record's, as read
-    std::uint64_t draws = 0;  // of the random sequence
-    double nummag = 0;        // the stored number
+    std::uint64_t draws = 0;          // of the random sequence
+    double nummag = 0;                // the stored number
     GameSession session;
     Tournament tournament;
     SavedSurface window;

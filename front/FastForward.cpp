@@ -32,7 +32,8 @@ void FastForward::refresh() {
     // The player's cards are looked at first: in a single game, while he holds some (most
     // ticks), nothing else can have changed.
     const bool holds = session_.holdsCards(kHumanSeat);
-    if (holds && !active_ && !offeredHand_ && !offeredWait_ && session_.gamemode != "Torneo") return;
+    if (holds && !active_ && !offeredHand_ && !offeredWait_ && session_.gamemode != "Torneo")
+        return;
     const bool hand = !holds && watchingTheHand();
     const bool wait = surface_.visible(ctl::Frame6) && waitingForTheRound();
     if (active_ && !hand && !wait) {

@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool writable(const fs::path& path) { return ::access(path.c_str(), W_OK) == 0; }
+bool writable(const fs::path& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
 
 bool holdsPictures(const fs::path& folder) {
     std::error_code ec;

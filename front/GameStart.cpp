@@ -3,22 +3,22 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "primitives/Random.h"
-#include "rules/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "front/ProfilePanel.h"
+#include "primitives/HandLimit.h"
+#include "primitives/Random.h"
+#include "primitives/Tournament.h"
+#include "rules/Rounding.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/ProfileRows.h"
-#include "primitives/HandLimit.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {
 
-constexpr std::array<Control, 8> kTournamentLists{ctl::Label41, ctl::Label40, ctl::Label42,
-                                                  ctl::Label43, ctl::Label44, ctl::Label45,
+constexpr std::array<Control, 8> kTournamentLists{ctl::Label41, ctl::Label40,        ctl::Label42,
+                                                  ctl::Label43, ctl::Label44,        ctl::Label45,
                                                   ctl::Combo7,  ctl::TournamentPlace};
 // A pool that keeps offering the same few names must not hang the start.
 constexpr int kMaxDrawsPerSeat = 100000;
@@ -81,7 +81,8 @@ void GameStart::closeTournamentRules() {
 
 void GameStart::confirmProfile() {
     // The player is the profile picked in the list, whatever other profile reads alike.
-    if (surface_.caption(ctl::Label22).empty() || !profiles_.loadShownProfile(session_.humanprofile)) {
+    if (surface_.caption(ctl::Label22).empty() ||
+        !profiles_.loadShownProfile(session_.humanprofile)) {
         surface_.setCaption(ctl::ProfileHint, "Scegli o crea un profilo per andare avanti.");
         surface_.setVisible(ctl::ProfileHint, true);
         return;
@@ -129,7 +130,8 @@ void GameStart::startSingleGame() {
 
 bool GameStart::drawOpponents() {
     const double n = readNummag(db_);
-    if (!pool_) pool_ = db_.query("SELECT * FROM giocatori where profilo='" + std::string("0") + "' ");
+    if (!pool_)
+        pool_ = db_.query("SELECT * FROM giocatori where profilo='" + std::string("0") + "' ");
     const ResultSet& pool = *pool_;
     const int c = pool.rows();
     if (c < kSeats - 1) return false;
@@ -163,10 +165,11 @@ void GameStart::showTournamentRules() {
                                session_.options.isPotGame();
     if (carriesPoints || session_.options.isEliminationGame()) {
         tournament_.fieldsize = Tournament::kFullField;
-        surface_.setCaption(ctl::Label38, "Giocatori Partecipanti " + std::to_string(tournament_.fieldsize) +
-                                              " su " + std::to_string(tournament_.fieldsize / kSeats) +
-                                              " tavoli\nTurni di Gioco " + std::to_string(tournament_.rounds()) +
-                                              "\n");
+        surface_.setCaption(ctl::Label38, "Giocatori Partecipanti " +
+                                              std::to_string(tournament_.fieldsize) + " su " +
+                                              std::to_string(tournament_.fieldsize / kSeats) +
+                                              " tavoli\nTurni di Gioco " +
+                                              std::to_string(tournament_.rounds()) + "\n");
         std::string rules =
             "Il turno viene passato da chi raggiunge i punti prestabiliti e dal secondo e terzo "
             "in classifica.\n";

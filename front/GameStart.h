@@ -22,12 +22,18 @@ public:
     GameStart(Surface& surface, Database& db, Random& random, GameSession& session,
               Tournament& tournament, ProfilePanel& profiles, TableDisplay& display,
               TableEngine& engine)
-        : surface_(surface), db_(db), random_(random), session_(session),
-          tournament_(tournament), profiles_(profiles), display_(display), engine_(engine) {}
+        : surface_(surface),
+          db_(db),
+          random_(random),
+          session_(session),
+          tournament_(tournament),
+          profiles_(profiles),
+          display_(display),
+          engine_(engine) {}
 
-    void openProfilePanel();  // Label2 "Partita Singola"
-    void openTournament();    // Label35 "Torneo"
-    void confirmProfile();    // Label21 "Avanti"
+    void openProfilePanel();      // Label2 "Partita Singola"
+    void openTournament();        // Label35 "Torneo"
+    void confirmProfile();        // Label21 "Avanti"
     void closeProfilePanel();     // Label9 "Indietro"
     void closeTournamentRules();  // Label37 "Indietro"
 

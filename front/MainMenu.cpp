@@ -66,7 +66,8 @@ void MainMenu::mouseMoved(Control over) {
         for (const Control c : kMenuLabels) surface_.setForeColor(c, kButtonTextColor);
         return;
     }
-    if (over == ctl::Form1 || std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
+    if (over == ctl::Form1 ||
+        std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
         surface_.setForeColor(ctl::ContinueEntry, kButtonTextColor);
     }
     for (const HoverRule& rule : kHoverRules) {

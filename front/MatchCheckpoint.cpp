@@ -23,7 +23,8 @@ struct MissingPlayer {
 };
 
 bool userProfileExists(Database& db, const PlayerProfile& p) {
-    return !db.query("SELECT rowid FROM giocatori where cognome=? and nome=? and profilo='1'", {p.cognome, p.nome})
+    return !db.query("SELECT rowid FROM giocatori where cognome=? and nome=? and profilo='1'",
+                     {p.cognome, p.nome})
                 .empty();
 }
 
@@ -71,8 +72,9 @@ std::string MatchCheckpoint::describe() const {
     const std::string& type = session_.options.punteggio;
     if (session_.gamemode == "Torneo") {
         const int rounds = tournament_.rounds();
-        const ResultSet self = db_.query("SELECT tavolo FROM torneo where cognome=? and nome=?",
-                                         {session_.humanprofile.cognome, session_.humanprofile.nome});
+        const ResultSet self =
+            db_.query("SELECT tavolo FROM torneo where cognome=? and nome=?",
+                      {session_.humanprofile.cognome, session_.humanprofile.nome});
         return "Torneo " + type + " · Turno " + std::to_string(tournament_.roundnumber) + " di " +
                std::to_string(rounds) + (self.empty() ? "" : " · Tavolo " + self.at(0, 0).text());
     }
@@ -84,8 +86,8 @@ std::string MatchCheckpoint::describe() const {
 }
 
 std::string MatchCheckpoint::record() const {
-    return writeSavedGame({kSavedGameVersion, random_.drawsMade(), readNummag(db_), session_, tournament_,
-                           snapshotSurface(surface_)});
+    return writeSavedGame({kSavedGameVersion, random_.drawsMade(), readNummag(db_), session_,
+                           tournament_, snapshotSurface(surface_)});
 }
 
 std::string MatchCheckpoint::savedDescription() {
@@ -98,7 +100,9 @@ std::string MatchCheckpoint::savedDescription() {
     return *description_;
 }
 
-bool MatchCheckpoint::exists() { return !savedDescription().empty(); }
+bool MatchCheckpoint::exists() {
+    return !savedDescription().empty();
+}
 
 bool MatchCheckpoint::continueSaved() {
     const std::optional<Checkpoint> saved = loadCheckpoint(db_);
@@ -110,8 +114,9 @@ bool MatchCheckpoint::continueSaved() {
                " non esiste più: verrà eliminata.");
         return false;
     } catch (const BadStateRecord&) {
-        refuse("La partita salvata non può essere ripresa: è danneggiata o di un'altra versione di "
-               "Zelvaro, e verrà eliminata.");
+        refuse(
+            "La partita salvata non può essere ripresa: è danneggiata o di un'altra versione di "
+            "Zelvaro, e verrà eliminata.");
         return false;
     }
     return true;
@@ -125,8 +130,8 @@ void MatchCheckpoint::restore(const std::string& text) {
     const bool inTournament = saved.session.gamemode == "Torneo";
     const int entrants = tournament.fieldsize >> std::clamp(tournament.roundnumber - 1, 0, 15);
     const bool copied = saved.version <= kLastVersionWithFieldCopy;
-    if (!savedFieldIsWhole(db_, {inTournament, tournament.fieldsize, entrants, player.cognome, player.nome,
-                                 copied})) {
+    if (!savedFieldIsWhole(db_, {inTournament, tournament.fieldsize, entrants, player.cognome,
+                                 player.nome, copied})) {
         throw BadStateRecord("the saved field is not the round's");
     }
     if (!userProfileExists(db_, player)) throw MissingPlayer{player.displayName()};
@@ -166,8 +171,8 @@ void MatchCheckpoint::drop() {
 
 bool MatchCheckpoint::mayStartNewGame() {
     if (!exists()) return true;
-    if (surface_.showMessage("C'è una partita in corso: vuoi abbandonarla?", MessageButtons::YesNo) !=
-        MessageAnswer::Yes) {
+    if (surface_.showMessage("C'è una partita in corso: vuoi abbandonarla?",
+                             MessageButtons::YesNo) != MessageAnswer::Yes) {
         return false;
     }
     drop();

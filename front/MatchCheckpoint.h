@@ -33,8 +33,14 @@ public:
     MatchCheckpoint(Surface& surface, Database& db, Random& random, GameSession& session,
                     Tournament& tournament, TableEngine& engine, TableDisplay& display,
                     Simulation& simulation)
-        : surface_(surface), db_(db), random_(random), session_(session), tournament_(tournament),
-          engine_(engine), display_(display), simulation_(simulation) {}
+        : surface_(surface),
+          db_(db),
+          random_(random),
+          session_(session),
+          tournament_(tournament),
+          engine_(engine),
+          display_(display),
+          simulation_(simulation) {}
 
     static constexpr std::chrono::milliseconds kSavePointMs{500};
 

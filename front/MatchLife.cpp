@@ -28,8 +28,12 @@ void MatchLife::tournamentEnded(int roundReached) {
     moments_.gameOver = true;
 }
 
-void MatchLife::finalStandingsShown() { showBestPlaceLine(surface_, db_, session_); }
+void MatchLife::finalStandingsShown() {
+    showBestPlaceLine(surface_, db_, session_);
+}
 
-MatchLife::Moments MatchLife::takeMoments() { return std::exchange(moments_, Moments{}); }
+MatchLife::Moments MatchLife::takeMoments() {
+    return std::exchange(moments_, Moments{});
+}
 
 }  // namespace zelvaro

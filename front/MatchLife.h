@@ -16,9 +16,13 @@ struct Tournament;
 
 class MatchLife final : public MatchEvents {
 public:
-    MatchLife(Surface& surface, Database& db, const GameSession& session, const Tournament& tournament,
-              const Standings& standings)
-        : surface_(surface), db_(db), session_(session), tournament_(tournament), standings_(standings) {}
+    MatchLife(Surface& surface, Database& db, const GameSession& session,
+              const Tournament& tournament, const Standings& standings)
+        : surface_(surface),
+          db_(db),
+          session_(session),
+          tournament_(tournament),
+          standings_(standings) {}
 
     void handStarted() override { moments_.handStarted = true; }
     void singleGameEnded(int winner) override;

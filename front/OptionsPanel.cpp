@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "rules/MatchOptions.h"
-#include "primitives/Random.h"
 #include "front/MainMenu.h"
+#include "primitives/Random.h"
+#include "rules/MatchOptions.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 

@@ -16,10 +16,10 @@ public:
 
     // Fills the four combo lists with their items, in their order. Called once at start-up.
     void populate();
-    void openOptions();     // Label10 "Opzioni"
-    void applyPotRule();    // an item picked in Combo2; last step of loading
-    void acceptOptions();   // Label12 "Accetta"
-    void rejectOptions();   // Label13 "Rifiuta"
+    void openOptions();    // Label10 "Opzioni"
+    void applyPotRule();   // an item picked in Combo2; last step of loading
+    void acceptOptions();  // Label12 "Accetta"
+    void rejectOptions();  // Label13 "Rifiuta"
 
 private:
     Surface& surface_;

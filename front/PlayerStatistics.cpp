@@ -14,7 +14,9 @@ namespace zelvaro {
 int tablePlace(const GameSession& session, int seat) {
     // The ranking compares the scores as the 16-bit numbers it shows; players level share the
     // best of their places, as in any sport's table.
-    const auto score = [&session](int i) { return static_cast<std::int16_t>(session.seatstats[i].score); };
+    const auto score = [&session](int i) {
+        return static_cast<std::int16_t>(session.seatstats[i].score);
+    };
     int place = 1;
     for (int other = 0; other < kSeats; ++other) {
         if (score(other) > score(seat)) ++place;
@@ -25,13 +27,14 @@ int tablePlace(const GameSession& session, int seat) {
 void recordSingleGame(Database& db, const GameSession& session, int winner) {
     if (session.gamemode != "Partita") return;
     const PlayerProfile& human = session.humanprofile;
-    recordGame(db, {human.cognome, human.nome, session.options.punteggio,
-                    tablePlace(session, kHumanSeat), session.seatstats[kHumanSeat].score,
-                    winner == kHumanSeat});
+    recordGame(
+        db, {human.cognome, human.nome, session.options.punteggio, tablePlace(session, kHumanSeat),
+             session.seatstats[kHumanSeat].score, winner == kHumanSeat});
 }
 
 std::string bestPlaceLine(int place, int best) {
-    return std::to_string(place) + "\u00b0 \u00b7 il tuo migliore: " + std::to_string(best) + "\u00b0";
+    return std::to_string(place) + "\u00b0 \u00b7 il tuo migliore: " + std::to_string(best) +
+           "\u00b0";
 }
 
 void recordTournamentEnd(Database& db, const GameSession& session, const Tournament& tournament,
@@ -74,7 +77,7 @@ void showBestPlaceLine(Surface& surface, Database& db, const GameSession& sessio
         return;
     }
     surface.setCaption(ctl::BestPlaceLine, bestPlaceLine(stats.recentTournaments.front().place,
-                                                   stats.bestTournamentPlace()));
+                                                         stats.bestTournamentPlace()));
     surface.setVisible(ctl::BestPlaceLine, true);
 }
 

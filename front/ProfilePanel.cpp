@@ -21,7 +21,9 @@ constexpr int kLastYear = 2000;
 // The user's profiles with their row, which tells apart two that read alike.
 const std::string kUserProfiles = "SELECT *, rowid FROM giocatori where profilo='1'";
 
-std::int64_t rowIdOf(const ResultSet& rows, int row) { return rows.at("rowid", row).integer(); }
+std::int64_t rowIdOf(const ResultSet& rows, int row) {
+    return rows.at("rowid", row).integer();
+}
 
 std::optional<int> birthYear(const std::string& text) {
     const std::optional<double> value = wholeTextNumber(text);
@@ -109,7 +111,8 @@ void ProfilePanel::showSelectedProfile() {
     const int item = surface_.selectedItem(ctl::Combo4);
     shownRow_.reset();
     if (item >= 0 && item < static_cast<int>(listedRows_.size())) {
-        const ResultSet rows = db_.query(kUserProfiles + " and rowid=? ", {listedRows_[static_cast<std::size_t>(item)]});
+        const ResultSet rows = db_.query(kUserProfiles + " and rowid=? ",
+                                         {listedRows_[static_cast<std::size_t>(item)]});
         if (!rows.empty()) {
             shownRow_ = rowIdOf(rows, 0);
             surface_.setPicture(ctl::Image2, flagPicture(rows.at(2, 0).text()));
@@ -174,11 +177,14 @@ void ProfilePanel::createProfile() {
 void ProfilePanel::deleteProfile() {
     // Only the profile shown is ever deleted; with none shown there is nothing to ask.
     if (!shownRow_) return;
-    const ResultSet shown = db_.query("SELECT cognome, nome FROM giocatori where rowid=?", {*shownRow_});
-    const bool playing = !shown.empty() && checkpointPlayedBy(db_, shown.at(0, 0).text(), shown.at(1, 0).text());
-    const char* question = playing ? "Questo profilo ha una partita in corso, che andrà persa: vuoi davvero "
-                                     "eliminarlo?"
-                                   : "Vuoi davvero eliminare questo profilo? ";
+    const ResultSet shown =
+        db_.query("SELECT cognome, nome FROM giocatori where rowid=?", {*shownRow_});
+    const bool playing =
+        !shown.empty() && checkpointPlayedBy(db_, shown.at(0, 0).text(), shown.at(1, 0).text());
+    const char* question =
+        playing ? "Questo profilo ha una partita in corso, che andrà persa: vuoi davvero "
+                  "eliminarlo?"
+                : "Vuoi davvero eliminare questo profilo? ";
     if (surface_.showMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) return;
     // The profile, its record and its saved game go together.
     Transaction transaction(db_);

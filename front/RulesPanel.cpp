@@ -6,8 +6,8 @@
 #include <string>
 #include <system_error>
 
-#include "primitives/Random.h"
 #include "front/MainMenu.h"
+#include "primitives/Random.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 

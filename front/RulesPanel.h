@@ -20,7 +20,8 @@ public:
         : surface_(surface), db_(db), random_(random), menu_(menu), folders_(std::move(folders)) {}
     RulesPanel(Surface& surface, Database& db, Random& random, MainMenu& menu,
                const std::filesystem::path& programFolder)
-        : RulesPanel(surface, db, random, menu, std::vector<std::filesystem::path>{programFolder}) {}
+        : RulesPanel(surface, db, random, menu, std::vector<std::filesystem::path>{programFolder}) {
+    }
 
     void showRules();    // Label15 "Regole"
     void closeRules();   // Label17 "Indietro"

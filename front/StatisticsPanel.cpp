@@ -20,7 +20,9 @@ constexpr std::size_t kBestPlacesListed = 3;
 // Rows a table of the panel shows: the most played first, the rest told in one more line.
 constexpr std::size_t kTableRows = 8;
 
-std::string placeText(int place) { return std::to_string(place) + "\u00b0"; }
+std::string placeText(int place) {
+    return std::to_string(place) + "\u00b0";
+}
 
 // One decimal with a comma, as an Italian reader writes it: 2,3.
 std::string average(long long sum, int count) {
@@ -57,15 +59,18 @@ std::string summaryOf(const ProfileStatistics& stats) {
     if (played == 0 && entered == 0) {
         return "Nessuna partita e nessun torneo conclusi finora con questo profilo.";
     }
-    std::string games = "Partite singole: " + std::to_string(played) + (played == 1 ? " giocata, " : " giocate, ") +
-                        std::to_string(stats.gamesWon()) + (stats.gamesWon() == 1 ? " vinta (" : " vinte (") +
-                        percent(stats.gamesWon(), played) + ")";
-    std::string tournaments = "Tornei: " + std::to_string(entered) + (entered == 1 ? " disputato" : " disputati");
+    std::string games =
+        "Partite singole: " + std::to_string(played) + (played == 1 ? " giocata, " : " giocate, ") +
+        std::to_string(stats.gamesWon()) + (stats.gamesWon() == 1 ? " vinta (" : " vinte (") +
+        percent(stats.gamesWon(), played) + ")";
+    std::string tournaments =
+        "Tornei: " + std::to_string(entered) + (entered == 1 ? " disputato" : " disputati");
     if (entered > 0) {
         const int finals = stats.finalsReached();
         tournaments += ", miglior piazzamento " + placeText(stats.bestTournamentPlace()) + ", " +
                        std::to_string(finals) + (finals == 1 ? " finale, " : " finali, ") +
-                       std::to_string(stats.tournamentsWon()) + (stats.tournamentsWon() == 1 ? " vinto" : " vinti");
+                       std::to_string(stats.tournamentsWon()) +
+                       (stats.tournamentsWon() == 1 ? " vinto" : " vinti");
     }
     return games + "  \u00b7  " + tournaments;
 }
@@ -94,10 +99,15 @@ Surface::Rows gamesTable(const ProfileStatistics& stats) {
         [](const GameTypeFigures& g) -> std::vector<std::string> {
             std::vector<std::string> places;
             for (int count : g.places) places.push_back(std::to_string(count));
-            return {g.punteggio, std::to_string(g.played), std::to_string(g.won),
-                    joined(places, " "), average(g.placeSum, g.played),
-                    std::to_string(g.bestScore), average(g.scoreSum, g.played),
-                    std::to_string(g.streak), std::to_string(g.longestStreak)};
+            return {g.punteggio,
+                    std::to_string(g.played),
+                    std::to_string(g.won),
+                    joined(places, " "),
+                    average(g.placeSum, g.played),
+                    std::to_string(g.bestScore),
+                    average(g.scoreSum, g.played),
+                    std::to_string(g.streak),
+                    std::to_string(g.longestStreak)};
         });
 }
 
@@ -107,9 +117,14 @@ Surface::Rows tournamentsTable(const ProfileStatistics& stats) {
          "Vinti"},
         stats.tournaments, [](const TournamentFigures& f) { return f.entered; },
         [](const TournamentFigures& t) -> std::vector<std::string> {
-            return {t.punteggio, t.limite, std::to_string(t.entered), std::to_string(t.bestRound),
-                    placeText(t.lastPlace), placeText(t.bestPlace),
-                    average(t.placeSum, t.entered), std::to_string(t.finals),
+            return {t.punteggio,
+                    t.limite,
+                    std::to_string(t.entered),
+                    std::to_string(t.bestRound),
+                    placeText(t.lastPlace),
+                    placeText(t.bestPlace),
+                    average(t.placeSum, t.entered),
+                    std::to_string(t.finals),
                     std::to_string(t.won)};
         });
 }
@@ -118,12 +133,14 @@ std::string bestPlacesOf(const ProfileStatistics& stats) {
     std::vector<HistoryEntry> best = stats.recentTournaments;
     if (best.empty()) return "";
     // The best places first; of two alike the newer first, as the list holds them.
-    std::stable_sort(best.begin(), best.end(),
-                     [](const HistoryEntry& a, const HistoryEntry& b) { return a.place < b.place; });
+    std::stable_sort(best.begin(), best.end(), [](const HistoryEntry& a, const HistoryEntry& b) {
+        return a.place < b.place;
+    });
     best.resize(std::min(best.size(), kBestPlacesListed));
     std::vector<std::string> items;
     for (const HistoryEntry& entry : best) {
-        items.push_back(placeText(entry.place) + " il " + dayOf(entry.when) + " (" + entry.punteggio + ")");
+        items.push_back(placeText(entry.place) + " il " + dayOf(entry.when) + " (" +
+                        entry.punteggio + ")");
     }
     return "Migliori piazzamenti: " + joined(items, "  \u00b7  ");
 }
@@ -131,7 +148,8 @@ std::string bestPlacesOf(const ProfileStatistics& stats) {
 std::string chartOf(const ProfileStatistics& stats) {
     const std::size_t shown = std::min(stats.recentTournaments.size(), kChartedTournaments);
     std::vector<std::string> places;
-    for (std::size_t i = shown; i-- > 0;) places.push_back(std::to_string(stats.recentTournaments[i].place));
+    for (std::size_t i = shown; i-- > 0;)
+        places.push_back(std::to_string(stats.recentTournaments[i].place));
     return joined(places, " ");
 }
 
@@ -166,8 +184,8 @@ void StatisticsPanel::openFromProfiles() {
 void StatisticsPanel::open(const Name& first) {
     listed_.clear();
     shown_ = 0;
-    const ResultSet rows =
-        db_.query("SELECT cognome, nome FROM giocatori where profilo='1' order by cognome asc,nome asc ");
+    const ResultSet rows = db_.query(
+        "SELECT cognome, nome FROM giocatori where profilo='1' order by cognome asc,nome asc ");
     for (int r = 0; r < rows.rows(); ++r) {
         listed_.emplace_back(rows.at(0, r).text(), rows.at(1, r).text());
         if (listed_.back() == first) shown_ = listed_.size() - 1;
@@ -178,11 +196,13 @@ void StatisticsPanel::open(const Name& first) {
 
 void StatisticsPanel::showProfile() {
     const bool any = !listed_.empty();
-    for (Control arrow : {ctl::PreviousProfile, ctl::NextProfile}) surface_.setEnabled(arrow, listed_.size() > 1);
+    for (Control arrow : {ctl::PreviousProfile, ctl::NextProfile})
+        surface_.setEnabled(arrow, listed_.size() > 1);
     surface_.setEnabled(ctl::ResetStatistics, any);
     if (!any) {
         surface_.setCaption(ctl::StatisticsProfile, "Nessun profilo");
-        surface_.setCaption(ctl::StatisticsSummary, "Crea un profilo per raccogliere le sue statistiche.");
+        surface_.setCaption(ctl::StatisticsSummary,
+                            "Crea un profilo per raccogliere le sue statistiche.");
         for (Control c : {ctl::BestPlaces, ctl::PlaceChart}) surface_.setCaption(c, "");
         for (Control c : {ctl::GameTypesTable, ctl::TournamentsTable}) surface_.setRows(c, {});
         return;
@@ -233,8 +253,10 @@ void StatisticsPanel::mouseMoved(Control over) {
         for (Control c : others) surface_.setForeColor(c, kButtonTextColor);
     };
     if (over == ctl::MenuStatistics) {
-        light(ctl::MenuStatistics, {ctl::Label2, ctl::Label3, ctl::Label10, ctl::Label15, ctl::Label20, ctl::Label35});
-    } else if (over == ctl::Form1 || std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
+        light(ctl::MenuStatistics,
+              {ctl::Label2, ctl::Label3, ctl::Label10, ctl::Label15, ctl::Label20, ctl::Label35});
+    } else if (over == ctl::Form1 ||
+               std::find(kMenuLabels.begin(), kMenuLabels.end(), over) != kMenuLabels.end()) {
         surface_.setForeColor(ctl::MenuStatistics, kButtonTextColor);
     } else if (over == ctl::StatisticsFrame) {
         light(ctl::Form1, {ctl::ResetStatistics, ctl::CloseStatistics});

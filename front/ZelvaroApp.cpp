@@ -5,19 +5,21 @@
 #include <system_error>
 
 #include "engine/GameSession.h"
-#include "primitives/Random.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
 #include "front/FailurePolicy.h"
 #include "front/FastForward.h"
 #include "front/GameStart.h"
 #include "front/MainMenu.h"
+#include "front/MatchCheckpoint.h"
+#include "front/MatchLife.h"
 #include "front/OptionsPanel.h"
 #include "front/ProfilePanel.h"
 #include "front/RulesPanel.h"
-#include "front/MatchCheckpoint.h"
-#include "front/MatchLife.h"
 #include "front/StatisticsPanel.h"
+#include "primitives/Random.h"
+#include "primitives/Screen.h"
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "store/DatabaseCopy.h"
 #include "store/FolderLock.h"
@@ -25,12 +27,10 @@
 #include "store/Nummag.h"
 #include "store/PlayerPool.h"
 #include "store/StoreMessages.h"
-#include "primitives/Screen.h"
 #include "tournament/FieldSetup.h"
 #include "tournament/RoundEnd.h"
 #include "tournament/Simulation.h"
 #include "tournament/Standings.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {
@@ -72,25 +72,47 @@ ZelvaroApp::ZelvaroApp(Surface& surface, GameFolders folders)
       fastForward_(std::make_unique<FastForward>(surface, *session_,
                                                  [this](Control timer) { timerTick(timer); })),
       statistics_(std::make_unique<StatisticsPanel>(surface, *db_, *session_, *profiles_)),
-      checkpoint_(std::make_unique<MatchCheckpoint>(surface, *db_, *random_, *session_, *tournament_,
-                                                    *engine_, *display_, *simulation_)),
-      keyboard_(std::make_unique<KeyboardPlay>(surface, *session_,
-                                               [this](Control c) { click(c); })),
+      checkpoint_(std::make_unique<MatchCheckpoint>(
+          surface, *db_, *random_, *session_, *tournament_, *engine_, *display_, *simulation_)),
+      keyboard_(
+          std::make_unique<KeyboardPlay>(surface, *session_, [this](Control c) { click(c); })),
       failures_(std::make_unique<FailurePolicy>(surface, *session_, *display_)) {}
 
 ZelvaroApp::~ZelvaroApp() = default;
 
-Database& ZelvaroApp::database() { return *db_; }
-Random& ZelvaroApp::random() { return *random_; }
-GameSession& ZelvaroApp::session() { return *session_; }
-Tournament& ZelvaroApp::tournament() { return *tournament_; }
-TableEngine& ZelvaroApp::engine() { return *engine_; }
-Simulation& ZelvaroApp::simulation() { return *simulation_; }
-Standings& ZelvaroApp::standings() { return *standings_; }
-MatchCheckpoint& ZelvaroApp::checkpoint() { return *checkpoint_; }
-void ZelvaroApp::playUnwatched() { display_->aids().setWatched(false); }
-FastForward& ZelvaroApp::fastForward() { return *fastForward_; }
-bool ZelvaroApp::fastForwarding() const { return fastForward_->active(); }
+Database& ZelvaroApp::database() {
+    return *db_;
+}
+Random& ZelvaroApp::random() {
+    return *random_;
+}
+GameSession& ZelvaroApp::session() {
+    return *session_;
+}
+Tournament& ZelvaroApp::tournament() {
+    return *tournament_;
+}
+TableEngine& ZelvaroApp::engine() {
+    return *engine_;
+}
+Simulation& ZelvaroApp::simulation() {
+    return *simulation_;
+}
+Standings& ZelvaroApp::standings() {
+    return *standings_;
+}
+MatchCheckpoint& ZelvaroApp::checkpoint() {
+    return *checkpoint_;
+}
+void ZelvaroApp::playUnwatched() {
+    display_->aids().setWatched(false);
+}
+FastForward& ZelvaroApp::fastForward() {
+    return *fastForward_;
+}
+bool ZelvaroApp::fastForwarding() const {
+    return fastForward_->active();
+}
 
 bool ZelvaroApp::fastForwardFor(std::chrono::milliseconds budget) {
     return fastForward_->runFor(budget);
@@ -105,7 +127,9 @@ bool ZelvaroApp::startUp() {
     try {
         StoreRefusal refusal;
         switch (folderLock_->take(folders_.data)) {
-            case FolderLock::Result::InUse: refusal = {StoreProblem::InUse, file}; break;
+            case FolderLock::Result::InUse:
+                refusal = {StoreProblem::InUse, file};
+                break;
             case FolderLock::Result::Unavailable:
                 refusal = {StoreProblem::FolderUnusable, folders_.data};
                 break;
@@ -143,7 +167,8 @@ bool ZelvaroApp::startUp() {
 
 bool ZelvaroApp::agreeToCopyStrandedFile() {
     const std::string question = strandedFileQuestion(folders_.strandedFile, folders_.data);
-    if (surface_.showMessage(question, MessageButtons::CopyOrQuit) != MessageAnswer::Copy) return false;
+    if (surface_.showMessage(question, MessageButtons::CopyOrQuit) != MessageAnswer::Copy)
+        return false;
     std::error_code ec;
     std::filesystem::create_directories(folders_.data, ec);
     return true;
@@ -159,9 +184,13 @@ void ZelvaroApp::failed(std::exception_ptr failure, std::optional<Control> timer
     failures_->answer(failure, timer);
 }
 
-bool ZelvaroApp::keyPressed(GameKey key) { return !closed() && keyboard_->press(key); }
+bool ZelvaroApp::keyPressed(GameKey key) {
+    return !closed() && keyboard_->press(key);
+}
 
-int ZelvaroApp::outlinedPlace() const { return keyboard_->outlinedPlace(); }
+int ZelvaroApp::outlinedPlace() const {
+    return keyboard_->outlinedPlace();
+}
 
 void ZelvaroApp::click(Control c) {
     if (closed()) return;
@@ -190,10 +219,13 @@ void ZelvaroApp::showContinueEntry() {
         if (surface_.visible(c) != !saved.empty()) surface_.setVisible(c, !saved.empty());
         surface_.setEnabled(c, surface_.enabled(ctl::Label2));
     }
-    if (!saved.empty() && surface_.caption(ctl::ContinueDescription) != saved) surface_.setCaption(ctl::ContinueDescription, saved);
+    if (!saved.empty() && surface_.caption(ctl::ContinueDescription) != saved)
+        surface_.setCaption(ctl::ContinueDescription, saved);
 }
 
-void ZelvaroApp::continueSavedGame() { checkpoint_->continueSaved(); }
+void ZelvaroApp::continueSavedGame() {
+    checkpoint_->continueSaved();
+}
 
 void ZelvaroApp::afterEvent() {
     fastForward_->refresh();
@@ -203,44 +235,77 @@ void ZelvaroApp::afterEvent() {
 void ZelvaroApp::dispatchClick(Control c) {
     if (c.id == ControlId::Picture2) return engine_->cardClicked(c.index);
     switch (c.id) {
-        case ControlId::Label2: return gameStart_->openProfilePanel();
-        case ControlId::Label35: return gameStart_->openTournament();
-        case ctl::ContinueEntry.id: return continueSavedGame();
-        case ControlId::Label10: return options_->openOptions();
-        case ControlId::Label15: return rules_->showRules();
-        case ControlId::Label20: return rules_->showCredits();
-        case ControlId::Label3: return exitProgram();
-        case ControlId::Label12: return options_->acceptOptions();
-        case ControlId::Label13: return options_->rejectOptions();
-        case ControlId::Label17: return rules_->closeRules();
-        case ControlId::Label9: return gameStart_->closeProfilePanel();
-        case ControlId::Label37: return gameStart_->closeTournamentRules();
+        case ControlId::Label2:
+            return gameStart_->openProfilePanel();
+        case ControlId::Label35:
+            return gameStart_->openTournament();
+        case ctl::ContinueEntry.id:
+            return continueSavedGame();
+        case ControlId::Label10:
+            return options_->openOptions();
+        case ControlId::Label15:
+            return rules_->showRules();
+        case ControlId::Label20:
+            return rules_->showCredits();
+        case ControlId::Label3:
+            return exitProgram();
+        case ControlId::Label12:
+            return options_->acceptOptions();
+        case ControlId::Label13:
+            return options_->rejectOptions();
+        case ControlId::Label17:
+            return rules_->closeRules();
+        case ControlId::Label9:
+            return gameStart_->closeProfilePanel();
+        case ControlId::Label37:
+            return gameStart_->closeTournamentRules();
         case ControlId::Label21:
             // A new game begins here: one left saved is dropped only at the player's word.
             if (checkpoint_->mayStartNewGame()) gameStart_->confirmProfile();
             return;
-        case ControlId::Label36: return fieldSetup_->startTournament();
-        case ControlId::Label52: return standings_->openStandings();
-        case ControlId::Label53: return standings_->closeStandings();
-        case ControlId::Command3: return standings_->previousPage();
-        case ControlId::Command4: return standings_->nextPage();
-        case ctl::FirstStandingsPage.id: return standings_->firstPage();
-        case ctl::LastStandingsPage.id: return standings_->lastPage();
-        case ControlId::Label26: return profiles_->createProfile();
-        case ControlId::Label27: return profiles_->deleteProfile();
-        case ControlId::Label33: return display_->toggleSpeed();
-        case ControlId::Label18: return leaveTable();
-        case ControlId::Command1: return engine_->changeClicked();
-        case ControlId::Command2: return engine_->keepClicked();
+        case ControlId::Label36:
+            return fieldSetup_->startTournament();
+        case ControlId::Label52:
+            return standings_->openStandings();
+        case ControlId::Label53:
+            return standings_->closeStandings();
+        case ControlId::Command3:
+            return standings_->previousPage();
+        case ControlId::Command4:
+            return standings_->nextPage();
+        case ctl::FirstStandingsPage.id:
+            return standings_->firstPage();
+        case ctl::LastStandingsPage.id:
+            return standings_->lastPage();
+        case ControlId::Label26:
+            return profiles_->createProfile();
+        case ControlId::Label27:
+            return profiles_->deleteProfile();
+        case ControlId::Label33:
+            return display_->toggleSpeed();
+        case ControlId::Label18:
+            return leaveTable();
+        case ControlId::Command1:
+            return engine_->changeClicked();
+        case ControlId::Command2:
+            return engine_->keepClicked();
         case ctl::TableFastForward.id:
-        case ctl::WaitFastForward.id: return fastForward_->start();
-        case ctl::MenuStatistics.id: return statistics_->openFromMenu();
-        case ctl::ProfileStatisticsButton.id: return statistics_->openFromProfiles();
-        case ctl::ResetStatistics.id: return statistics_->resetStatistics();
-        case ctl::CloseStatistics.id: return statistics_->closePanel();
-        case ctl::PreviousProfile.id: return statistics_->previousProfile();
-        case ctl::NextProfile.id: return statistics_->nextProfile();
-        default: return;
+        case ctl::WaitFastForward.id:
+            return fastForward_->start();
+        case ctl::MenuStatistics.id:
+            return statistics_->openFromMenu();
+        case ctl::ProfileStatisticsButton.id:
+            return statistics_->openFromProfiles();
+        case ctl::ResetStatistics.id:
+            return statistics_->resetStatistics();
+        case ctl::CloseStatistics.id:
+            return statistics_->closePanel();
+        case ctl::PreviousProfile.id:
+            return statistics_->previousProfile();
+        case ctl::NextProfile.id:
+            return statistics_->nextProfile();
+        default:
+            return;
     }
 }
 
@@ -253,7 +318,9 @@ void ZelvaroApp::mouseMove(Control c) {
     menu_->mouseMoved(c);
 }
 
-void ZelvaroApp::mouseDown(Control c) { menu_->mousePressed(c); }
+void ZelvaroApp::mouseDown(Control c) {
+    menu_->mousePressed(c);
+}
 
 void ZelvaroApp::comboSelected(Control c) {
     if (closed()) return;
@@ -277,10 +344,14 @@ void ZelvaroApp::timerTick(Control timer) {
 
 void ZelvaroApp::dispatchTick(Control timer) {
     switch (timer.id) {
-        case ControlId::Timer1: return engine_->tableTick();
-        case ControlId::Timer2: return simulation_->simulationTick();
-        case ControlId::Timer3: return standings_->refreshOverallTop();
-        default: return;
+        case ControlId::Timer1:
+            return engine_->tableTick();
+        case ControlId::Timer2:
+            return simulation_->simulationTick();
+        case ControlId::Timer3:
+            return standings_->refreshOverallTop();
+        default:
+            return;
     }
 }
 
@@ -304,12 +375,15 @@ void ZelvaroApp::shutDown() {
     // window closed then leaves the generation to finish its transaction, and the file is
     // closed with the program.
     if (db_->inTransaction()) return;
-    for (const Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) surface_.setEnabled(timer, false);
+    for (const Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        surface_.setEnabled(timer, false);
     db_->compact();
     db_->close();
     folderLock_->release();
 }
 
-bool ZelvaroApp::closed() const { return !db_->isOpen(); }
+bool ZelvaroApp::closed() const {
+    return !db_->isOpen();
+}
 
 }  // namespace zelvaro

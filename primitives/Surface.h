@@ -14,7 +14,7 @@ enum class MessageButtons { Ok, YesNo, CopyOrQuit };
 enum class MessageAnswer { Ok, Yes, No, Copy, Quit };
 
 // Colours as 0xRRGGBB.
-inline constexpr std::uint32_t kHighlightColor = 0xC0C000;  // red 192, green 192, blue 0
+inline constexpr std::uint32_t kHighlightColor = 0xC0C000;     // red 192, green 192, blue 0
 inline constexpr std::uint32_t kButtonTextColor = 0xFFFFFFFF;  // the system colour for button text
 
 inline constexpr int kTwipsPerPixel = 15;

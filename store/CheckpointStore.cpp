@@ -21,28 +21,34 @@ const std::string& fieldColumns() {
 }  // namespace
 
 void ensureCheckpointTables(Database& db) {
-    db.execute("CREATE TABLE IF NOT EXISTS salvataggio (descrizione TEXT, stato TEXT, cognome TEXT COLLATE "
-               "ZELVARO_NOMI, nome TEXT COLLATE ZELVARO_NOMI)");
+    db.execute(
+        "CREATE TABLE IF NOT EXISTS salvataggio (descrizione TEXT, stato TEXT, cognome TEXT "
+        "COLLATE "
+        "ZELVARO_NOMI, nome TEXT COLLATE ZELVARO_NOMI)");
     // The copies keep each row's place, so the field is put back in its very order.
     for (const char* copy : {"salvatorneo", "salvaclassifica"}) {
-        db.execute(std::string("CREATE TABLE IF NOT EXISTS ") + copy +
-                   " (riga INTEGER, cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE ZELVARO_NOMI, tavolo "
-                   "NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE ZELVARO_NOMI)");
+        db.execute(
+            std::string("CREATE TABLE IF NOT EXISTS ") + copy +
+            " (riga INTEGER, cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT COLLATE ZELVARO_NOMI, "
+            "tavolo "
+            "NUMERIC, punti NUMERIC, eliminato NUMERIC, nazionalita TEXT COLLATE ZELVARO_NOMI)");
     }
 }
 
 void saveCheckpoint(Database& db, const Checkpoint& checkpoint) {
     Transaction transaction(db);
     removeCheckpoint(db);
-    db.execute("INSERT INTO salvataggio (descrizione, stato, cognome, nome) VALUES (?, ?, ?, ?)",
-               {checkpoint.description, checkpoint.state, checkpoint.surname, checkpoint.firstName});
+    db.execute(
+        "INSERT INTO salvataggio (descrizione, stato, cognome, nome) VALUES (?, ?, ?, ?)",
+        {checkpoint.description, checkpoint.state, checkpoint.surname, checkpoint.firstName});
     transaction.commit();
 }
 
 std::optional<Checkpoint> loadCheckpoint(Database& db) {
     const ResultSet rows = db.query("SELECT descrizione, stato, cognome, nome FROM salvataggio");
     if (rows.empty()) return std::nullopt;
-    return Checkpoint{rows.at(0, 0).text(), rows.at(1, 0).text(), rows.at(2, 0).text(), rows.at(3, 0).text()};
+    return Checkpoint{rows.at(0, 0).text(), rows.at(1, 0).text(), rows.at(2, 0).text(),
+                      rows.at(3, 0).text()};
 }
 
 namespace {
@@ -55,7 +61,8 @@ long long count(Database& db, const std::string& sql, const Database::Parameters
 bool eachRowOnce(Database& db, const std::string& table, const std::string& row) {
     const long long rows = count(db, "SELECT count(*) FROM " + table);
     return count(db, "SELECT count(DISTINCT " + row + ") FROM " + table) == rows &&
-           count(db, "SELECT count(*) FROM (SELECT DISTINCT cognome, nome FROM " + table + ")") == rows;
+           count(db, "SELECT count(*) FROM (SELECT DISTINCT cognome, nome FROM " + table + ")") ==
+               rows;
 }
 
 }  // namespace
@@ -71,17 +78,21 @@ bool savedFieldIsWhole(Database& db, const SavedFieldShape& shape) {
     // The standings hold the eliminated, and while the standings screen is open the field's
     // snapshot too (eliminato 0).
     return count(db, "SELECT count(*) FROM " + field) == shape.entrants &&
-           count(db, "SELECT count(*) FROM " + out + " WHERE eliminato=1") == shape.fieldSize - shape.entrants &&
+           count(db, "SELECT count(*) FROM " + out + " WHERE eliminato=1") ==
+               shape.fieldSize - shape.entrants &&
            count(db, "SELECT count(*) FROM " + field + " t JOIN " + out +
                          " c ON t.cognome=c.cognome and t.nome=c.nome and c.eliminato=1") == 0 &&
-           count(db, "SELECT count(*) FROM (SELECT tavolo FROM " + field + " GROUP BY tavolo HAVING count(*)=?)",
+           count(db,
+                 "SELECT count(*) FROM (SELECT tavolo FROM " + field +
+                     " GROUP BY tavolo HAVING count(*)=?)",
                  {kTableSeats}) == shape.entrants / kTableSeats &&
            count(db, "SELECT count(*) FROM " + field + " WHERE cognome=? and nome=?",
                  {shape.surname, shape.firstName}) == 1;
 }
 
 void restoreCheckpointField(Database& db) {
-    for (const auto& [copy, table] : {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
+    for (const auto& [copy, table] :
+         {std::pair{"salvatorneo", "torneo"}, std::pair{"salvaclassifica", "classifica"}}) {
         db.execute(std::string("DELETE FROM ") + table);
         db.execute(std::string("INSERT INTO ") + table + " (rowid, " + fieldColumns() +
                    ") SELECT riga, " + fieldColumns() + " FROM " + copy + " ORDER BY riga");
@@ -95,9 +106,13 @@ void removeCheckpoint(Database& db) {
 }
 
 bool checkpointPlayedBy(Database& db, const std::string& surname, const std::string& firstName) {
-    return !db.query("SELECT rowid FROM salvataggio WHERE cognome=? and nome=?", {surname, firstName}).empty();
+    return !db.query("SELECT rowid FROM salvataggio WHERE cognome=? and nome=?",
+                     {surname, firstName})
+                .empty();
 }
 
-bool hasCheckpoint(Database& db) { return !db.query("SELECT rowid FROM salvataggio LIMIT 1").empty(); }
+bool hasCheckpoint(Database& db) {
+    return !db.query("SELECT rowid FROM salvataggio LIMIT 1").empty();
+}
 
 }  // namespace zelvaro

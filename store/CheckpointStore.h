@@ -15,8 +15,8 @@ class Database;
 void ensureCheckpointTables(Database& db);
 
 struct Checkpoint {
-    std::string description;  // what the menu says would continue
-    std::string state;        // the program's record
+    std::string description;         // what the menu says would continue
+    std::string state;               // the program's record
     std::string surname, firstName;  // the player's profile
 };
 
@@ -32,7 +32,7 @@ struct SavedFieldShape {
     int fieldSize = 0;
     int entrants = 0;
     std::string surname, firstName;  // the player's
-    bool copied = false;  // a record of an earlier version, with its copy of the field
+    bool copied = false;             // a record of an earlier version, with its copy of the field
 };
 // Whether the saved field and standings (the file's own, or an earlier record's copy of them)
 // can be taken up as they are.

@@ -48,17 +48,21 @@ int compareNamesOfSqlite(void*, int lengthA, const void* a, int lengthB, const v
 
 int bindValue(sqlite3_stmt* stmt, int index, const Value& value) {
     const auto& data = value.data();
-    if (const auto* i = std::get_if<std::int64_t>(&data)) return sqlite3_bind_int64(stmt, index, *i);
+    if (const auto* i = std::get_if<std::int64_t>(&data))
+        return sqlite3_bind_int64(stmt, index, *i);
     if (const auto* d = std::get_if<double>(&data)) return sqlite3_bind_double(stmt, index, *d);
     if (const auto* s = std::get_if<std::string>(&data)) {
-        return sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
+        return sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()),
+                                 SQLITE_TRANSIENT);
     }
     return sqlite3_bind_null(stmt, index);
 }
 
 }  // namespace
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::open(const fs::path& file) {
     openUnchanged(file);
@@ -79,7 +83,9 @@ void Database::useWriteAheadLog() {
     execute("PRAGMA synchronous=NORMAL");
 }
 
-void Database::openReadOnly(const fs::path& file) { openWith(file, SQLITE_OPEN_READONLY); }
+void Database::openReadOnly(const fs::path& file) {
+    openWith(file, SQLITE_OPEN_READONLY);
+}
 
 void Database::openWith(const fs::path& file, int flags) {
     // The game never reads SQLite's memory statistics, and keeping them takes one lock shared
@@ -119,7 +125,9 @@ void Database::keyAndCheck() {
     query("SELECT count(*) FROM sqlite_master");
 }
 
-void Database::fail(const std::string& sql) const { throwError(db_, sql); }
+void Database::fail(const std::string& sql) const {
+    throwError(db_, sql);
+}
 
 Database::KeptQuery& Database::preparedQuery(const std::string& sql, const Parameters& parameters) {
     if (!db_) throw DatabaseError("database not open");
@@ -222,12 +230,20 @@ void Database::recoverInterruptedCompaction(const fs::path& mainFile) {
     zelvaro::recoverInterruptedCompaction(mainFile);
 }
 
-std::int64_t Database::changesMade() const { return db_ ? sqlite3_total_changes(db_) : 0; }
+std::int64_t Database::changesMade() const {
+    return db_ ? sqlite3_total_changes(db_) : 0;
+}
 
 // Kept like the statements with values: the tournament opens one transaction a tick.
-void Database::beginTransaction() { execute("BEGIN IMMEDIATE", {}); }
-void Database::commit() { execute("COMMIT", {}); }
-bool Database::inTransaction() const { return db_ != nullptr && sqlite3_get_autocommit(db_) == 0; }
+void Database::beginTransaction() {
+    execute("BEGIN IMMEDIATE", {});
+}
+void Database::commit() {
+    execute("COMMIT", {});
+}
+bool Database::inTransaction() const {
+    return db_ != nullptr && sqlite3_get_autocommit(db_) == 0;
+}
 void Database::rollback() {
     if (db_ && !sqlite3_get_autocommit(db_)) execute("ROLLBACK", {});
 }
@@ -244,7 +260,9 @@ std::string Database::replace(std::string_view text, std::string_view search,
                               std::string_view replacement, int start) {
     std::string copy(text);
     if (search.empty()) return copy;
-    auto upper = [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); };
+    auto upper = [](char c) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    };
     std::size_t pos = start > 1 ? static_cast<std::size_t>(start - 1) : 0;
     while (pos + search.size() <= copy.size()) {
         bool match = true;
@@ -264,7 +282,9 @@ std::string Database::replace(std::string_view text, std::string_view search,
     return copy;
 }
 
-std::string Database::fApici(std::string_view value) { return replace(value, "'", "''", 1); }
+std::string Database::fApici(std::string_view value) {
+    return replace(value, "'", "''", 1);
+}
 
 std::string Database::quoted(std::string_view value) {
     std::string literal = "'";

@@ -1,9 +1,8 @@
 #include "store/DatabaseCompaction.h"
 
 #include <fcntl.h>
-#include <unistd.h>
-
 #include <sqlcipher/sqlite3.h>
+#include <unistd.h>
 
 #include <system_error>
 
@@ -116,7 +115,8 @@ bool compactDatabase(Database& db, const std::function<bool(int step)>& continue
 
 void recoverInterruptedCompaction(const fs::path& mainFile) {
     std::error_code ec;
-    const fs::path main = fs::is_symlink(mainFile, ec) ? fs::weakly_canonical(mainFile, ec) : mainFile;
+    const fs::path main =
+        fs::is_symlink(mainFile, ec) ? fs::weakly_canonical(mainFile, ec) : mainFile;
     const fs::path temp = main.parent_path() / Database::kTempFileName;
     if (!fs::exists(temp, ec)) return;
     if (!fs::exists(main, ec)) {

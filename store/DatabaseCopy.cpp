@@ -14,7 +14,9 @@ namespace {
 constexpr const char* kCopyFileName = "zelvaroCopia.mdb";
 constexpr const char* kSidecars[] = {"", "-wal", "-shm", "-journal"};
 
-fs::path withSuffix(const fs::path& file, const char* suffix) { return fs::path(file.string() + suffix); }
+fs::path withSuffix(const fs::path& file, const char* suffix) {
+    return fs::path(file.string() + suffix);
+}
 
 void removeWithSidecars(const fs::path& file) {
     std::error_code ec;
@@ -54,7 +56,8 @@ StoreRefusal copyGameDatabase(const fs::path& from, const fs::path& toFolder) {
     }
     // The game's name comes last, with any log that the close did not fold in.
     const fs::path file = toFolder / Database::kFileName;
-    if (fs::exists(withSuffix(copy, "-wal"))) fs::rename(withSuffix(copy, "-wal"), withSuffix(file, "-wal"), ec);
+    if (fs::exists(withSuffix(copy, "-wal")))
+        fs::rename(withSuffix(copy, "-wal"), withSuffix(file, "-wal"), ec);
     if (!ec) fs::rename(copy, file, ec);
     if (ec) {
         removeWithSidecars(file);

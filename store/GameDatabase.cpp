@@ -15,9 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path sidecar(const fs::path& file, const char* suffix) { return fs::path(file.string() + suffix); }
+fs::path sidecar(const fs::path& file, const char* suffix) {
+    return fs::path(file.string() + suffix);
+}
 
-bool may(const fs::path& path, int mode) { return ::access(path.c_str(), mode) == 0; }
+bool may(const fs::path& path, int mode) {
+    return ::access(path.c_str(), mode) == 0;
+}
 
 // What stands in the way before the file is even opened.
 StoreRefusal permissionProblem(const fs::path& file, const fs::path& folder) {
@@ -38,7 +42,7 @@ StoreProblem soundnessOf(Database& db) {
     if (databaseLayout(db) == Layout::Foreign) return StoreProblem::Foreign;
     const ResultSet check = db.query("PRAGMA quick_check");
     return check.rows() == 1 && check.at(0, 0).text() == "ok" ? StoreProblem::None
-                                                                : StoreProblem::Damaged;
+                                                              : StoreProblem::Damaged;
 }
 
 // Whether a process has the database open through this shared-memory index: every
@@ -62,9 +66,12 @@ StoreProblem problemOf(const DatabaseError& error) {
     // the reading is a damaged file.
     switch (error.primaryCode()) {
         case SQLITE_BUSY:
-        case SQLITE_LOCKED: return StoreProblem::Busy;
-        case SQLITE_NOTADB: return StoreProblem::Foreign;
-        default: return StoreProblem::Damaged;
+        case SQLITE_LOCKED:
+            return StoreProblem::Busy;
+        case SQLITE_NOTADB:
+            return StoreProblem::Foreign;
+        default:
+            return StoreProblem::Damaged;
     }
 }
 
@@ -75,7 +82,8 @@ StoreRefusal openGameDatabase(Database& db, const fs::path& file) {
     Database::recoverInterruptedCompaction(file);
     const fs::path real = fs::is_symlink(file, ec) ? fs::weakly_canonical(file, ec) : file;
     const fs::path folder = real.parent_path().empty() ? fs::path(".") : real.parent_path();
-    if (const StoreRefusal refusal = permissionProblem(real, folder); refusal.problem != StoreProblem::None) {
+    if (const StoreRefusal refusal = permissionProblem(real, folder);
+        refusal.problem != StoreProblem::None) {
         return refusal;
     }
     // The shared-memory index beside the file belongs to SQLite's locking: another program

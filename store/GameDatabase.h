@@ -11,15 +11,15 @@ class Database;
 // Why the game's database cannot be used; each one is told in its own words.
 enum class StoreProblem {
     None,
-    InUse,             // another running Zelvaro has it (the folder lock)
-    Busy,              // another program holds the file's lock
-    Unreadable,        // no permission to read the file
-    FileReadOnly,      // no permission to write the file
-    FolderReadOnly,    // no permission to write the folder (the log files live there)
-    FolderUnusable,    // the folder cannot be opened at all
-    Foreign,           // not the game's: not a database, another key, another layout
-    Damaged,           // the game's, with pages that do not read or fail the check
-    CopyFailed,        // the player's file could not be copied into his folder (no room)
+    InUse,           // another running Zelvaro has it (the folder lock)
+    Busy,            // another program holds the file's lock
+    Unreadable,      // no permission to read the file
+    FileReadOnly,    // no permission to write the file
+    FolderReadOnly,  // no permission to write the folder (the log files live there)
+    FolderUnusable,  // the folder cannot be opened at all
+    Foreign,         // not the game's: not a database, another key, another layout
+    Damaged,         // the game's, with pages that do not read or fail the check
+    CopyFailed,      // the player's file could not be copied into his folder (no room)
 };
 
 struct StoreRefusal {

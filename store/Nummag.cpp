@@ -6,11 +6,14 @@
 namespace zelvaro {
 
 double readNummag(Database& db) {
-    const ResultSet rs = db.query("SELECT * FROM temp WHERE descrizione= '" + std::string("nummag") + "' ");
+    const ResultSet rs =
+        db.query("SELECT * FROM temp WHERE descrizione= '" + std::string("nummag") + "' ");
     return rs.empty() ? 0.0 : rs.at("numero1", 0).number();
 }
 
-double wrapNummag(double value) { return value > 27000 ? value - 27000 : value; }
+double wrapNummag(double value) {
+    return value > 27000 ? value - 27000 : value;
+}
 
 double updateNummag(Database& db, Random& random, float factor) {
     const double current = readNummag(db);

@@ -13,7 +13,11 @@ namespace {
 std::pair<char32_t, std::size_t> codePointAt(std::string_view s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    const std::size_t length = lead < 0x80    ? 1
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 1;
     if (length == 1 || i + length > s.size()) return {lead, 1};
     char32_t c = lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {

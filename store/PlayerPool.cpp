@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "primitives/Random.h"
-#include "rules/Rounding.h"
 #include "primitives/Surface.h"
+#include "rules/Rounding.h"
 #include "store/Database.h"
 #include "store/PlayerNames.h"
 

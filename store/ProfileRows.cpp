@@ -18,7 +18,8 @@ PlayerProfile profileFromRow(const ResultSet& rs, int row, bool withFace) {
 }
 
 bool loadUserProfile(Database& db, std::int64_t rowId, PlayerProfile& human) {
-    const ResultSet rows = db.query("SELECT * FROM giocatori where rowid=? and profilo='1' ", {rowId});
+    const ResultSet rows =
+        db.query("SELECT * FROM giocatori where rowid=? and profilo='1' ", {rowId});
     if (rows.empty()) return false;
     human = profileFromRow(rows, 0, false);
     return true;

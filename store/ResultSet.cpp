@@ -32,14 +32,17 @@ Value RowView::value(int column) const {
 }
 
 std::int64_t RowView::integer(int column) const {
-    if (sqlite3_column_type(stmt_, column) == SQLITE_INTEGER) return sqlite3_column_int64(stmt_, column);
+    if (sqlite3_column_type(stmt_, column) == SQLITE_INTEGER)
+        return sqlite3_column_int64(stmt_, column);
     return value(column).integer();
 }
 
 std::string_view RowView::text(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return text == nullptr ? std::string_view()
-                           : std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+    return text == nullptr
+               ? std::string_view()
+               : std::string_view(text,
+                                  static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
 }
 
 }  // namespace zelvaro

@@ -121,8 +121,10 @@ std::vector<std::string> splitOn(std::string_view text, char separator) {
 }
 
 std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -186,7 +188,6 @@ void ensureSchema(Database& db) {
     transaction.commit();
 }
 
-
 namespace {
 
 using TableColumns = std::map<std::string, std::vector<std::string>>;
@@ -205,7 +206,8 @@ TableColumns tableColumns(Database& db) {
         const std::string table = names.at(0, row).text();
         const ResultSet columns = db.query("PRAGMA table_info(\"" + table + "\")");
         std::vector<std::string>& list = tables[lowerCase(table)];
-        for (int c = 0; c < columns.rows(); ++c) list.push_back(lowerCase(columns.at("name", c).text()));
+        for (int c = 0; c < columns.rows(); ++c)
+            list.push_back(lowerCase(columns.at("name", c).text()));
     }
     return tables;
 }

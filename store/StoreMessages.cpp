@@ -63,7 +63,8 @@ std::string refusalMessage(const StoreRefusal& refusal) {
     return {};
 }
 
-std::string strandedFileQuestion(const std::filesystem::path& file, const std::filesystem::path& toFolder) {
+std::string strandedFileQuestion(const std::filesystem::path& file,
+                                 const std::filesystem::path& toFolder) {
     return "Il tuo database " + file.string() +
            " si trova in una cartella in cui non puoi scrivere, perciò Zelvaro non può "
            "usarlo lì.\nVuoi copiarlo, con tutti i tuoi profili, nella tua cartella dei dati " +

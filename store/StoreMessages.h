@@ -12,7 +12,8 @@ namespace zelvaro {
 std::string refusalMessage(const StoreRefusal& refusal);
 // The player's database lies beside a program whose folder he cannot write: may it be
 // copied into his data folder? And, after "Copia", where the game now keeps it.
-std::string strandedFileQuestion(const std::filesystem::path& file, const std::filesystem::path& toFolder);
+std::string strandedFileQuestion(const std::filesystem::path& file,
+                                 const std::filesystem::path& toFolder);
 std::string copiedFileNotice(const std::filesystem::path& copy);
 // A failure during start-up or play: a full disk, a disk error, a file that cannot be
 // written any more, or any other error of the database.

@@ -6,15 +6,15 @@
 #include <utility>
 
 #include "engine/GameSession.h"
-#include "primitives/Random.h"
-#include "rules/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
+#include "primitives/Random.h"
+#include "primitives/Tournament.h"
+#include "rules/Rounding.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/ProfileRows.h"
 #include "tournament/Standings.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {
@@ -177,8 +177,8 @@ void FieldSetup::seatHumanTable(bool carry) {
         const std::string firstName = mates.at(1, i).text();
         const ResultSet player =
             db_.query("SELECT * FROM giocatori where cognome=? and nome=? ", {surname, firstName});
-        session_.seatstats[i + 1] = {surname, carry ? static_cast<int>(mates.at(3, i).integer()) : 0,
-                                     0, firstName};
+        session_.seatstats[i + 1] = {
+            surname, carry ? static_cast<int>(mates.at(3, i).integer()) : 0, 0, firstName};
         session_.opponents[i] = profileFromRow(player, 0, true);
     }
 }

@@ -19,8 +19,14 @@ public:
     FieldSetup(Surface& surface, Database& db, Random& random, GameSession& session,
                Tournament& tournament, TableDisplay& display, TableEngine& engine,
                Standings& standings)
-        : surface_(surface), db_(db), random_(random), session_(session),
-          tournament_(tournament), display_(display), engine_(engine), standings_(standings) {}
+        : surface_(surface),
+          db_(db),
+          random_(random),
+          session_(session),
+          tournament_(tournament),
+          display_(display),
+          engine_(engine),
+          standings_(standings) {}
 
     // "Avanti" on the tournament rules panel (Label36): builds the field around the player in
     // the session, seats his table and starts the three timers.

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "primitives/Tournament.h"
 #include "rules/MatchOptions.h"
 #include "store/Database.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 

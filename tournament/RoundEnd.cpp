@@ -3,16 +3,16 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "primitives/Random.h"
-#include "rules/Rounding.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
+#include "primitives/HandLimit.h"
+#include "primitives/Random.h"
+#include "primitives/Tournament.h"
+#include "rules/Rounding.h"
 #include "store/Database.h"
 #include "tournament/FieldSetup.h"
-#include "primitives/HandLimit.h"
 #include "tournament/RoundAdvancement.h"
 #include "tournament/Standings.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 
@@ -51,7 +51,8 @@ void RoundEnd::checkRoundEnd() {
     advanceRound(db_, tournament_, session_.options);
     setup_.listActiveTables();
     const int pointsCarried = playersPoints();
-    if (pointsCarried == kNotInTheField) engine_.events().tournamentEnded(tournament_.roundnumber - 1);
+    if (pointsCarried == kNotInTheField)
+        engine_.events().tournamentEnded(tournament_.roundnumber - 1);
     advancement.commit();
     if (pointsCarried == kNotInTheField) {
         finishTournament("Partita terminata\nSei stato eliminato dal torneo");
@@ -59,8 +60,8 @@ void RoundEnd::checkRoundEnd() {
     }
     startNextRound();
     engine_.events().roundEnded();
-    display_.aids().showRoundLine(carriedPointsLine(tournament_.roundnumber, pointsBefore,
-                                                    pointsBefore - pointsCarried));
+    display_.aids().showRoundLine(
+        carriedPointsLine(tournament_.roundnumber, pointsBefore, pointsBefore - pointsCarried));
 }
 
 int RoundEnd::playersPoints() {
@@ -71,7 +72,9 @@ int RoundEnd::playersPoints() {
 }
 
 std::string carriedPointsLine(int round, int points, int goal) {
-    const auto signedNumber = [](int n) { return n < 0 ? "−" + std::to_string(-n) : std::to_string(n); };
+    const auto signedNumber = [](int n) {
+        return n < 0 ? "−" + std::to_string(-n) : std::to_string(n);
+    };
     return "Sei passato al turno " + std::to_string(round) + " con " + signedNumber(points - goal) +
            " punti (" + signedNumber(points) + " − " + std::to_string(goal) + ")";
 }

@@ -25,10 +25,16 @@ std::string carriedPointsLine(int round, int points, int goal);
 class RoundEnd {
 public:
     RoundEnd(Surface& surface, Database& db, Random& random, GameSession& session,
-             Tournament& tournament, TableDisplay& display, TableEngine& engine,
-             FieldSetup& setup, Standings& standings)
-        : surface_(surface), db_(db), random_(random), session_(session),
-          tournament_(tournament), display_(display), engine_(engine), setup_(setup),
+             Tournament& tournament, TableDisplay& display, TableEngine& engine, FieldSetup& setup,
+             Standings& standings)
+        : surface_(surface),
+          db_(db),
+          random_(random),
+          session_(session),
+          tournament_(tournament),
+          display_(display),
+          engine_(engine),
+          setup_(setup),
           standings_(standings) {}
 
     // While the wait panel is shown: ends the round when no table is still playing for it.

@@ -9,7 +9,9 @@ namespace zelvaro {
 namespace {
 
 // Int(r x n) of one fresh draw.
-int drawBelow(Random& random, int n) { return static_cast<int>(intFloor(random.next() * n)); }
+int drawBelow(Random& random, int n) {
+    return static_cast<int>(intFloor(random.next() * n));
+}
 
 }  // namespace
 

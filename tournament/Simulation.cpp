@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "engine/GameSession.h"
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "tournament/RoundEnd.h"
 #include "tournament/SimulatedHands.h"
 #include "tournament/Standings.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 

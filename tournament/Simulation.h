@@ -23,8 +23,13 @@ class Simulation {
 public:
     Simulation(Surface& surface, Database& db, Random& random, GameSession& session,
                Tournament& tournament, Standings& standings, RoundEnd& roundEnd)
-        : surface_(surface), db_(db), random_(random), session_(session),
-          tournament_(tournament), standings_(standings), roundEnd_(roundEnd) {}
+        : surface_(surface),
+          db_(db),
+          random_(random),
+          session_(session),
+          tournament_(tournament),
+          standings_(standings),
+          roundEnd_(roundEnd) {}
 
     // Visits two tables (in the elimination types one, when it played a hand).
     void simulationTick();

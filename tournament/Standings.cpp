@@ -9,8 +9,8 @@
 #include "engine/GameSession.h"
 #include "engine/display/TableDisplay.h"
 #include "engine/display/TableLayout.h"
-#include "store/Database.h"
 #include "primitives/Tournament.h"
+#include "store/Database.h"
 
 namespace zelvaro {
 namespace {
@@ -35,9 +35,9 @@ int Standings::totalPoints(int punti) const {
 
 void Standings::refreshTableStandings() {
     std::string points, names;
-    const ResultSet rs = db_.query(
-        "SELECT * FROM torneo where tavolo=? order by punti desc,cognome asc,nome asc ",
-        {surface_.caption(ctl::Combo7)});
+    const ResultSet rs =
+        db_.query("SELECT * FROM torneo where tavolo=? order by punti desc,cognome asc,nome asc ",
+                  {surface_.caption(ctl::Combo7)});
     shownTableIsLive_ = false;
     for (int r = 0; r < std::min(kListRows, rs.rows()); ++r) {
         points += rs.at(3, r).text() + "\n";
@@ -59,9 +59,9 @@ bool Standings::isShown(int table) const {
 }
 
 void Standings::refreshOverallTop() {
-    const ResultSet rs = db_.query(
-        "SELECT * FROM torneo order by punti desc,cognome asc,nome asc LIMIT " +
-        std::to_string(kListRows));
+    const ResultSet rs =
+        db_.query("SELECT * FROM torneo order by punti desc,cognome asc,nome asc LIMIT " +
+                  std::to_string(kListRows));
     std::string points, names;
     for (int r = 0; r < rs.rows(); ++r) {
         points += rs.at(3, r).text() + "\n";
@@ -81,20 +81,20 @@ void Standings::showPlayersPlace() {
     const ResultSet self = playersEntry();
     if (self.empty()) return;
     const std::int64_t ahead =
-        db_.query("SELECT (SELECT count(*) FROM torneo WHERE punti > ?1) + (SELECT count(*) "
-                  "FROM torneo WHERE punti = ?1 AND (cognome < ?2 OR (cognome = ?2 AND "
-                  "nome < ?3)))",
-                  {self.at(1, 0), player.cognome, player.nome})
+        db_.query(
+               "SELECT (SELECT count(*) FROM torneo WHERE punti > ?1) + (SELECT count(*) "
+               "FROM torneo WHERE punti = ?1 AND (cognome < ?2 OR (cognome = ?2 AND "
+               "nome < ?3)))",
+               {self.at(1, 0), player.cognome, player.nome})
             .at(0, 0)
             .integer();
     const std::int64_t entrants = db_.query("SELECT count(*) FROM torneo").at(0, 0).integer();
     const int rounds = tournament_.rounds();
-    surface_.setCaption(ctl::TournamentPlace, "Turno " + std::to_string(tournament_.roundnumber) + " di " +
-                                          std::to_string(rounds) + " \u00b7 Tavolo " +
-                                          self.at(0, 0).text() + " di " +
-                                          std::to_string(entrants / kSeats) + " \u00b7 Sei " +
-                                          std::to_string(ahead + 1) + "\u00b0 di " +
-                                          std::to_string(entrants));
+    surface_.setCaption(ctl::TournamentPlace,
+                        "Turno " + std::to_string(tournament_.roundnumber) + " di " +
+                            std::to_string(rounds) + " \u00b7 Tavolo " + self.at(0, 0).text() +
+                            " di " + std::to_string(entrants / kSeats) + " \u00b7 Sei " +
+                            std::to_string(ahead + 1) + "\u00b0 di " + std::to_string(entrants));
 }
 
 ResultSet Standings::playersEntry() const {
@@ -108,9 +108,13 @@ bool Standings::isThePlayer(const ResultSet& rows, int row) const {
     return rows.at(0, row).text() == player.cognome && rows.at(1, row).text() == player.nome;
 }
 
-void Standings::openStandings() { openAt(false); }
+void Standings::openStandings() {
+    openAt(false);
+}
 
-void Standings::openFinalStandings() { openAt(true); }
+void Standings::openFinalStandings() {
+    openAt(true);
+}
 
 void Standings::openAt(bool finalView) {
     finalView_ = finalView;
@@ -176,8 +180,9 @@ void Standings::showStandingsPage() {
     for (int i = std::max(first, 0); i <= last; ++i, ++slot) {
         if (isThePlayer(rs, i)) {
             // The player's own row is lit.
-            surface_.setTop(ctl::PlayersStandingsRow,
-                            layout::twips(layout::kStandingsRowsTop + slot * layout::kStandingsRowHeight));
+            surface_.setTop(
+                ctl::PlayersStandingsRow,
+                layout::twips(layout::kStandingsRowsTop + slot * layout::kStandingsRowHeight));
             playerShown = true;
         }
         surface_.setPicture(ctl::Image7[slot], flagPicture(rs.at(5, i).text()));
@@ -198,7 +203,8 @@ void Standings::showStandingsPage() {
                 db_.query(ordered("SELECT * FROM classifica where tavolo=? "), {table});
             const int seats = std::min(kListRows, mates.rows());
             for (int j = 0; j < seats; ++j) {
-                if (mates.at(0, j).text() != surname || mates.at(1, j).text() != firstName) continue;
+                if (mates.at(0, j).text() != surname || mates.at(1, j).text() != firstName)
+                    continue;
                 const auto points = [&mates](int row) {
                     return static_cast<int>(mates.at(3, row).integer());
                 };
@@ -221,13 +227,21 @@ void Standings::turnTo(int page) {
     showStandingsPage();
 }
 
-void Standings::firstPage() { turnTo(1); }
+void Standings::firstPage() {
+    turnTo(1);
+}
 
-void Standings::previousPage() { turnTo(shownPage() - 1); }
+void Standings::previousPage() {
+    turnTo(shownPage() - 1);
+}
 
-void Standings::nextPage() { turnTo(shownPage() + 1); }
+void Standings::nextPage() {
+    turnTo(shownPage() + 1);
+}
 
-void Standings::lastPage() { turnTo(pageCount()); }
+void Standings::lastPage() {
+    turnTo(pageCount());
+}
 
 void Standings::closeStandings() {
     db_.execute("DELETE FROM classifica WHERE eliminato='0' ");

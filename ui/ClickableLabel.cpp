@@ -173,7 +173,8 @@ bool ClickableLabel::reachable(const QWidget* widget) {
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {
-    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
     // Under a panel the key is the window's (the table's own Space and Enter, say).
     if (press && hasFocus() && event->modifiers() == Qt::NoModifier && reachable(this)) {
         event->accept();
@@ -254,8 +255,9 @@ void ClickableLabel::paintCaption(QPaintEvent* event) {
             painter.drawRoundedRect(box, 6, 6);
             painter.setPen(QColor(0x2a, 0x1e, 0x05));
             painter.setFont(font);
-            painter.drawText(area.adjusted(10, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                             QFontMetrics(font).elidedText(text(), Qt::ElideRight, int(area.width()) - 16));
+            painter.drawText(
+                area.adjusted(10, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                QFontMetrics(font).elidedText(text(), Qt::ElideRight, int(area.width()) - 16));
             return;
         }
     }

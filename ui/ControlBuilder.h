@@ -33,7 +33,8 @@ public:
     QComboBox* windowList(QWidget* parent, const QString& name, const QRect& place);
     QCheckBox* check(QWidget* parent, Control c, const QRect& place);
     // A check box of the window's own, with its caption beside it.
-    QCheckBox* windowCheck(QWidget* parent, const QString& name, const QRect& place, const QString& text);
+    QCheckBox* windowCheck(QWidget* parent, const QString& name, const QRect& place,
+                           const QString& text);
     QLineEdit* textBox(QWidget* parent, Control c, const QRect& place);
     QPushButton* command(QWidget* parent, Control c, const QRect& place, const QString& text);
     MarkerShape* shape(QWidget* parent, Control c, MarkerShape::Kind kind, const QRect& place);

@@ -1,7 +1,5 @@
 #include "ui/FeltPainter.h"
 
-#include "ui/Stage.h"
-
 #include <QPainter>
 #include <QPen>
 #include <QRadialGradient>
@@ -10,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#include "ui/Stage.h"
 
 namespace zelvaro::ui {
 namespace {
@@ -56,7 +56,8 @@ QImage woven(const QImage& cloth, QSize size, int weave) {
             std::memcpy(line, image.constScanLine(y - 1), std::size_t(size.width()) * sizeof(QRgb));
             continue;
         }
-        const auto* source = reinterpret_cast<const QRgb*>(cloth.constScanLine(std::min(y / weave, cloth.height() - 1)));
+        const auto* source = reinterpret_cast<const QRgb*>(
+            cloth.constScanLine(std::min(y / weave, cloth.height() - 1)));
         for (int x = 0, from = 0; x < size.width(); ++from) {
             const QRgb pixel = source[std::min(from, cloth.width() - 1)];
             for (int k = 0; k < weave && x < size.width(); ++k) line[x++] = pixel;
@@ -69,7 +70,8 @@ QImage woven(const QImage& cloth, QSize size, int weave) {
 
 QImage FeltPainter::felt(QSize size, QColor centre, QColor edge, QPointF light, int weave) {
     if (weave > 1) {
-        const QSize threads((size.width() + weave - 1) / weave, (size.height() + weave - 1) / weave);
+        const QSize threads((size.width() + weave - 1) / weave,
+                            (size.height() + weave - 1) / weave);
         return woven(felt(threads, centre, edge, light), size, weave);
     }
     QImage image(size, QImage::Format_RGB32);
@@ -92,11 +94,13 @@ QImage FeltPainter::felt(QSize size, QColor centre, QColor edge, QPointF light, 
     const int rowBytes = image.width() * 4;
     for (int y = 0; y < image.height(); ++y) {
         std::uint8_t* line = image.scanLine(y);
-        const std::int8_t* grains = tiles[y % 3 == 0 ? 1 : 0].data() + (y % kGrainTile) * kGrainRowBytes;
+        const std::int8_t* grains =
+            tiles[y % 3 == 0 ? 1 : 0].data() + (y % kGrainTile) * kGrainRowBytes;
         for (int from = 0; from < rowBytes; from += kGrainRowBytes) {
             const int count = std::min(kGrainRowBytes, rowBytes - from);
             std::uint8_t* bytes = line + from;
-            for (int i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(std::clamp(bytes[i] + grains[i], 0, 255));
+            for (int i = 0; i < count; ++i)
+                bytes[i] = static_cast<std::uint8_t>(std::clamp(bytes[i] + grains[i], 0, 255));
         }
     }
     return image;

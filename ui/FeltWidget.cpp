@@ -12,7 +12,8 @@
 namespace zelvaro::ui {
 
 FeltWidget::FeltWidget(std::shared_ptr<PictureCache> pictures, QWidget* parent)
-    : PaintedScreen({Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.38}}, parent), pictures_(std::move(pictures)) {}
+    : PaintedScreen({Theme::feltCentre(), Theme::feltEdge(), {0.5, 0.38}}, parent),
+      pictures_(std::move(pictures)) {}
 
 void FeltWidget::paintFan(QPainter& painter, QPointF pivot, const QStringList& cards,
                           qreal firstAngle, qreal step) {
@@ -23,7 +24,8 @@ void FeltWidget::paintFan(QPainter& painter, QPointF pivot, const QStringList& c
     const QSize shown = (QSizeF(kWidth, kHeight) * pixels).toSize();
     qreal angle = firstAngle;
     for (const QString& name : cards) {
-        const QPixmap card = pictures_->picture(QStringLiteral("carte/") + name + QStringLiteral(".jpg"), shown);
+        const QPixmap card =
+            pictures_->picture(QStringLiteral("carte/") + name + QStringLiteral(".jpg"), shown);
         if (card.isNull()) continue;
         painter.save();
         painter.translate(pivot);

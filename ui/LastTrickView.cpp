@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "primitives/Surface.h"
 #include "engine/display/TableLayout.h"
+#include "primitives/Surface.h"
 #include "ui/ControlBuilder.h"
 #include "ui/PictureBox.h"
 #include "ui/Stage.h"
@@ -18,10 +18,10 @@ namespace {
 // two rows under the cards, the first, third and fifth seat's above the others, so that each
 // has the width of two cards: a surname is wider than a small card.
 struct Sizes {
-    int card;       // card width; the height follows the card's shape
+    int card;  // card width; the height follows the card's shape
     int gap;
     int margin;
-    int title;      // title line height
+    int title;  // title line height
     int nameFont;
     int nameRow;  // height of one row of names
     int nameGap;  // least room between two names of a row
@@ -34,7 +34,9 @@ constexpr Sizes kLarge{44, 12, 8, 18, 12, 14, 6, 13};
 // Names keep this far from the view's border.
 constexpr int kNameEdge = 3;
 
-int cardHeight(int width) { return width * layout::kCardHeight / layout::kCardWidth; }
+int cardHeight(int width) {
+    return width * layout::kCardHeight / layout::kCardWidth;
+}
 
 QSize sizeFor(const Sizes& s) {
     return {2 * s.margin + 6 * s.card + 5 * s.gap,
@@ -67,7 +69,8 @@ void LastTrickView::build(ControlBuilder& make) {
     for (int k = 0; k < 6; ++k) {
         cards_[k] = make.picture(this, ctl::LastTrickCards[k], QRect());
         cards_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        names_[k] = make.label(this, ctl::LastTrickNames[k], QRect(), QString(), Look::Plain, Qt::AlignCenter);
+        names_[k] = make.label(this, ctl::LastTrickNames[k], QRect(), QString(), Look::Plain,
+                               Qt::AlignCenter);
         names_[k]->setFitToWidth(true);
         names_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         names_[k]->installEventFilter(this);
@@ -79,8 +82,8 @@ void LastTrickView::arrange() {
     const Sizes& s = large_ ? kLarge : kSmall;
     const QSize size = sizeFor(s);
     // Anchored at the small view's bottom right corner.
-    Stage::place(this, QRect(compact_.right() + 1 - size.width(), compact_.bottom() + 1 - size.height(),
-                             size.width(), size.height()));
+    Stage::place(this, QRect(compact_.right() + 1 - size.width(),
+                             compact_.bottom() + 1 - size.height(), size.width(), size.height()));
     for (int k = 0; k < 6; ++k) {
         const int x = s.margin + k * (s.card + s.gap);
         Stage::place(cards_[k], QRect(x, s.title, s.card, cardHeight(s.card)));
@@ -93,7 +96,8 @@ void LastTrickView::arrange() {
 void LastTrickView::markWinner() {
     const Sizes& s = large_ ? kLarge : kSmall;
     const int winner = framedSlot();
-    for (int k = 0; k < 6; ++k) Stage::setDesignFont(names_[k], Theme::condensed(s.nameFont, k == winner));
+    for (int k = 0; k < 6; ++k)
+        Stage::setDesignFont(names_[k], Theme::condensed(s.nameFont, k == winner));
     update();
 }
 
@@ -126,7 +130,8 @@ void LastTrickView::mouseReleaseEvent(QMouseEvent* event) {
 int LastTrickView::framedSlot() const {
     const QColor lit = QColor::fromRgb(QRgb(0xFF000000u | kHighlightColor));
     for (int k = 0; k < 6; ++k) {
-        if (names_[k] != nullptr && names_[k]->palette().color(QPalette::Active, QPalette::WindowText) == lit) {
+        if (names_[k] != nullptr &&
+            names_[k]->palette().color(QPalette::Active, QPalette::WindowText) == lit) {
             return k;
         }
     }

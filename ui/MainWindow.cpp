@@ -133,7 +133,8 @@ void MainWindow::dispatch(Handler&& handler, std::optional<Control> timer) {
 void MainWindow::followFocus() {
     // A panel or a screen opened over the focused control: the focus goes back to the cloth.
     QWidget* focused = focusWidget();
-    if (focused == nullptr || focused == centralWidget() || ClickableLabel::reachable(focused)) return;
+    if (focused == nullptr || focused == centralWidget() || ClickableLabel::reachable(focused))
+        return;
     centralWidget()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -176,7 +177,8 @@ void MainWindow::followHand() {
     const int place = events_ != nullptr ? events_->outlinedPlace() : -1;
     QWidget* card = nullptr;
     if (place >= 0) {
-        card = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])));
+        card =
+            findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture2[place])));
     }
     if (card == nullptr) {
         if (handFocus_ != nullptr) handFocus_->hide();
@@ -212,7 +214,8 @@ void MainWindow::restorePlacement() {
 
 void MainWindow::setFullScreen(bool on) {
     if (on == isFullScreen()) return;
-    setWindowState(on ? (windowState() | Qt::WindowFullScreen) : (windowState() & ~Qt::WindowFullScreen));
+    setWindowState(on ? (windowState() | Qt::WindowFullScreen)
+                      : (windowState() & ~Qt::WindowFullScreen));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

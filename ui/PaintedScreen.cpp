@@ -21,7 +21,8 @@ const QPixmap& PaintedScreen::background() {
     // The cloth's grain is woven in whole design pixels, so a large window does not pay
     // for grain finer than the design's.
     const int weave = std::max(1, int(Stage::scale(this) * ratio));
-    background_ = QPixmap::fromImage(FeltPainter::felt(pixels, felt_.centre, felt_.edge, felt_.light, weave));
+    background_ =
+        QPixmap::fromImage(FeltPainter::felt(pixels, felt_.centre, felt_.edge, felt_.light, weave));
     background_.setDevicePixelRatio(ratio);
     QPainter painter(&background_);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -36,7 +37,9 @@ void PaintedScreen::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void PaintedScreen::resizeEvent(QResizeEvent*) { background_ = QPixmap(); }
+void PaintedScreen::resizeEvent(QResizeEvent*) {
+    background_ = QPixmap();
+}
 
 void PaintedScreen::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -13,13 +13,15 @@ QSize PictureBox::deviceSize() const {
 }
 
 QSize PictureBox::sourceSize() const {
-    return pictures_ != nullptr && !path_.isEmpty() ? pictures_->sourceSize(path_, deviceSize()) : QSize();
+    return pictures_ != nullptr && !path_.isEmpty() ? pictures_->sourceSize(path_, deviceSize())
+                                                    : QSize();
 }
 
 void PictureBox::showPicture(std::shared_ptr<PictureCache> pictures, const QString& path) {
     pictures_ = std::move(pictures);
     path_ = path;
-    found_ = !path.isEmpty() && pictures_ != nullptr && !pictures_->sourceSize(path, QSize(1, 1)).isEmpty();
+    found_ = !path.isEmpty() && pictures_ != nullptr &&
+             !pictures_->sourceSize(path, QSize(1, 1)).isEmpty();
     picture_ = QPixmap();
     followSize();
     update();

@@ -60,7 +60,8 @@ void QtSurface::setPicture(Control c, const std::string& path) {
     ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr || s.picture == path) return;
     s.picture = path;
-    if (auto* box = qobject_cast<PictureBox*>(s.widget)) box->showPicture(pictures_, toQString(path));
+    if (auto* box = qobject_cast<PictureBox*>(s.widget))
+        box->showPicture(pictures_, toQString(path));
 }
 
 std::string QtSurface::picture(Control c) const {
@@ -114,10 +115,18 @@ void QtSurface::place(Control c, int ControlSlot::*edge, int twips) {
                                  std::max(0, toPixels(s.height))));
 }
 
-void QtSurface::setLeft(Control c, int twips) { place(c, &ControlSlot::left, twips); }
-void QtSurface::setTop(Control c, int twips) { place(c, &ControlSlot::top, twips); }
-void QtSurface::setWidth(Control c, int twips) { place(c, &ControlSlot::width, twips); }
-void QtSurface::setHeight(Control c, int twips) { place(c, &ControlSlot::height, twips); }
+void QtSurface::setLeft(Control c, int twips) {
+    place(c, &ControlSlot::left, twips);
+}
+void QtSurface::setTop(Control c, int twips) {
+    place(c, &ControlSlot::top, twips);
+}
+void QtSurface::setWidth(Control c, int twips) {
+    place(c, &ControlSlot::width, twips);
+}
+void QtSurface::setHeight(Control c, int twips) {
+    place(c, &ControlSlot::height, twips);
+}
 
 int QtSurface::left(Control c) const {
     return slots_.at(c).left;

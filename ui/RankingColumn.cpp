@@ -1,12 +1,11 @@
 #include "ui/RankingColumn.h"
 
-#include "ui/Stage.h"
-
 #include <QPainter>
 
 #include "ui/ControlBuilder.h"
 #include "ui/FeltPainter.h"
 #include "ui/PictureBox.h"
+#include "ui/Stage.h"
 #include "ui/TableListBox.h"
 #include "ui/Theme.h"
 

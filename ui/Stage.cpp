@@ -129,7 +129,8 @@ QFont Stage::designFont(const QWidget* widget) {
     if (kept.isValid()) return kept.value<QFont>();
     // A font not set on the widget comes from its parent's.
     const QWidget* parent = widget->parentWidget();
-    if (!onStage(widget) && !widget->isWindow() && parent != nullptr && stageOf(parent) != nullptr) {
+    if (!onStage(widget) && !widget->isWindow() && parent != nullptr &&
+        stageOf(parent) != nullptr) {
         return designFont(parent);
     }
     return widget->font();
@@ -166,7 +167,8 @@ void Stage::adopt(QWidget* form) {
     form->setProperty(kStageScale, 1.0);
     form->setProperty(kStageOrigin, QPointF());
     forEachPlaced(form, [](QWidget* widget) {
-        if (!widget->property(kDesignPlace).isValid()) widget->setProperty(kDesignPlace, widget->geometry());
+        if (!widget->property(kDesignPlace).isValid())
+            widget->setProperty(kDesignPlace, widget->geometry());
     });
     form->setProperty(kDesignFont, form->font());
     // Fonts are set on inner widgets too (the text of a scrolled page).
@@ -179,11 +181,15 @@ void Stage::adopt(QWidget* form) {
 
 void Stage::fit(QWidget* form) {
     const QSize design = designSize();
-    const qreal s = std::min(form->width() / qreal(design.width()), form->height() / qreal(design.height()));
+    const qreal s =
+        std::min(form->width() / qreal(design.width()), form->height() / qreal(design.height()));
     if (s <= 0) return;
-    const QPointF origin((form->width() - design.width() * s) / 2.0, (form->height() - design.height() * s) / 2.0);
+    const QPointF origin((form->width() - design.width() * s) / 2.0,
+                         (form->height() - design.height() * s) / 2.0);
     // The same scale and margins mean the same size: nothing moves.
-    if (form->property(kStageScale).toReal() == s && form->property(kStageOrigin).toPointF() == origin) return;
+    if (form->property(kStageScale).toReal() == s &&
+        form->property(kStageOrigin).toPointF() == origin)
+        return;
     form->setProperty(kStageScale, s);
     form->setProperty(kStageOrigin, origin);
     forEachPlaced(form, [](QWidget* widget) {

@@ -14,7 +14,6 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
-
 #include <QWidget>
 
 namespace zelvaro::ui {

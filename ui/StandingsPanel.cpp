@@ -115,7 +115,8 @@ void StandingsPanel::build(ControlBuilder& make) {
     }
 
     const int pagerTop = kSheet.bottom() + 22;
-    QPushButton* first = make.command(this, ctl::FirstStandingsPage, QRect(342, pagerTop, 56, 32), "|<<");
+    QPushButton* first =
+        make.command(this, ctl::FirstStandingsPage, QRect(342, pagerTop, 56, 32), "|<<");
     QPushButton* previous = make.command(this, ctl::Command3, QRect(404, pagerTop, 56, 32), "<<");
     auto* page = make.label(this, ctl::Label56, QRect(466, pagerTop, 44, 32), "1",
                             ClickableLabel::Look::Plain, Qt::AlignRight | Qt::AlignVCenter);
@@ -127,7 +128,8 @@ void StandingsPanel::build(ControlBuilder& make) {
                              ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
     pages->setFont(Theme::sans(15));
     QPushButton* next = make.command(this, ctl::Command4, QRect(572, pagerTop, 56, 32), ">>");
-    QPushButton* last = make.command(this, ctl::LastStandingsPage, QRect(634, pagerTop, 56, 32), ">>|");
+    QPushButton* last =
+        make.command(this, ctl::LastStandingsPage, QRect(634, pagerTop, 56, 32), ">>|");
     pageKeys_ = {{{Qt::Key_Home, first},
                   {Qt::Key_PageUp, previous},
                   {Qt::Key_Left, previous},
@@ -136,8 +138,9 @@ void StandingsPanel::build(ControlBuilder& make) {
                   {Qt::Key_End, last}}};
 
     // At the end of the player's tournament: his place against his best, left of the pager.
-    auto* place = make.label(this, ctl::BestPlaceLine, QRect(kSheet.left() + 8, pagerTop, 296, 32),
-                             QString(), ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
+    auto* place =
+        make.label(this, ctl::BestPlaceLine, QRect(kSheet.left() + 8, pagerTop, 296, 32), QString(),
+                   ClickableLabel::Look::Plain, Qt::AlignLeft | Qt::AlignVCenter);
     place->setFont(Theme::sans(15, true));
     place->setPalette(gold);
     place->setFitToWidth(true);

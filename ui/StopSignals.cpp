@@ -1,9 +1,10 @@
 #include "ui/StopSignals.h"
 
-#include <QSocketNotifier>
-#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
 
 namespace zelvaro::ui {
 namespace {

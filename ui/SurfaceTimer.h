@@ -40,7 +40,7 @@ private:
     QTimer* clock_;
     bool enabled_;
     int interval_;
-    bool delayed_ = false;  // the clock's interval is a held first wait, not the game's
+    bool delayed_ = false;        // the clock's interval is a held first wait, not the game's
     QDeadlineTimer delayedTick_;  // when the held tick is due
     int starts_ = 0;
 };

@@ -89,7 +89,8 @@ void TablePanel::buildHelpers(ControlBuilder& make) {
     }
 
     // "Avanti veloce" where the player's hand was, once it is empty.
-    make.command(this, ctl::TableFastForward, QRect(90, 664, 180, 40), QStringLiteral("Avanti veloce"));
+    make.command(this, ctl::TableFastForward, QRect(90, 664, 180, 40),
+                 QStringLiteral("Avanti veloce"));
 
     // The last trick, in the corner under the ranking column.
     const QRect corner(RankingColumn::kLeft, 632, RankingColumn::kWidth, 110);

@@ -26,6 +26,8 @@ void setTablePause(const QString& caption) {
     if (choiceFor(caption) != nullptr) QSettings().setValue(kKey, caption);
 }
 
-double tablePauseFactor() { return choiceFor(tablePause())->factor; }
+double tablePauseFactor() {
+    return choiceFor(tablePause())->factor;
+}
 
 }  // namespace zelvaro::ui

@@ -12,8 +12,8 @@ struct TablePauseChoice {
     double factor;
 };
 
-inline constexpr std::array<TablePauseChoice, 4> kTablePauseChoices{{
-    {"Nessuna", 0.0}, {"Breve", 0.5}, {"Normale", 1.0}, {"Lunga", 2.0}}};
+inline constexpr std::array<TablePauseChoice, 4> kTablePauseChoices{
+    {{"Nessuna", 0.0}, {"Breve", 0.5}, {"Normale", 1.0}, {"Lunga", 2.0}}};
 // The object name of its list on the options panel.
 inline constexpr char kTablePauseList[] = "pausaDopoPresa";
 

@@ -1,7 +1,5 @@
 #include "ui/TableSeats.h"
 
-#include "ui/Stage.h"
-
 #include <QPainter>
 #include <array>
 
@@ -9,6 +7,7 @@
 #include "ui/ControlBuilder.h"
 #include "ui/FeltPainter.h"
 #include "ui/PictureBox.h"
+#include "ui/Stage.h"
 #include "ui/StrengthBar.h"
 #include "ui/Theme.h"
 

@@ -84,13 +84,14 @@ void WindowPanels::buildMenu() {
                                         {ctl::Label3, "Esci"}}};
     // The entries share the plate the felt draws under the title (262 to 624).
     constexpr int kFirstTop = 272, kLastBottom = 614, kEntryHeight = 40;
-    const int pitch =
-        std::min(56, (kLastBottom - kFirstTop - kEntryHeight) / (static_cast<int>(entries.size()) - 1));
+    const int pitch = std::min(
+        56, (kLastBottom - kFirstTop - kEntryHeight) / (static_cast<int>(entries.size()) - 1));
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        auto* entry = make_.label(
-            form_, entries[i].control,
-            QRect(layout::kWindowWidth / 2 - 160, kFirstTop + static_cast<int>(i) * pitch, 320, kEntryHeight),
-            QString::fromLatin1(entries[i].caption), Look::Plain, Qt::AlignCenter);
+        auto* entry =
+            make_.label(form_, entries[i].control,
+                        QRect(layout::kWindowWidth / 2 - 160,
+                              kFirstTop + static_cast<int>(i) * pitch, 320, kEntryHeight),
+                        QString::fromLatin1(entries[i].caption), Look::Plain, Qt::AlignCenter);
         entry->setFont(Theme::sans(25));
         entry->setCursor(Qt::PointingHandCursor);
         entry->setTabStop(true);
@@ -98,14 +99,16 @@ void WindowPanels::buildMenu() {
     }
 
     // "Continua" under the column while a game is saved, and what it would continue.
-    auto* resume = make_.label(form_, ctl::ContinueEntry, QRect(layout::kWindowWidth / 2 - 160, 652, 320, 40),
-                               QStringLiteral("Continua"), Look::Plain, Qt::AlignCenter);
+    auto* resume =
+        make_.label(form_, ctl::ContinueEntry, QRect(layout::kWindowWidth / 2 - 160, 652, 320, 40),
+                    QStringLiteral("Continua"), Look::Plain, Qt::AlignCenter);
     resume->setFont(Theme::sans(25));
     resume->setCursor(Qt::PointingHandCursor);
     resume->setTabStop(true);
     resume->setAccessibleName(resume->text());
-    auto* saved = make_.label(form_, ctl::ContinueDescription, QRect(layout::kWindowWidth / 2 - 300, 692, 600, 22),
-                              QString(), Look::Plain, Qt::AlignCenter);
+    auto* saved = make_.label(form_, ctl::ContinueDescription,
+                              QRect(layout::kWindowWidth / 2 - 300, 692, 600, 22), QString(),
+                              Look::Plain, Qt::AlignCenter);
     saved->setFont(Theme::sans(13));
     Theme::setTextColor(saved, Theme::paleGold());
 
@@ -170,7 +173,8 @@ void WindowPanels::buildTablePauseChoice(PanelFrame* panel, const QRect& row) {
     Theme::setTextColor(caption, Theme::paleGold());
     QComboBox* pause = make_.windowList(panel, QString::fromLatin1(kTablePauseList),
                                         QRect(row.left() + 176, row.top(), 118, row.height()));
-    for (const TablePauseChoice& choice : kTablePauseChoices) pause->addItem(QString::fromLatin1(choice.caption));
+    for (const TablePauseChoice& choice : kTablePauseChoices)
+        pause->addItem(QString::fromLatin1(choice.caption));
     pause->setCurrentText(tablePause());
 
     // Full screen, like F11: a choice of the window that takes effect at once.
@@ -311,13 +315,15 @@ void WindowPanels::buildScreens() {
     notice->setFont(Theme::sans(18));
     Theme::setTextColor(notice, Theme::cream());
     // Who of the player's table goes on, in three lines at most.
-    auto* outcome = make_.label(wait, ctl::TableOutcomeLine,
-                                QRect(card.left() + 24, wait->contentTop() + 68, card.width() - 48, 66),
-                                QString(), ClickableLabel::Look::Plain, Qt::AlignCenter);
+    auto* outcome =
+        make_.label(wait, ctl::TableOutcomeLine,
+                    QRect(card.left() + 24, wait->contentTop() + 68, card.width() - 48, 66),
+                    QString(), ClickableLabel::Look::Plain, Qt::AlignCenter);
     outcome->setWordWrap(true);
     outcome->setFont(Theme::sans(14));
     Theme::setTextColor(outcome, Theme::paleGold());
-    make_.command(wait, ctl::WaitFastForward, QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
+    make_.command(wait, ctl::WaitFastForward,
+                  QRect(card.center().x() - 90, card.bottom() - 58, 180, 40),
                   QStringLiteral("Avanti veloce"));
 }
 

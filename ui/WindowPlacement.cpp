@@ -23,13 +23,15 @@ void WindowPlacement::restore(QWidget& window, QSize design) {
     const QSettings settings;
     if (!window.restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
         const QScreen* screen = window.screen();
-        const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(), design);
+        const QRect available =
+            screen != nullptr ? screen->availableGeometry() : QRect(QPoint(), design);
         // A title bar and the window's edges, before the window manager has told their size.
         constexpr int kFrameHeight = 40;
         const QSize size = firstSize(design, available, kFrameHeight);
         window.resize(size);
         // move() places the frame, title bar included.
-        window.move(available.center() - QPoint(size.width() / 2, (size.height() + kFrameHeight) / 2));
+        window.move(available.center() -
+                    QPoint(size.width() / 2, (size.height() + kFrameHeight) / 2));
     }
     if (settings.value(kFullScreenKey, false).toBool()) {
         window.setWindowState(window.windowState() | Qt::WindowFullScreen);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "rules/CardWords.h"
 #include "engine/display/TableLayout.h"
+#include "rules/CardWords.h"
 
 namespace zelvaro {
 namespace {
@@ -16,7 +16,9 @@ constexpr int kFullTrickSlowMs = 2000;
 constexpr int kSlowPaceMs = 1000;
 constexpr int kResultLineMs = 2500;
 
-Control seatName(int seat) { return seat == kHumanSeat ? ctl::Label4 : ctl::Label6[seat - 1]; }
+Control seatName(int seat) {
+    return seat == kHumanSeat ? ctl::Label4 : ctl::Label6[seat - 1];
+}
 
 std::string handResultLine(const GameSession& session, const std::array<int, kSeats>& before) {
     // The seats that gained or lost, the most gained first; at equal gains in seat order.
@@ -29,7 +31,8 @@ std::string handResultLine(const GameSession& session, const std::array<int, kSe
         const int gain = session.seatstats[seat].score - before[seat];
         if (gain == 0) continue;
         if (!line.empty()) line += " · ";
-        line += session.seatstats[seat].surname + (gain > 0 ? " +" : " −") + std::to_string(std::abs(gain));
+        line += session.seatstats[seat].surname + (gain > 0 ? " +" : " −") +
+                std::to_string(std::abs(gain));
     }
     return line.empty() ? "Nessun punto in questa mano" : line;
 }
@@ -55,7 +58,8 @@ void PlayerAids::holdFullTrick(unsigned winners, int paceMs) {
 
 void PlayerAids::showLastTrick(int winner) {
     for (int seat = 0; seat < kSeats && litTableNames_ != 0; ++seat) {
-        if ((litTableNames_ & (1u << seat)) != 0) surface_.setForeColor(seatName(seat), kButtonTextColor);
+        if ((litTableNames_ & (1u << seat)) != 0)
+            surface_.setForeColor(seatName(seat), kButtonTextColor);
     }
     litTableNames_ = 0;
     if (!watched_) return;
@@ -72,7 +76,8 @@ void PlayerAids::showLastTrick(int winner) {
         }
     }
     if (winner != lastTrick_.lit) {
-        if (lastTrick_.lit >= 0) surface_.setForeColor(ctl::LastTrickNames[lastTrick_.lit], kButtonTextColor);
+        if (lastTrick_.lit >= 0)
+            surface_.setForeColor(ctl::LastTrickNames[lastTrick_.lit], kButtonTextColor);
         surface_.setForeColor(ctl::LastTrickNames[winner], kHighlightColor);
         lastTrick_.lit = winner;
     }
@@ -111,7 +116,8 @@ void PlayerAids::readShown() {
 }
 
 void PlayerAids::noteHandStart() {
-    for (int seat = 0; seat < kSeats; ++seat) handStartScores_[seat] = session_.seatstats[seat].score;
+    for (int seat = 0; seat < kSeats; ++seat)
+        handStartScores_[seat] = session_.seatstats[seat].score;
 }
 
 void PlayerAids::showHandResult() {
@@ -181,10 +187,12 @@ void PlayerAids::showTurnPrompt() {
         const int margin = layout::kSeatLightMargin;
         layout::placeAt(surface_, ctl::TurnLight, {corner.x - margin, corner.y - margin});
         if (litSeat_ < 0 || human != (litSeat_ == kHumanSeat)) {
-            surface_.setWidth(ctl::TurnLight, layout::twips(
-                (human ? layout::kHumanPlateWidth : layout::kSeatPanelWidth) + 2 * margin));
-            surface_.setHeight(ctl::TurnLight, layout::twips(
-                (human ? layout::kHumanPlateHeight : layout::kSeatPanelHeight) + 2 * margin));
+            surface_.setWidth(ctl::TurnLight, layout::twips((human ? layout::kHumanPlateWidth
+                                                                   : layout::kSeatPanelWidth) +
+                                                            2 * margin));
+            surface_.setHeight(ctl::TurnLight, layout::twips((human ? layout::kHumanPlateHeight
+                                                                    : layout::kSeatPanelHeight) +
+                                                             2 * margin));
             surface_.setVisible(ctl::TurnLight, true);
         }
         litSeat_ = seat;

@@ -13,7 +13,8 @@ namespace zelvaro {
 
 class PlayerAids {
 public:
-    PlayerAids(Surface& surface, const GameSession& session) : surface_(surface), session_(session) {}
+    PlayerAids(Surface& surface, const GameSession& session)
+        : surface_(surface), session_(session) {}
 
     // The trick just resolved: each seat's card over its name, the winner's name lit; kept
     // until the next trick is resolved. Call before the trick is cleared.

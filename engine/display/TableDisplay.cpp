@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/display/TableLayout.h"
+#include "primitives/Tournament.h"
 #include "rules/CardWords.h"
 #include "rules/Rounding.h"
-#include "engine/display/TableLayout.h"
 #include "store/Database.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {
@@ -17,16 +17,21 @@ constexpr std::array<ControlId, kSeats> kHandPictures{ControlId::Picture2, Contr
                                                       ControlId::Picture3, ControlId::Picture8,
                                                       ControlId::Picture7, ControlId::Picture5};
 // Faces of opponent slots 0 to 4.
-constexpr std::array<Control, kSeats - 1> kFacePictures{ctl::Picture22, ctl::Picture23,
-                                                        ctl::Picture24, ctl::Picture25,
-                                                        ctl::Picture26};
+constexpr std::array<Control, kSeats - 1> kFacePictures{
+    ctl::Picture22, ctl::Picture23, ctl::Picture24, ctl::Picture25, ctl::Picture26};
 constexpr std::array<Control, 3> kTimers{ctl::Timer1, ctl::Timer2, ctl::Timer3};
 
 }  // namespace
 
-std::string flagPicture(const std::string& nation) { return "bandiere/" + nation + ".jpg"; }
-std::string facePicture(int foto) { return "immagini/facce/" + std::to_string(foto) + ".jpg"; }
-std::string optionPicture(const std::string& optionText) { return "immagini/" + optionText + ".jpg"; }
+std::string flagPicture(const std::string& nation) {
+    return "bandiere/" + nation + ".jpg";
+}
+std::string facePicture(int foto) {
+    return "immagini/facce/" + std::to_string(foto) + ".jpg";
+}
+std::string optionPicture(const std::string& optionText) {
+    return "immagini/" + optionText + ".jpg";
+}
 
 void TableDisplay::showHumanPanel() {
     // A new match: no trick or hand of it has been played yet.
@@ -50,7 +55,8 @@ void TableDisplay::showOpponentPanels() {
         surface_.setCaption(ctl::Label6[j], opponent.displayName());
         surface_.setPicture(ctl::Image1[j], flagPicture(opponent.nazionalita));
         surface_.setCaption(ctl::Label5[j], opponent.anno);
-        surface_.setWidth(ctl::Label8[j], opponent.aggressivita * 50 + opponent.cambiocarte * 21 + 5);
+        surface_.setWidth(ctl::Label8[j],
+                          opponent.aggressivita * 50 + opponent.cambiocarte * 21 + 5);
         surface_.setPicture(kFacePictures[j], facePicture(opponent.foto));
     }
     standingsShown_ = false;
@@ -281,7 +287,7 @@ void TableDisplay::showWinningMarkerAt(int seat) {
     winningMarkerSeat_ = seat;
     const layout::Point place = layout::kTablePlace[seat];
     layout::placeAt(surface_, ctl::Shape6,
-            {place.x - layout::kWinMarkerMargin, place.y - layout::kWinMarkerMargin});
+                    {place.x - layout::kWinMarkerMargin, place.y - layout::kWinMarkerMargin});
     surface_.setVisible(ctl::Shape6, true);
 }
 
@@ -327,7 +333,9 @@ void TableDisplay::showPotTitle(const std::string& title) {
 int TableDisplay::shownSelectionMark(Control shape) const {
     if (!surface_.visible(shape)) return -1;
     for (int slot = 0; slot < kHandSlots; ++slot) {
-        if (surface_.left(shape) == layout::twips(layout::kHumanHand.x + slot * layout::kHumanHandStep - 3)) return slot;
+        if (surface_.left(shape) ==
+            layout::twips(layout::kHumanHand.x + slot * layout::kHumanHandStep - 3))
+            return slot;
     }
     return -1;
 }
@@ -337,8 +345,9 @@ void TableDisplay::showSelectionMark(Control shape, int slot) {
         surface_.setVisible(shape, false);
         return;
     }
-    layout::placeAt(surface_, shape, {layout::kHumanHand.x + slot * layout::kHumanHandStep - 3,
-                              layout::kHumanHand.y - 3});
+    layout::placeAt(
+        surface_, shape,
+        {layout::kHumanHand.x + slot * layout::kHumanHandStep - 3, layout::kHumanHand.y - 3});
     surface_.setVisible(shape, true);
 }
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "rules/Showdown.h"
 #include "engine/display/PlayerAids.h"
 #include "primitives/Surface.h"
+#include "rules/Showdown.h"
 
 namespace zelvaro {
 
@@ -24,7 +24,10 @@ std::string optionPicture(const std::string& optionText);
 class TableDisplay {
 public:
     TableDisplay(Surface& surface, GameSession& session, Tournament& tournament, Database& db)
-        : surface_(surface), session_(session), tournament_(tournament), db_(db),
+        : surface_(surface),
+          session_(session),
+          tournament_(tournament),
+          db_(db),
           aids_(surface, session) {}
 
     void showHumanPanel();
@@ -41,7 +44,7 @@ public:
     void showRoundHeader();
     // Mouse over one of the five option pictures.
     void showHoverText(Control picture);
-    void toggleSpeed();   // Label33
+    void toggleSpeed();  // Label33
     // "Indietro" (Label18): asks "Vuoi abbandonare la partita? "; confirmQuit leaves on "Sì".
     bool askToLeave();
     void confirmQuit();

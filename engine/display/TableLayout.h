@@ -33,12 +33,12 @@ inline constexpr int kPrizeWidth = 54;
 inline constexpr int kPrizeHeight = 75;
 
 // The table place of each seat (where its laid card shows), seat 0 to 5.
-inline constexpr std::array<Point, 6> kTablePlace{{
-    {376, 446}, {256, 396}, {256, 246}, {376, 196}, {496, 246}, {496, 396}}};
+inline constexpr std::array<Point, 6> kTablePlace{
+    {{376, 446}, {256, 396}, {256, 246}, {376, 196}, {496, 246}, {496, 396}}};
 // Top-left corner of each opponent's panel (seats 1 to 5 at index 1..5; index 0 unused). The
 // top seat stands right of the option pictures' captions.
-inline constexpr std::array<Point, 6> kSeatPanel{{
-    {0, 0}, {16, 392}, {16, 196}, {356, 62}, {596, 196}, {596, 392}}};
+inline constexpr std::array<Point, 6> kSeatPanel{
+    {{0, 0}, {16, 392}, {16, 196}, {356, 62}, {596, 196}, {596, 392}}};
 inline constexpr int kSeatPanelWidth = 228;
 inline constexpr int kSeatPanelHeight = 72;
 // The human's name plate above his hand.
@@ -48,16 +48,16 @@ inline constexpr int kHumanPlateHeight = 34;
 // The light around the seat on turn stands this far outside its panel.
 inline constexpr int kSeatLightMargin = 3;
 // Where each seat's turn marker blinks: beside its name.
-inline constexpr std::array<Point, 6> kTurnMarker{{
-    {16, 612}, {82, 396}, {82, 200}, {422, 66}, {662, 200}, {662, 396}}};
+inline constexpr std::array<Point, 6> kTurnMarker{
+    {{16, 612}, {82, 396}, {82, 200}, {422, 66}, {662, 200}, {662, 396}}};
 inline constexpr int kTurnMarkerSize = 14;
 // The winning-card marker frames a table place with this margin.
 inline constexpr int kWinMarkerMargin = 5;
 // The decision label ("Cambio") sits beside the seat's panel, clear of the table places.
 inline constexpr int kDecisionLabelWidth = 96;
 inline constexpr int kDecisionLabelHeight = 26;
-inline constexpr std::array<Point, 6> kDecisionLabel{{
-    {0, 0}, {148, 364}, {148, 168}, {592, 100}, {728, 168}, {728, 364}}};
+inline constexpr std::array<Point, 6> kDecisionLabel{
+    {{0, 0}, {148, 364}, {148, 168}, {592, 100}, {728, 168}, {728, 364}}};
 
 // The standings sheet: where its twenty rows start and how tall each is.
 inline constexpr int kStandingsRowsTop = 122;
@@ -67,7 +67,9 @@ inline constexpr int kStandingsRowHeight = 26;
 inline constexpr std::array<Control, 6> kTablePlaceControl{
     ctl::Picture14, ctl::Picture13, ctl::Picture12, ctl::Picture11, ctl::Picture10, ctl::Picture9};
 
-inline constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+inline constexpr int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // Moves a control's top left corner to `p`.
 inline void placeAt(Surface& surface, Control c, Point p) {

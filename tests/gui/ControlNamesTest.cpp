@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "primitives/Controls.h"
 #include "engine/display/TableLayout.h"
+#include "primitives/Controls.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/MainWindow.h"
 #include "ui/QtSurface.h"

@@ -34,9 +34,7 @@ class GamePlayTest : public guitest::StartedGameTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(openGameWindow());
-    }
+    void initTestCase() { QVERIFY(openGameWindow()); }
 
     void cleanupTestCase() { closeGameWindow(); }
 
@@ -133,7 +131,8 @@ private slots:
         clickOn(*window_, ctl::ContinueEntry);
         QVERIFY(shown(*window_, ctl::Picture1));
         const QStringList after = tableLook();
-        for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) QCOMPARE(after[i], before[i]);
+        for (qsizetype i = 0; i < before.size() && i < after.size(); ++i)
+            QCOMPARE(after[i], before[i]);
         QCOMPARE(after.size(), before.size());
         leave();
     }
@@ -145,12 +144,14 @@ private:
         QStringList look;
         forEachControl([&](Control c, const ControlInfo&) {
             const QWidget* widget = find(*window_, c);
-            if (c.id == ControlId::Timer1 || widget == nullptr || !table->isAncestorOf(widget)) return;
+            if (c.id == ControlId::Timer1 || widget == nullptr || !table->isAncestorOf(widget))
+                return;
             const ui::QtSurface& surface = game_->surface;
             look << QStringLiteral("%1 %2 %3 %4 %5,%6")
                         .arg(guitest::nameOf(c))
                         .arg(surface.visible(c))
-                        .arg(QString::fromStdString(surface.picture(c)), QString::fromStdString(surface.caption(c)))
+                        .arg(QString::fromStdString(surface.picture(c)),
+                             QString::fromStdString(surface.caption(c)))
                         .arg(surface.left(c))
                         .arg(surface.top(c));
         });
@@ -202,7 +203,8 @@ private:
             }
         }
         if (ticks >= kTickLimit) return QStringLiteral("the table stopped moving");
-        if (!QTest::qWaitFor([&] { return message->seen; }, 5000)) return QStringLiteral("no message");
+        if (!QTest::qWaitFor([&] { return message->seen; }, 5000))
+            return QStringLiteral("no message");
         return message->text;
     }
 

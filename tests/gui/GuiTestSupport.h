@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -20,8 +20,8 @@
 #include <functional>
 #include <memory>
 
-#include "primitives/Controls.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/Controls.h"
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "ui/MainWindow.h"
@@ -44,7 +44,9 @@ W* find(QWidget& window, Control c) {
 }
 
 // Whether the control is on the screen.
-inline bool shown(QWidget& window, Control c) { return find(window, c)->isVisible(); }
+inline bool shown(QWidget& window, Control c) {
+    return find(window, c)->isVisible();
+}
 
 // What happened to a message box answered by answerNextMessage.
 struct AnsweredMessage {
@@ -70,32 +72,34 @@ inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardB
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, poll,
                      [poll, answered, button, beforeAnswer, polls, tries = 0]() mutable {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            if (polls >= 0 && ++tries > polls) {
-                poll->stop();
-                poll->deleteLater();
-            }
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        answered->seen = true;
-        answered->title = box->windowTitle();
-        answered->text = box->text();
-        answered->hadYes = box->button(QMessageBox::Yes) != nullptr;
-        answered->hadNo = box->button(QMessageBox::No) != nullptr;
-        answered->hadOk = box->button(QMessageBox::Ok) != nullptr;
-        for (QAbstractButton* b : box->buttons()) answered->captions.append(b->text());
-        answered->captions.sort();
-        if (box->defaultButton() != nullptr) answered->enterCaption = box->defaultButton()->text();
-        if (beforeAnswer) beforeAnswer();
-        if (QAbstractButton* pressed = box->button(button)) {
-            pressed->click();
-        } else {
-            box->reject();
-        }
-    });
+                         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                         if (box == nullptr) {
+                             if (polls >= 0 && ++tries > polls) {
+                                 poll->stop();
+                                 poll->deleteLater();
+                             }
+                             return;
+                         }
+                         poll->stop();
+                         poll->deleteLater();
+                         answered->seen = true;
+                         answered->title = box->windowTitle();
+                         answered->text = box->text();
+                         answered->hadYes = box->button(QMessageBox::Yes) != nullptr;
+                         answered->hadNo = box->button(QMessageBox::No) != nullptr;
+                         answered->hadOk = box->button(QMessageBox::Ok) != nullptr;
+                         for (QAbstractButton* b : box->buttons())
+                             answered->captions.append(b->text());
+                         answered->captions.sort();
+                         if (box->defaultButton() != nullptr)
+                             answered->enterCaption = box->defaultButton()->text();
+                         if (beforeAnswer) beforeAnswer();
+                         if (QAbstractButton* pressed = box->button(button)) {
+                             pressed->click();
+                         } else {
+                             box->reject();
+                         }
+                     });
     poll->start();
     return answered;
 }
@@ -103,7 +107,8 @@ inline std::shared_ptr<AnsweredMessage> answerNextMessage(QMessageBox::StandardB
 // The real window with the game attached to it, its database in `programFolder`.
 struct GameWindow {
     explicit GameWindow(const QString& programFolder)
-        : window(assetFolder()), surface(window, assetFolder()),
+        : window(assetFolder()),
+          surface(window, assetFolder()),
           app(surface, programFolder.toStdString()) {
         window.attach(app);
     }

@@ -216,8 +216,8 @@ private slots:
             QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
         }
         QStringList entries;
-        for (const Control c : {ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15, ctl::MenuStatistics, ctl::Label20,
-                                ctl::Label3}) {
+        for (const Control c : {ctl::Label2, ctl::Label35, ctl::Label10, ctl::Label15,
+                                ctl::MenuStatistics, ctl::Label20, ctl::Label3}) {
             entries << guitest::nameOf(c);
         }
         QCOMPARE(reached, entries << entries.first());
@@ -238,7 +238,8 @@ private slots:
             met << focused->objectName();
             QTest::keyClick(focused, Qt::Key_Tab);
         }
-        QVERIFY2(met.contains(guitest::nameOf(ctl::Label12)) && met.contains(guitest::nameOf(ctl::Label13)),
+        QVERIFY2(met.contains(guitest::nameOf(ctl::Label12)) &&
+                     met.contains(guitest::nameOf(ctl::Label13)),
                  qPrintable(QStringList(met.values()).join(' ')));
         find(*window_, ctl::Label13)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(window_->focusWidget(), Qt::Key_Return);
@@ -269,8 +270,8 @@ private slots:
             QVERIFY2(focused->isEnabled(), qPrintable(focused->objectName()));
             met << focused->objectName();
         }
-        QCOMPARE(met,
-                 (QSet<QString>{guitest::nameOf(ctl::ResetStatistics), guitest::nameOf(ctl::CloseStatistics)}));
+        QCOMPARE(met, (QSet<QString>{guitest::nameOf(ctl::ResetStatistics),
+                                     guitest::nameOf(ctl::CloseStatistics)}));
         clickOn(*window_, ctl::CloseStatistics);
     }
 

@@ -108,12 +108,15 @@ private slots:
             const char* pick;
             Control button;
             const char* kept;
-        } steps[] = {{"Lunga", ctl::Label12, "Lunga"}, {"Breve", ctl::Label13, "Lunga"}, {"Normale", ctl::Label12, "Normale"}};
+        } steps[] = {{"Lunga", ctl::Label12, "Lunga"},
+                     {"Breve", ctl::Label13, "Lunga"},
+                     {"Normale", ctl::Label12, "Normale"}};
         for (const auto& step : steps) {
             clickOn(*window_, ctl::Label10);
             QCOMPARE(pause->currentText(), ui::tablePause());  // it opens on what is kept
             pause->setCurrentText(QString::fromLatin1(step.pick));
-            if (step.button == ctl::Label12) guitest::saveShot(*window_, QStringLiteral("options-pause"));
+            if (step.button == ctl::Label12)
+                guitest::saveShot(*window_, QStringLiteral("options-pause"));
             clickOn(*window_, step.button);
             QCOMPARE(ui::tablePause(), QString::fromLatin1(step.kept));
         }
@@ -127,7 +130,8 @@ private slots:
         long ticks = 0;
         while (!view->isVisible() && ticks++ < kTickLimit) tick();
         QVERIFY(view->isVisible());
-        QCOMPARE(find<QLabel>(*window_, ctl::LastTrickTitle)->text(), QStringLiteral("Ultima presa"));
+        QCOMPARE(find<QLabel>(*window_, ctl::LastTrickTitle)->text(),
+                 QStringLiteral("Ultima presa"));
         const QSize small = view->size();
         clickOn(*window_, ctl::LastTrickTitle);
         QVERIFY(view->large());
@@ -137,8 +141,10 @@ private slots:
                               9 * layout::kHumanHandStep + layout::kCardWidth, layout::kCardHeight);
         QVERIFY(!view->geometry().intersects(handOfTen));
         QVERIFY(!view->geometry().intersects(find(*window_, ctl::Label52)->geometry()));
-        for (int seat = 1; seat < kSeats; ++seat) QVERIFY(!view->geometry().intersects(seatPanel(seat)));
-        QVERIFY(QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight).contains(view->geometry()));
+        for (int seat = 1; seat < kSeats; ++seat)
+            QVERIFY(!view->geometry().intersects(seatPanel(seat)));
+        QVERIFY(
+            QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight).contains(view->geometry()));
         guitest::saveShot(*window_, QStringLiteral("last-trick-large"));
         clickOn(*window_, ctl::LastTrickTitle);
         QCOMPARE(view->size(), small);
@@ -154,7 +160,8 @@ private slots:
             tick();
             if (session.trick[kSeats - 1].empty()) continue;
             // The sixth card is down: the whole trick stays, its winner lit, for a moment.
-            QVERIFY2(table->remainingTime() > 800, qPrintable(QString::number(table->remainingTime())));
+            QVERIFY2(table->remainingTime() > 800,
+                     qPrintable(QString::number(table->remainingTime())));
             for (int slot = 0; slot < kSeats; ++slot) {
                 const Control place = layout::kTablePlaceControl[session.seatOfTrickSlot(slot)];
                 QCOMPARE(shown(*window_, place), session.trick[slot].isReal());
@@ -186,14 +193,17 @@ private slots:
                                           layout::kSeatLightMargin, layout::kSeatLightMargin));
         clickOn(*window_, ctl::Picture2[0]);
         QVERIFY(shown(*window_, ctl::TableHint));
-        QCOMPARE(find<QLabel>(*window_, ctl::TableHint)->text(), QStringLiteral("Non è il tuo turno."));
+        QCOMPARE(find<QLabel>(*window_, ctl::TableHint)->text(),
+                 QStringLiteral("Non è il tuo turno."));
         guitest::saveShot(*window_, QStringLiteral("hint-table"));
         // The player's own turn: his plate lit and his prompt.
-        while (app_->session().turnseat != kHumanSeat && ticks++ < kTickLimit) window_->forwardTimerTick(ctl::Timer1);
+        while (app_->session().turnseat != kHumanSeat && ticks++ < kTickLimit)
+            window_->forwardTimerTick(ctl::Timer1);
         window_->forwardTimerTick(ctl::Timer1);
         QVERIFY(shown(*window_, ctl::TurnPrompt));
         QVERIFY(!shown(*window_, ctl::TableHint));
-        QCOMPARE(find(*window_, ctl::TurnLight)->y(), layout::kHumanPlate.y - layout::kSeatLightMargin);
+        QCOMPARE(find(*window_, ctl::TurnLight)->y(),
+                 layout::kHumanPlate.y - layout::kSeatLightMargin);
         guitest::saveShot(*window_, QStringLiteral("turn-player"));
     }
 
@@ -228,7 +238,10 @@ private slots:
         seen = pressEnterOnNextQuestion();
         clickOn(*window_, ctl::Label27);
         QVERIFY(*seen);
-        QCOMPARE(app_->database().query("SELECT * FROM giocatori where cognome='Ferri' and nome='Giulia'").rows(), 1);
+        QCOMPARE(app_->database()
+                     .query("SELECT * FROM giocatori where cognome='Ferri' and nome='Giulia'")
+                     .rows(),
+                 1);
         clickOn(*window_, ctl::Label9);
     }
 
@@ -257,20 +270,23 @@ private slots:
     void decisionsAndCaptionsStayClearOfPlacesAndPanels() {
         for (int seat = 1; seat < 6; ++seat) {
             const layout::Point at = layout::kDecisionLabel[seat];
-            const QRect plate(at.x, at.y, layout::kDecisionLabelWidth, layout::kDecisionLabelHeight);
+            const QRect plate(at.x, at.y, layout::kDecisionLabelWidth,
+                              layout::kDecisionLabelHeight);
             for (int other = 0; other < 6; ++other) {
                 const layout::Point place = layout::kTablePlace[other];
-                QVERIFY(!plate.intersects(QRect(place.x, place.y, layout::kCardWidth, layout::kCardHeight)));
+                QVERIFY(!plate.intersects(
+                    QRect(place.x, place.y, layout::kCardWidth, layout::kCardHeight)));
                 if (other > 0) QVERIFY(!plate.intersects(seatPanel(other)));
             }
         }
         startGame();
-        for (const Control picture : {ctl::Picture15, ctl::Picture18, ctl::Picture19, ctl::Picture20,
-                                      ctl::Picture21}) {
+        for (const Control picture :
+             {ctl::Picture15, ctl::Picture18, ctl::Picture19, ctl::Picture20, ctl::Picture21}) {
             window_->forwardMouseMove(picture);
             const QWidget* caption = find(*window_, ctl::Label19);
             QVERIFY(caption->isVisible());
-            QVERIFY2(!caption->geometry().intersects(seatPanel(3)), qPrintable(guitest::nameOf(picture)));
+            QVERIFY2(!caption->geometry().intersects(seatPanel(3)),
+                     qPrintable(guitest::nameOf(picture)));
         }
         leave();
     }

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "primitives/Controls.h"
 #include "engine/display/TableLayout.h"
+#include "primitives/Controls.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
@@ -224,7 +224,8 @@ private slots:
                                              std::pair{QMessageBox::No, MessageAnswer::Quit}}) {
             auto copyOrQuit = guitest::answerNextMessage(button);
             QCOMPARE(surface_->showMessage("Vuoi copiarlo?", MessageButtons::CopyOrQuit), answer);
-            QCOMPARE(copyOrQuit->captions, (QStringList{QStringLiteral("Copia"), QStringLiteral("Esci")}));
+            QCOMPARE(copyOrQuit->captions,
+                     (QStringList{QStringLiteral("Copia"), QStringLiteral("Esci")}));
             QCOMPARE(copyOrQuit->enterCaption, QStringLiteral("Copia"));
         }
 

@@ -19,8 +19,8 @@
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/ClickableLabel.h"
 #include "ui/LastTrickView.h"
-#include "ui/Stage.h"
 #include "ui/PlaceChart.h"
+#include "ui/Stage.h"
 #include "ui/StatisticsTable.h"
 
 using namespace zelvaro;
@@ -273,8 +273,9 @@ private:
         QStringList cut;
         for (const auto& types : records) {
             const StatisticsTexts texts = statisticsTexts(longestRecord(types));
-            for (const auto& [table, rows] : {std::pair{ctl::GameTypesTable, texts.games},
-                                              std::pair{ctl::TournamentsTable, texts.tournaments}}) {
+            for (const auto& [table, rows] :
+                 {std::pair{ctl::GameTypesTable, texts.games},
+                  std::pair{ctl::TournamentsTable, texts.tournaments}}) {
                 game_->surface.setRows(table, rows);
                 cut += find<ui::StatisticsTable>(*window_, table)->cutCells();
             }

@@ -6,13 +6,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "front/ZelvaroApp.h"
-#include "store/Database.h"
 #include "engine/display/TableLayout.h"
+#include "front/ZelvaroApp.h"
+#include "primitives/Tournament.h"
+#include "store/Database.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui/TournamentWindowFixture.h"
 #include "tools/sim/TournamentDriver.h"
-#include "primitives/Tournament.h"
 #include "ui/MainWindow.h"
 
 using namespace zelvaro;
@@ -70,22 +70,29 @@ private slots:
         // Left with "Indietro" in the last test: the menu offers to go on with it.
         QVERIFY(shown(*window_, ctl::ContinueEntry));
         const QString saved = find<QLabel>(*window_, ctl::ContinueDescription)->text();
-        QVERIFY2(saved.startsWith(QStringLiteral("Torneo 50 Punti \u00b7 Turno 1 di 9 \u00b7 Tavolo ")), qPrintable(saved));
+        QVERIFY2(
+            saved.startsWith(QStringLiteral("Torneo 50 Punti \u00b7 Turno 1 di 9 \u00b7 Tavolo ")),
+            qPrintable(saved));
         QVERIFY(saved.endsWith(playersTable()));
         guitest::saveShot(*window_, QStringLiteral("menu-continua"));
         QStringList seatsBefore;
-        for (int seat = 0; seat < 5; ++seat) seatsBefore << find<QLabel>(*window_, ctl::Label6[seat])->text();
+        for (int seat = 0; seat < 5; ++seat)
+            seatsBefore << find<QLabel>(*window_, ctl::Label6[seat])->text();
 
         clickOn(*window_, ctl::ContinueEntry);
         QVERIFY(shown(*window_, ctl::Picture1));
-        QCOMPARE(find(*window_, ctl::Picture1)->geometry(), QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight));
+        QCOMPARE(find(*window_, ctl::Picture1)->geometry(),
+                 QRect(0, 0, layout::kWindowWidth, layout::kWindowHeight));
         QVERIFY(!shown(*window_, ctl::ContinueEntry));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(), QStringLiteral("1* Turno - 1536 Giocatori - 256 Tavoli"));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
+                 QStringLiteral("1* Turno - 1536 Giocatori - 256 Tavoli"));
         QStringList seatsAfter;
-        for (int seat = 0; seat < 5; ++seat) seatsAfter << find<QLabel>(*window_, ctl::Label6[seat])->text();
+        for (int seat = 0; seat < 5; ++seat)
+            seatsAfter << find<QLabel>(*window_, ctl::Label6[seat])->text();
         QCOMPARE(seatsAfter, seatsBefore);
         // The scores shown are the field's, and the table plays on by itself.
-        const ResultSet self = app_->database().query("SELECT punti FROM torneo where cognome='Ferri' and nome='Giulia'");
+        const ResultSet self = app_->database().query(
+            "SELECT punti FROM torneo where cognome='Ferri' and nome='Giulia'");
         QCOMPARE(app_->session().seatstats[0].score, static_cast<int>(self.at(0, 0).integer()));
         for (const char* timer : {"Timer1", "Timer2", "Timer3"}) QVERIFY(timerRuns(timer));
         playTicks(20);

@@ -11,10 +11,10 @@
 
 #include "engine/GameSession.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tools/sim/HumanPolicy.h"
-#include "primitives/Tournament.h"
 #include "ui/MainWindow.h"
 
 namespace zelvaro::guitest {
@@ -107,8 +107,8 @@ protected:
     }
 
     QString playersTable() {
-        const ResultSet self = app_->database().query(
-            "SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
+        const ResultSet self =
+            app_->database().query("SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
         return QString::fromStdString(self.at("tavolo", 0).text());
     }
 

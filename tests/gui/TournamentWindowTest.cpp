@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui/TournamentWindowFixture.h"
 #include "tools/sim/TournamentDriver.h"
-#include "primitives/Tournament.h"
 #include "ui/MainWindow.h"
 #include "ui/TableListBox.h"
 
@@ -39,7 +39,8 @@ private slots:
         enterTournament();
         QCOMPARE(find<QLabel>(*window_, ctl::Label47)->text(),
                  QStringLiteral("1* Turno - 1536 Giocatori - 256 Tavoli"));
-        QCOMPARE(find<QLabel>(*window_, ctl::Label48)->text(), QStringLiteral("Nessun Limite di Mani"));
+        QCOMPARE(find<QLabel>(*window_, ctl::Label48)->text(),
+                 QStringLiteral("Nessun Limite di Mani"));
         auto* tables = find<QComboBox>(*window_, ctl::Combo7);
         QCOMPARE(tables->count(), 256);
         QCOMPARE(tables->currentText(), playersTable());
@@ -51,9 +52,12 @@ private slots:
         const int cursor = app_->tournament().tablecursor;
         QTRY_VERIFY_WITH_TIMEOUT(app_->tournament().tablecursor > cursor + 10, 5000);
         QCOMPARE(linesOf(*window_, ctl::Label45).size(), 6);
-        QVERIFY(find<QLabel>(*window_, ctl::TournamentPlace)->text().startsWith(
-            QStringLiteral("Turno 1 di 9 \u00b7 Tavolo ")));
-        QVERIFY(find<QLabel>(*window_, ctl::TournamentPlace)->text().endsWith(QStringLiteral(" di 1536")));
+        QVERIFY(find<QLabel>(*window_, ctl::TournamentPlace)
+                    ->text()
+                    .startsWith(QStringLiteral("Turno 1 di 9 \u00b7 Tavolo ")));
+        QVERIFY(find<QLabel>(*window_, ctl::TournamentPlace)
+                    ->text()
+                    .endsWith(QStringLiteral(" di 1536")));
         QVERIFY(linesOf(*window_, ctl::Label45)[0].contains(QStringLiteral("  (Tav.")));
         for (Control c : {ctl::Label40, ctl::Label43, ctl::Combo7, ctl::Label52}) {
             QVERIFY2(shown(*window_, c), qPrintable(guitest::nameOf(c)));
@@ -66,8 +70,8 @@ private slots:
     void aPickInTheTableListShowsThatTable() {
         // The table of the entrant with the longest surname, who also leads the field.
         Database& db = app_->database();
-        const ResultSet longest = db.query(
-            "SELECT * FROM torneo order by length(cognome) desc, cognome asc, nome asc");
+        const ResultSet longest =
+            db.query("SELECT * FROM torneo order by length(cognome) desc, cognome asc, nome asc");
         const std::string surname = longest.at(0, 0).text();
         const std::string table = longest.at(2, 0).text();
         db.execute("UPDATE torneo SET punti='44' WHERE cognome='" + Database::fApici(surname) +
@@ -81,7 +85,8 @@ private slots:
         const ResultSet rows = db.query("SELECT * FROM torneo where tavolo='" + table +
                                         "' order by punti desc,cognome asc,nome asc ");
         QStringList surnames;
-        for (int r = 0; r < rows.rows(); ++r) surnames << QString::fromStdString(rows.at(0, r).text());
+        for (int r = 0; r < rows.rows(); ++r)
+            surnames << QString::fromStdString(rows.at(0, r).text());
         QCOMPARE(linesOf(*window_, ctl::Label42), surnames);
         QCOMPARE(surnames.first(), QString::fromStdString(surname));
         QCOMPARE(linesOf(*window_, ctl::Label45).first(),
@@ -154,12 +159,12 @@ private slots:
             const char* page;
         };
         const Control byKey = ctl::Label53;
-        for (const Step& step : {Step{byKey, Qt::Key_End, "77"}, Step{ctl::Command4, {}, "77"},
-                                 Step{byKey, Qt::Key_Home, "1"}, Step{ctl::Command3, {}, "1"},
-                                 Step{ctl::LastStandingsPage, {}, "77"}, Step{byKey, Qt::Key_PageUp, "76"},
-                                 Step{byKey, Qt::Key_Left, "75"}, Step{ctl::FirstStandingsPage, {}, "1"},
-                                 Step{byKey, Qt::Key_PageDown, "2"},
-                                 Step{byKey, Qt::Key_Right, "3"}}) {
+        for (const Step& step :
+             {Step{byKey, Qt::Key_End, "77"}, Step{ctl::Command4, {}, "77"},
+              Step{byKey, Qt::Key_Home, "1"}, Step{ctl::Command3, {}, "1"},
+              Step{ctl::LastStandingsPage, {}, "77"}, Step{byKey, Qt::Key_PageUp, "76"},
+              Step{byKey, Qt::Key_Left, "75"}, Step{ctl::FirstStandingsPage, {}, "1"},
+              Step{byKey, Qt::Key_PageDown, "2"}, Step{byKey, Qt::Key_Right, "3"}}) {
             if (step.button == byKey) {
                 QTest::keyClick(screen, step.key);
             } else {
@@ -187,7 +192,8 @@ private slots:
         QVERIFY(shown(*window_, ctl::Frame6));
         QVERIFY(!find(*window_, ctl::Form1)->isEnabled());
         // Nobody is on turn behind it.
-        for (const Control aid : {ctl::TurnLight, ctl::TurnPrompt, ctl::HandResultLine}) QVERIFY(!shown(*window_, aid));
+        for (const Control aid : {ctl::TurnLight, ctl::TurnPrompt, ctl::HandResultLine})
+            QVERIFY(!shown(*window_, aid));
         guitest::saveShot(*window_, QStringLiteral("wait-panel"));
         leadHumansTable(*app_);
         // "Avanti veloce" is the one thing the waiting player can press: it plays the other
@@ -204,18 +210,22 @@ private slots:
                  QStringLiteral("2* Turno - 768 Giocatori - 128 Tavoli"));
         // He is told how he went on, with the points he carries.
         QVERIFY(shown(*window_, ctl::RoundLine));
-        QVERIFY(find<QLabel>(*window_, ctl::RoundLine)->text().startsWith(QStringLiteral("Sei passato al turno 2 con ")));
+        QVERIFY(find<QLabel>(*window_, ctl::RoundLine)
+                    ->text()
+                    .startsWith(QStringLiteral("Sei passato al turno 2 con ")));
         guitest::saveShot(*window_, QStringLiteral("round2-line"));
         QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->count(), 128);
         QCOMPARE(find<QComboBox>(*window_, ctl::Combo7)->currentText(), playersTable());
         // The seats are the human's new table.
-        const ResultSet self = app_->database().query(
-            "SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
-        const ResultSet mates = app_->database().query(
-            "SELECT * FROM torneo where tavolo='" + self.at("tavolo", 0).text() + "' ");
+        const ResultSet self =
+            app_->database().query("SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
+        const ResultSet mates = app_->database().query("SELECT * FROM torneo where tavolo='" +
+                                                       self.at("tavolo", 0).text() + "' ");
         QStringList atTable, seated;
-        for (int r = 0; r < mates.rows(); ++r) atTable << QString::fromStdString(mates.at(0, r).text());
-        for (const SeatStats& seat : app_->session().seatstats) seated << QString::fromStdString(seat.surname);
+        for (int r = 0; r < mates.rows(); ++r)
+            atTable << QString::fromStdString(mates.at(0, r).text());
+        for (const SeatStats& seat : app_->session().seatstats)
+            seated << QString::fromStdString(seat.surname);
         atTable.sort();
         seated.sort();
         QCOMPARE(seated, atTable);
@@ -227,14 +237,16 @@ private slots:
         playHumansMatch();
         // Last at his table, whoever won the hand: the others stand at the goal.
         Database& db = app_->database();
-        const ResultSet self = db.query("SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
+        const ResultSet self =
+            db.query("SELECT * FROM torneo where cognome='Ferri' and nome='Giulia'");
         db.execute("UPDATE torneo SET punti='50' WHERE tavolo='" + self.at("tavolo", 0).text() +
                    "' and punti<50");
         db.execute("UPDATE torneo SET punti='-100' WHERE cognome='Ferri'");
         auto message = answerFinalMessage(QStringLiteral("eliminated-message"));
         waitForTheEnd();
         QVERIFY(message->seen);
-        QCOMPARE(message->text, QStringLiteral("Partita terminata\nSei stato eliminato dal torneo"));
+        QCOMPARE(message->text,
+                 QStringLiteral("Partita terminata\nSei stato eliminato dal torneo"));
         closeFinalStandings(QStringLiteral("eliminated-standings"));
         expectBackAtTheMenu();
     }

@@ -41,7 +41,8 @@ struct Shown {
 // The text of a scrolled page is as long as it is; its scroll area is what must fit.
 bool onScrolledPage(const QWidget* widget) {
     const QWidget* viewport = widget->parentWidget();
-    return viewport != nullptr && qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()) != nullptr;
+    return viewport != nullptr &&
+           qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()) != nullptr;
 }
 
 QRect onWindow(const QWidget* widget, const QWidget* window) {
@@ -54,9 +55,7 @@ class WindowScaleTest : public guitest::StartedGameTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(openGameWindowWithFreshSettings());
-    }
+    void initTestCase() { QVERIFY(openGameWindowWithFreshSettings()); }
     void cleanupTestCase() { closeGameWindow(); }
 
     void everyScreenScales() {
@@ -64,7 +63,7 @@ private slots:
             const char* name;
             std::vector<Control> open;  // clicked one after the other
             Control shown;
-            int ticks;                  // of play once open
+            int ticks;  // of play once open
         } screens[] = {
             {"menu", {}, ctl::Label2, 0},
             {"options", {ctl::Label10}, ctl::Frame1, 0},
@@ -89,10 +88,16 @@ private slots:
                 window_->resize(size);
                 QCoreApplication::processEvents();
                 (void)window_->grab();  // every picture is read at its new size
-                const QString where = QStringLiteral("%1 at %2×%3").arg(screen.name).arg(size.width()).arg(size.height());
+                const QString where = QStringLiteral("%1 at %2×%3")
+                                          .arg(screen.name)
+                                          .arg(size.width())
+                                          .arg(size.height());
                 expectScaledDesign(controls, where);
                 expectNoNewOverlap(controls, where);
-                guitest::saveShot(*window_, QStringLiteral("scale-%1-%2x%3").arg(screen.name).arg(size.width()).arg(size.height()));
+                guitest::saveShot(*window_, QStringLiteral("scale-%1-%2x%3")
+                                                .arg(screen.name)
+                                                .arg(size.width())
+                                                .arg(size.height()));
             }
             window_->resize(Stage::designSize());
         }
@@ -133,9 +138,11 @@ private slots:
             {{0, 24, 800, 576}, {736, 536}},
         };
         for (const auto& row : rows) {
-            const QSize size = ui::WindowPlacement::firstSize(Stage::designSize(), row.available, 40);
+            const QSize size =
+                ui::WindowPlacement::firstSize(Stage::designSize(), row.available, 40);
             QCOMPARE(size, row.expected);
-            QVERIFY(size.width() <= row.available.width() && size.height() + 40 <= row.available.height());
+            QVERIFY(size.width() <= row.available.width() &&
+                    size.height() + 40 <= row.available.height());
         }
     }
 
@@ -155,20 +162,24 @@ private:
     void expectScaledDesign(const std::vector<Shown>& controls, const QString& where) {
         const QWidget* form = window_->centralWidget();
         const QSize design = Stage::designSize();
-        const double s = std::min(form->width() / double(design.width()), form->height() / double(design.height()));
-        const QPointF origin((form->width() - design.width() * s) / 2, (form->height() - design.height() * s) / 2);
+        const double s = std::min(form->width() / double(design.width()),
+                                  form->height() / double(design.height()));
+        const QPointF origin((form->width() - design.width() * s) / 2,
+                             (form->height() - design.height() * s) / 2);
         for (const Shown& shown : controls) {
             const QString name = guitest::nameOf(shown.control) + QStringLiteral(", ") + where;
             const QRect real = onWindow(shown.widget, form);
             const QFont designFont = Stage::designFont(shown.widget);
             if (designFont.pixelSize() > 0) {
-                QVERIFY2(std::abs(QFontInfo(shown.widget->font()).pixelSize() - designFont.pixelSize() * s) <= 1,
+                QVERIFY2(std::abs(QFontInfo(shown.widget->font()).pixelSize() -
+                                  designFont.pixelSize() * s) <= 1,
                          qPrintable(name));
             }
             if (onScrolledPage(shown.widget)) continue;
             QVERIFY2(form->rect().contains(real) || real.isEmpty(), qPrintable(name));
             QPointF designTopLeft = Stage::design(shown.widget).topLeft();
-            for (const QWidget* up = shown.widget->parentWidget(); up != form; up = up->parentWidget()) {
+            for (const QWidget* up = shown.widget->parentWidget(); up != form;
+                 up = up->parentWidget()) {
                 designTopLeft += Stage::design(up).topLeft();
             }
             const QSize size = Stage::design(shown.widget).size();
@@ -178,24 +189,32 @@ private:
                 QVERIFY2(real == form->rect(), qPrintable(name));
             } else if (Stage::design(shown.widget) != QRect(QPoint(0, 0), design)) {
                 const QPointF expected = origin + designTopLeft * s;
-                QVERIFY2(std::abs(real.left() - expected.x()) <= 2 && std::abs(real.top() - expected.y()) <= 2,
+                QVERIFY2(std::abs(real.left() - expected.x()) <= 2 &&
+                             std::abs(real.top() - expected.y()) <= 2,
                          qPrintable(name));
-                QVERIFY2(std::abs(real.width() - size.width() * s) <= 2 && std::abs(real.height() - size.height() * s) <= 2,
+                QVERIFY2(std::abs(real.width() - size.width() * s) <= 2 &&
+                             std::abs(real.height() - size.height() * s) <= 2,
                          qPrintable(name));
             }
             // Pictures at their device size, from a file at least that large.
-            if (auto* box = qobject_cast<ui::PictureBox*>(shown.widget); box != nullptr && box->hasPicture()) {
+            if (auto* box = qobject_cast<ui::PictureBox*>(shown.widget);
+                box != nullptr && box->hasPicture()) {
                 const QSize device = box->deviceSize();
                 const QSize source = box->sourceSize();
-                QVERIFY2(box->size().isEmpty() || (box->picture().size() == device && source.width() >= device.width() &&
-                                                   source.height() >= device.height()),
+                QVERIFY2(box->size().isEmpty() ||
+                             (box->picture().size() == device && source.width() >= device.width() &&
+                              source.height() >= device.height()),
                          qPrintable(name));
             }
             auto* label = qobject_cast<QLabel*>(shown.widget);
             if (label != nullptr && !label->wordWrap() && !label->text().contains('\n')) {
-                const bool fitsDesign = QFontMetrics(designFont).horizontalAdvance(label->text()) <= size.width();
-                const bool fitsShown = QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width() + 1;
-                QVERIFY2(!fitsDesign || fitsShown, qPrintable(name + QStringLiteral(": ") + label->text()));
+                const bool fitsDesign =
+                    QFontMetrics(designFont).horizontalAdvance(label->text()) <= size.width();
+                const bool fitsShown =
+                    QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+                    label->width() + 1;
+                QVERIFY2(!fitsDesign || fitsShown,
+                         qPrintable(name + QStringLiteral(": ") + label->text()));
             }
         }
     }
@@ -207,14 +226,16 @@ private:
             for (std::size_t j = i + 1; j < controls.size(); ++j) {
                 const QWidget* a = controls[i].widget;
                 const QWidget* b = controls[j].widget;
-                if (a->parentWidget() != b->parentWidget() || Stage::design(a).intersects(Stage::design(b))) continue;
+                if (a->parentWidget() != b->parentWidget() ||
+                    Stage::design(a).intersects(Stage::design(b)))
+                    continue;
                 QVERIFY2(!a->geometry().intersects(b->geometry()),
-                         qPrintable(guitest::nameOf(controls[i].control) + QStringLiteral(" over ") +
-                                    guitest::nameOf(controls[j].control) + QStringLiteral(", ") + where));
+                         qPrintable(
+                             guitest::nameOf(controls[i].control) + QStringLiteral(" over ") +
+                             guitest::nameOf(controls[j].control) + QStringLiteral(", ") + where));
             }
         }
     }
-
 };
 
 QTEST_MAIN(WindowScaleTest)

@@ -65,7 +65,8 @@ TEST(IncludeOrderTest, NoSourceFileIncludesAFolderAboveItsOwn) {
         }
     }
     EXPECT_GT(files, 100);
-    for (const std::string& violation : found) ADD_FAILURE() << "points up the order: " << violation;
+    for (const std::string& violation : found)
+        ADD_FAILURE() << "points up the order: " << violation;
 }
 
 TEST(IncludeOrderTest, TheCheckSeesUpwardAndUnknownIncludesOnly) {

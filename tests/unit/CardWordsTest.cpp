@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "engine/GameSession.h"
-#include "primitives/MemorySurface.h"
 #include "engine/display/TableDisplay.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "tests/rules/Layouts.h"
 #include "tests/unit/TableFixture.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro::tabletest {
 namespace {
@@ -108,8 +108,10 @@ TEST(CardWordsTest, HandPicturesAlwaysEndAsAFullRedrawLeavesThem) {
     for (int round = 0; round < 400; ++round) {
         const int seat = layouts.below(kSeats);
         session.hands[seat] = layouts.hand(kDensities[layouts.below(7)]);
-        if (layouts.below(2) == 0) display.showHand(seat);
-        else display.showHands();
+        if (layouts.below(2) == 0)
+            display.showHand(seat);
+        else
+            display.showHands();
         for (int slot = 0; slot < kHandSlots; ++slot) {
             const Card card = session.hands[seat][slot];
             const Control picture{pictures[seat], slot};

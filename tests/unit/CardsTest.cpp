@@ -6,9 +6,9 @@
 #include <map>
 #include <utility>
 
-#include "rules/Card.h"
 #include "engine/GameSession.h"
 #include "primitives/Random.h"
+#include "rules/Card.h"
 #include "tests/unit/TableFixture.h"
 
 namespace zelvaro::tabletest {
@@ -73,7 +73,8 @@ TEST_F(CardsTest, ShuffleKeepsEveryCard) {
 }
 
 TEST_F(CardsTest, DealSizesFollowTheSpeed) {
-    const std::array<std::pair<const char*, int>, 3> speeds{{{"Lenta", 10}, {"Normale", 8}, {"Turbo", 6}}};
+    const std::array<std::pair<const char*, int>, 3> speeds{
+        {{"Lenta", 10}, {"Normale", 8}, {"Turbo", 6}}};
     for (const auto& [speed, perSeat] : speeds) {
         SCOPED_TRACE(speed);
         shuffleAndDeal(speed);
@@ -105,7 +106,8 @@ TEST_F(CardsTest, DealGivesEachSeatABlockFromTheTopAndKeepsThePileOrder) {
         for (int slot = 0; slot < 8; ++slot) {
             EXPECT_EQ(session.hands[seat][slot], before[seat * 8 + slot]) << seat << "/" << slot;
         }
-        for (int slot = 8; slot < kHandSlots; ++slot) EXPECT_TRUE(session.hands[seat][slot].empty());
+        for (int slot = 8; slot < kHandSlots; ++slot)
+            EXPECT_TRUE(session.hands[seat][slot].empty());
     }
     for (int k = 0; k < 56; ++k) EXPECT_EQ(session.deck[k], before[48 + k]) << k;
 }

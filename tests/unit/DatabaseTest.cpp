@@ -137,7 +137,8 @@ TEST_F(DatabaseTest, AKeptQueryAsksAgainEveryTime) {
     EXPECT_EQ(db.query(lookup).at("punti", 0).integer(), 12);
     // Far more different queries than are kept, then the first again.
     for (int k = 0; k < 200; ++k) {
-        const ResultSet rs = db.query("SELECT * FROM torneo where punti='" + std::to_string(k) + "'");
+        const ResultSet rs =
+            db.query("SELECT * FROM torneo where punti='" + std::to_string(k) + "'");
         ASSERT_EQ(rs.rows(), k == 12 ? 1 : 0) << k;
     }
     EXPECT_EQ(db.query(lookup).rows(), 1);
@@ -148,13 +149,16 @@ TEST_F(DatabaseTest, BoundValuesAreTakenAsTheyAreAndCompareAsLiteralsWould) {
     const char* names[] = {"O'Brien", "D''Arco", "'; DROP TABLE torneo; --", "Nuñez \"Zé\"", "\\'"};
     for (const char* name : names) {
         SCOPED_TRACE(name);
-        db.appendRow("torneo", {{"cognome", name}, {"nome", "Nome"}, {"tavolo", 7}, {"punti", "0"}});
+        db.appendRow("torneo",
+                     {{"cognome", name}, {"nome", "Nome"}, {"tavolo", 7}, {"punti", "0"}});
         const ResultSet found =
             db.query("SELECT * FROM torneo where cognome=? and nome=?", {name, "nome"});
         ASSERT_EQ(found.rows(), 1);  // letter case ignored, as with a literal
         EXPECT_EQ(found.at(0, 0).text(), name);
         db.execute("UPDATE torneo SET punti=? WHERE cognome=?", {"12", name});
-        EXPECT_EQ(db.query("SELECT punti, typeof(punti) FROM torneo where cognome=?", {name}).at(1, 0).text(),
+        EXPECT_EQ(db.query("SELECT punti, typeof(punti) FROM torneo where cognome=?", {name})
+                      .at(1, 0)
+                      .text(),
                   "integer");
     }
     // A number bound as text finds the table stored as a number, as '7' does.
@@ -169,7 +173,8 @@ TEST_F(DatabaseTest, AStatementGivenTooFewOrTooManyValuesChangesNothing) {
     addEntrant("A", "3");
     for (const Database::Parameters& values :
          {Database::Parameters{}, Database::Parameters{5}, Database::Parameters{5, "A", "x"}}) {
-        EXPECT_THROW(db.execute("UPDATE torneo SET punti=? WHERE cognome=?", values), DatabaseError);
+        EXPECT_THROW(db.execute("UPDATE torneo SET punti=? WHERE cognome=?", values),
+                     DatabaseError);
     }
     EXPECT_EQ(db.query("SELECT punti FROM torneo").at(0, 0).integer(), 0);
     // The kept statement still works with the right values.
@@ -261,9 +266,12 @@ TEST(DatabaseThreads, TwoConnectionsOnTwoThreadsEachKeepTheirOwnData) {
             ensureSchema(db);
             const std::string surname = t == 0 ? "Primo" : "Secondo";
             for (int k = 0; k < kRows; ++k) {
-                db.appendRow("giocatori", {{"cognome", surname}, {"nome", std::to_string(k)}, {"profilo", 1}});
+                db.appendRow("giocatori",
+                             {{"cognome", surname}, {"nome", std::to_string(k)}, {"profilo", 1}});
                 // The same few queries again and again, as a match asks them.
-                if (db.query("SELECT * FROM giocatori where cognome='" + surname + "' ").rows() != k + 1) return;
+                if (db.query("SELECT * FROM giocatori where cognome='" + surname + "' ").rows() !=
+                    k + 1)
+                    return;
             }
             found[t] = db.query("SELECT * FROM giocatori  ").rows();
         });

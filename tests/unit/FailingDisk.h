@@ -61,25 +61,43 @@ private:
                 f->pMethods = nullptr;
                 return rc;
             },
-            [](sqlite3_file* f, void* p, int n, sqlite3_int64 o) { return real(f)->pMethods->xRead(real(f), p, n, o); },
+            [](sqlite3_file* f, void* p, int n, sqlite3_int64 o) {
+                return real(f)->pMethods->xRead(real(f), p, n, o);
+            },
             write,
-            [](sqlite3_file* f, sqlite3_int64 size) { return real(f)->pMethods->xTruncate(real(f), size); },
+            [](sqlite3_file* f, sqlite3_int64 size) {
+                return real(f)->pMethods->xTruncate(real(f), size);
+            },
             [](sqlite3_file* f, int flags) { return real(f)->pMethods->xSync(real(f), flags); },
-            [](sqlite3_file* f, sqlite3_int64* size) { return real(f)->pMethods->xFileSize(real(f), size); },
+            [](sqlite3_file* f, sqlite3_int64* size) {
+                return real(f)->pMethods->xFileSize(real(f), size);
+            },
             [](sqlite3_file* f, int lock) { return real(f)->pMethods->xLock(real(f), lock); },
             [](sqlite3_file* f, int lock) { return real(f)->pMethods->xUnlock(real(f), lock); },
-            [](sqlite3_file* f, int* out) { return real(f)->pMethods->xCheckReservedLock(real(f), out); },
-            [](sqlite3_file* f, int op, void* arg) { return real(f)->pMethods->xFileControl(real(f), op, arg); },
+            [](sqlite3_file* f, int* out) {
+                return real(f)->pMethods->xCheckReservedLock(real(f), out);
+            },
+            [](sqlite3_file* f, int op, void* arg) {
+                return real(f)->pMethods->xFileControl(real(f), op, arg);
+            },
             [](sqlite3_file* f) { return real(f)->pMethods->xSectorSize(real(f)); },
             [](sqlite3_file* f) { return real(f)->pMethods->xDeviceCharacteristics(real(f)); },
             [](sqlite3_file* f, int page, int size, int extend, void volatile** out) {
                 return real(f)->pMethods->xShmMap(real(f), page, size, extend, out);
             },
-            [](sqlite3_file* f, int offset, int n, int flags) { return real(f)->pMethods->xShmLock(real(f), offset, n, flags); },
+            [](sqlite3_file* f, int offset, int n, int flags) {
+                return real(f)->pMethods->xShmLock(real(f), offset, n, flags);
+            },
             [](sqlite3_file* f) { real(f)->pMethods->xShmBarrier(real(f)); },
-            [](sqlite3_file* f, int remove) { return real(f)->pMethods->xShmUnmap(real(f), remove); },
-            [](sqlite3_file* f, sqlite3_int64 o, int n, void** out) { return real(f)->pMethods->xFetch(real(f), o, n, out); },
-            [](sqlite3_file* f, sqlite3_int64 o, void* p) { return real(f)->pMethods->xUnfetch(real(f), o, p); },
+            [](sqlite3_file* f, int remove) {
+                return real(f)->pMethods->xShmUnmap(real(f), remove);
+            },
+            [](sqlite3_file* f, sqlite3_int64 o, int n, void** out) {
+                return real(f)->pMethods->xFetch(real(f), o, n, out);
+            },
+            [](sqlite3_file* f, sqlite3_int64 o, void* p) {
+                return real(f)->pMethods->xUnfetch(real(f), o, p);
+            },
         };
         return &m;
     }

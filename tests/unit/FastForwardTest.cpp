@@ -7,15 +7,15 @@
 
 #include "engine/GameSession.h"
 #include "engine/HeadlessClock.h"
-#include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "front/FastForward.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "tests/unit/TableFixture.h"
 #include "tests/unit/TestDatabase.h"
 #include "tools/sim/HumanPolicy.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {
@@ -59,9 +59,12 @@ protected:
         folder_ = new TempFolder;
         fs::create_directories(folder_->path() / "made");
         Program made(folder_->path() / "made");
-        made.app.database().appendRow("giocatori", {{"cognome", "Veloce"}, {"nome", "Ada"},
-                                                    {"nazionalita", "Italia"}, {"anno", 1988},
-                                                    {"profilo", "1"}, {"cambiocarte", "0"},
+        made.app.database().appendRow("giocatori", {{"cognome", "Veloce"},
+                                                    {"nome", "Ada"},
+                                                    {"nazionalita", "Italia"},
+                                                    {"anno", 1988},
+                                                    {"profilo", "1"},
+                                                    {"cambiocarte", "0"},
                                                     {"aggressivita", "0"}});
         made.app.database().close();
     }
@@ -88,14 +91,16 @@ protected:
             for (const SeatStats& seat : app.session().seatstats) {
                 record.hands += seat.surname + " " + std::to_string(seat.score) + ", ";
             }
-            for (const Card& card : app.session().hands[kHumanSeat]) record.hands += cardPicture(card);
+            for (const Card& card : app.session().hands[kHumanSeat])
+                record.hands += cardPicture(card);
             record.hands += "\n";
         });
         start(app, surface);
         while (!done(app, surface)) {
             if (surface.enabled(ctl::Timer1)) playHumanTurn(app, surface);
             // The wait for the round is offered whether or not the player still holds cards.
-            if (surface.visible(ctl::Frame6) && surface.enabled(ctl::Timer2) && !app.fastForwarding()) {
+            if (surface.visible(ctl::Frame6) && surface.enabled(ctl::Timer2) &&
+                !app.fastForwarding()) {
                 EXPECT_TRUE(surface.visible(ctl::WaitFastForward));
                 record.waitsOffered += surface.visible(ctl::WaitFastForward) ? 1 : 0;
             }
@@ -114,8 +119,8 @@ protected:
                                       std::chrono::steady_clock::time_point::max());
                 // It stops when the player has something to decide, or when the game is over.
                 EXPECT_FALSE(app.fastForwarding());
-                EXPECT_TRUE(app.session().holdsCards(kHumanSeat) || !surface.visible(ctl::Picture1) ||
-                            done(app, surface));
+                EXPECT_TRUE(app.session().holdsCards(kHumanSeat) ||
+                            !surface.visible(ctl::Picture1) || done(app, surface));
             }
             if (!ran && !clock.fireNext()) break;
         }
@@ -137,7 +142,9 @@ TEST_F(FastForwardTest, SingleGamesEndTheSameWithAndWithoutIt) {
     };
     for (const char* type : {"50 Punti", "Eliminazione 25", "3 Vinte"}) {
         SCOPED_TRACE(type);
-        const auto done = [](ZelvaroApp&, MemorySurface& surface) { return !surface.enabled(ctl::Timer1); };
+        const auto done = [](ZelvaroApp&, MemorySurface& surface) {
+            return !surface.enabled(ctl::Timer1);
+        };
         const Record plain = play(false, type, start, done);
         const Record fast = play(true, type, start, done);
         EXPECT_GT(fast.fastForwards, 0);
@@ -154,7 +161,9 @@ TEST_F(FastForwardTest, ATournamentEndsTheSameWithAndWithoutIt) {
         app.click(ctl::Label36);
     };
     // Played until it is over for the player: out, or the final played.
-    const auto done = [](ZelvaroApp&, MemorySurface& surface) { return !surface.enabled(ctl::Timer2); };
+    const auto done = [](ZelvaroApp&, MemorySurface& surface) {
+        return !surface.enabled(ctl::Timer2);
+    };
     const Record plain = play(false, "Eliminazione 25", start, done);
     const Record fast = play(true, "Eliminazione 25", start, done);
     EXPECT_GT(fast.fastForwards, 0);
@@ -162,7 +171,6 @@ TEST_F(FastForwardTest, ATournamentEndsTheSameWithAndWithoutIt) {
     EXPECT_EQ(plain.hands, fast.hands);
     EXPECT_TRUE(plain.standings == fast.standings);
     EXPECT_FALSE(plain.standings.empty());
-
 }
 
 }  // namespace

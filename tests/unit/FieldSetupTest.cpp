@@ -41,7 +41,8 @@ TEST_F(FieldSetupTest, TheWholePoolEntersOnceEachApostrophesIncluded) {
     }
     EXPECT_EQ(rs.rows(), 21);
     EXPECT_EQ(names.size(), 21U);
-    EXPECT_TRUE(names.count("D'Angelo Pia") && names.count("O'Brien Sean") && names.count("Rossi Mario"));
+    EXPECT_TRUE(names.count("D'Angelo Pia") && names.count("O'Brien Sean") &&
+                names.count("Rossi Mario"));
     EXPECT_EQ(tableSizes(), (std::map<int, int>{{1, 6}, {2, 6}, {3, 6}, {4, 3}}));
     EXPECT_TRUE(surface.windowEnabled());
 }
@@ -66,7 +67,8 @@ TEST_F(FieldSetupTest, StartSeatsTheHumansTableAndListsEveryTable) {
     EXPECT_EQ(tournament.tablecursor, 1);
     EXPECT_EQ(surface.caption(ctl::Label47), "1* Turno - 18 Giocatori - 3 Tavoli");
     EXPECT_EQ(surface.interval(ctl::Timer2), 8333);  // 30000 / (18 / 5)
-    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_TRUE(surface.enabled(timer));
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        EXPECT_TRUE(surface.enabled(timer));
     for (Control c : {ctl::Picture1, ctl::Label52}) EXPECT_TRUE(surface.visible(c));
     for (Control c : {ctl::Frame3, ctl::Frame5}) EXPECT_FALSE(surface.visible(c));
     for (Control c : kMenuLabels) EXPECT_TRUE(surface.enabled(c));
@@ -78,12 +80,14 @@ TEST_F(FieldSetupTest, APoolTooSmallForTheFieldIsRefusedAndTheFieldStaysEmpty) {
     tournament.fieldsize = 24;                 // needs 23 computer players, the pool has 20
     setup.startTournament();
     ASSERT_EQ(surface.messages().size(), 1U);
-    EXPECT_EQ(surface.messages()[0].text, "Non ci sono abbastanza giocatori per formare il torneo.");
+    EXPECT_EQ(surface.messages()[0].text,
+              "Non ci sono abbastanza giocatori per formare il torneo.");
     EXPECT_EQ(rowsOf("SELECT * FROM torneo "), 0);
     EXPECT_TRUE(surface.windowEnabled());
     for (Control c : {ctl::Frame3, ctl::Frame5, ctl::Picture1}) EXPECT_FALSE(surface.visible(c));
     for (Control c : kMenuLabels) EXPECT_TRUE(surface.enabled(c));
-    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        EXPECT_FALSE(surface.enabled(timer));
 }
 
 }  // namespace

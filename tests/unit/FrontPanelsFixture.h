@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "front/MainMenu.h"
 #include "primitives/MemorySurface.h"
 #include "primitives/Random.h"
-#include "front/MainMenu.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "tests/unit/TestDatabase.h"

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "primitives/MemorySurface.h"
 #include "front/MainMenu.h"
 #include "front/OptionsPanel.h"
+#include "primitives/MemorySurface.h"
 #include "store/Database.h"
 #include "tests/unit/FrontPanelsFixture.h"
 

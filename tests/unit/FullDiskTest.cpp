@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
 #include "store/Database.h"
 #include "tests/unit/FailingDisk.h"
 #include "tests/unit/TestDatabase.h"
@@ -30,7 +30,9 @@ struct Contents {
     bool operator==(const Contents&) const = default;
 };
 
-bool isSound(Database& db) { return db.query("PRAGMA integrity_check").at(0, 0).text() == "ok"; }
+bool isSound(Database& db) {
+    return db.query("PRAGMA integrity_check").at(0, 0).text() == "ok";
+}
 
 Contents contentsOf(const fs::path& file) {
     Database db;
@@ -125,8 +127,10 @@ TEST_F(FullDiskTest, ACompactionThatCannotWriteLeavesTheFileAndNoCopy) {
     MemorySurface surface;
     ZelvaroApp app(surface, folder.path());
     ASSERT_TRUE(app.startUp());
-    app.database().appendRow("giocatori", {{"cognome", "Salvato"}, {"nome", "Prima"},
-                                           {"nazionalita", "Italia"}, {"anno", 1990},
+    app.database().appendRow("giocatori", {{"cognome", "Salvato"},
+                                           {"nome", "Prima"},
+                                           {"nazionalita", "Italia"},
+                                           {"anno", 1990},
                                            {"profilo", "1"}});
     disk.allowOnly(100'000);  // less than the file
     app.click(ctl::Label3);

@@ -1,8 +1,8 @@
 // The table tick at a trick's end: its resolution, seats that pass, the pot caption, hand end.
 #include <gtest/gtest.h>
 
-#include "rules/Showdown.h"
 #include "engine/display/TableLayout.h"
+#include "rules/Showdown.h"
 #include "tests/unit/HandCycleFixture.h"
 
 namespace zelvaro::tabletest {

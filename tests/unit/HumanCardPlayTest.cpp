@@ -117,15 +117,32 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
         const char* hint;  // nullptr: no hint
     };
     const std::vector<Case> cases{
-        {"an Ace led with other cards", [this] { humanToPlay({14, 9}); engine.cardClicked(0); },
+        {"an Ace led with other cards",
+         [this] {
+             humanToPlay({14, 9});
+             engine.cardClicked(0);
+         },
          "Non puoi aprire con un Asso finché hai altre carte."},
         {"a card while another seat is on turn",
-         [this] { humanToPlay({12, 9}, 3); session.turnseat = 3; engine.cardClicked(0); },
+         [this] {
+             humanToPlay({12, 9}, 3);
+             session.turnseat = 3;
+             engine.cardClicked(0);
+         },
          "Non è il tuo turno."},
         {"a change with one card marked",
-         [this] { openChangeQuestion(); engine.cardClicked(0); engine.changeClicked(); },
+         [this] {
+             openChangeQuestion();
+             engine.cardClicked(0);
+             engine.changeClicked();
+         },
          "Segna due carte per cambiarle."},
-        {"a legal card", [this] { humanToPlay({14, 9}); engine.cardClicked(1); }, nullptr},
+        {"a legal card",
+         [this] {
+             humanToPlay({14, 9});
+             engine.cardClicked(1);
+         },
+         nullptr},
         {"a change with two cards marked",
          [this] {
              openChangeQuestion();
@@ -134,7 +151,12 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
              engine.changeClicked();
          },
          nullptr},
-        {"keeping the hand", [this] { openChangeQuestion(); engine.keepClicked(); }, nullptr},
+        {"keeping the hand",
+         [this] {
+             openChangeQuestion();
+             engine.keepClicked();
+         },
+         nullptr},
         {"a second card marked after the hint asked for two",
          [this] {
              openChangeQuestion();
@@ -143,7 +165,8 @@ TEST_F(HumanTurnTest, ARefusedClickSaysWhyAndALegalOneSaysNothing) {
              engine.cardClicked(1);
          },
          nullptr},
-        {"a third card marked", [this] {
+        {"a third card marked",
+         [this] {
              openChangeQuestion();
              for (int slot : {0, 1, 2}) engine.cardClicked(slot);
          },
@@ -171,7 +194,8 @@ TEST_F(HumanTurnTest, ThePromptAndTheLightFollowTheTurn) {
     EXPECT_TRUE(surface.visible(ctl::TurnPrompt));
     EXPECT_EQ(surface.caption(ctl::TurnPrompt), "Tocca a te\nscegli il cambio");
     EXPECT_TRUE(surface.visible(ctl::TurnLight));
-    EXPECT_EQ(surface.top(ctl::TurnLight), layout::twips(layout::kHumanPlate.y - layout::kSeatLightMargin));
+    EXPECT_EQ(surface.top(ctl::TurnLight),
+              layout::twips(layout::kHumanPlate.y - layout::kSeatLightMargin));
     engine.keepClicked();
     // The turn has passed to seat 1: its panel is lit, the prompt is gone.
     EXPECT_FALSE(surface.visible(ctl::TurnPrompt));

@@ -90,7 +90,8 @@ TEST_F(KeysOnTheTable, ButtonKeysClickTheirControlOnlyWhileItIsOffered) {
         surface.setVisible(ctl::Picture1, true);
     }
     // Both "Avanti veloce" shown: the waiting notice's, which lies over the table.
-    for (Control c : {ctl::Frame6, ctl::TableFastForward, ctl::WaitFastForward}) surface.setVisible(c, true);
+    for (Control c : {ctl::Frame6, ctl::TableFastForward, ctl::WaitFastForward})
+        surface.setVisible(c, true);
     EXPECT_EQ(clickOf(GameKey::FastForward), ctl::WaitFastForward);
 }
 

@@ -55,14 +55,17 @@ protected:
     void checkDisplay(const std::string& where) {
         if (!surface.enabled(ctl::Timer1)) return;
         // The human's legal moves never earn a hint.
-        ASSERT_FALSE(surface.visible(ctl::TableHint)) << where << ": " << surface.caption(ctl::TableHint);
-        const std::array<ControlArray<12>, kSeats> handPictures{
-            ctl::Picture2, ctl::Picture4, ctl::Picture3, ctl::Picture8, ctl::Picture7, ctl::Picture5};
+        ASSERT_FALSE(surface.visible(ctl::TableHint))
+            << where << ": " << surface.caption(ctl::TableHint);
+        const std::array<ControlArray<12>, kSeats> handPictures{ctl::Picture2, ctl::Picture4,
+                                                                ctl::Picture3, ctl::Picture8,
+                                                                ctl::Picture7, ctl::Picture5};
         for (int seat = 0; seat < kSeats; ++seat) {
             for (int slot = 0; slot < kHandSlots; ++slot) {
                 const Card card = session.hands[seat][slot];
                 const Control picture = handPictures[seat][slot];
-                ASSERT_EQ(surface.visible(picture), !card.empty()) << where << " seat " << seat << " slot " << slot;
+                ASSERT_EQ(surface.visible(picture), !card.empty())
+                    << where << " seat " << seat << " slot " << slot;
                 if (card.empty()) continue;
                 ASSERT_EQ(surface.picture(picture), seat == 0 ? cardPicture(card) : kCardBack)
                     << where << " seat " << seat << " slot " << slot;
@@ -74,17 +77,21 @@ protected:
             if (!card.isReal()) continue;
             const int seat = session.seatOfTrickSlot(k);
             laid[seat] = true;
-            ASSERT_EQ(surface.picture(layout::kTablePlaceControl[seat]), cardPicture(card)) << where;
+            ASSERT_EQ(surface.picture(layout::kTablePlaceControl[seat]), cardPicture(card))
+                << where;
         }
         for (int seat = 0; seat < kSeats; ++seat) {
-            ASSERT_EQ(surface.visible(layout::kTablePlaceControl[seat]), laid[seat]) << where << " seat " << seat;
+            ASSERT_EQ(surface.visible(layout::kTablePlaceControl[seat]), laid[seat])
+                << where << " seat " << seat;
         }
         const bool anyLaid = std::find(laid.begin(), laid.end(), true) != laid.end();
         ASSERT_EQ(surface.visible(ctl::Shape6), anyLaid) << where;
         if (anyLaid) {
             const layout::Point place = layout::kTablePlace[session.trickwinner];
-            ASSERT_EQ(surface.left(ctl::Shape6), layout::twips(place.x - layout::kWinMarkerMargin)) << where;
-            ASSERT_EQ(surface.top(ctl::Shape6), layout::twips(place.y - layout::kWinMarkerMargin)) << where;
+            ASSERT_EQ(surface.left(ctl::Shape6), layout::twips(place.x - layout::kWinMarkerMargin))
+                << where;
+            ASSERT_EQ(surface.top(ctl::Shape6), layout::twips(place.y - layout::kWinMarkerMargin))
+                << where;
         }
         if (session.options.isPotGame()) return;
         const std::string& premio = session.options.premio;
@@ -112,8 +119,10 @@ protected:
             ASSERT_EQ(surface.picture(ctl::LastTrickCards[seat]),
                       trick[slot].isReal() ? cardPicture(trick[slot]) : "")
                 << where << " seat " << seat;
-            ASSERT_EQ(surface.caption(ctl::LastTrickNames[seat]), session.seatstats[seat].surname) << where;
-            ASSERT_EQ(surface.foreColor(ctl::LastTrickNames[seat]) == kHighlightColor, slot == winnerSlot)
+            ASSERT_EQ(surface.caption(ctl::LastTrickNames[seat]), session.seatstats[seat].surname)
+                << where;
+            ASSERT_EQ(surface.foreColor(ctl::LastTrickNames[seat]) == kHighlightColor,
+                      slot == winnerSlot)
                 << where << " seat " << seat;
         }
     }
@@ -130,10 +139,12 @@ protected:
             const int seat = (slot + leader) % kSeats;
             const Control name = seat == 0 ? ctl::Label4 : ctl::Label6[seat - 1];
             const bool wins = session.options.isPotGame()
-                                  ? trick[slot].isReal() && trick[slot].value == top && computePot(trick).winnercount > 0
+                                  ? trick[slot].isReal() && trick[slot].value == top &&
+                                        computePot(trick).winnercount > 0
                                   : slot == outcome.winnerSlot;
             if (wins) winners.push_back(seat);
-            ASSERT_EQ(surface.foreColor(name) == kHighlightColor, wins) << where << " seat " << seat;
+            ASSERT_EQ(surface.foreColor(name) == kHighlightColor, wins)
+                << where << " seat " << seat;
         }
         // Nothing points at the seat that lays next: the one winner's panel is the one framed,
         // winners sharing a pot are lit alike and none is framed.
@@ -150,8 +161,11 @@ protected:
         ASSERT_LE(left, layout::twips(corner.x)) << where;
         ASSERT_LE(panelTop, layout::twips(corner.y)) << where;
         ASSERT_GE(left + surface.width(ctl::TurnLight), layout::twips(corner.x + width)) << where;
-        ASSERT_GE(panelTop + surface.height(ctl::TurnLight), layout::twips(corner.y + height)) << where;
-        ASSERT_LT(surface.width(ctl::TurnLight), layout::twips(width + 2 * layout::kSeatLightMargin + 1)) << where;
+        ASSERT_GE(panelTop + surface.height(ctl::TurnLight), layout::twips(corner.y + height))
+            << where;
+        ASSERT_LT(surface.width(ctl::TurnLight),
+                  layout::twips(width + 2 * layout::kSeatLightMargin + 1))
+            << where;
     }
 
     // The line of the hand's end names every seat that gained or lost, with what it did, the
@@ -165,13 +179,15 @@ protected:
         for (int seat = 0; seat < kSeats; ++seat) {
             if (delta[seat] == 0) continue;
             ++named;
-            const std::string told = session.seatstats[seat].surname + (delta[seat] > 0 ? " +" : " −") +
+            const std::string told = session.seatstats[seat].surname +
+                                     (delta[seat] > 0 ? " +" : " −") +
                                      std::to_string(std::abs(delta[seat]));
             const std::size_t at = line.find(told);
             EXPECT_NE(at, std::string::npos) << where << ": " << line << " lacks " << told;
             if (previousSeat >= 0 && at != std::string::npos) {
                 // Seats come in seat order here: one listed before a lower seat gained more.
-                EXPECT_EQ(at > previousAt, delta[seat] <= delta[previousSeat]) << where << ": " << line;
+                EXPECT_EQ(at > previousAt, delta[seat] <= delta[previousSeat])
+                    << where << ": " << line;
             }
             previousAt = at;
             previousSeat = seat;
@@ -180,8 +196,11 @@ protected:
             EXPECT_EQ(line, "Nessun punto in questa mano") << where;
         }
         std::size_t separators = 0;
-        for (std::size_t at = line.find(" · "); at != std::string::npos; at = line.find(" · ", at + 1)) ++separators;
-        EXPECT_EQ(separators + 1, static_cast<std::size_t>(std::max(named, 1))) << where << ": " << line;
+        for (std::size_t at = line.find(" · "); at != std::string::npos;
+             at = line.find(" · ", at + 1))
+            ++separators;
+        EXPECT_EQ(separators + 1, static_cast<std::size_t>(std::max(named, 1)))
+            << where << ": " << line;
     }
 
     void checkWinner(const std::string& where, Kind kind, int goal, int target,
@@ -197,15 +216,22 @@ protected:
         for (int s = 0; s < kSeats; ++s) atBest += after[s] == best ? 1 : 0;
         EXPECT_EQ(atBest, 1) << where << ": a tie at the top must not end a single game";
         switch (kind) {
-            case Kind::Single: EXPECT_EQ(best, 1) << where; break;
-            case Kind::Wins: EXPECT_EQ(best, target) << where; break;
+            case Kind::Single:
+                EXPECT_EQ(best, 1) << where;
+                break;
+            case Kind::Wins:
+                EXPECT_EQ(best, target) << where;
+                break;
             case Kind::Points:
                 EXPECT_EQ(bestSeat, holder) << where;
                 EXPECT_GT(best, goal) << where;
                 break;
             case Kind::Elimination:
-            case Kind::Pot: EXPECT_GT(best, goal) << where; break;
-            case Kind::Chips: break;
+            case Kind::Pot:
+                EXPECT_GT(best, goal) << where;
+                break;
+            case Kind::Chips:
+                break;
         }
         EXPECT_EQ(surface.messages()[0].text,
                   "Partita terminata\nIl vincitore e' " + session.seatstats[bestSeat].surname)

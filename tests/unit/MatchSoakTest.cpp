@@ -17,15 +17,15 @@ namespace zelvaro::tabletest {
 namespace {
 
 const std::array<const char*, 13> kGameTypes{
-    "Partita Singola", "25 Punti",        "50 Punti",         "100 Punti",  "3 Vinte",
-    "5 Vinte",         "Chips",           "Eliminazione 25",  "Eliminazione 50",
-    "Eliminazione 100", "Piatto 500",     "Piatto 1000",      "Piatto 2000"};
+    "Partita Singola", "25 Punti",    "50 Punti",        "100 Punti",       "3 Vinte",
+    "5 Vinte",         "Chips",       "Eliminazione 25", "Eliminazione 50", "Eliminazione 100",
+    "Piatto 500",      "Piatto 1000", "Piatto 2000"};
 const std::array<const char*, 3> kSpeeds{"Lenta", "Normale", "Turbo"};
 const std::array<const char*, 2> kYesNo{"Si", "No"};
 const std::array<const char*, 3> kPrizes{"Nascosto", "1 Carta", "2 Carte"};
 
-constexpr int kGames = 208;            // 16 games of each type
-constexpr int kChipsHands = 12;        // a Chips match never ends: stop after this many
+constexpr int kGames = 208;      // 16 games of each type
+constexpr int kChipsHands = 12;  // a Chips match never ends: stop after this many
 constexpr int kMaxHandsPerGame = 400;
 // A two-seat endgame can swing back and forth for a long time (a seat that would lead its Ace
 // lays its lowest other card instead and loses the lead); the longest hands of this run take
@@ -43,10 +43,16 @@ Kind kindOf(const std::string& type) {
 
 // The score a seat must pass to win, by game type.
 int goalOf(const std::string& type) {
-    for (const auto& [name, goal] : std::initializer_list<std::pair<const char*, int>>{
-             {"25 Punti", 24}, {"50 Punti", 49}, {"100 Punti", 99}, {"Eliminazione 25", 24},
-             {"Eliminazione 50", 49}, {"Eliminazione 100", 99}, {"Piatto 500", 499},
-             {"Piatto 1000", 999}, {"Piatto 2000", 1999}}) {
+    for (const auto& [name, goal] :
+         std::initializer_list<std::pair<const char*, int>>{{"25 Punti", 24},
+                                                            {"50 Punti", 49},
+                                                            {"100 Punti", 99},
+                                                            {"Eliminazione 25", 24},
+                                                            {"Eliminazione 50", 49},
+                                                            {"Eliminazione 100", 99},
+                                                            {"Piatto 500", 499},
+                                                            {"Piatto 1000", 999},
+                                                            {"Piatto 2000", 1999}}) {
         if (type == name) return goal;
     }
     return 0;
@@ -101,8 +107,8 @@ protected:
 
     // Plays one whole game; returns the number of hands played.
     int playGame(int game, const MatchOptions& options) {
-        const std::string where0 = "game " + std::to_string(game) + " (" + options.punteggio + ", " +
-                                   options.tipopartita + ", change " + options.cambiocarte +
+        const std::string where0 = "game " + std::to_string(game) + " (" + options.punteggio +
+                                   ", " + options.tipopartita + ", change " + options.cambiocarte +
                                    ", 2>A " + options.duesuperaasso + ", " + options.premio + ")";
         storeOptions(db, options);
         surface.clearMessages();
@@ -113,7 +119,8 @@ protected:
         EXPECT_TRUE(surface.visible(ctl::Picture1)) << where0;
         EXPECT_EQ(session.options.punteggio, options.punteggio);
         checkTable(where0 + " at the deal");
-        EXPECT_FALSE(surface.visible(ctl::HandResultLine)) << where0 << ": the last match's hand line stayed";
+        EXPECT_FALSE(surface.visible(ctl::HandResultLine))
+            << where0 << ": the last match's hand line stayed";
 
         const Kind kind = kindOf(options.punteggio);
         const int goal = goalOf(options.punteggio);
@@ -163,7 +170,9 @@ protected:
                         }
                     }
                     const int share =
-                        winners == 0 ? 0 : static_cast<int>(std::nearbyint(static_cast<double>(pot) / winners));
+                        winners == 0
+                            ? 0
+                            : static_cast<int>(std::nearbyint(static_cast<double>(pot) / winners));
                     for (int k = 0; k < kSeats; ++k) {
                         if (trickBefore[k].isReal() && trickBefore[k].value == top) {
                             expected[(k + leaderBefore) % kSeats] += share;
@@ -210,7 +219,8 @@ protected:
                         EXPECT_EQ(std::accumulate(after.begin(), after.end(), 0), hands) << where;
                         break;
                     case Kind::Chips:
-                        for (int s = 0; s < kSeats; ++s) EXPECT_EQ(delta[s], s == holder ? 5 : -1) << where;
+                        for (int s = 0; s < kSeats; ++s)
+                            EXPECT_EQ(delta[s], s == holder ? 5 : -1) << where;
                         EXPECT_EQ(std::accumulate(after.begin(), after.end(), 0), 0) << where;
                         break;
                     case Kind::Elimination:
@@ -239,7 +249,8 @@ protected:
                     return hands;
                 }
                 EXPECT_TRUE(surface.messages().empty()) << where;
-                EXPECT_TRUE(surface.enabled(ctl::Timer1)) << where << ": the next hand did not start";
+                EXPECT_TRUE(surface.enabled(ctl::Timer1))
+                    << where << ": the next hand did not start";
                 EXPECT_EQ(session.turnseat, holder) << where;
                 if (kind == Kind::Single || kind == Kind::Wins) {
                     for (int s = 0; s < kSeats; ++s) {

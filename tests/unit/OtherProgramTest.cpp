@@ -59,7 +59,8 @@ public:
             ::_exit(status);
         }
         char c = 0;
-        if (::read(ready_[0], &c, 1) != 1) throw std::runtime_error("the other program did not start");
+        if (::read(ready_[0], &c, 1) != 1)
+            throw std::runtime_error("the other program did not start");
     }
     // Lets it finish; its exit status.
     int finish() {
@@ -119,7 +120,8 @@ TEST_F(OtherProgramTest, OneInsideAWriteMakesTheGameWaitThenRefuseWithoutWriting
     EXPECT_EQ(storedNumber(), 7);
 }
 
-TEST_F(OtherProgramTest, OneThatTakesTheWriteLockDuringPlayMakesTheGamesWriteWaitAndReportNotVanish) {
+TEST_F(OtherProgramTest,
+       OneThatTakesTheWriteLockDuringPlayMakesTheGamesWriteWaitAndReportNotVanish) {
     Database game;
     ASSERT_EQ(openGameDatabase(game, file).problem, StoreProblem::None);
     OtherProgram other(file, true, 7);

@@ -37,10 +37,12 @@ TEST_F(ProfilePanelTest, TwoProfilesThatReadAlikeArePickedShownAndDeletedByTheir
         SCOPED_TRACE(plainSurnameFirst ? "Uno made first" : "Uno Due made first");
         db().execute("DELETE FROM giocatori where profilo='1'");
         const std::pair<const char*, const char*> uno{"Uno", "Due Tre"}, unoDue{"Uno Due", "Tre"};
-        const auto [first, second] = plainSurnameFirst ? std::pair{uno, unoDue} : std::pair{unoDue, uno};
+        const auto [first, second] =
+            plainSurnameFirst ? std::pair{uno, unoDue} : std::pair{unoDue, uno};
         ASSERT_EQ(create(first.first, first.second, "Italia", "1990"), "");
         ASSERT_EQ(create(second.first, second.second, "Francia", "1970"), "");
-        EXPECT_EQ(surface.items(ctl::Combo4), (std::vector<std::string>{"Uno Due Tre", "Uno Due Tre"}));
+        EXPECT_EQ(surface.items(ctl::Combo4),
+                  (std::vector<std::string>{"Uno Due Tre", "Uno Due Tre"}));
         EXPECT_EQ(surface.caption(ctl::Label24), "Data di nascita   1970");  // the one just made
         PlayerProfile player;
         ASSERT_TRUE(panel.loadShownProfile(player));
@@ -118,7 +120,8 @@ TEST_F(ProfilePanelTest, ElminaDeletesExactlyTheProfileShownWhateverCameBefore) 
         }
         std::set<std::string> inFile;
         const ResultSet rows = userProfiles();
-        for (int r = 0; r < rows.rows(); ++r) inFile.insert(rows.at(0, r).text() + " " + rows.at(1, r).text());
+        for (int r = 0; r < rows.rows(); ++r)
+            inFile.insert(rows.at(0, r).text() + " " + rows.at(1, r).text());
         ASSERT_EQ(inFile, stored) << "step " << step;
     }
 }

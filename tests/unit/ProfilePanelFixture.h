@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "front/ProfilePanel.h"
 #include "primitives/MemorySurface.h"
 #include "primitives/Random.h"
-#include "front/ProfilePanel.h"
 #include "store/Database.h"
 #include "store/PlayerPool.h"
 #include "store/Schema.h"

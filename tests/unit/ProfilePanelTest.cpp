@@ -125,14 +125,25 @@ TEST_F(ProfilePanelTest, PickingAProfileShowsItsNationAndBirthYear) {
 TEST_F(ProfilePanelTest, NamesThatAreNumbersOrEmptyAreRefused) {
     const std::string before = everythingElse();
     const std::vector<std::pair<std::string, std::string>> refused{
-        {"123", "Marco"},  {"Rossi", "1.5"}, {" 12 ", "Marco"}, {"-7", "Marco"},
-        {"Rossi", "3,14"}, {"", "Marco"},    {"Rossi", ""},     {"  ", "Marco"},
-        {"", ""},          {"1e5", "Marco"}, {"Rossi", "2E-3"},
+        {"123", "Marco"},
+        {"Rossi", "1.5"},
+        {" 12 ", "Marco"},
+        {"-7", "Marco"},
+        {"Rossi", "3,14"},
+        {"", "Marco"},
+        {"Rossi", ""},
+        {"  ", "Marco"},
+        {"", ""},
+        {"1e5", "Marco"},
+        {"Rossi", "2E-3"},
         // Blanks of every kind: non-breaking, thin, ideographic, tabs and line ends.
-        {"\u00a0\u00a0", "Marco"}, {"Rossi", "\u2009\u202f\u3000"}, {"\t\n", "Marco"},
+        {"\u00a0\u00a0", "Marco"},
+        {"Rossi", "\u2009\u202f\u3000"},
+        {"\t\n", "Marco"},
         {"\u00a0 42 \u2002", "Marco"},
         // Longer than a name: 41 characters, and far longer.
-        {std::string(41, 'a'), "Marco"}, {"Rossi", std::string(20, 'x') + std::string(21, 'y')},
+        {std::string(41, 'a'), "Marco"},
+        {"Rossi", std::string(20, 'x') + std::string(21, 'y')},
         {std::string(16384, 'R'), std::string(16384, 'M')},
     };
     for (const auto& [surname, firstName] : refused) {

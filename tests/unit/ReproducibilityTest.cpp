@@ -16,7 +16,9 @@
 namespace zelvaro::tabletest {
 namespace {
 
-std::string fullName(const PlayerProfile& p) { return p.cognome + " " + p.nome; }
+std::string fullName(const PlayerProfile& p) {
+    return p.cognome + " " + p.nome;
+}
 
 void setNummag(Database& db, const std::string& value) {
     db.execute("UPDATE temp SET numero1='" + value + "' WHERE descrizione= 'nummag'");
@@ -24,7 +26,9 @@ void setNummag(Database& db, const std::string& value) {
 
 class SingleGameStartTest : public TableFixture {
 protected:
-    SingleGameStartTest() : profiles(surface, db), start(surface, db, random, session, tournament, profiles, display, engine) {
+    SingleGameStartTest()
+        : profiles(surface, db),
+          start(surface, db, random, session, tournament, profiles, display, engine) {
         session.opponents = {};
         for (int seat = 1; seat < kSeats; ++seat) session.seatstats[seat] = SeatStats{};
     }

@@ -25,7 +25,8 @@ protected:
     // The page line behind the lit band, or -1 with no band.
     int litLine() {
         if (!surface.visible(ctl::PlayersStandingsRow)) return -1;
-        return (surface.top(ctl::PlayersStandingsRow) / kTwipsPerPixel - layout::kStandingsRowsTop) /
+        return (surface.top(ctl::PlayersStandingsRow) / kTwipsPerPixel -
+                layout::kStandingsRowsTop) /
                layout::kStandingsRowHeight;
     }
 
@@ -36,8 +37,11 @@ protected:
         useGameType("25 Punti");
         addTables(21, [](int t, int s) { return 2 * (6 * t + s); });
         if (!out) return addHumansTable(22, {points, 0, 0, 0, 0, 0});
-        db.appendRow("classifica", {{"cognome", kHumanSurname}, {"nome", kHumanFirstName},
-                                    {"tavolo", "-"}, {"punti", points}, {"eliminato", "1"},
+        db.appendRow("classifica", {{"cognome", kHumanSurname},
+                                    {"nome", kHumanFirstName},
+                                    {"tavolo", "-"},
+                                    {"punti", points},
+                                    {"eliminato", "1"},
                                     {"nazionalita", "Italia"}});
     }
 };
@@ -45,9 +49,13 @@ protected:
 TEST_F(StandingsTest, ClassificaOpensOnThePlayersPageAndItsButtonsTurnPagesWithHisRowLit) {
     // Places 1, 20 and 21 about the first page break, a middle page and the last; out of the
     // field, it opens on page 1 during play and on his own page at the end.
-    const auto rows = {std::tuple{263, false, false, 1, 1}, {225, false, false, 1, 20},
-                       {223, false, false, 2, 21}, {165, false, false, 3, 50},
-                       {1, false, false, 7, 127}, {3, true, false, 1, 127}, {3, true, true, 7, 127}};
+    const auto rows = {std::tuple{263, false, false, 1, 1},
+                       {225, false, false, 1, 20},
+                       {223, false, false, 2, 21},
+                       {165, false, false, 3, 50},
+                       {1, false, false, 7, 127},
+                       {3, true, false, 1, 127},
+                       {3, true, true, 7, 127}};
     // Each step one button: F "|<<", P "<<", N ">>", L ">>|".
     const std::string steps = "PPPNFFLNNLPPPPPPPPPNNNFPL";
     for (const auto& [points, out, atTheEnd, opens, place] : rows) {
@@ -72,10 +80,22 @@ TEST_F(StandingsTest, ClassificaOpensOnThePlayersPageAndItsButtonsTurnPagesWithH
             }
             if (i == steps.size()) break;
             switch (steps[i]) {
-                case 'F': standings.firstPage(); page = 1; break;
-                case 'P': standings.previousPage(); page = std::max(1, page - 1); break;
-                case 'N': standings.nextPage(); page = std::min(7, page + 1); break;
-                case 'L': standings.lastPage(); page = 7; break;
+                case 'F':
+                    standings.firstPage();
+                    page = 1;
+                    break;
+                case 'P':
+                    standings.previousPage();
+                    page = std::max(1, page - 1);
+                    break;
+                case 'N':
+                    standings.nextPage();
+                    page = std::min(7, page + 1);
+                    break;
+                case 'L':
+                    standings.lastPage();
+                    page = 7;
+                    break;
             }
         }
     }
@@ -106,7 +126,8 @@ TEST_F(StandingsTest, ListsShowStoredPointsAndTheScreenShowsTotals) {
     standings.refreshTableStandings();
     standings.refreshOverallTop();
     EXPECT_EQ(surface.caption(ctl::Label41), "30\n12\n7\n5\n3\n1\n");
-    EXPECT_EQ(surface.caption(ctl::Label42), "D'Angelo\nBianchi\nDupont\nO'Brien\nMuller\nGarcia\n");
+    EXPECT_EQ(surface.caption(ctl::Label42),
+              "D'Angelo\nBianchi\nDupont\nO'Brien\nMuller\nGarcia\n");
     EXPECT_EQ(surface.picture(ctl::Image5[1]), "bandiere/Svizzera.jpg");
     EXPECT_EQ(surface.caption(ctl::Label44), "30\n12\n7\n5\n3\n1\n");
     EXPECT_EQ(linesOf(surface.caption(ctl::Label45))[1], "Bianchi  (Tav.1)");
@@ -120,8 +141,12 @@ TEST_F(StandingsTest, GapsAtTheTableAndTheEliminated) {
     useGameType("25 Punti");
     tournament.roundnumber = 2;
     addPoolTable(1, 0, {20, 14, 14, 9, 2, 0});
-    db.appendRow("classifica", {{"cognome", "Verdi"}, {"nome", "Anna"}, {"tavolo", "-"},
-                                {"punti", 100}, {"eliminato", "1"}, {"nazionalita", "Francia"}});
+    db.appendRow("classifica", {{"cognome", "Verdi"},
+                                {"nome", "Anna"},
+                                {"tavolo", "-"},
+                                {"punti", 100},
+                                {"eliminato", "1"},
+                                {"nazionalita", "Francia"}});
     standings.openStandings();
     // Totals 45, 39, 39, 34, 27, 25 below the eliminated entrant's 100.
     EXPECT_EQ(column(0), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
@@ -155,7 +180,8 @@ TEST_F(StandingsTest, AFullFieldPagesFromOneToSeventySevenAndBack) {
 
     standings.openStandings();
     EXPECT_EQ(rowsOf("SELECT * FROM classifica"), 1536);
-    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        EXPECT_FALSE(surface.enabled(timer));
     EXPECT_TRUE(surface.visible(ctl::Picture27));
     EXPECT_FALSE(surface.visible(ctl::Picture1));
     EXPECT_EQ(surface.caption(ctl::Label54), "77");
@@ -179,7 +205,8 @@ TEST_F(StandingsTest, AFullFieldPagesFromOneToSeventySevenAndBack) {
 
     standings.closeStandings();
     EXPECT_EQ(rowsOf("SELECT * FROM classifica"), 0);
-    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_TRUE(surface.enabled(timer));
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        EXPECT_TRUE(surface.enabled(timer));
     EXPECT_FALSE(surface.visible(ctl::Picture27));
     EXPECT_TRUE(surface.visible(ctl::Picture1));
 }

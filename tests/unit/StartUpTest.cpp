@@ -7,9 +7,9 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "primitives/MemorySurface.h"
 #include "front/GameFolders.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "tests/unit/TestDatabase.h"
@@ -145,9 +145,12 @@ TEST(StartUpTest, EsciThroughALinkKeepsTheLinkAndTheFilesPermissions) {
         MemorySurface surface;
         ZelvaroApp app(surface, game);
         ASSERT_TRUE(app.startUp());
-        fs::permissions(elsewhere, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-        app.database().appendRow("giocatori", {{"cognome", "Legato"}, {"nome", "Link"},
-                                               {"nazionalita", "Italia"}, {"anno", 1975},
+        fs::permissions(elsewhere,
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        app.database().appendRow("giocatori", {{"cognome", "Legato"},
+                                               {"nome", "Link"},
+                                               {"nazionalita", "Italia"},
+                                               {"anno", 1975},
                                                {"profilo", "1"}});
         app.click(ctl::Label3);
         ASSERT_TRUE(surface.windowClosed());

@@ -1,7 +1,6 @@
 // Each profile's record, held to what whole games and tournaments played headless did; a kill
 // leaves no game counted by half; a deleted or reset profile leaves nothing behind.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +18,7 @@
 
 #include "engine/GameSession.h"
 #include "engine/TableEngine.h"
+#include "front/PlayerStatistics.h"
 #include "front/ZelvaroApp.h"
 #include "primitives/MemorySurface.h"
 #include "store/CheckpointStore.h"
@@ -26,18 +26,17 @@
 #include "store/GameDatabase.h"
 #include "store/Schema.h"
 #include "store/StatisticsStore.h"
-#include "tests/unit/TournamentFixture.h"
 #include "tests/unit/TestDatabase.h"
+#include "tests/unit/TournamentFixture.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/TournamentDriver.h"
-#include "front/PlayerStatistics.h"
 
 namespace zelvaro {
 namespace {
 
 namespace fs = std::filesystem;
-using testsupport::TempFolder;
 using tabletest::linesOf;
+using testsupport::TempFolder;
 
 constexpr const char* kSurname = "Statistico";
 constexpr const char* kFirstName = "Ugo";
@@ -45,12 +44,18 @@ constexpr const char* kProfile = "Statistico Ugo";
 const char* const kRecordTables[] = {"risultati", "riportopartite", "riportotornei"};
 
 void addProfile(Database& db, const std::string& surname, const std::string& firstName = "Ugo") {
-    db.appendRow("giocatori", {{"cognome", surname}, {"nome", firstName}, {"nazionalita", "Italia"},
-                               {"anno", 1980}, {"profilo", "1"}, {"cambiocarte", "0"},
+    db.appendRow("giocatori", {{"cognome", surname},
+                               {"nome", firstName},
+                               {"nazionalita", "Italia"},
+                               {"anno", 1980},
+                               {"profilo", "1"},
+                               {"cambiocarte", "0"},
                                {"aggressivita", "0"}});
 }
 
-ProfileStatistics statsOf(Database& db) { return readStatistics(db, kSurname, kFirstName); }
+ProfileStatistics statsOf(Database& db) {
+    return readStatistics(db, kSurname, kFirstName);
+}
 
 // A started program in a folder of its own, with the profile "Statistico Ugo".
 struct Program {
@@ -94,7 +99,8 @@ PlayedGame playSingleGame(ZelvaroApp& app, MemorySurface& surface, long leaveAft
     const std::string winnerLine = "Il vincitore e' ";
     for (const MemorySurface::ShownMessage& message : surface.messages()) {
         const auto at = message.text.find(winnerLine);
-        if (at != std::string::npos) game = {true, message.text.substr(at + winnerLine.size()) == kSurname};
+        if (at != std::string::npos)
+            game = {true, message.text.substr(at + winnerLine.size()) == kSurname};
     }
     const std::vector<std::string> ranking = linesOf(surface.caption(ctl::Label31));
     const std::vector<std::string> scores = linesOf(surface.caption(ctl::Label32));
@@ -132,10 +138,13 @@ void playTournament(Program& program, const char* type, const char* limit, int o
             if (round != outInRound) {
                 leadHumansTable(app);
             } else if (round == 1) {
-                db.execute("UPDATE torneo SET punti='-1000' WHERE cognome=? and nome=?", {kSurname, kFirstName});
+                db.execute("UPDATE torneo SET punti='-1000' WHERE cognome=? and nome=?",
+                           {kSurname, kFirstName});
             } else {
-                db.execute("UPDATE torneo SET punti=(SELECT min(punti) - 1 FROM torneo AS t WHERE "
-                           "t.tavolo=torneo.tavolo) WHERE cognome=? and nome=?", {kSurname, kFirstName});
+                db.execute(
+                    "UPDATE torneo SET punti=(SELECT min(punti) - 1 FROM torneo AS t WHERE "
+                    "t.tavolo=torneo.tavolo) WHERE cognome=? and nome=?",
+                    {kSurname, kFirstName});
             }
         });
     }
@@ -160,7 +169,8 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
     const struct {
         const char *type, *limit;
         int outInRound;
-    } plans[] = {{"50 Punti", "Senza Limite", 1}, {"50 Punti", "Senza Limite", 3},
+    } plans[] = {{"50 Punti", "Senza Limite", 1},
+                 {"50 Punti", "Senza Limite", 3},
                  {"Eliminazione 25", "Limite 10 Mani", 0}};
     std::map<std::pair<std::string, std::string>, TournamentFigures> wantTournaments;
     int best = 0;
@@ -169,7 +179,8 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
         playTournament(program, plan.type, plan.limit, plan.outInRound);
         ASSERT_TRUE(surface.visible(ctl::Picture27));
         const int place = finalPlace(app.database());
-        EXPECT_TRUE(surface.visible(ctl::PlayersStandingsRow));  // his row lit on the page it opened on
+        EXPECT_TRUE(
+            surface.visible(ctl::PlayersStandingsRow));  // his row lit on the page it opened on
         EXPECT_TRUE(plan.outInRound != 1 || place == 1536) << place;  // below every other entrant
         EXPECT_TRUE(plan.outInRound != 0 || place <= kSeats) << place;
         best = best == 0 ? place : std::min(best, place);
@@ -179,8 +190,9 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
         const bool final = plan.outInRound == 0;
         const int round = final ? 9 : plan.outInRound;
         const HistoryEntry last = statsOf(app.database()).recentTournaments.at(0);
-        EXPECT_EQ(std::tie(last.place, last.round, last.entrants, last.punteggio, last.limite),
-                  std::make_tuple(place, round, 1536, std::string(plan.type), std::string(plan.limit)));
+        EXPECT_EQ(
+            std::tie(last.place, last.round, last.entrants, last.punteggio, last.limite),
+            std::make_tuple(place, round, 1536, std::string(plan.type), std::string(plan.limit)));
         TournamentFigures& f = wantTournaments[{plan.type, plan.limit}];
         f.punteggio = plan.type;
         f.limite = plan.limit;
@@ -200,9 +212,8 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
         int games;
         long leaveAfterHands;
     } runs[] = {
-        {"Partita Singola", 14, 0}, {"3 Vinte", 5, 0},         {"25 Punti", 3, 0},
-        {"50 Punti", 1, 2},         {"Eliminazione 25", 2, 0}, {"Piatto 500", 2, 0},
-        {"Chips", 1, 6},            {"5 Vinte", 1, 1},
+        {"Partita Singola", 14, 0}, {"3 Vinte", 5, 0},    {"25 Punti", 3, 0}, {"50 Punti", 1, 2},
+        {"Eliminazione 25", 2, 0},  {"Piatto 500", 2, 0}, {"Chips", 1, 6},    {"5 Vinte", 1, 1},
     };
     std::map<std::string, GameTypeFigures> wantGames;
     std::vector<PlayedGame> gameHistory;  // the games that ended, oldest first
@@ -228,7 +239,8 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
     }
     // The run tried the streaks both ways: one grew past a win, one was ended by a loss.
     const auto anyType = [&wantGames](auto test) {
-        return std::any_of(wantGames.begin(), wantGames.end(), [&](const auto& w) { return test(w.second); });
+        return std::any_of(wantGames.begin(), wantGames.end(),
+                           [&](const auto& w) { return test(w.second); });
     };
     EXPECT_TRUE(anyType([](const GameTypeFigures& f) { return f.longestStreak >= 2; }));
     EXPECT_TRUE(anyType([](const GameTypeFigures& f) { return f.streak < f.longestStreak; }));
@@ -241,14 +253,16 @@ TEST(StatisticsTest, TournamentsAndGamesOfEveryFamilyAreCountedAsTheyEnded) {
     }
     ASSERT_EQ(stats.tournaments.size(), wantTournaments.size());
     for (std::size_t i = 0; const auto& [kind, figures] : wantTournaments) {
-        EXPECT_EQ(fieldsOf(stats.tournaments[i++]), fieldsOf(figures)) << kind.first << ", " << kind.second;
+        EXPECT_EQ(fieldsOf(stats.tournaments[i++]), fieldsOf(figures))
+            << kind.first << ", " << kind.second;
     }
     EXPECT_EQ(stats.recentTournaments.size(), std::size(plans));
     // The games' history, newest first.
     ASSERT_EQ(stats.recentGames.size(), gameHistory.size());
     for (std::size_t i = 0; i < gameHistory.size(); ++i) {
         const HistoryEntry& e = stats.recentGames[gameHistory.size() - 1 - i];
-        EXPECT_EQ(std::tie(e.place, e.points), std::tie(gameHistory[i].place, gameHistory[i].score)) << i;
+        EXPECT_EQ(std::tie(e.place, e.points), std::tie(gameHistory[i].place, gameHistory[i].score))
+            << i;
         EXPECT_EQ(e.when.size(), 19U) << e.when;
     }
 }
@@ -274,7 +288,8 @@ TEST(StatisticsTest, AnOlderFileGainsTheRecordAndItsHistoryKeepsTheLastEntries) 
     EXPECT_TRUE(readStatistics(db, "Nessuno", "Tale").games.empty());
     for (int i = 0; i < kHistoryLength + 5; ++i) {
         recordGame(db, {kSurname, kFirstName, "3 Vinte", i % 6 + 1, i, i % 6 == 0});
-        recordTournament(db, {kSurname, kFirstName, "50 Punti", "Senza Limite", 100 + i, 1536, 2, false, 60});
+        recordTournament(
+            db, {kSurname, kFirstName, "50 Punti", "Senza Limite", 100 + i, 1536, 2, false, 60});
     }
     const ProfileStatistics stats = statsOf(db);
     std::vector<int> games, tournaments, newest(kHistoryLength);
@@ -312,7 +327,8 @@ TEST(StatisticsTest, AKilledPlayerLeavesNoGameCountedByHalf) {
             for (long game = 0;; ++game) {
                 app.database().execute("UPDATE opzioni SET punteggio=?",
                                        {game % 3 == 2 ? "3 Vinte" : "Partita Singola"});
-                if (playSingleGame(app, surface).finished && ::write(pipe[1], "g", 1) != 1) ::_exit(4);
+                if (playSingleGame(app, surface).finished && ::write(pipe[1], "g", 1) != 1)
+                    ::_exit(4);
             }
         }
         ASSERT_GT(child, 0);
@@ -323,7 +339,8 @@ TEST(StatisticsTest, AKilledPlayerLeavesNoGameCountedByHalf) {
         ::waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the player stopped by himself: " << status;
         char buffer[256];
-        for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;) finished += static_cast<int>(n);
+        for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+            finished += static_cast<int>(n);
         ::close(pipe[0]);
 
         SCOPED_TRACE("killed after " + std::to_string(finished) + " games");
@@ -332,7 +349,8 @@ TEST(StatisticsTest, AKilledPlayerLeavesNoGameCountedByHalf) {
         const ProfileStatistics stats = statsOf(db);
         const int played = stats.gamesPlayed();
         int placed = 0, historyWins = 0;
-        for (const GameTypeFigures& g : stats.games) placed += std::accumulate(g.places, g.places + 6, 0);
+        for (const GameTypeFigures& g : stats.games)
+            placed += std::accumulate(g.places, g.places + 6, 0);
         for (const HistoryEntry& e : stats.recentGames) historyWins += e.place == 1;
         // The game the kill caught between its record and its line may be in, no other; its
         // figures and its history line are written together.
@@ -360,7 +378,10 @@ TEST(StatisticsTest, DeletedOrResetProfileLeavesNothingAndOthersKeepTheirs) {
     const auto rowsOf = [&db](const std::string& surname) {
         int rows = 0;
         for (const char* table : kRecordTables) {
-            rows += db.query(std::string("SELECT * FROM ") + table + " where cognome=? and nome='ugo'", {surname}).rows();
+            rows +=
+                db.query(std::string("SELECT * FROM ") + table + " where cognome=? and nome='ugo'",
+                         {surname})
+                    .rows();
         }
         return rows;
     };

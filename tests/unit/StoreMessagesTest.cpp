@@ -77,8 +77,9 @@ TEST(StoreMessagesTest, EveryHandledFailureIsToldInTheGamesWordsWhateverItsExten
     }
     EXPECT_EQ(causes.size(), 5U);
     // Anything else shows SQLite's own words rather than a wrong cause.
-    EXPECT_NE(failureMessage(DatabaseError("raw sqlite text", SQLITE_MISMATCH)).find("raw sqlite text"),
-              std::string::npos);
+    EXPECT_NE(
+        failureMessage(DatabaseError("raw sqlite text", SQLITE_MISMATCH)).find("raw sqlite text"),
+        std::string::npos);
 }
 
 }  // namespace

@@ -14,9 +14,9 @@
 #include <random>
 #include <string>
 
-#include "primitives/MemorySurface.h"
 #include "front/GameFolders.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
 #include "store/Database.h"
 #include "store/StoreMessages.h"
 #include "tests/unit/TestDatabase.h"
@@ -86,7 +86,8 @@ void giveToUser(const fs::path& path) {
     if (::chown(path.c_str(), 65534, 65534) != 0) throw std::runtime_error("chown");
     if (fs::is_directory(path)) {
         for (const auto& entry : fs::recursive_directory_iterator(path)) {
-            if (::lchown(entry.path().c_str(), 65534, 65534) != 0) throw std::runtime_error("chown");
+            if (::lchown(entry.path().c_str(), 65534, 65534) != 0)
+                throw std::runtime_error("chown");
         }
     }
 }
@@ -104,7 +105,8 @@ protected:
     static void TearDownTestSuite() { delete template_; }
 
     StoreRefusalTest() {
-        fs::permissions(folder.path(), fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
+        fs::permissions(folder.path(),
+                        fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
         fs::copy_file(template_->path() / Database::kFileName, file);
         giveToUser(folder.path());
     }
@@ -126,13 +128,15 @@ protected:
 
     static std::vector<std::string> filesOf(const fs::path& path) {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path)) names.push_back(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(path))
+            names.push_back(entry.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     }
 
     void restoreGoodFile() {
-        fs::copy_file(template_->path() / Database::kFileName, file, fs::copy_options::overwrite_existing);
+        fs::copy_file(template_->path() / Database::kFileName, file,
+                      fs::copy_options::overwrite_existing);
         giveToUser(file);
     }
 
@@ -156,13 +160,15 @@ TEST_F(StoreRefusalTest, DamagedAndForeignFilesAreRefusedUntouched) {
     std::string firstPage = good, middlePage = good;
     for (std::size_t i = 100; i < 140; ++i) firstPage[i] = static_cast<char>(~firstPage[i]);
     const std::size_t middle = (good.size() / page / 2) * page;
-    for (std::size_t i = middle + 200; i < middle + 260; ++i) middlePage[i] = static_cast<char>(~middlePage[i]);
+    for (std::size_t i = middle + 200; i < middle + 260; ++i)
+        middlePage[i] = static_cast<char>(~middlePage[i]);
 
     const fs::path plain = folder.path() / "plain.db";
     {
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open(plain.c_str(), &db), SQLITE_OK);
-        sqlite3_exec(db, "CREATE TABLE giocatori (cognome TEXT, nome TEXT)", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "CREATE TABLE giocatori (cognome TEXT, nome TEXT)", nullptr, nullptr,
+                     nullptr);
         sqlite3_close(db);
     }
     const fs::path foreign = folder.path() / "foreign.db";
@@ -203,8 +209,11 @@ TEST_F(StoreRefusalTest, ALogLeftByACrashIsFoldedIntoASoundFileOnlyAndADamagedOn
         Database running;
         running.open(file);
         running.execute("PRAGMA wal_autocheckpoint=0");
-        running.appendRow("giocatori", {{"cognome", "Scritto"}, {"nome", "Prima"}, {"nazionalita", "Italia"},
-                                        {"anno", 1970}, {"profilo", "1"}});
+        running.appendRow("giocatori", {{"cognome", "Scritto"},
+                                        {"nome", "Prima"},
+                                        {"nazionalita", "Italia"},
+                                        {"anno", 1970},
+                                        {"profilo", "1"}});
         crashedFile = readBytes(file);
         crashedLog = readBytes(log);
     }
@@ -216,7 +225,8 @@ TEST_F(StoreRefusalTest, ALogLeftByACrashIsFoldedIntoASoundFileOnlyAndADamagedOn
     };
     // Damaged in a page of the file: refused, and the file and its log stay as they were.
     std::string damaged = crashedFile;
-    for (std::size_t i = damaged.size() / 2; i < damaged.size() / 2 + 64; ++i) damaged[i] = static_cast<char>(~damaged[i]);
+    for (std::size_t i = damaged.size() / 2; i < damaged.size() / 2 + 64; ++i)
+        damaged[i] = static_cast<char>(~damaged[i]);
     crash(damaged);
     const Start refused = startAsUser(folder.path());
     EXPECT_FALSE(refused.started);
@@ -233,14 +243,16 @@ TEST_F(StoreRefusalTest, ALogLeftByACrashIsFoldedIntoASoundFileOnlyAndADamagedOn
 
 TEST_F(StoreRefusalTest, AReadOnlyFileIsRefusedAndLeavesNothingBehind) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    expectRefusedUntouched("Impossibile aprire " + file.string() +
-                               ".\nIl file non può essere scritto: è di sola lettura o appartiene "
-                               "a un altro utente. Il programma verrà chiuso senza modificarlo.",
-                           [&] { fs::permissions(file, fs::perms::owner_write, fs::perm_options::add); });
+    expectRefusedUntouched(
+        "Impossibile aprire " + file.string() +
+            ".\nIl file non può essere scritto: è di sola lettura o appartiene "
+            "a un altro utente. Il programma verrà chiuso senza modificarlo.",
+        [&] { fs::permissions(file, fs::perms::owner_write, fs::perm_options::add); });
 }
 
 TEST_F(StoreRefusalTest, AReadOnlyFolderIsRefused) {
-    fs::permissions(folder.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(folder.path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     expectRefusedUntouched("Impossibile usare la cartella " + folder.path().string() +
                                ".\nLa cartella non può essere scritta: mancano i permessi di "
@@ -266,9 +278,10 @@ TEST_F(StoreRefusalTest, AFileLockedByAnotherProgramIsRefusedUntouched) {
     const std::string before = readBytes(file);
     const Start refused = startAsUser(folder.path());
     EXPECT_FALSE(refused.started);
-    EXPECT_EQ(refused.message, "Impossibile aprire il database " + file.string() +
-                                   ".\nIl file è bloccato da un altro programma: chiudilo e riprova. "
-                                   "Il programma verrà chiuso senza modificarlo.");
+    EXPECT_EQ(refused.message,
+              "Impossibile aprire il database " + file.string() +
+                  ".\nIl file è bloccato da un altro programma: chiudilo e riprova. "
+                  "Il programma verrà chiuso senza modificarlo.");
     EXPECT_TRUE(readBytes(file) == before) << "the file changed";
     other.execute("ROLLBACK");
     other.close();
@@ -300,7 +313,8 @@ TEST_F(StoreRefusalTest, ASecondCopyOnTheSameFolderStopsAtOnce) {
 TEST_F(StoreRefusalTest, ADatabaseInAFolderThePlayerCannotWriteIsCopiedOnlyAtHisWord) {
     // A portable copy unpacked where the player may not write, his profile still in the log.
     TempFolder root;
-    fs::permissions(root.path(), fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+    fs::permissions(root.path(), fs::perms::others_read | fs::perms::others_exec,
+                    fs::perm_options::add);
     const fs::path program = root.path() / "portatile";
     const fs::path home = root.path() / "casa";
     const fs::path data = home / "Zelvaro";
@@ -312,14 +326,20 @@ TEST_F(StoreRefusalTest, ADatabaseInAFolderThePlayerCannotWriteIsCopiedOnlyAtHis
         Database running;
         running.open(file);
         running.execute("PRAGMA wal_autocheckpoint=0");
-        running.appendRow("giocatori", {{"cognome", "Portatile"}, {"nome", "Ada"}, {"nazionalita", "Italia"},
-                                        {"anno", 1970}, {"profilo", "1"}});
+        running.appendRow("giocatori", {{"cognome", "Portatile"},
+                                        {"nome", "Ada"},
+                                        {"nazionalita", "Italia"},
+                                        {"anno", 1970},
+                                        {"profilo", "1"}});
         writeBytes(stranded, readBytes(file));
         writeBytes(stranded.string() + "-wal", readBytes(file.string() + "-wal"));
     }
-    const auto programFiles = [&] { return readBytes(stranded) + readBytes(stranded.string() + "-wal"); };
+    const auto programFiles = [&] {
+        return readBytes(stranded) + readBytes(stranded.string() + "-wal");
+    };
     const std::string original = programFiles();
-    fs::permissions(program, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(program,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     const auto start = [&](MessageAnswer answer) {
         return runAsUser([&] { return startOn(locateGameFolders(program, data), answer); });
@@ -339,7 +359,8 @@ TEST_F(StoreRefusalTest, ADatabaseInAFolderThePlayerCannotWriteIsCopiedOnlyAtHis
     EXPECT_EQ(filesOf(data), std::vector<std::string>{Database::kFileName});
     Database copy;
     copy.open(data / Database::kFileName);
-    EXPECT_EQ(copy.query("SELECT * FROM giocatori where cognome='Portatile' and profilo='1'").rows(), 1);
+    EXPECT_EQ(
+        copy.query("SELECT * FROM giocatori where cognome='Portatile' and profilo='1'").rows(), 1);
     copy.close();
 
     // A stranded file that is not the game's is refused by its own name, and no copy stays.
@@ -350,7 +371,8 @@ TEST_F(StoreRefusalTest, ADatabaseInAFolderThePlayerCannotWriteIsCopiedOnlyAtHis
     fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
     const Start foreign = start(MessageAnswer::Copy);
     EXPECT_FALSE(foreign.started);
-    EXPECT_EQ(foreign.message, question + "\n---\n" + refusalMessage({StoreProblem::Foreign, stranded}));
+    EXPECT_EQ(foreign.message,
+              question + "\n---\n" + refusalMessage({StoreProblem::Foreign, stranded}));
     EXPECT_TRUE(filesOf(data).empty());
     fs::permissions(program, fs::perms::owner_all);
 }

@@ -13,16 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "rules/Card.h"
-#include "rules/ComputerPlayer.h"
 #include "engine/GameSession.h"
-#include "primitives/MemorySurface.h"
-#include "primitives/Random.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableDisplay.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
+#include "primitives/Tournament.h"
+#include "rules/Card.h"
+#include "rules/ComputerPlayer.h"
 #include "store/Database.h"
 #include "store/Schema.h"
-#include "primitives/Tournament.h"
 #include "tests/rules/Cards.h"
 #include "tests/unit/TestDatabase.h"
 
@@ -44,16 +44,26 @@ struct PoolPlayer {
 
 // Twenty computer players with distinct surnames, two of them with an apostrophe.
 inline const std::array<PoolPlayer, 20> kPool{{
-    {"Bianchi", "Luca", "Svizzera", 1971, 3, 12, 1},     {"D'Angelo", "Pia", "Irlanda", 1985, 17, 5, 2},
-    {"Dupont", "Jean", "Francia", 1966, 9, 20, 3},     {"O'Brien", "Sean", "Irlanda", 1979, 1, 1, 4},
-    {"Muller", "Hans", "Germania", 1990, 20, 8, 5},    {"Garcia", "Pablo", "Spagna", 1962, 11, 14, 6},
-    {"Silva", "Joao", "Portogallo", 1988, 6, 3, 7},    {"Novak", "Petr", "Cechia", 1975, 14, 19, 8},
-    {"Kowalski", "Jan", "Polonia", 1969, 2, 7, 9},     {"Jensen", "Lars", "Danimarca", 1993, 18, 11, 10},
-    {"Smith", "John", "Inghilterra", 1961, 5, 16, 11}, {"Tanaka", "Ken", "Giappone", 1983, 8, 2, 12},
-    {"Verdi", "Anna", "Francia", 1977, 12, 9, 13},      {"Neri", "Paolo", "Spagna", 1964, 15, 18, 14},
-    {"Galli", "Sara", "Belgio", 1991, 4, 6, 15},       {"Lindqvist", "Olof", "Svezia", 1980, 19, 13, 16},
-    {"Horvath", "Istvan", "Ungheria", 1972, 7, 4, 17}, {"Petrov", "Ivan", "Russia", 1987, 10, 17, 18},
-    {"Yilmaz", "Emre", "Turchia", 1968, 13, 10, 19},   {"Papadopoulos", "Nikos", "Grecia", 1994, 16, 15, 20},
+    {"Bianchi", "Luca", "Svizzera", 1971, 3, 12, 1},
+    {"D'Angelo", "Pia", "Irlanda", 1985, 17, 5, 2},
+    {"Dupont", "Jean", "Francia", 1966, 9, 20, 3},
+    {"O'Brien", "Sean", "Irlanda", 1979, 1, 1, 4},
+    {"Muller", "Hans", "Germania", 1990, 20, 8, 5},
+    {"Garcia", "Pablo", "Spagna", 1962, 11, 14, 6},
+    {"Silva", "Joao", "Portogallo", 1988, 6, 3, 7},
+    {"Novak", "Petr", "Cechia", 1975, 14, 19, 8},
+    {"Kowalski", "Jan", "Polonia", 1969, 2, 7, 9},
+    {"Jensen", "Lars", "Danimarca", 1993, 18, 11, 10},
+    {"Smith", "John", "Inghilterra", 1961, 5, 16, 11},
+    {"Tanaka", "Ken", "Giappone", 1983, 8, 2, 12},
+    {"Verdi", "Anna", "Francia", 1977, 12, 9, 13},
+    {"Neri", "Paolo", "Spagna", 1964, 15, 18, 14},
+    {"Galli", "Sara", "Belgio", 1991, 4, 6, 15},
+    {"Lindqvist", "Olof", "Svezia", 1980, 19, 13, 16},
+    {"Horvath", "Istvan", "Ungheria", 1972, 7, 4, 17},
+    {"Petrov", "Ivan", "Russia", 1987, 10, 17, 18},
+    {"Yilmaz", "Emre", "Turchia", 1968, 13, 10, 19},
+    {"Papadopoulos", "Nikos", "Grecia", 1994, 16, 15, 20},
 }};
 
 inline constexpr const char* kHumanSurname = "Rossi";
@@ -155,11 +165,16 @@ public:
 
 inline int suitIndex(char suit) {
     switch (suit) {
-        case 'c': return 0;
-        case 'm': return 1;
-        case 'f': return 2;
-        case 'p': return 3;
-        default: return -1;
+        case 'c':
+            return 0;
+        case 'm':
+            return 1;
+        case 'f':
+            return 2;
+        case 'p':
+            return 3;
+        default:
+            return -1;
     }
 }
 
@@ -205,8 +220,10 @@ inline int cardsInPile(const GameSession& s) {
 inline bool pileIsCompact(const GameSession& s) {
     bool seenEmpty = false;
     for (const Card& c : s.deck) {
-        if (c.empty()) seenEmpty = true;
-        else if (seenEmpty) return false;
+        if (c.empty())
+            seenEmpty = true;
+        else if (seenEmpty)
+            return false;
     }
     return true;
 }
@@ -218,7 +235,9 @@ inline bool handIsSorted(const Hand& h) {
     return true;
 }
 
-inline Card makeCard(int value, char suit) { return Card{value, suit}; }
+inline Card makeCard(int value, char suit) {
+    return Card{value, suit};
+}
 
 class TableFixture : public ::testing::Test {
 protected:
@@ -234,13 +253,14 @@ protected:
 
     // Rossi (human) at seat 0; Bianchi, D'Angelo, Verdi, Neri, Galli at seats 1 to 5.
     void seatPlayers() {
-        session.humanprofile = PlayerProfile{kHumanSurname, kHumanFirstName, "Italia", "1980", "1", 0, 0, 0};
+        session.humanprofile =
+            PlayerProfile{kHumanSurname, kHumanFirstName, "Italia", "1980", "1", 0, 0, 0};
         const std::array<int, 5> rows{0, 1, 12, 13, 14};
         for (int j = 0; j < 5; ++j) {
             const PoolPlayer& p = kPool[rows[j]];
-            session.opponents[j] = PlayerProfile{p.cognome, p.nome, p.nazionalita,
-                                                 std::to_string(p.anno), "0", p.cambiocarte,
-                                                 p.aggressivita, p.foto};
+            session.opponents[j] =
+                PlayerProfile{p.cognome, p.nome,        p.nazionalita,  std::to_string(p.anno),
+                              "0",       p.cambiocarte, p.aggressivita, p.foto};
             session.seatstats[j + 1] = SeatStats{p.cognome, 0, 0, p.nome};
         }
         session.seatstats[0] = SeatStats{kHumanSurname, 0, 0, kHumanFirstName};
@@ -302,10 +322,10 @@ protected:
     }
 
     int torneoPoints(int seat) {
-        const ResultSet rs = db.query("SELECT * FROM torneo where cognome='" +
-                                      Database::fApici(session.seatstats[seat].surname) +
-                                      "' and nome='" +
-                                      Database::fApici(session.seatstats[seat].firstName) + "'");
+        const ResultSet rs =
+            db.query("SELECT * FROM torneo where cognome='" +
+                     Database::fApici(session.seatstats[seat].surname) + "' and nome='" +
+                     Database::fApici(session.seatstats[seat].firstName) + "'");
         if (rs.rows() != 1) throw std::runtime_error("no single torneo row");
         return static_cast<int>(rs.at("punti", 0).integer());
     }
@@ -318,7 +338,8 @@ protected:
         engine.prepareTable();
     }
 
-    static MatchOptions optionsWith(const std::string& punteggio, const std::string& cambiocarte = "No",
+    static MatchOptions optionsWith(const std::string& punteggio,
+                                    const std::string& cambiocarte = "No",
                                     const std::string& duesuperaasso = "No",
                                     const std::string& tipopartita = "Normale",
                                     const std::string& premio = "1 Carta") {

@@ -27,17 +27,22 @@ TEST(TournamentFaultTest, AWriteFailingAtAnyTickStopsTheTournamentCleanly) {
             ASSERT_TRUE(app.startUp());
             Database& db = app.database();
             db.execute("UPDATE opzioni SET punteggio=?", {type});
-            db.appendRow("giocatori", {{"cognome", "Guasto"}, {"nome", "Disco"}, {"nazionalita", "Italia"},
-                                       {"anno", 1980}, {"profilo", "1"}});
+            db.appendRow("giocatori", {{"cognome", "Guasto"},
+                                       {"nome", "Disco"},
+                                       {"nazionalita", "Italia"},
+                                       {"anno", 1980},
+                                       {"profilo", "1"}});
             TournamentDriver driver(app, surface);
             int ticks = 0;
             driver.beforeEveryTick([&](Control) {
                 // A fault that lives in this connection only, never in the file: every later
                 // change of the field fails as a failing disk would make it.
-                if (++ticks > faultTick + 50000) throw std::runtime_error("it went on after the failure");
+                if (++ticks > faultTick + 50000)
+                    throw std::runtime_error("it went on after the failure");
                 if (ticks == faultTick) {
-                    db.execute("CREATE TEMP TRIGGER guasto BEFORE UPDATE ON torneo "
-                               "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
+                    db.execute(
+                        "CREATE TEMP TRIGGER guasto BEFORE UPDATE ON torneo "
+                        "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
                 }
             });
             ASSERT_TRUE(driver.start("Guasto Disco"));
@@ -45,7 +50,8 @@ TEST(TournamentFaultTest, AWriteFailingAtAnyTickStopsTheTournamentCleanly) {
             }
             ASSERT_FALSE(surface.messages().empty());
             EXPECT_NE(surface.messages().back().text.find("disk I/O error"), std::string::npos);
-            for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
+            for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+                EXPECT_FALSE(surface.enabled(timer));
             EXPECT_FALSE(surface.visible(ctl::Picture1));
             EXPECT_FALSE(surface.visible(ctl::Frame6));
             EXPECT_TRUE(surface.windowEnabled());

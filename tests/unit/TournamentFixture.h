@@ -42,8 +42,8 @@ protected:
         storeOptions(db, session.options);
     }
 
-    void addEntrant(const std::string& surname, const std::string& firstName, int table,
-                    int points, const std::string& nation = "Italia") {
+    void addEntrant(const std::string& surname, const std::string& firstName, int table, int points,
+                    const std::string& nation = "Italia") {
         db.appendRow("torneo", {{"cognome", surname},
                                 {"nome", firstName},
                                 {"tavolo", table},

@@ -197,7 +197,8 @@ TEST_F(TournamentRoundTest, FinalTableEndsTheTournamentWithoutAdvancing) {
     EXPECT_FALSE(surface.visible(ctl::Picture1));
     EXPECT_FALSE(surface.visible(ctl::Frame6));
     EXPECT_TRUE(surface.windowEnabled());
-    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        EXPECT_FALSE(surface.enabled(timer));
     // Then the final standings, the player's row lit (second, with 12), and back to the menu.
     EXPECT_TRUE(surface.visible(ctl::Picture27));
     EXPECT_TRUE(surface.visible(ctl::PlayersStandingsRow));
@@ -206,13 +207,15 @@ TEST_F(TournamentRoundTest, FinalTableEndsTheTournamentWithoutAdvancing) {
     EXPECT_FALSE(surface.visible(ctl::Picture27));
     EXPECT_FALSE(surface.visible(ctl::Picture1));
     EXPECT_EQ(rowsOf("SELECT * FROM classifica"), 0);
-    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_FALSE(surface.enabled(timer));
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        EXPECT_FALSE(surface.enabled(timer));
 }
 
 TEST_F(TournamentRoundTest, HumanOutOfTheBestThreeIsToldHeIsEliminated) {
     useGameType("25 Punti");
     addHumansTable(1, {2, 26, 3, 4, 5, 0});
-    addTables(1, [](int, int s) { return s == 0 ? 30 : 1; }, 2);
+    addTables(
+        1, [](int, int s) { return s == 0 ? 30 : 1; }, 2);
     surface.setVisible(ctl::Frame6, true);
     roundEnd.checkRoundEnd();
     ASSERT_EQ(surface.messages().size(), 1U);
@@ -251,7 +254,8 @@ TEST_F(TournamentRoundTest, NextRoundSeatsTheHumansNewTableWithTheirCarriedPoint
     EXPECT_GT(surface.tableHolds(), 0);
     EXPECT_FALSE(surface.visible(ctl::Frame6));
     EXPECT_TRUE(surface.windowEnabled());
-    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3}) EXPECT_TRUE(surface.enabled(timer));
+    for (Control timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3})
+        EXPECT_TRUE(surface.enabled(timer));
 }
 
 TEST(CarriedPointsLineTest, ShowsTheSubtractionWithTrueMinusSigns) {
@@ -260,7 +264,8 @@ TEST(CarriedPointsLineTest, ShowsTheSubtractionWithTrueMinusSigns) {
         {4, 15, 25, "Sei passato al turno 4 con −10 punti (15 − 25)"},
         {9, -3, 50, "Sei passato al turno 9 con −53 punti (−3 − 50)"},
     };
-    for (const auto& [round, points, goal, line] : cases) EXPECT_EQ(carriedPointsLine(round, points, goal), line);
+    for (const auto& [round, points, goal, line] : cases)
+        EXPECT_EQ(carriedPointsLine(round, points, goal), line);
 }
 
 TEST_F(TournamentRoundTest, BestThreeGoOnWithThePointsBeyondTheGoal) {

@@ -8,14 +8,14 @@
 #include <set>
 #include <string>
 
-#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "tests/unit/TableFixture.h"
 #include "tests/unit/TestDatabase.h"
 #include "tools/sim/TournamentDriver.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {
@@ -44,14 +44,19 @@ Field readField(Database& db, const std::string& sql) {
     for (int r = 0; r < rs.rows(); ++r) {
         const Name name{rs.at(0, r).text(), rs.at(1, r).text()};
         EXPECT_EQ(field.count(name), 0U) << name.first << " twice in " << sql;
-        field[name] = {static_cast<int>(rs.at(2, r).integer()), static_cast<int>(rs.at(3, r).integer())};
+        field[name] = {static_cast<int>(rs.at(2, r).integer()),
+                       static_cast<int>(rs.at(3, r).integer())};
     }
     return field;
 }
 
 void addUserProfile(Database& db) {
-    db.appendRow("giocatori", {{"cognome", "Collaudo"}, {"nome", "Ugo"}, {"nazionalita", "Italia"},
-                               {"anno", 1980}, {"profilo", "1"}, {"cambiocarte", "0"},
+    db.appendRow("giocatori", {{"cognome", "Collaudo"},
+                               {"nome", "Ugo"},
+                               {"nazionalita", "Italia"},
+                               {"anno", 1980},
+                               {"profilo", "1"},
+                               {"cambiocarte", "0"},
                                {"aggressivita", "0"}});
 }
 
@@ -218,8 +223,10 @@ protected:
         {
             Transaction transaction(lists);
             for (const auto& [name, entrant] : ended) {
-                lists.appendRow("torneo", {{"cognome", name.first}, {"nome", name.second},
-                                           {"tavolo", entrant.table}, {"punti", entrant.points}});
+                lists.appendRow("torneo", {{"cognome", name.first},
+                                           {"nome", name.second},
+                                           {"tavolo", entrant.table},
+                                           {"punti", entrant.points}});
                 tables.insert(entrant.table);
             }
             transaction.commit();
@@ -280,22 +287,30 @@ protected:
         ASSERT_FALSE(surface().messages().empty());
         EXPECT_EQ(surface().messages().back().text,
                   "Partita terminata\nSei stato eliminato dal torneo");
-        EXPECT_EQ(db().query("SELECT * FROM torneo where cognome='Collaudo' and nome='Ugo'").rows(), 0);
-        EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Collaudo' and nome='Ugo'").rows(), 1);
+        EXPECT_EQ(db().query("SELECT * FROM torneo where cognome='Collaudo' and nome='Ugo'").rows(),
+                  0);
+        EXPECT_EQ(
+            db().query("SELECT * FROM classifica where cognome='Collaudo' and nome='Ugo'").rows(),
+            1);
     }
 
     std::string playersPoints() {
-        return db().query("SELECT punti FROM torneo where cognome='Collaudo' and nome='Ugo'").at(0, 0).text();
+        return db()
+            .query("SELECT punti FROM torneo where cognome='Collaudo' and nome='Ugo'")
+            .at(0, 0)
+            .text();
     }
 
     // The wait panel's line and the surnames of the player's table when his match ended.
     void notePlayersTable() {
         outcomeLine_ = surface().caption(ctl::TableOutcomeLine);
         const ResultSet table = db().query(
-            "SELECT cognome, nome FROM torneo where tavolo=(SELECT tavolo FROM torneo WHERE cognome='Collaudo' "
+            "SELECT cognome, nome FROM torneo where tavolo=(SELECT tavolo FROM torneo WHERE "
+            "cognome='Collaudo' "
             "and nome='Ugo')");
         playersTable_.clear();
-        for (int r = 0; r < table.rows(); ++r) playersTable_.emplace_back(table.at(0, r).text(), table.at(1, r).text());
+        for (int r = 0; r < table.rows(); ++r)
+            playersTable_.emplace_back(table.at(0, r).text(), table.at(1, r).text());
     }
 
     // The three the line named are the three of the player's table that the round kept.
@@ -303,7 +318,8 @@ protected:
         if (outcomeLine_.empty()) return;
         const std::string opening = "Passano al turno successivo ";
         ASSERT_EQ(outcomeLine_.rfind(opening, 0), 0U) << outcomeLine_;
-        std::string names = outcomeLine_.substr(opening.size(), outcomeLine_.find_first_of(":;") - opening.size());
+        std::string names =
+            outcomeLine_.substr(opening.size(), outcomeLine_.find_first_of(":;") - opening.size());
         names.replace(names.rfind(" e "), 3, ", ");
         std::set<std::string> named;
         for (std::size_t from = 0, to = 0; to != std::string::npos; from = to + 2) {
@@ -312,8 +328,9 @@ protected:
         }
         ASSERT_EQ(named.size(), 3U) << outcomeLine_;
         for (const auto& [surname, firstName] : playersTable_) {
-            const bool kept =
-                !db().query("SELECT rowid FROM torneo where cognome=? and nome=?", {surname, firstName}).empty();
+            const bool kept = !db().query("SELECT rowid FROM torneo where cognome=? and nome=?",
+                                          {surname, firstName})
+                                   .empty();
             EXPECT_EQ(named.count(surname) == 1, kept) << surname << " in: " << outcomeLine_;
         }
     }
@@ -351,7 +368,10 @@ TEST_F(TournamentRunTest, EliminationTournamentUnderTheHandLimitPutsTheHumanOut)
     });
     EXPECT_EQ(roundsPlayed_, 2);
     expectHumanEliminated();
-    EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Collaudo' and nome='Ugo'").at(3, 0).integer(), -75);
+    EXPECT_EQ(db().query("SELECT * FROM classifica where cognome='Collaudo' and nome='Ugo'")
+                  .at(3, 0)
+                  .integer(),
+              -75);
 }
 
 TEST_F(TournamentRunTest, PotTournamentPlaysOnUntilTheHumanIsOutOrTheFinalIsOver) {
@@ -360,8 +380,10 @@ TEST_F(TournamentRunTest, PotTournamentPlaysOnUntilTheHumanIsOutOrTheFinalIsOver
         if (round == 1) leadHumansTable(app());
     });
     EXPECT_GE(roundsPlayed_, 1);
-    if (roundsPlayed_ < 8) expectHumanEliminated();
-    else expectFinalPlayed();
+    if (roundsPlayed_ < 8)
+        expectHumanEliminated();
+    else
+        expectFinalPlayed();
 }
 
 TEST(TournamentReproducibilityTest, TwoProgramsOnCopiesOfOneFileAgreeAfterRoundOne) {

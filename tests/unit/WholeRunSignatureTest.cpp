@@ -15,10 +15,10 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "primitives/MemorySurface.h"
-#include "primitives/Random.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Random.h"
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tests/unit/TestDatabase.h"
@@ -86,7 +86,8 @@ std::string signatureOf(ZelvaroApp& app, MemorySurface& surface) {
     signature.add(app.simulation().handsSimulated());
     // The question before dropping a saved game is the program's, not the game's.
     for (const MemorySurface::ShownMessage& message : surface.messages()) {
-        if (message.text != "C'è una partita in corso: vuoi abbandonarla?") signature.add(message.text);
+        if (message.text != "C'è una partita in corso: vuoi abbandonarla?")
+            signature.add(message.text);
     }
     return signature.hex();
 }
@@ -94,9 +95,12 @@ std::string signatureOf(ZelvaroApp& app, MemorySurface& surface) {
 struct Program {
     Program() : app(surface, folder.path()) {
         if (!app.startUp()) throw std::runtime_error("no start");
-        app.database().appendRow("giocatori", {{"cognome", "Firma"}, {"nome", "Ugo"},
-                                               {"nazionalita", "Italia"}, {"anno", 1980},
-                                               {"profilo", "1"}, {"cambiocarte", "0"},
+        app.database().appendRow("giocatori", {{"cognome", "Firma"},
+                                               {"nome", "Ugo"},
+                                               {"nazionalita", "Italia"},
+                                               {"anno", 1980},
+                                               {"profilo", "1"},
+                                               {"cambiocarte", "0"},
                                                {"aggressivita", "0"}});
     }
     void useOptions(const std::string& type, const std::string& limit,
@@ -181,7 +185,8 @@ TEST(WholeRunSignatureTest, TournamentsEndAsTheyAlwaysDid) {
         const ListsWatcher watcher(driver, program.app, program.surface);
         ASSERT_TRUE(driver.start(kProfile));
         const auto atMatchEnd = [&] {
-            if (run.toTheFinal && program.app.database().query("SELECT * FROM torneo ").rows() > kSeats) {
+            if (run.toTheFinal &&
+                program.app.database().query("SELECT * FROM torneo ").rows() > kSeats) {
                 leadHumansTable(program.app);
             }
         };
@@ -222,7 +227,8 @@ TEST(WholeRunSignatureTest, SingleGamesOfEveryFamilyEndAsTheyAlwaysDid) {
             if (!watched) app.playUnwatched();
             for (int game = 0; game < run.games; ++game) {
                 // A "Chips" game left with "Indietro" stays saved: the next one drops it.
-                if (hasCheckpoint(app.database())) program.surface.scriptAnswers({MessageAnswer::Yes});
+                if (hasCheckpoint(app.database()))
+                    program.surface.scriptAnswers({MessageAnswer::Yes});
                 app.click(ctl::Label2);
                 pickProfile(app, program.surface, kProfile);
                 app.click(ctl::Label21);
@@ -230,7 +236,8 @@ TEST(WholeRunSignatureTest, SingleGamesOfEveryFamilyEndAsTheyAlwaysDid) {
                 while (program.surface.enabled(ctl::Timer1)) {
                     playHumanTurn(app, program.surface);
                     app.timerTick(ctl::Timer1);
-                    if (std::string(run.type) == "Chips" && app.engine().handsPlayed() - firstHand >= kChipsHands) {
+                    if (std::string(run.type) == "Chips" &&
+                        app.engine().handsPlayed() - firstHand >= kChipsHands) {
                         program.surface.scriptAnswers({MessageAnswer::Yes});
                         app.click(ctl::Label18);
                     }

@@ -3,11 +3,10 @@
 // What the parts of an option badge share: the badge's size, its white, and angles given in
 // degrees.
 
-#include "OptionPainter.h"
-
 #include <QColor>
-
 #include <numbers>
+
+#include "OptionPainter.h"
 
 namespace badge {
 
@@ -15,9 +14,8 @@ constexpr qreal BadgeWidth = OptionPainter::Width;
 constexpr qreal BadgeHeight = OptionPainter::Height;
 inline const QColor White(0xff, 0xff, 0xff);
 
-inline qreal radians(qreal degrees)
-{
+inline qreal radians(qreal degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
 
-} // namespace badge
+}  // namespace badge

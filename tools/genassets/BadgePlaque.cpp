@@ -1,13 +1,12 @@
 #include "BadgePlaque.h"
 
-#include "BadgeKit.h"
-#include "PaintKit.h"
-
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <algorithm>
+
+#include "BadgeKit.h"
+#include "PaintKit.h"
 
 namespace badge {
 
@@ -15,10 +14,9 @@ namespace {
 
 const QRectF LabelRect(8, 70, BadgeWidth - 16.0, 20);
 
-} // namespace
+}  // namespace
 
-void paintPlaque(QPainter &p)
-{
+void paintPlaque(QPainter& p) {
     const QRectF plaque(2, 2, BadgeWidth - 4, BadgeHeight - 4);
     QLinearGradient g(plaque.topLeft(), plaque.bottomLeft());
     g.setColorAt(0, QColor(0x1a, 0x5c, 0x33));
@@ -33,17 +31,16 @@ void paintPlaque(QPainter &p)
     p.drawRoundedRect(plaque.adjusted(4, 4, -4, -4), 9, 9);
 }
 
-void paintLabel(QPainter &p, const QString &text)
-{
+void paintLabel(QPainter& p, const QString& text) {
     PaintKit::drawFittedText(p, LabelRect.translated(0, 1), text,
                              PaintKit::font(QStringLiteral("DejaVu Sans Condensed"), 17, true),
                              QColor(0, 0, 0, 120));
     PaintKit::drawFittedText(p, LabelRect, text,
-                             PaintKit::font(QStringLiteral("DejaVu Sans Condensed"), 17, true), White);
+                             PaintKit::font(QStringLiteral("DejaVu Sans Condensed"), 17, true),
+                             White);
 }
 
-QPointF paintNumber(QPainter &p, const QString &number, qreal iconWidth)
-{
+QPointF paintNumber(QPainter& p, const QString& number, qreal iconWidth) {
     const int size = number.size() <= 2 ? 42 : number.size() == 3 ? 37 : 31;
     const QFont font = PaintKit::font(QStringLiteral("DejaVu Sans Condensed"), size, true);
     const qreal gap = number.size() <= 2 ? 10 : 5;
@@ -56,4 +53,4 @@ QPointF paintNumber(QPainter &p, const QString &number, qreal iconWidth)
     return QPointF(left + width + gap + iconWidth / 2, 37);
 }
 
-} // namespace badge
+}  // namespace badge

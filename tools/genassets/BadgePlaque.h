@@ -10,10 +10,10 @@ class QPainter;
 
 namespace badge {
 
-void paintPlaque(QPainter &p);
-void paintLabel(QPainter &p, const QString &text);
+void paintPlaque(QPainter& p);
+void paintLabel(QPainter& p, const QString& text);
 // Lays out a big number and an icon of iconWidth side by side, centred on the badge, and
 // draws the number; returns the centre where the icon belongs.
-QPointF paintNumber(QPainter &p, const QString &number, qreal iconWidth);
+QPointF paintNumber(QPainter& p, const QString& number, qreal iconWidth);
 
-} // namespace badge
+}  // namespace badge

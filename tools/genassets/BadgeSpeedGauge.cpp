@@ -1,20 +1,19 @@
 #include "BadgeSpeedGauge.h"
 
+#include <QPainter>
+#include <cmath>
+
 #include "BadgeKit.h"
 #include "PaintKit.h"
 
-#include <QPainter>
-
-#include <cmath>
-
 namespace badge {
 
-void paintGauge(QPainter &p, int speed)
-{
+void paintGauge(QPainter& p, int speed) {
     const QPointF c(BadgeWidth / 2, 60);
     const qreal r = 40;
     const QRectF arcRect(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    const QColor zones[] = {QColor(0x4c, 0xaf, 0x50), QColor(0xf2, 0xc2, 0x3a), QColor(0xe5, 0x3e, 0x35)};
+    const QColor zones[] = {QColor(0x4c, 0xaf, 0x50), QColor(0xf2, 0xc2, 0x3a),
+                            QColor(0xe5, 0x3e, 0x35)};
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(zones[i], 7, Qt::SolidLine, Qt::FlatCap));
         p.setBrush(Qt::NoBrush);
@@ -56,4 +55,4 @@ void paintGauge(QPainter &p, int speed)
     }
 }
 
-} // namespace badge
+}  // namespace badge

@@ -8,6 +8,6 @@ class QPainter;
 namespace badge {
 
 // speed 0 slow, 1 normal, 2 turbo.
-void paintGauge(QPainter &p, int speed);
+void paintGauge(QPainter& p, int speed);
 
-} // namespace badge
+}  // namespace badge

@@ -1,11 +1,10 @@
 #include "BadgeSymbols.h"
 
-#include "BadgeKit.h"
-
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
+
+#include "BadgeKit.h"
 
 namespace badge {
 
@@ -13,8 +12,7 @@ namespace {
 
 const QColor Red(0xe0, 0x3a, 0x3a);
 
-void paintChip(QPainter &p, QPointF c, qreal rx, qreal ry, const QColor &colour)
-{
+void paintChip(QPainter& p, QPointF c, qreal rx, qreal ry, const QColor& colour) {
     // Side of the chip, then its face with the white edge spots.
     const qreal thick = ry * 0.55;
     p.setPen(QPen(colour.darker(170), 0.8));
@@ -27,17 +25,15 @@ void paintChip(QPainter &p, QPointF c, qreal rx, qreal ry, const QColor &colour)
     p.drawEllipse(QPointF(c.x(), c.y() - thick / 2), rx * 0.72, ry * 0.72);
 }
 
-} // namespace
+}  // namespace
 
-void paintStar(QPainter &p, QPointF c, qreal r)
-{
+void paintStar(QPainter& p, QPointF c, qreal r) {
     p.setPen(QPen(PaintKit::gold().darker(140), 1.2));
     p.setBrush(PaintKit::gold());
     p.drawPath(PaintKit::star(c, r, r * 0.45));
 }
 
-void paintTrophy(QPainter &p, QPointF c, qreal s)
-{
+void paintTrophy(QPainter& p, QPointF c, qreal s) {
     const QColor gold = PaintKit::gold();
     p.setPen(QPen(gold.darker(150), 1.1));
     p.setBrush(Qt::NoBrush);
@@ -50,7 +46,8 @@ void paintTrophy(QPainter &p, QPointF c, qreal s)
     QPainterPath cup;
     cup.moveTo(c.x() - 11 * s, c.y() - 14 * s);
     cup.lineTo(c.x() + 11 * s, c.y() - 14 * s);
-    cup.cubicTo(c.x() + 11 * s, c.y() + 2 * s, c.x() + 5 * s, c.y() + 5 * s, c.x() + 2 * s, c.y() + 6 * s);
+    cup.cubicTo(c.x() + 11 * s, c.y() + 2 * s, c.x() + 5 * s, c.y() + 5 * s, c.x() + 2 * s,
+                c.y() + 6 * s);
     cup.lineTo(c.x() + 2 * s, c.y() + 10 * s);
     cup.lineTo(c.x() + 7 * s, c.y() + 12 * s);
     cup.lineTo(c.x() + 7 * s, c.y() + 15 * s);
@@ -58,22 +55,21 @@ void paintTrophy(QPainter &p, QPointF c, qreal s)
     cup.lineTo(c.x() - 7 * s, c.y() + 12 * s);
     cup.lineTo(c.x() - 2 * s, c.y() + 10 * s);
     cup.lineTo(c.x() - 2 * s, c.y() + 6 * s);
-    cup.cubicTo(c.x() - 5 * s, c.y() + 5 * s, c.x() - 11 * s, c.y() + 2 * s, c.x() - 11 * s, c.y() - 14 * s);
+    cup.cubicTo(c.x() - 5 * s, c.y() + 5 * s, c.x() - 11 * s, c.y() + 2 * s, c.x() - 11 * s,
+                c.y() - 14 * s);
     cup.closeSubpath();
     p.drawPath(cup);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 110));
     p.drawRoundedRect(QRectF(c.x() - 7 * s, c.y() - 12 * s, 3 * s, 12 * s), 1.5, 1.5);
 }
-void paintChipStack(QPainter &p, QPointF base, int count, const QColor &colour, qreal rx)
-{
+void paintChipStack(QPainter& p, QPointF base, int count, const QColor& colour, qreal rx) {
     const qreal ry = rx * 0.42;
     for (int i = 0; i < count; ++i)
         paintChip(p, QPointF(base.x(), base.y() - i * ry * 0.95), rx, ry, colour);
 }
 
-void paintCoins(QPainter &p, QPointF c)
-{
+void paintCoins(QPainter& p, QPointF c) {
     const QColor gold = PaintKit::gold();
     auto coin = [&](QPointF at) {
         p.setPen(QPen(gold.darker(170), 0.9));
@@ -82,15 +78,12 @@ void paintCoins(QPainter &p, QPointF c)
         p.setBrush(gold);
         p.drawEllipse(QPointF(at.x(), at.y() - 1.5), 9, 3.5);
     };
-    for (int i = 0; i < 5; ++i)
-        coin(QPointF(c.x() - 7.5, c.y() + 8 - i * 4.2));
-    for (int i = 0; i < 3; ++i)
-        coin(QPointF(c.x() + 8, c.y() + 10 - i * 4.2));
+    for (int i = 0; i < 5; ++i) coin(QPointF(c.x() - 7.5, c.y() + 8 - i * 4.2));
+    for (int i = 0; i < 3; ++i) coin(QPointF(c.x() + 8, c.y() + 10 - i * 4.2));
     coin(QPointF(c.x(), c.y() + 14));
 }
 
-void paintOut(QPainter &p, QPointF c)
-{
+void paintOut(QPainter& p, QPointF c) {
     const QColor gold = PaintKit::gold();
     p.setPen(QPen(gold, 2.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
@@ -107,12 +100,12 @@ void paintOut(QPainter &p, QPointF c)
     p.setPen(Qt::NoPen);
     p.setBrush(Red);
     QPolygonF head;
-    head << QPointF(c.x() + 16, c.y()) << QPointF(c.x() + 8, c.y() - 7) << QPointF(c.x() + 8, c.y() + 7);
+    head << QPointF(c.x() + 16, c.y()) << QPointF(c.x() + 8, c.y() - 7)
+         << QPointF(c.x() + 8, c.y() + 7);
     p.drawPolygon(head);
 }
 
-void paintSwapArrows(QPainter &p, QPointF c, qreal r)
-{
+void paintSwapArrows(QPainter& p, QPointF c, qreal r) {
     const QColor gold = PaintKit::gold();
     p.setPen(QPen(gold, 3.4, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
@@ -124,7 +117,8 @@ void paintSwapArrows(QPainter &p, QPointF c, qreal r)
     for (int k = 0; k < 2; ++k) {
         const qreal end = radians(150 + k * 180);
         const QPointF at = c + QPointF(std::cos(end), -std::sin(end)) * r;
-        const QPointF tangent(-std::sin(end), -std::cos(end)); // direction of travel (counter-clockwise)
+        const QPointF tangent(-std::sin(end),
+                              -std::cos(end));  // direction of travel (counter-clockwise)
         const QPointF normal(-tangent.y(), tangent.x());
         QPolygonF head;
         head << at + tangent * 7 << at + normal * 5.5 << at - normal * 5.5;
@@ -132,8 +126,7 @@ void paintSwapArrows(QPainter &p, QPointF c, qreal r)
     }
 }
 
-void paintProhibition(QPainter &p, QPointF c, qreal r)
-{
+void paintProhibition(QPainter& p, QPointF c, qreal r) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 90), 6.5));
     p.drawEllipse(c, r, r);
@@ -144,8 +137,7 @@ void paintProhibition(QPainter &p, QPointF c, qreal r)
     p.drawLine(c - QPointF(d.x(), -d.y()), c + QPointF(d.x(), -d.y()));
 }
 
-void paintRankCard(QPainter &p, const QRectF &r, const QString &rank, Suit suit)
-{
+void paintRankCard(QPainter& p, const QRectF& r, const QString& rank, Suit suit) {
     p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1.0));
     p.setBrush(White);
     p.drawRoundedRect(r, 4, 4);
@@ -155,4 +147,4 @@ void paintRankCard(QPainter &p, const QRectF &r, const QString &rank, Suit suit)
     PaintKit::drawSuit(p, suit, QPointF(r.center().x(), r.bottom() - 11), 13, colour);
 }
 
-} // namespace badge
+}  // namespace badge

@@ -1,17 +1,16 @@
 #include "CardBack.h"
 
-#include "CardPainter.h"
-#include "PaintKit.h"
-
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "CardPainter.h"
+#include "PaintKit.h"
+
 namespace card {
 
-void paintBack(QPainter &painter)
-{
+void paintBack(QPainter& painter) {
     constexpr int Width = CardPainter::Width;
     constexpr int Height = CardPainter::Height;
     const QRectF field = CardPainter::Edge.adjusted(8, 8, -8, -8);
@@ -65,4 +64,4 @@ void paintBack(QPainter &painter)
     PaintKit::drawSuit(painter, Suit::Diamonds, centre + QPointF(-10.5, 0), 12, ivory);
 }
 
-} // namespace card
+}  // namespace card

@@ -8,6 +8,6 @@ class QPainter;
 namespace card {
 
 // Drawn on the card's white body.
-void paintBack(QPainter &painter);
+void paintBack(QPainter& painter);
 
-} // namespace card
+}  // namespace card

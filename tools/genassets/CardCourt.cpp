@@ -1,10 +1,10 @@
 #include "CardCourt.h"
 
-#include "CardCourtFigure.h"
-#include "CardPainter.h"
-
 #include <QPainter>
 #include <QPainterPath>
+
+#include "CardCourtFigure.h"
+#include "CardPainter.h"
 
 namespace card {
 
@@ -12,10 +12,9 @@ namespace {
 
 const QRectF CourtFrame(34, 17, 76, 166);
 
-} // namespace
+}  // namespace
 
-void paintCourt(QPainter &painter, int value, Suit suit)
-{
+void paintCourt(QPainter& painter, int value, Suit suit) {
     const CourtFigure figure(value, suit);
     const QColor suitColour = PaintKit::suitColour(suit);
 
@@ -58,4 +57,4 @@ void paintCourt(QPainter &painter, int value, Suit suit)
     painter.restore();
 }
 
-} // namespace card
+}  // namespace card

@@ -10,6 +10,6 @@ class QPainter;
 namespace card {
 
 // value 11 jack, 12 queen, 13 king.
-void paintCourt(QPainter &painter, int value, Suit suit);
+void paintCourt(QPainter& painter, int value, Suit suit);
 
-} // namespace card
+}  // namespace card

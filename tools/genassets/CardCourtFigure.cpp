@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -18,13 +17,11 @@ const QColor QueenHair(0xe6, 0xb8, 0x3c);
 // Height of the centre of the face below the top of the frame.
 constexpr qreal FaceY = 37;
 
-QPen outline()
-{
+QPen outline() {
     return QPen(Ink, 1.0);
 }
 
-CourtPalette courtPalette(int value, Suit suit)
-{
+CourtPalette courtPalette(int value, Suit suit) {
     const QColor red(0xc8, 0x10, 0x2e);
     const QColor blue(0x1d, 0x4f, 0xa8);
     const QColor yellow(0xe8, 0xb4, 0x2a);
@@ -43,17 +40,16 @@ CourtPalette courtPalette(int value, Suit suit)
     return palettes[turn];
 }
 
-} // namespace
+}  // namespace
 
 CourtFigure::CourtFigure(int value, Suit suit)
-    : m_palette(courtPalette(value, suit)), m_suit(suit), m_king(value == 13), m_queen(value == 12)
-{
-}
+    : m_palette(courtPalette(value, suit)),
+      m_suit(suit),
+      m_king(value == 13),
+      m_queen(value == 12) {}
 
-void CourtFigure::paintHalf(QPainter &painter) const
-{
-    if (m_queen)
-        paintLongHair(painter);
+void CourtFigure::paintHalf(QPainter& painter) const {
+    if (m_queen) paintLongHair(painter);
     paintRobe(painter);
     paintCollar(painter);
     paintHead(painter);
@@ -67,8 +63,7 @@ void CourtFigure::paintHalf(QPainter &painter) const
     PaintKit::drawSuit(painter, m_suit, QPointF(markX, 15), 12, PaintKit::suitColour(m_suit));
 }
 
-void CourtFigure::paintLongHair(QPainter &painter) const
-{
+void CourtFigure::paintLongHair(QPainter& painter) const {
     painter.setPen(outline());
     QPainterPath hair;
     hair.moveTo(-16, FaceY - 6);
@@ -80,8 +75,7 @@ void CourtFigure::paintLongHair(QPainter &painter) const
     painter.drawPath(hair);
 }
 
-void CourtFigure::paintRobe(QPainter &painter) const
-{
+void CourtFigure::paintRobe(QPainter& painter) const {
     painter.setPen(outline());
     QPainterPath robe;
     robe.moveTo(-40, 84);
@@ -105,10 +99,10 @@ void CourtFigure::paintRobe(QPainter &painter) const
         for (int col = -5; col <= 5; ++col) {
             const qreal x = col * 8 + (row % 2) * 4;
             const qreal y = 62 + row * 7;
-            if (std::abs(x) < 12)
-                continue;
+            if (std::abs(x) < 12) continue;
             QPolygonF d;
-            d << QPointF(x, y - 2) << QPointF(x + 1.6, y) << QPointF(x, y + 2) << QPointF(x - 1.6, y);
+            d << QPointF(x, y - 2) << QPointF(x + 1.6, y) << QPointF(x, y + 2)
+              << QPointF(x - 1.6, y);
             painter.drawPolygon(d);
         }
     }
@@ -123,12 +117,10 @@ void CourtFigure::paintRobe(QPainter &painter) const
     painter.setBrush(m_palette.accent);
     painter.drawPath(band);
     painter.setBrush(m_palette.trim);
-    for (int i = 0; i < 3; ++i)
-        painter.drawEllipse(QPointF(0, 62 + i * 8), 1.8, 1.8);
+    for (int i = 0; i < 3; ++i) painter.drawEllipse(QPointF(0, 62 + i * 8), 1.8, 1.8);
 }
 
-void CourtFigure::paintCollar(QPainter &painter) const
-{
+void CourtFigure::paintCollar(QPainter& painter) const {
     painter.setPen(outline());
     painter.setBrush(m_king    ? QColor(0xfa, 0xfa, 0xf5)
                      : m_queen ? QColor(0xff, 0xff, 0xff)
@@ -148,8 +140,7 @@ void CourtFigure::paintCollar(QPainter &painter) const
     }
 }
 
-void CourtFigure::paintHead(QPainter &painter) const
-{
+void CourtFigure::paintHead(QPainter& painter) const {
     painter.setPen(outline());
     painter.setBrush(Skin.darker(106));
     painter.drawRect(QRectF(-5, FaceY + 10, 10, 8));
@@ -157,8 +148,7 @@ void CourtFigure::paintHead(QPainter &painter) const
     painter.drawEllipse(QPointF(0, FaceY), 11.5, 13.5);
 }
 
-void CourtFigure::paintHair(QPainter &painter) const
-{
+void CourtFigure::paintHair(QPainter& painter) const {
     painter.setPen(outline());
     if (m_king) {
         painter.setBrush(QColor(0xec, 0xec, 0xe8));
@@ -193,8 +183,7 @@ void CourtFigure::paintHair(QPainter &painter) const
     }
 }
 
-void CourtFigure::paintFeatures(QPainter &painter) const
-{
+void CourtFigure::paintFeatures(QPainter& painter) const {
     painter.setBrush(Ink);
     painter.setPen(Qt::NoPen);
     painter.drawEllipse(QPointF(-4.2, FaceY - 1), 1.3, 1.5);
@@ -227,8 +216,7 @@ void CourtFigure::paintFeatures(QPainter &painter) const
     }
 }
 
-void CourtFigure::paintHeadwear(QPainter &painter) const
-{
+void CourtFigure::paintHeadwear(QPainter& painter) const {
     painter.setPen(outline());
     if (m_king) {
         QPainterPath crown;
@@ -244,7 +232,7 @@ void CourtFigure::paintHeadwear(QPainter &painter) const
         painter.drawPath(crown);
         painter.drawRect(QRectF(-13.5, FaceY - 14, 27, 4));
         painter.setBrush(m_palette.accent == QColor(0xe8, 0xb4, 0x2a) ? QColor(0xc8, 0x10, 0x2e)
-                                                                     : m_palette.accent);
+                                                                      : m_palette.accent);
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(QPointF(0, FaceY - 12), 1.6, 1.6);
         painter.drawEllipse(QPointF(-8, FaceY - 12), 1.3, 1.3);
@@ -265,7 +253,7 @@ void CourtFigure::paintHeadwear(QPainter &painter) const
         painter.drawPath(tiara);
         painter.setPen(Qt::NoPen);
         painter.setBrush(m_palette.robe == QColor(0xc8, 0x10, 0x2e) ? QColor(0x1d, 0x4f, 0xa8)
-                                                                   : QColor(0xc8, 0x10, 0x2e));
+                                                                    : QColor(0xc8, 0x10, 0x2e));
         painter.drawEllipse(QPointF(0, FaceY - 15.5), 1.7, 1.7);
         painter.setBrush(Qt::white);
         for (int i = -2; i <= 2; ++i)
@@ -295,8 +283,7 @@ void CourtFigure::paintHeadwear(QPainter &painter) const
     }
 }
 
-void CourtFigure::paintAttribute(QPainter &painter) const
-{
+void CourtFigure::paintAttribute(QPainter& painter) const {
     painter.setPen(outline());
     if (m_king) {
         painter.setBrush(CrownGold);
@@ -330,4 +317,4 @@ void CourtFigure::paintAttribute(QPainter &painter) const
     }
 }
 
-} // namespace card
+}  // namespace card

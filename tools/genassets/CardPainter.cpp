@@ -1,30 +1,33 @@
 #include "CardPainter.h"
 
+#include <QPainter>
+
 #include "CardBack.h"
 #include "CardCourt.h"
 #include "CardPips.h"
-
-#include <QPainter>
 
 namespace {
 
 constexpr qreal CornerRadius = 9.0;
 
-} // namespace
+}  // namespace
 
-QString CardPainter::rankText(int value)
-{
+QString CardPainter::rankText(int value) {
     switch (value) {
-    case 11: return QStringLiteral("J");
-    case 12: return QStringLiteral("Q");
-    case 13: return QStringLiteral("K");
-    case 14: return QStringLiteral("A");
-    default: return QString::number(value);
+        case 11:
+            return QStringLiteral("J");
+        case 12:
+            return QStringLiteral("Q");
+        case 13:
+            return QStringLiteral("K");
+        case 14:
+            return QStringLiteral("A");
+        default:
+            return QString::number(value);
     }
 }
 
-QImage CardPainter::face(int value, Suit suit) const
-{
+QImage CardPainter::face(int value, Suit suit) const {
     QImage image = canvas();
     QPainter painter(&image);
     PaintKit::prepare(painter);
@@ -39,8 +42,7 @@ QImage CardPainter::face(int value, Suit suit) const
     return image;
 }
 
-QImage CardPainter::emptyPlace() const
-{
+QImage CardPainter::emptyPlace() const {
     QImage image = canvas();
     QPainter painter(&image);
     PaintKit::prepare(painter);
@@ -54,8 +56,7 @@ QImage CardPainter::emptyPlace() const
     return image;
 }
 
-QImage CardPainter::back() const
-{
+QImage CardPainter::back() const {
     QImage image = canvas();
     QPainter painter(&image);
     PaintKit::prepare(painter);
@@ -64,13 +65,11 @@ QImage CardPainter::back() const
     return image;
 }
 
-QImage CardPainter::canvas() const
-{
+QImage CardPainter::canvas() const {
     return PaintKit::canvas(Width, Height, PaintKit::tableGreen(), m_scale);
 }
 
-void CardPainter::paintBody(QPainter &painter)
-{
+void CardPainter::paintBody(QPainter& painter) {
     painter.save();
     painter.setPen(QPen(QColor(0x9a, 0x9a, 0x9a), 1.0));
     painter.setBrush(Qt::white);
@@ -78,8 +77,7 @@ void CardPainter::paintBody(QPainter &painter)
     painter.restore();
 }
 
-void CardPainter::paintIndices(QPainter &painter, int value, Suit suit)
-{
+void CardPainter::paintIndices(QPainter& painter, int value, Suit suit) {
     const QColor colour = PaintKit::suitColour(suit);
     const QFont font = PaintKit::font(QStringLiteral("DejaVu Sans Condensed"), 27, true);
     for (int corner = 0; corner < 2; ++corner) {

@@ -2,16 +2,15 @@
 
 // Draws the playing cards: the 52 faces, the empty place and the back.
 
-#include "PaintKit.h"
-
 #include <QImage>
 #include <QRectF>
 #include <QString>
 
+#include "PaintKit.h"
+
 class QPainter;
 
-class CardPainter
-{
+class CardPainter {
 public:
     static constexpr int Width = 144;
     static constexpr int Height = 200;
@@ -31,8 +30,8 @@ public:
 
 private:
     QImage canvas() const;
-    static void paintBody(QPainter &painter);
-    static void paintIndices(QPainter &painter, int value, Suit suit);
+    static void paintBody(QPainter& painter);
+    static void paintIndices(QPainter& painter, int value, Suit suit);
 
     int m_scale;
 };

@@ -9,7 +9,7 @@ class QPainter;
 namespace card {
 
 // value 2..10.
-void paintPips(QPainter &painter, int value, Suit suit);
-void paintAce(QPainter &painter, Suit suit);
+void paintPips(QPainter& painter, int value, Suit suit);
+void paintAce(QPainter& painter, Suit suit);
 
-} // namespace card
+}  // namespace card

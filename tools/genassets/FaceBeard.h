@@ -2,15 +2,15 @@
 
 // The hair on a portrait's face: beards, stubble, goatees and moustaches.
 
-#include "FaceLook.h"
-
 #include <QPainterPath>
+
+#include "FaceLook.h"
 
 class QPainter;
 
 namespace face {
 
 // Drawn over the head, whose outline the beard and the stubble follow.
-void paintFacialHair(QPainter &p, const Look &look, const Frame &f, const QPainterPath &head);
+void paintFacialHair(QPainter& p, const Look& look, const Frame& f, const QPainterPath& head);
 
-} // namespace face
+}  // namespace face

@@ -1,24 +1,22 @@
 #include "FaceClothes.h"
 
-#include "FaceHead.h"
-
 #include <QPainter>
 #include <QPainterPath>
+
+#include "FaceHead.h"
 
 namespace face {
 
 namespace {
 
 // The line round the shirt and its collar.
-QColor seamColour(const Look &look)
-{
+QColor seamColour(const Look& look) {
     return look.shirt.darker(135);
 }
 
-} // namespace
+}  // namespace
 
-void paintShirt(QPainter &p, const Look &look, const Frame &f)
-{
+void paintShirt(QPainter& p, const Look& look, const Frame& f) {
     const QColor line = seamColour(look);
     QPainterPath body;
     body.moveTo(f.cx - 58, 122);
@@ -43,52 +41,52 @@ void paintShirt(QPainter &p, const Look &look, const Frame &f)
     }
 }
 
-void paintCollar(QPainter &p, const Look &look, const Frame &f)
-{
+void paintCollar(QPainter& p, const Look& look, const Frame& f) {
     const QColor line = seamColour(look);
     switch (look.collar) {
-    case Collar::Crew: {
-        QPainterPath band;
-        band.moveTo(f.cx - 15, 96);
-        band.quadTo(f.cx, 108, f.cx + 15, 96);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(look.shirt.darker(115), 3.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(band);
-        break;
-    }
-    case Collar::VNeck: {
-        QPainterPath v;
-        v.moveTo(f.cx - 15, 96);
-        v.lineTo(f.cx, 112);
-        v.lineTo(f.cx + 15, 96);
-        p.setPen(QPen(line, 1.3));
-        p.setBrush(neckShade(look));
-        p.drawPath(v);
-        break;
-    }
-    case Collar::Shirt: {
-        p.setPen(QPen(QColor(0xb0, 0xb0, 0xb8), 1.0));
-        p.setBrush(Qt::white);
-        QPolygonF left, right;
-        left << QPointF(f.cx - 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx - 8, 112)
-             << QPointF(f.cx - 18, 99);
-        right << QPointF(f.cx + 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx + 8, 112)
-              << QPointF(f.cx + 18, 99);
-        p.drawPolygon(left);
-        p.drawPolygon(right);
-        p.setPen(Qt::NoPen);
-        p.setBrush(line);
-        p.drawEllipse(QPointF(f.cx, 115), 1.3, 1.3);
-        break;
-    }
-    case Collar::Turtle: {
-        p.setPen(QPen(line, 1.2));
-        p.setBrush(look.shirt.lighter(108));
-        p.drawRoundedRect(QRectF(f.cx - 15, 90, 30, 12), 5, 5);
-        break;
-    }
-    case Collar::Hoodie: break;
+        case Collar::Crew: {
+            QPainterPath band;
+            band.moveTo(f.cx - 15, 96);
+            band.quadTo(f.cx, 108, f.cx + 15, 96);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(look.shirt.darker(115), 3.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(band);
+            break;
+        }
+        case Collar::VNeck: {
+            QPainterPath v;
+            v.moveTo(f.cx - 15, 96);
+            v.lineTo(f.cx, 112);
+            v.lineTo(f.cx + 15, 96);
+            p.setPen(QPen(line, 1.3));
+            p.setBrush(neckShade(look));
+            p.drawPath(v);
+            break;
+        }
+        case Collar::Shirt: {
+            p.setPen(QPen(QColor(0xb0, 0xb0, 0xb8), 1.0));
+            p.setBrush(Qt::white);
+            QPolygonF left, right;
+            left << QPointF(f.cx - 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx - 8, 112)
+                 << QPointF(f.cx - 18, 99);
+            right << QPointF(f.cx + 14, 94) << QPointF(f.cx, 106) << QPointF(f.cx + 8, 112)
+                  << QPointF(f.cx + 18, 99);
+            p.drawPolygon(left);
+            p.drawPolygon(right);
+            p.setPen(Qt::NoPen);
+            p.setBrush(line);
+            p.drawEllipse(QPointF(f.cx, 115), 1.3, 1.3);
+            break;
+        }
+        case Collar::Turtle: {
+            p.setPen(QPen(line, 1.2));
+            p.setBrush(look.shirt.lighter(108));
+            p.drawRoundedRect(QRectF(f.cx - 15, 90, 30, 12), 5, 5);
+            break;
+        }
+        case Collar::Hoodie:
+            break;
     }
 }
 
-} // namespace face
+}  // namespace face

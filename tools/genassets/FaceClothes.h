@@ -10,8 +10,8 @@ class QPainter;
 namespace face {
 
 // Drawn first, behind the hair and the neck.
-void paintShirt(QPainter &p, const Look &look, const Frame &f);
+void paintShirt(QPainter& p, const Look& look, const Frame& f);
 // Drawn over the neck.
-void paintCollar(QPainter &p, const Look &look, const Frame &f);
+void paintCollar(QPainter& p, const Look& look, const Frame& f);
 
-} // namespace face
+}  // namespace face

@@ -8,9 +8,9 @@ class QPainter;
 
 namespace face {
 
-void paintBrows(QPainter &p, const Look &look, const Frame &f);
-void paintEyes(QPainter &p, const Look &look, const Frame &f);
+void paintBrows(QPainter& p, const Look& look, const Frame& f);
+void paintEyes(QPainter& p, const Look& look, const Frame& f);
 // Drawn over the front hair.
-void paintGlasses(QPainter &p, const Look &look, const Frame &f);
+void paintGlasses(QPainter& p, const Look& look, const Frame& f);
 
-} // namespace face
+}  // namespace face

@@ -9,9 +9,9 @@ class QPainter;
 
 namespace face {
 
-void paintCheeks(QPainter &p, const Look &look, const Frame &f);
-void paintNose(QPainter &p, const Look &look, const Frame &f);
-void paintMouth(QPainter &p, const Look &look, const Frame &f);
-void paintAgeLines(QPainter &p, const Look &look, const Frame &f);
+void paintCheeks(QPainter& p, const Look& look, const Frame& f);
+void paintNose(QPainter& p, const Look& look, const Frame& f);
+void paintMouth(QPainter& p, const Look& look, const Frame& f);
+void paintAgeLines(QPainter& p, const Look& look, const Frame& f);
 
-} // namespace face
+}  // namespace face

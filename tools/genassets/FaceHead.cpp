@@ -4,26 +4,25 @@
 
 namespace face {
 
-QPainterPath headPath(const Frame &f, qreal jaw)
-{
+QPainterPath headPath(const Frame& f, qreal jaw) {
     QPainterPath p;
     p.moveTo(f.cx - f.hw, f.cy - 2);
-    p.cubicTo(f.cx - f.hw, f.cy - f.hh * 1.36, f.cx + f.hw, f.cy - f.hh * 1.36, f.cx + f.hw, f.cy - 2);
+    p.cubicTo(f.cx - f.hw, f.cy - f.hh * 1.36, f.cx + f.hw, f.cy - f.hh * 1.36, f.cx + f.hw,
+              f.cy - 2);
     p.cubicTo(f.cx + f.hw, f.cy + f.hh * jaw, f.cx + f.hw * 0.45, f.cy + f.hh, f.cx, f.cy + f.hh);
-    p.cubicTo(f.cx - f.hw * 0.45, f.cy + f.hh, f.cx - f.hw, f.cy + f.hh * jaw, f.cx - f.hw, f.cy - 2);
+    p.cubicTo(f.cx - f.hw * 0.45, f.cy + f.hh, f.cx - f.hw, f.cy + f.hh * jaw, f.cx - f.hw,
+              f.cy - 2);
     p.closeSubpath();
     return p;
 }
 
-void paintHead(QPainter &p, const Look &look, const QPainterPath &head)
-{
+void paintHead(QPainter& p, const Look& look, const QPainterPath& head) {
     p.setPen(QPen(look.skin.darker(130), 1.2));
     p.setBrush(look.skin);
     p.drawPath(head);
 }
 
-void paintNeck(QPainter &p, const Look &look, const Frame &f)
-{
+void paintNeck(QPainter& p, const Look& look, const Frame& f) {
     p.setPen(QPen(look.skin.darker(130), 1.1));
     p.setBrush(neckShade(look));
     QPainterPath neck;
@@ -35,13 +34,11 @@ void paintNeck(QPainter &p, const Look &look, const Frame &f)
     p.drawPath(neck);
 }
 
-QColor neckShade(const Look &look)
-{
+QColor neckShade(const Look& look) {
     return look.skin.darker(112);
 }
 
-void paintEars(QPainter &p, const Look &look, const Frame &f)
-{
+void paintEars(QPainter& p, const Look& look, const Frame& f) {
     p.setPen(QPen(look.skin.darker(130), 1.1));
     p.setBrush(look.skin);
     for (int side = -1; side <= 1; side += 2) {
@@ -55,10 +52,8 @@ void paintEars(QPainter &p, const Look &look, const Frame &f)
     }
 }
 
-void paintEarrings(QPainter &p, const Look &look, const Frame &f)
-{
-    if (!look.earrings)
-        return;
+void paintEarrings(QPainter& p, const Look& look, const Frame& f) {
+    if (!look.earrings) return;
     const QColor gold(0xe8, 0xba, 0x3a);
     for (int side = -1; side <= 1; side += 2) {
         const QPointF c(f.cx + side * (f.hw + 0.5), f.cy + 14);
@@ -74,4 +69,4 @@ void paintEarrings(QPainter &p, const Look &look, const Frame &f)
     }
 }
 
-} // namespace face
+}  // namespace face

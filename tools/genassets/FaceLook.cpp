@@ -9,24 +9,26 @@ namespace face {
 namespace {
 
 // Deterministic choices from a generator seeded with the face number.
-class Dice
-{
+class Dice {
 public:
     explicit Dice(int seed) : m_engine(static_cast<std::uint32_t>(seed) * 2654435761u + 12345u) {}
     int below(int n) { return static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
     bool chance(int percent) { return below(100) < percent; }
-    qreal between(qreal low, qreal high) { return low + (high - low) * (m_engine() % 10001) / 10000.0; }
+    qreal between(qreal low, qreal high) {
+        return low + (high - low) * (m_engine() % 10001) / 10000.0;
+    }
     template <typename T, std::size_t N>
-    T pick(const std::array<T, N> &items) { return items[below(static_cast<int>(N))]; }
+    T pick(const std::array<T, N>& items) {
+        return items[below(static_cast<int>(N))];
+    }
 
 private:
     std::mt19937 m_engine;
 };
 
-} // namespace
+}  // namespace
 
-Look makeLook(int index)
-{
+Look makeLook(int index) {
     Dice dice(index);
     Look look;
     look.feminine = index % 2 == 0 ? dice.chance(70) : dice.chance(30);
@@ -58,26 +60,26 @@ Look makeLook(int index)
     look.shirt = QColor::fromHsl(dice.below(360), 110 + dice.below(110), 90 + dice.below(70));
 
     if (look.feminine) {
-        static const std::array<Hair, 9> styles = {Hair::Long, Hair::Long, Hair::Bob, Hair::Bun,
-                                                   Hair::Ponytail, Hair::Curly, Hair::Afro,
-                                                   Hair::Wavy, Hair::Short};
+        static const std::array<Hair, 9> styles = {Hair::Long, Hair::Long,     Hair::Bob,
+                                                   Hair::Bun,  Hair::Ponytail, Hair::Curly,
+                                                   Hair::Afro, Hair::Wavy,     Hair::Short};
         look.hair = dice.pick(styles);
     } else {
-        static const std::array<Hair, 9> styles = {Hair::Bald, Hair::Buzz, Hair::Short, Hair::Short,
-                                                   Hair::SidePart, Hair::SidePart, Hair::Spiky,
-                                                   Hair::Curly, Hair::Afro};
+        static const std::array<Hair, 9> styles = {Hair::Bald,  Hair::Buzz,     Hair::Short,
+                                                   Hair::Short, Hair::SidePart, Hair::SidePart,
+                                                   Hair::Spiky, Hair::Curly,    Hair::Afro};
         look.hair = dice.pick(styles);
-        if (look.older && dice.chance(35))
-            look.hair = Hair::Bald;
+        if (look.older && dice.chance(35)) look.hair = Hair::Bald;
     }
     look.bangs = dice.chance(45);
 
     static const std::array<Eyes, 4> eyes = {Eyes::Dot, Eyes::Round, Eyes::Happy, Eyes::Almond};
     look.eyes = dice.pick(eyes);
-    static const std::array<Brows, 4> brows = {Brows::Arch, Brows::Straight, Brows::Raised, Brows::Thick};
+    static const std::array<Brows, 4> brows = {Brows::Arch, Brows::Straight, Brows::Raised,
+                                               Brows::Thick};
     look.brows = dice.pick(brows);
-    static const std::array<Mouth, 5> mouths = {Mouth::Smile, Mouth::Open, Mouth::Grin, Mouth::Small,
-                                                Mouth::Smirk};
+    static const std::array<Mouth, 5> mouths = {Mouth::Smile, Mouth::Open, Mouth::Grin,
+                                                Mouth::Small, Mouth::Smirk};
     look.mouth = dice.pick(mouths);
     static const std::array<Nose, 3> noses = {Nose::Curve, Nose::Button, Nose::Line};
     look.nose = dice.pick(noses);
@@ -86,7 +88,8 @@ Look makeLook(int index)
     look.collar = dice.pick(collars);
 
     if (dice.chance(30)) {
-        static const std::array<Glasses, 3> frames = {Glasses::Round, Glasses::Square, Glasses::Wide};
+        static const std::array<Glasses, 3> frames = {Glasses::Round, Glasses::Square,
+                                                      Glasses::Wide};
         look.glasses = dice.pick(frames);
         static const std::array<QColor, 5> frameColours = {
             QColor(0x22, 0x22, 0x22), QColor(0x6b, 0x3a, 0x1e), QColor(0x1d, 0x4f, 0xa8),
@@ -111,4 +114,4 @@ Look makeLook(int index)
     return look;
 }
 
-} // namespace face
+}  // namespace face

@@ -17,8 +17,7 @@ enum class Collar { Crew, VNeck, Shirt, Turtle, Hoodie };
 enum class Glasses { None, Round, Square, Wide };
 
 // Everything that makes one face differ from another.
-struct Look
-{
+struct Look {
     QColor background;
     QColor skin;
     QColor hairColour;
@@ -50,8 +49,7 @@ struct Look
 Look makeLook(int index);
 
 // Geometry shared by all the drawing steps.
-struct Frame
-{
+struct Frame {
     qreal cx = 60;
     qreal cy = 56;
     qreal hw = 27;
@@ -62,4 +60,4 @@ struct Frame
     qreal eyeDx() const { return hw * 0.42; }
 };
 
-} // namespace face
+}  // namespace face

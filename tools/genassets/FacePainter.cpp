@@ -1,5 +1,9 @@
 #include "FacePainter.h"
 
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
 #include "FaceBeard.h"
 #include "FaceClothes.h"
 #include "FaceEyes.h"
@@ -9,14 +13,9 @@
 #include "FaceLook.h"
 #include "PaintKit.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
-
 namespace {
 
-void paintBackground(QPainter &p, const face::Look &look)
-{
+void paintBackground(QPainter& p, const face::Look& look) {
     QRadialGradient g(QPointF(60, 45), 85);
     g.setColorAt(0, look.background.lighter(108));
     g.setColorAt(1, look.background.darker(108));
@@ -29,10 +28,9 @@ void paintBackground(QPainter &p, const face::Look &look)
     p.drawEllipse(QPointF(60, 54), 46, 46);
 }
 
-} // namespace
+}  // namespace
 
-QImage FacePainter::portrait(int index) const
-{
+QImage FacePainter::portrait(int index) const {
     const face::Look look = face::makeLook(index);
     face::Frame f;
     f.hw = look.halfWidth;

@@ -4,8 +4,7 @@
 
 #include <QImage>
 
-class FacePainter
-{
+class FacePainter {
 public:
     static constexpr int Size = 120;
     static constexpr int Count = 91;

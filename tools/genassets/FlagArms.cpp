@@ -1,17 +1,15 @@
 #include "FlagArms.h"
 
-#include "FlagKit.h"
-
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 #include <numbers>
 
+#include "FlagKit.h"
+
 namespace flag {
 
-void spain(QPainter &p)
-{
+void spain(QPainter& p) {
     stripes(p, true, {{0xaa151b, 1}, {0xf1bf00, 2}, {0xaa151b, 1}});
     // Simplified arms: crowned quartered shield between the two pillars.
     const qreal cx = 36, cy = 41;
@@ -53,8 +51,7 @@ void spain(QPainter &p)
     p.drawPath(crown);
 }
 
-void portugal(QPainter &p)
-{
+void portugal(QPainter& p) {
     stripes(p, false, {{0x006600, 2}, {0xff0000, 3}});
     const QPointF c(48, 40);
     // Armillary sphere.
@@ -86,17 +83,15 @@ void portugal(QPainter &p)
     p.setPen(Qt::NoPen);
     p.setBrush(rgb(0x003399));
     const QPointF quinas[] = {{0, -4.5}, {-3.8, 0}, {0, 0}, {3.8, 0}, {0, 4.5}};
-    for (const QPointF &q : quinas)
+    for (const QPointF& q : quinas)
         p.drawRect(QRectF(c.x() + q.x() - 1.4, c.y() + q.y() - 1.2, 2.8, 3.4));
     // Castles on the red border, suggested by small gold marks.
     p.setBrush(rgb(0xffe000));
     const QPointF castles[] = {{-7.3, -8}, {7.3, -8}, {-7.3, 2}, {7.3, 2}, {0, 9.6}};
-    for (const QPointF &q : castles)
-        p.drawRect(QRectF(c.x() + q.x() - 1, c.y() + q.y() - 1, 2, 2));
+    for (const QPointF& q : castles) p.drawRect(QRectF(c.x() + q.x() - 1, c.y() + q.y() - 1, 2, 2));
 }
 
-void mexico(QPainter &p)
-{
+void mexico(QPainter& p) {
     vertical(p, {0x006847, 0xffffff, 0xce1126});
     const QPointF c(W / 2, H / 2);
     p.translate(c);
@@ -144,7 +139,8 @@ void mexico(QPainter &p)
     p.drawEllipse(QPointF(c.x() - 4, c.y() - 7), 2.4, 2.2);
     p.setBrush(rgb(0xe0a800));
     QPolygonF beak;
-    beak << QPointF(c.x() - 6.3, c.y() - 7.6) << QPointF(c.x() - 8.5, c.y() - 6.5) << QPointF(c.x() - 6.2, c.y() - 6);
+    beak << QPointF(c.x() - 6.3, c.y() - 7.6) << QPointF(c.x() - 8.5, c.y() - 6.5)
+         << QPointF(c.x() - 6.2, c.y() - 6);
     p.drawPolygon(beak);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rgb(0x4e8b33), 1.0));
@@ -154,4 +150,4 @@ void mexico(QPainter &p)
     p.drawPath(snake);
 }
 
-} // namespace flag
+}  // namespace flag

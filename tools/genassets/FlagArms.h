@@ -6,8 +6,8 @@ class QPainter;
 
 namespace flag {
 
-void spain(QPainter &p);
-void portugal(QPainter &p);
-void mexico(QPainter &p);
+void spain(QPainter& p);
+void portugal(QPainter& p);
+void mexico(QPainter& p);
 
-} // namespace flag
+}  // namespace flag

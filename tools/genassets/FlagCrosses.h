@@ -6,12 +6,12 @@ class QPainter;
 
 namespace flag {
 
-void sweden(QPainter &p);
-void denmark(QPainter &p);
-void finland(QPainter &p);
-void norway(QPainter &p);
-void unitedKingdom(QPainter &p);
-void switzerland(QPainter &p);
-void greece(QPainter &p);
+void sweden(QPainter& p);
+void denmark(QPainter& p);
+void finland(QPainter& p);
+void norway(QPainter& p);
+void unitedKingdom(QPainter& p);
+void switzerland(QPainter& p);
+void greece(QPainter& p);
 
-} // namespace flag
+}  // namespace flag

@@ -1,26 +1,23 @@
 #include "FlagEmblems.h"
 
-#include "FlagKit.h"
-
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 #include <iterator>
 #include <numbers>
 
+#include "FlagKit.h"
+
 namespace flag {
 
-void japan(QPainter &p)
-{
+void japan(QPainter& p) {
     p.fillRect(QRectF(0, 0, W, H), Qt::white);
     p.setPen(Qt::NoPen);
     p.setBrush(rgb(0xbc002d));
     p.drawEllipse(QPointF(W / 2, H / 2), H * 0.3, H * 0.3);
 }
 
-void argentina(QPainter &p)
-{
+void argentina(QPainter& p) {
     horizontal(p, {0x74acdf, 0xffffff, 0x74acdf});
     const QPointF c(W / 2, H / 2);
     const QColor sun = rgb(0xf6b40e);
@@ -48,19 +45,18 @@ void argentina(QPainter &p)
     p.drawArc(QRectF(c.x() - 2, c.y(), 4, 2.5), 200 * 16, 140 * 16);
 }
 
-void canada(QPainter &p)
-{
+void canada(QPainter& p) {
     p.fillRect(QRectF(0, 0, W, H), Qt::white);
     const QColor red = rgb(0xd52b1e);
     p.fillRect(QRectF(0, 0, W / 4, H), red);
     p.fillRect(QRectF(W * 3 / 4, 0, W / 4 + 1, H), red);
     // Maple leaf: the right half in leaf units, mirrored for the left.
-    const QPointF half[] = {{0, -0.50}, {0.085, -0.33}, {0.16, -0.37}, {0.13, -0.10}, {0.28, -0.26},
-                            {0.31, -0.18}, {0.45, -0.21}, {0.40, -0.05}, {0.47, -0.01}, {0.26, 0.16},
-                            {0.29, 0.24}, {0.035, 0.20}, {0.035, 0.46}};
+    const QPointF half[] = {{0, -0.50},    {0.085, -0.33}, {0.16, -0.37}, {0.13, -0.10},
+                            {0.28, -0.26}, {0.31, -0.18},  {0.45, -0.21}, {0.40, -0.05},
+                            {0.47, -0.01}, {0.26, 0.16},   {0.29, 0.24},  {0.035, 0.20},
+                            {0.035, 0.46}};
     QPolygonF leaf;
-    for (const QPointF &pt : half)
-        leaf << pt;
+    for (const QPointF& pt : half) leaf << pt;
     for (int i = static_cast<int>(std::size(half)) - 1; i >= 1; --i)
         leaf << QPointF(-half[i].x(), half[i].y());
     QTransform t;
@@ -71,8 +67,7 @@ void canada(QPainter &p)
     p.drawPolygon(t.map(leaf));
 }
 
-void unknownNation(QPainter &p)
-{
+void unknownNation(QPainter& p) {
     p.fillRect(QRectF(0, 0, W, H), rgb(0x7f93ab));
     p.fillRect(QRectF(0, H * 0.78, W, H * 0.22 + 1), rgb(0x6a7f99));
     const QPointF c(W / 2, H / 2 - 3);
@@ -90,4 +85,4 @@ void unknownNation(QPainter &p)
     p.drawLine(QPointF(c.x() - latX, c.y() + latY), QPointF(c.x() + latX, c.y() + latY));
 }
 
-} // namespace flag
+}  // namespace flag

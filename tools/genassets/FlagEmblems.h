@@ -7,9 +7,9 @@ class QPainter;
 
 namespace flag {
 
-void japan(QPainter &p);
-void argentina(QPainter &p);
-void canada(QPainter &p);
-void unknownNation(QPainter &p);
+void japan(QPainter& p);
+void argentina(QPainter& p);
+void canada(QPainter& p);
+void unknownNation(QPainter& p);
 
-} // namespace flag
+}  // namespace flag

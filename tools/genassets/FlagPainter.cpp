@@ -1,5 +1,10 @@
 #include "FlagPainter.h"
 
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
 #include "FlagArms.h"
 #include "FlagCrosses.h"
 #include "FlagEmblems.h"
@@ -7,18 +12,11 @@
 #include "FlagStripes.h"
 #include "PaintKit.h"
 
-#include <QHash>
-#include <QPainter>
-#include <QPainterPath>
-
-#include <functional>
-
 namespace {
 
-using Drawer = std::function<void(QPainter &)>;
+using Drawer = std::function<void(QPainter&)>;
 
-const QHash<QString, Drawer> &designs()
-{
+const QHash<QString, Drawer>& designs() {
     static const QHash<QString, Drawer> table = {
         {QStringLiteral("italia"), flag::italy},
         {QStringLiteral("francia"), flag::france},
@@ -54,8 +52,7 @@ const QHash<QString, Drawer> &designs()
 
 // A frame one design pixel wide just inside outer, filled rather than stroked so that it
 // covers whole image pixels, and the outermost ones, at every scale.
-void paintRing(QPainter &painter, const QRectF &outer, const QColor &colour)
-{
+void paintRing(QPainter& painter, const QRectF& outer, const QColor& colour) {
     QPainterPath ring;
     ring.addRect(outer);
     ring.addRect(outer.adjusted(1, 1, -1, -1));
@@ -67,15 +64,13 @@ void paintRing(QPainter &painter, const QRectF &outer, const QColor &colour)
     painter.restore();
 }
 
-} // namespace
+}  // namespace
 
-bool FlagPainter::knows(const QString &nation)
-{
+bool FlagPainter::knows(const QString& nation) {
     return designs().contains(nation.trimmed().toLower());
 }
 
-QImage FlagPainter::flag(const QString &nation) const
-{
+QImage FlagPainter::flag(const QString& nation) const {
     QImage image = PaintKit::canvas(Width, Height, Qt::white, m_scale);
     QPainter painter(&image);
     PaintKit::prepare(painter);

@@ -7,8 +7,7 @@
 
 class QPainter;
 
-class FlagPainter
-{
+class FlagPainter {
 public:
     static constexpr int Width = 120;
     static constexpr int Height = 80;
@@ -18,9 +17,9 @@ public:
 
     // The flag of the nation with the game's Italian name; a neutral globe flag for a
     // nation it does not know.
-    QImage flag(const QString &nation) const;
+    QImage flag(const QString& nation) const;
     // True when flag() has a real design for the nation.
-    static bool knows(const QString &nation);
+    static bool knows(const QString& nation);
 
 private:
     int m_scale;

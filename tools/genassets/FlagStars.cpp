@@ -1,29 +1,26 @@
 #include "FlagStars.h"
 
-#include "FlagKit.h"
-#include "PaintKit.h"
-
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 #include <numbers>
+
+#include "FlagKit.h"
+#include "PaintKit.h"
 
 namespace flag {
 
 namespace {
 
-void fillStar(QPainter &p, QPointF c, qreal r, const QColor &colour, qreal rotation = 0)
-{
+void fillStar(QPainter& p, QPointF c, qreal r, const QColor& colour, qreal rotation = 0) {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawPath(PaintKit::star(c, r, r * 0.382, 5, rotation));
 }
 
-} // namespace
+}  // namespace
 
-void unitedStates(QPainter &p)
-{
+void unitedStates(QPainter& p) {
     const qreal s = H / 13.0;
     for (int i = 0; i < 13; ++i)
         p.fillRect(QRectF(0, i * s, W, s + 1), rgb(i % 2 == 0 ? 0xb22234 : 0xffffff));
@@ -39,8 +36,7 @@ void unitedStates(QPainter &p)
     }
 }
 
-void brazil(QPainter &p)
-{
+void brazil(QPainter& p) {
     p.fillRect(QRectF(0, 0, W, H), rgb(0x009c3b));
     QPolygonF rhombus;
     rhombus << QPointF(10, 40) << QPointF(60, 7) << QPointF(110, 40) << QPointF(60, 73);
@@ -59,28 +55,26 @@ void brazil(QPainter &p)
     p.setPen(QPen(Qt::white, 3.6));
     p.drawEllipse(QPointF(52, 92), 56, 56);
     p.restore();
-    const QPointF stars[] = {{50, 46}, {56, 52}, {63, 49}, {68, 55}, {60, 57}, {72, 46}, {47, 53}, {65, 42}};
-    for (const QPointF &s : stars)
-        fillStar(p, s, 1.5, Qt::white);
+    const QPointF stars[] = {{50, 46}, {56, 52}, {63, 49}, {68, 55},
+                             {60, 57}, {72, 46}, {47, 53}, {65, 42}};
+    for (const QPointF& s : stars) fillStar(p, s, 1.5, Qt::white);
 }
 
-void china(QPainter &p)
-{
+void china(QPainter& p) {
     p.fillRect(QRectF(0, 0, W, H), rgb(0xde2910));
     const qreal u = H / 20.0;
     const QColor yellow = rgb(0xffde00);
     const QPointF big(5 * u, 5 * u);
     fillStar(p, big, 3 * u, yellow);
     const QPointF small[] = {{10 * u, 2 * u}, {12 * u, 4 * u}, {12 * u, 7 * u}, {10 * u, 9 * u}};
-    for (const QPointF &s : small) {
+    for (const QPointF& s : small) {
         // One point of every small star aims at the centre of the large one.
         const qreal angle = std::atan2(big.y() - s.y(), big.x() - s.x()) * 180.0 / std::numbers::pi;
         fillStar(p, s, u, yellow, angle + 90);
     }
 }
 
-void turkey(QPainter &p)
-{
+void turkey(QPainter& p) {
     p.fillRect(QRectF(0, 0, W, H), rgb(0xe30a17));
     const qreal g = H;
     p.setPen(Qt::NoPen);
@@ -92,4 +86,4 @@ void turkey(QPainter &p)
     fillStar(p, QPointF((0.5625 - 0.2 + 1.0 / 3.0 + 0.125) * g, H / 2), 0.125 * g, Qt::white, -90);
 }
 
-} // namespace flag
+}  // namespace flag

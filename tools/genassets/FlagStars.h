@@ -6,9 +6,9 @@ class QPainter;
 
 namespace flag {
 
-void unitedStates(QPainter &p);
-void brazil(QPainter &p);
-void china(QPainter &p);
-void turkey(QPainter &p);
+void unitedStates(QPainter& p);
+void brazil(QPainter& p);
+void china(QPainter& p);
+void turkey(QPainter& p);
 
-} // namespace flag
+}  // namespace flag

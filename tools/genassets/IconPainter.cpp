@@ -1,19 +1,18 @@
 #include "IconPainter.h"
 
-#include "CardPainter.h"
-#include "PaintKit.h"
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+
+#include "CardPainter.h"
+#include "PaintKit.h"
 
 namespace {
 
 constexpr int Master = 256;
 
 // One card of the fan, turned by `degrees` about the fan's foot.
-void paintCard(QPainter &painter, const QImage &card, qreal degrees)
-{
+void paintCard(QPainter& painter, const QImage& card, qreal degrees) {
     const QRectF place(-48, -150, 96, 133);
     painter.save();
     painter.rotate(degrees);
@@ -31,10 +30,9 @@ void paintCard(QPainter &painter, const QImage &card, qreal degrees)
     painter.restore();
 }
 
-} // namespace
+}  // namespace
 
-QImage IconPainter::icon(int size) const
-{
+QImage IconPainter::icon(int size) const {
     QImage master(Master, Master, QImage::Format_ARGB32_Premultiplied);
     master.fill(Qt::transparent);
     QPainter painter(&master);
@@ -56,6 +54,7 @@ QImage IconPainter::icon(int size) const
     paintCard(painter, cards.face(14, Suit::Spades), 24);
     painter.end();
 
-    return size == Master ? master
-                          : master.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return size == Master
+               ? master
+               : master.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }

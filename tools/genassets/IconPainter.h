@@ -4,8 +4,7 @@
 
 #include <QImage>
 
-class IconPainter
-{
+class IconPainter {
 public:
     // The icon at size x size pixels, with a transparent surround.
     QImage icon(int size) const;

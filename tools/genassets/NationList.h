@@ -5,11 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-class NationList
-{
+class NationList {
 public:
     // Distinct nation names in file order; false (with error()) if the file cannot be read.
-    bool load(const QString &fileName);
+    bool load(const QString& fileName);
 
     QStringList nations() const { return m_nations; }
     QString error() const { return m_error; }

@@ -2,17 +2,16 @@
 
 // Draws the badges that show the chosen game options at the table.
 
-#include "CardPainter.h"
-
 #include <QImage>
 #include <QString>
 #include <QStringList>
 
+#include "CardPainter.h"
+
 class QPainter;
 class QRectF;
 
-class OptionPainter
-{
+class OptionPainter {
 public:
     static constexpr int Width = 128;
     static constexpr int Height = 96;
@@ -23,10 +22,10 @@ public:
     // Every option value that has a picture; the picture file is "<value>.jpg".
     static QStringList optionNames();
     // The badge of one option value; an empty image for a name not in optionNames().
-    QImage badge(const QString &option) const;
+    QImage badge(const QString& option) const;
 
 private:
-    void paintMiniCard(QPainter &painter, const QRectF &rect, int value, Suit suit, bool faceUp,
+    void paintMiniCard(QPainter& painter, const QRectF& rect, int value, Suit suit, bool faceUp,
                        qreal angle) const;
 
     int m_scale;

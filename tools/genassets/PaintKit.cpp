@@ -4,24 +4,20 @@
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
-
 #include <cmath>
 #include <numbers>
 
-QColor PaintKit::tableGreen()
-{
+QColor PaintKit::tableGreen() {
     return QColor(0x1f, 0x6b, 0x3a);
 }
 
-QColor PaintKit::gold()
-{
+QColor PaintKit::gold() {
     return QColor(0xd4, 0xaf, 0x37);
 }
 
 namespace {
 
-QPainterPath heartPath()
-{
+QPainterPath heartPath() {
     QPainterPath p;
     p.moveTo(0, -0.27);
     p.cubicTo(0.07, -0.45, 0.19, -0.5, 0.27, -0.5);
@@ -34,8 +30,7 @@ QPainterPath heartPath()
     return p;
 }
 
-QPainterPath diamondPath()
-{
+QPainterPath diamondPath() {
     QPainterPath p;
     p.moveTo(0, -0.5);
     p.quadTo(0.17, -0.21, 0.4, 0);
@@ -46,8 +41,7 @@ QPainterPath diamondPath()
     return p;
 }
 
-QPainterPath clubPath()
-{
+QPainterPath clubPath() {
     const qreal r = 0.235;
     QPainterPath leaves;
     leaves.addEllipse(QPointF(0, -0.265), r, r);
@@ -64,8 +58,7 @@ QPainterPath clubPath()
     return leaves.united(stem).simplified();
 }
 
-QPainterPath spadePath()
-{
+QPainterPath spadePath() {
     QPainterPath p;
     p.moveTo(0, -0.5);
     p.cubicTo(0.12, -0.31, 0.5, -0.14, 0.5, 0.1);
@@ -81,42 +74,47 @@ QPainterPath spadePath()
     return p;
 }
 
-} // namespace
+}  // namespace
 
-QPainterPath PaintKit::suitPath(Suit suit)
-{
+QPainterPath PaintKit::suitPath(Suit suit) {
     static const QPainterPath hearts = heartPath();
     static const QPainterPath diamonds = diamondPath();
     static const QPainterPath clubs = clubPath();
     static const QPainterPath spades = spadePath();
     switch (suit) {
-    case Suit::Hearts: return hearts;
-    case Suit::Diamonds: return diamonds;
-    case Suit::Clubs: return clubs;
-    case Suit::Spades: return spades;
+        case Suit::Hearts:
+            return hearts;
+        case Suit::Diamonds:
+            return diamonds;
+        case Suit::Clubs:
+            return clubs;
+        case Suit::Spades:
+            return spades;
     }
     return hearts;
 }
 
-QColor PaintKit::suitColour(Suit suit)
-{
+QColor PaintKit::suitColour(Suit suit) {
     const bool red = suit == Suit::Hearts || suit == Suit::Diamonds;
     return red ? QColor(0xc8, 0x10, 0x2e) : QColor(0x14, 0x14, 0x14);
 }
 
-QChar PaintKit::suitLetter(Suit suit)
-{
+QChar PaintKit::suitLetter(Suit suit) {
     switch (suit) {
-    case Suit::Hearts: return QLatin1Char('c');
-    case Suit::Diamonds: return QLatin1Char('m');
-    case Suit::Clubs: return QLatin1Char('f');
-    case Suit::Spades: return QLatin1Char('p');
+        case Suit::Hearts:
+            return QLatin1Char('c');
+        case Suit::Diamonds:
+            return QLatin1Char('m');
+        case Suit::Clubs:
+            return QLatin1Char('f');
+        case Suit::Spades:
+            return QLatin1Char('p');
     }
     return QLatin1Char('c');
 }
 
-void PaintKit::drawSuit(QPainter &painter, Suit suit, QPointF centre, qreal size, const QColor &colour)
-{
+void PaintKit::drawSuit(QPainter& painter, Suit suit, QPointF centre, qreal size,
+                        const QColor& colour) {
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.scale(size, size);
@@ -127,8 +125,8 @@ void PaintKit::drawSuit(QPainter &painter, Suit suit, QPointF centre, qreal size
     painter.restore();
 }
 
-QPainterPath PaintKit::star(QPointF centre, qreal outer, qreal inner, int points, qreal rotationDegrees)
-{
+QPainterPath PaintKit::star(QPointF centre, qreal outer, qreal inner, int points,
+                            qreal rotationDegrees) {
     QPainterPath path;
     const qreal start = (rotationDegrees - 90.0) * std::numbers::pi / 180.0;
     for (int i = 0; i < points * 2; ++i) {
@@ -144,8 +142,7 @@ QPainterPath PaintKit::star(QPointF centre, qreal outer, qreal inner, int points
     return path;
 }
 
-QFont PaintKit::font(const QString &family, int pixelSize, bool bold)
-{
+QFont PaintKit::font(const QString& family, int pixelSize, bool bold) {
     QFont f(family);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
@@ -153,9 +150,8 @@ QFont PaintKit::font(const QString &family, int pixelSize, bool bold)
     return f;
 }
 
-void PaintKit::drawFittedText(QPainter &painter, const QRectF &rect, const QString &text,
-                              const QFont &font, const QColor &colour)
-{
+void PaintKit::drawFittedText(QPainter& painter, const QRectF& rect, const QString& text,
+                              const QFont& font, const QColor& colour) {
     const QFontMetricsF fm(font);
     const qreal width = fm.horizontalAdvance(text);
     const qreal squeeze = width > rect.width() ? rect.width() / width : 1.0;
@@ -172,16 +168,14 @@ void PaintKit::drawFittedText(QPainter &painter, const QRectF &rect, const QStri
     painter.restore();
 }
 
-QImage PaintKit::canvas(int width, int height, const QColor &colour, int scale)
-{
+QImage PaintKit::canvas(int width, int height, const QColor& colour, int scale) {
     QImage image(width * scale, height * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }
 
-void PaintKit::prepare(QPainter &painter)
-{
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                           | QPainter::SmoothPixmapTransform);
+void PaintKit::prepare(QPainter& painter) {
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
 }
