@@ -67,9 +67,10 @@ public:
     // Whether the seat may lay this value now: it holds it and, leading, an Ace only when it
     // holds nothing else.
     bool mayLay(int seat, int value) const;
+    // No place of the trick is filled yet: the seat on turn leads.
     bool leading() const { return laid_ == 0; }
     // The value a card must reach to win the trick so far (a later equal card wins; with "2
-    // supera Asso" a 2 also beats a winning Ace), and whether any card is on the table.
+    // supera Asso" a 2 also beats a winning Ace); 0 while no card is on the table.
     int trickmax() const { return trickmax_; }
     bool twoBeatsAce() const { return twoBeatsAce_; }
     // Whether `value` laid now would win the trick so far.
