@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "rules/MatchOptions.h"
-#include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
+#include "primitives/MemorySurface.h"
+#include "rules/MatchOptions.h"
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
@@ -134,7 +134,9 @@ private:
     bool ready_ = false;
 };
 
-double handsPerSecond(const Figures& f) { return static_cast<double>(f.hands) / f.seconds; }
+double handsPerSecond(const Figures& f) {
+    return static_cast<double>(f.hands) / f.seconds;
+}
 
 void add(Figures& total, const Figures& f) {
     total.hands += f.hands;
@@ -155,7 +157,8 @@ double ratesOnEveryCore(int tables, const std::vector<std::string_view>& types, 
     std::vector<std::thread> threads;
     for (int t = 0; t < tables; ++t) {
         threads.emplace_back([&, t] {
-            for (std::string_view type : types) add(figures[t], benchTables[t]->play(type, handsPerType));
+            for (std::string_view type : types)
+                add(figures[t], benchTables[t]->play(type, handsPerType));
         });
     }
     for (std::thread& thread : threads) thread.join();
@@ -170,7 +173,8 @@ int main(int argc, char** argv) {
     const long handsPerType = argc > 1 ? std::atol(argv[1]) : 20000;
     std::vector<std::string_view> types(kGameTypes.begin(), kGameTypes.end());
     if (argc > 2) types.assign(1, argv[2]);
-    if (handsPerType < 1 || std::find(kGameTypes.begin(), kGameTypes.end(), types[0]) == kGameTypes.end()) {
+    if (handsPerType < 1 ||
+        std::find(kGameTypes.begin(), kGameTypes.end(), types[0]) == kGameTypes.end()) {
         std::fprintf(stderr, "usage: engine_bench [hands per game type] [one game type]\n");
         return 2;
     }
@@ -194,13 +198,15 @@ int main(int argc, char** argv) {
 
     // The cost of single ticks, each timed on its own, over every game type.
     std::vector<double> tickNanos;
-    for (std::string_view type : types) table.play(type, std::max(1L, handsPerType / 20), &tickNanos);
+    for (std::string_view type : types)
+        table.play(type, std::max(1L, handsPerType / 20), &tickNanos);
     std::sort(tickNanos.begin(), tickNanos.end());
     auto percentile = [&](double p) {
         return tickNanos[static_cast<std::size_t>(p * static_cast<double>(tickNanos.size() - 1))] /
                1000.0;
     };
-    std::printf("tableTick over %zu ticks: median %.2f us  p99 %.2f us (target < 20)  max %.1f us\n",
-                tickNanos.size(), percentile(0.5), percentile(0.99), tickNanos.back() / 1000.0);
+    std::printf(
+        "tableTick over %zu ticks: median %.2f us  p99 %.2f us (target < 20)  max %.1f us\n",
+        tickNanos.size(), percentile(0.5), percentile(0.99), tickNanos.back() / 1000.0);
     return 0;
 }

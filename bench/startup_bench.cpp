@@ -9,8 +9,8 @@
 #include <string>
 #include <system_error>
 
-#include "primitives/MemorySurface.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
 #include "store/Database.h"
 #include "store/GameDatabase.h"
 #include "store/Schema.h"
@@ -63,17 +63,19 @@ int main() {
             db.open(file);
             ensureSchema(db);
         }
-        unchecked = std::min(unchecked, std::chrono::duration<double>(Clock::now() - start).count());
+        unchecked =
+            std::min(unchecked, std::chrono::duration<double>(Clock::now() - start).count());
         Database db;
         db.open(file);
         start = Clock::now();
         db.query("PRAGMA quick_check");
         pages = std::min(pages, std::chrono::duration<double>(Clock::now() - start).count());
     }
-    std::printf("database opened for the game: %.1f ms with the check, %.1f ms without: the check "
-                "costs %.1f ms (target < 20), of which every page read back %.1f ms (file of %.0f KB)\n",
-                checked * 1000, unchecked * 1000, (checked - unchecked) * 1000, pages * 1000,
-                static_cast<double>(fs::file_size(file)) / 1024);
+    std::printf(
+        "database opened for the game: %.1f ms with the check, %.1f ms without: the check "
+        "costs %.1f ms (target < 20), of which every page read back %.1f ms (file of %.0f KB)\n",
+        checked * 1000, unchecked * 1000, (checked - unchecked) * 1000, pages * 1000,
+        static_cast<double>(fs::file_size(file)) / 1024);
     fs::remove_all(folder, ec);
     return 0;
 }

@@ -15,15 +15,15 @@
 #include <system_error>
 #include <vector>
 
-#include "primitives/MemorySurface.h"
-#include "front/ZelvaroApp.h"
-#include "store/Database.h"
-#include "front/MatchCheckpoint.h"
-#include "store/CheckpointStore.h"
 #include "engine/GameSession.h"
 #include "engine/HeadlessClock.h"
-#include "tools/sim/TournamentDriver.h"
+#include "front/MatchCheckpoint.h"
+#include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
 #include "primitives/Tournament.h"
+#include "store/CheckpointStore.h"
+#include "store/Database.h"
+#include "tools/sim/TournamentDriver.h"
 
 namespace fs = std::filesystem;
 using namespace zelvaro;
@@ -96,8 +96,12 @@ int main(int argc, char** argv) {
     app.playUnwatched();
     Database& db = app.database();
     db.execute("UPDATE opzioni SET punteggio='50 Punti'");
-    db.appendRow("giocatori", {{"cognome", "Banco"}, {"nome", "Prova"}, {"nazionalita", "Italia"},
-                               {"anno", 1980}, {"profilo", "1"}, {"cambiocarte", "0"},
+    db.appendRow("giocatori", {{"cognome", "Banco"},
+                               {"nome", "Prova"},
+                               {"nazionalita", "Italia"},
+                               {"anno", 1980},
+                               {"profilo", "1"},
+                               {"cambiocarte", "0"},
                                {"aggressivita", "0"}});
 
     // The start, several times.
@@ -146,8 +150,10 @@ int main(int argc, char** argv) {
             const auto start = Clock::now();
             app.timerTick(timer);
             const double ms = millisSince(start);
-            if (app.tournament().roundnumber != round) roundEndTicks.push_back(ms);
-            else if (waiting) waitTicks.push_back(ms);
+            if (app.tournament().roundnumber != round)
+                roundEndTicks.push_back(ms);
+            else if (waiting)
+                waitTicks.push_back(ms);
         });
         while (roundEndTicks.empty()) {
             if (surface.enabled(ctl::Timer1)) playHumanTurn(app, surface);
@@ -213,9 +219,10 @@ int main(int argc, char** argv) {
                 "  (target p99 < 2 ms)");
     printSpread("the tick that ends round 1", spreadOf(roundEndTicks), "");
     const std::string last = surface.messages().empty() ? "" : surface.messages().back().text;
-    std::printf("whole \"50 Punti\" tournament, %d rounds, human always qualifying: %.2f s "
-                "(target < 1 s)%s\n",
-                rounds, wholeSeconds, last == "Partita terminata" ? "" : "  NOT FINISHED");
+    std::printf(
+        "whole \"50 Punti\" tournament, %d rounds, human always qualifying: %.2f s "
+        "(target < 1 s)%s\n",
+        rounds, wholeSeconds, last == "Partita terminata" ? "" : "  NOT FINISHED");
 
     app.database().close();
     fs::remove_all(folder, ec);

@@ -1,7 +1,7 @@
 // A full repaint of the window after it is resized (offscreen unless a display is given): a
 // single game is started and played to a table full of cards, then the window goes back and
-// forth between its design size and 2560 × 1440 screen pixels, each time painted whole. Every resize makes
-// the felt, the pictures and the fonts anew at the new size.
+// forth between its design size and 2560 × 1440 screen pixels, each time painted whole. Every
+// resize makes the felt, the pictures and the fonts anew at the new size.
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -42,8 +42,12 @@ int main(int argc, char* argv[]) {
     zelvaro::ui::MainWindow& window = game.window;
     zelvaro::ZelvaroApp& app = game.app;
     if (!app.startUp()) return 1;
-    app.database().appendRow("giocatori", {{"cognome", "Ferri"}, {"nome", "Giulia"}, {"nazionalita", "Italia"},
-                                           {"anno", 1985}, {"profilo", "1"}, {"cambiocarte", "0"},
+    app.database().appendRow("giocatori", {{"cognome", "Ferri"},
+                                           {"nome", "Giulia"},
+                                           {"nazionalita", "Italia"},
+                                           {"anno", 1985},
+                                           {"profilo", "1"},
+                                           {"cambiocarte", "0"},
                                            {"aggressivita", "0"}});
     app.click(zelvaro::ctl::Label2);
     app.click(zelvaro::ctl::Label21);
@@ -60,15 +64,17 @@ int main(int argc, char* argv[]) {
     std::vector<double> again;
     for (int round = 0; round < kRounds; ++round) {
         const Repaint grown = repaintAfterResize(window, large);
-        if (grown.afterResize < 0 || repaintAfterResize(window, {1030, 750}).afterResize < 0) return 1;
+        if (grown.afterResize < 0 || repaintAfterResize(window, {1030, 750}).afterResize < 0)
+            return 1;
         resized.push_back(grown.afterResize);
         again.push_back(grown.again);
     }
     std::sort(resized.begin(), resized.end());
     std::sort(again.begin(), again.end());
-    std::printf("window at pixel ratio %.1f, resized to %dx%d (2560x1440 device pixels) and painted whole: "
-                "median %.1f ms, worst %.1f ms (target < 50); painted whole again: median %.1f ms\n",
-                window.devicePixelRatioF(), large.width(), large.height(), resized[kRounds / 2], resized.back(),
-                again[kRounds / 2]);
+    std::printf(
+        "window at pixel ratio %.1f, resized to %dx%d (2560x1440 device pixels) and painted whole: "
+        "median %.1f ms, worst %.1f ms (target < 50); painted whole again: median %.1f ms\n",
+        window.devicePixelRatioF(), large.width(), large.height(), resized[kRounds / 2],
+        resized.back(), again[kRounds / 2]);
     return 0;
 }

@@ -13,7 +13,8 @@ qint64 timedStart(const QString& assets, const QString& folder, bool& ok) {
     BenchWindow game(assets, folder);
     QElapsedTimer clock;
     clock.start();
-    ok = game.app.startUp() && game.surface.windowEnabled() && game.surface.enabled(zelvaro::ctl::Label2);
+    ok = game.app.startUp() && game.surface.windowEnabled() &&
+         game.surface.enabled(zelvaro::ctl::Label2);
     QCoreApplication::processEvents();
     return clock.elapsed();
 }

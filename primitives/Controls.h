@@ -8,56 +8,66 @@
 
 namespace zelvaro {
 
+// One line a row of controls, as the window lays them out.
+// clang-format off
 // X(name, elements, visible at start). Elements 0 is a single control, n an array of n.
 // Controls inside a panel are listed visible: the panel itself hides them.
-#define ZELVARO_CONTROLS(X)                                                                                                                                                                                                                                                \
-    /* window and main menu */                                                                                                                                                                                                                                             \
-    X(Form1, 0, 1)                                                                                                                                                                                                                                                         \
-    X(Label1, 0, 1)                                                                                                                                                                                                                                                        \
-    X(Label2, 0, 1) X(Label35, 0, 1) X(Label10, 0, 1) X(Label15, 0, 1) X(Label20, 0, 1)                                                                                                                                                                                    \
-        X(Label3, 0, 1) X(Label39, 0, 0) X(Label76, 0, 0) X(Label77, 0, 0) /* options panel */                                                                                                                                                                             \
-        X(Frame1, 0, 0) X(Label11, 0, 1) X(Combo1, 0, 1) X(Check1, 0, 1) X(Check2, 0, 1)                                                                                                                                                                                   \
-            X(Combo2, 0, 1) X(Combo3, 0, 1) X(Combo8, 0, 1) X(Label12, 0, 1)                                                                                                                                                                                               \
-                X(Label13, 0, 1)                          /* rules panel */                                                                                                                                                                                                \
-        X(Frame2, 0, 0) X(Label16, 0, 1) X(Label17, 0, 1) /* profile panel */                                                                                                                                                                                              \
-        X(Frame3, 0, 0) X(Combo4, 0, 1) X(Label22, 0, 1) X(Label24, 0, 1) X(Image2, 0, 0)                                                                                                                                                                                  \
-            X(Label27, 0, 1) X(Label21, 0, 1) X(Label9, 0, 1) X(Label25, 0, 1) X(Label23, 0, 1)                                                                                                                                                                            \
-                X(Frame4, 0, 1) X(Text1, 0, 1) X(Text2, 0, 1) X(Combo5, 0, 1) X(Combo6, 0, 1)                                                                                                                                                                              \
-                    X(Label26, 0, 1) /* tournament rules and wait panels */                                                                                                                                                                                                \
-        X(Frame5, 0, 0) X(Label38, 0, 1) X(Label36, 0, 1) X(Label37, 0, 1)                                                                                                                                                                                                 \
-            X(Frame6, 0, 0) /* table panel: seats and hands */                                                                                                                                                                                                             \
-        X(Picture1, 0, 0) X(Label4, 0, 1) X(Image3, 0, 1) X(Label28, 0, 1) X(Label6, 5, 1)                                                                                                                                                                                 \
-            X(Image1, 5, 1) X(Label5, 5, 1) X(Label8, 5, 1) X(Picture22, 0, 1) X(Picture23, 0, 1)                                                                                                                                                                          \
-                X(Picture24, 0, 1) X(Picture25, 0, 1) X(Picture26, 0, 1) X(Picture2, 12, 0)                                                                                                                                                                                \
-                    X(Picture4, 12, 0) X(Picture3, 12, 0) X(Picture8, 12, 0) X(Picture7, 12, 0)                                                                                                                                                                            \
-                        X(Picture5, 12, 0) /* table panel: the trick, markers, prize, pot */                                                                                                                                                                               \
-        X(Picture14, 0, 0) X(Picture13, 0, 0) X(Picture12, 0, 0) X(Picture11, 0, 0)                                                                                                                                                                                        \
-            X(Picture10, 0, 0) X(Picture9, 0, 0) X(Shape5, 0, 0) X(Shape6, 0, 0) X(Shape3, 0, 0)                                                                                                                                                                           \
-                X(Shape4, 0, 0) X(Picture16, 0, 1) X(Picture17, 0, 1) X(Label34, 0, 1) X(                                                                                                                                                                                  \
-                    Label29, 0, 0) X(Command1, 0, 0)                                                                                                                                                                                                                       \
-                    X(Command2, 0, 0) /* table panel: ranking, options strip, header, switches */                                                                                                                                                                          \
-        X(Label30, 0, 1) X(Label31, 0, 1) X(Label32, 0, 1) X(Image4, 6, 1) X(Picture15, 0, 1)                                                                                                                                                                              \
-            X(Picture18, 0, 1) X(Picture19, 0, 1) X(Picture20, 0, 1) X(Picture21, 0, 1)                                                                                                                                                                                    \
-                X(Label19, 0, 0) X(Label47, 0, 1) X(Label48, 0, 1) X(Label33, 0, 1)                                                                                                                                                                                        \
-                    X(Label18, 0, 1) X(Label52, 0, 0) /* table panel: tournament lists */                                                                                                                                                                                  \
-        X(Label40, 0, 0) X(Label41, 0, 0) X(Label42, 0, 0) X(Label43, 0, 0) X(Label44, 0, 0)                                                                                                                                                                               \
-            X(Label45, 0, 0) X(Combo7, 0, 0) X(Image5, 6, 0)                                                                                                                                                                                                               \
-                X(Image6, 6, 0) /* standings screen */                                                                                                                                                                                                                     \
-        X(Picture27, 0, 0) X(Label49, 0, 1) X(Label50, 0, 1) X(Image7, 20, 0) X(Label51, 7, 1)                                                                                                                                                                             \
-            X(Label54, 0, 1) X(Label55, 0, 1)                                                                                                                                                                                                                              \
-                X(Label56, 0, 1)                                                                                                                                                                                                                                           \
-                    X(Command3, 0, 1)                                                                                                                                                                                                                                      \
-                        X(Command4, 0, 1) X(Label53, 0, 1) X(Command7, 0, 1) X(Command8, 0, 1) /* the game's own additions: the last trick, the hints, the turn, fast-forward, where */ /* the player stands in a tournament, how a hand ended, how the player went on */  \
-        X(Label57, 0, 0) X(Picture28, 6, 1) X(Label58, 6, 1) X(Label59, 0, 0) X(Label60, 0, 0)                                                                                                                                                                             \
-            X(Label61, 0, 0) X(Label62, 0, 0) X(Shape7, 0, 0)                                                                                                                                                                                                              \
-                X(Shape8, 0, 0)                                                                                                                                                                                                                                            \
-                    X(Command5, 0, 0) X(Command6, 0, 0) X(Label63, 0, 0) X(Label64, 0,                                                                                                                                                                                     \
-                                                                           0) X(Label78, 0, 1) /* statistics panel: the menu entry, the profile panel's button, the final place line, */ /* the panel with its profile, summary, tables, best places, chart and buttons */ \
-        X(Label65, 0, 1) X(Label66, 0, 1) X(Label67, 0, 0) X(Frame7, 0, 0) X(Label68, 0, 1)                                                                                                                                                                                \
-            X(Label69, 0, 1) X(Label70, 0, 1) X(Label71, 0, 1) X(Label72, 0, 1) X(Label73, 0, 1)                                                                                                                                                                           \
-                X(Picture29, 0, 1) X(Label74, 0, 1) X(Label75, 0, 1) X(Command9, 0, 1)                                                                                                                                                                                     \
-                    X(Command10, 0, 1) /* timers */                                                                                                                                                                                                                        \
-        X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)
+#define ZELVARO_CONTROLS(X)                                                                   \
+    /* window and main menu */                                                                \
+    X(Form1, 0, 1)                                                                            \
+    X(Label1, 0, 1) X(Label2, 0, 1) X(Label35, 0, 1) X(Label10, 0, 1) X(Label15, 0, 1)        \
+    X(Label20, 0, 1) X(Label3, 0, 1) X(Label39, 0, 0) X(Label76, 0, 0) X(Label77, 0, 0)       \
+    /* options panel */                                                                       \
+    X(Frame1, 0, 0) X(Label11, 0, 1) X(Combo1, 0, 1) X(Check1, 0, 1) X(Check2, 0, 1)          \
+    X(Combo2, 0, 1) X(Combo3, 0, 1) X(Combo8, 0, 1) X(Label12, 0, 1) X(Label13, 0, 1)         \
+    /* rules panel */                                                                         \
+    X(Frame2, 0, 0) X(Label16, 0, 1) X(Label17, 0, 1)                                         \
+    /* profile panel */                                                                       \
+    X(Frame3, 0, 0) X(Combo4, 0, 1) X(Label22, 0, 1) X(Label24, 0, 1) X(Image2, 0, 0)         \
+    X(Label27, 0, 1) X(Label21, 0, 1) X(Label9, 0, 1) X(Label25, 0, 1) X(Label23, 0, 1)       \
+    X(Frame4, 0, 1) X(Text1, 0, 1) X(Text2, 0, 1) X(Combo5, 0, 1) X(Combo6, 0, 1)             \
+    X(Label26, 0, 1)                                                                          \
+    /* tournament rules and wait panels */                                                    \
+    X(Frame5, 0, 0) X(Label38, 0, 1) X(Label36, 0, 1) X(Label37, 0, 1) X(Frame6, 0, 0)        \
+    /* table panel: seats and hands */                                                        \
+    X(Picture1, 0, 0) X(Label4, 0, 1) X(Image3, 0, 1) X(Label28, 0, 1)                        \
+    X(Label6, 5, 1) X(Image1, 5, 1) X(Label5, 5, 1) X(Label8, 5, 1)                           \
+    X(Picture22, 0, 1) X(Picture23, 0, 1) X(Picture24, 0, 1) X(Picture25, 0, 1)               \
+    X(Picture26, 0, 1)                                                                        \
+    X(Picture2, 12, 0) X(Picture4, 12, 0) X(Picture3, 12, 0) X(Picture8, 12, 0)               \
+    X(Picture7, 12, 0) X(Picture5, 12, 0)                                                     \
+    /* table panel: the trick, markers, prize, pot */                                         \
+    X(Picture14, 0, 0) X(Picture13, 0, 0) X(Picture12, 0, 0) X(Picture11, 0, 0)               \
+    X(Picture10, 0, 0) X(Picture9, 0, 0)                                                      \
+    X(Shape5, 0, 0) X(Shape6, 0, 0) X(Shape3, 0, 0) X(Shape4, 0, 0)                           \
+    X(Picture16, 0, 1) X(Picture17, 0, 1) X(Label34, 0, 1) X(Label29, 0, 0)                   \
+    X(Command1, 0, 0) X(Command2, 0, 0)                                                       \
+    /* table panel: ranking, options strip, header, switches */                               \
+    X(Label30, 0, 1) X(Label31, 0, 1) X(Label32, 0, 1) X(Image4, 6, 1)                        \
+    X(Picture15, 0, 1) X(Picture18, 0, 1) X(Picture19, 0, 1) X(Picture20, 0, 1)               \
+    X(Picture21, 0, 1) X(Label19, 0, 0) X(Label47, 0, 1) X(Label48, 0, 1)                     \
+    X(Label33, 0, 1) X(Label18, 0, 1) X(Label52, 0, 0)                                        \
+    /* table panel: tournament lists */                                                       \
+    X(Label40, 0, 0) X(Label41, 0, 0) X(Label42, 0, 0) X(Label43, 0, 0) X(Label44, 0, 0)      \
+    X(Label45, 0, 0) X(Combo7, 0, 0) X(Image5, 6, 0) X(Image6, 6, 0)                          \
+    /* standings screen */                                                                    \
+    X(Picture27, 0, 0) X(Label49, 0, 1) X(Label50, 0, 1) X(Image7, 20, 0) X(Label51, 7, 1)    \
+    X(Label54, 0, 1) X(Label55, 0, 1) X(Label56, 0, 1) X(Command3, 0, 1) X(Command4, 0, 1)    \
+    X(Label53, 0, 1) X(Command7, 0, 1) X(Command8, 0, 1)                                      \
+    /* the game's own additions: the last trick, the hints, the turn, fast-forward, where */ \
+    /* the player stands in a tournament, how a hand ended, how the player went on */         \
+    X(Label57, 0, 0) X(Picture28, 6, 1) X(Label58, 6, 1) X(Label59, 0, 0) X(Label60, 0, 0)    \
+    X(Label61, 0, 0) X(Label62, 0, 0) X(Shape7, 0, 0) X(Shape8, 0, 0) X(Command5, 0, 0)       \
+    X(Command6, 0, 0) X(Label63, 0, 0) X(Label64, 0, 0) X(Label78, 0, 1)                      \
+    /* statistics panel: the menu entry, the profile panel's button, the final place line, */ \
+    /* the panel with its profile, summary, tables, best places, chart and buttons */         \
+    X(Label65, 0, 1) X(Label66, 0, 1) X(Label67, 0, 0) X(Frame7, 0, 0) X(Label68, 0, 1)       \
+    X(Label69, 0, 1) X(Label70, 0, 1) X(Label71, 0, 1) X(Label72, 0, 1) X(Label73, 0, 1)      \
+    X(Picture29, 0, 1) X(Label74, 0, 1) X(Label75, 0, 1) X(Command9, 0, 1) X(Command10, 0, 1) \
+    /* timers */                                                                              \
+    X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)
+
+// clang-format on
 
 enum class ControlId : std::uint16_t {
 #define ZELVARO_ENUM(name, elements, visible) name,
