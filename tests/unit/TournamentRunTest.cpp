@@ -15,59 +15,25 @@
 #include "store/Schema.h"
 #include "tests/unit/TableFixture.h"
 #include "tests/unit/TestDatabase.h"
+#include "tests/unit/TournamentRunSupport.h"
 #include "tools/sim/TournamentDriver.h"
 
 namespace zelvaro {
 namespace {
 
-namespace fs = std::filesystem;
 using testsupport::TempFolder;
-using Name = std::pair<std::string, std::string>;
+using tournamentrun::addUserProfile;
+using tournamentrun::Field;
+using tournamentrun::kProfile;
+using tournamentrun::Name;
+using tournamentrun::Program;
+using tournamentrun::readField;
 
-constexpr const char* kProfile = "Collaudo Ugo";
 // The standings of those out of the tournament (the rest are the standings screen's snapshot).
 constexpr const char* kEliminated = "SELECT * FROM classifica where eliminato='1'";
 // One table's list as the table screen shows it.
 constexpr const char* kTableList =
     "SELECT * FROM torneo where tavolo=? order by punti desc,cognome asc,nome asc ";
-
-struct Entrant {
-    int table = 0;
-    int points = 0;
-    bool operator==(const Entrant&) const = default;
-};
-using Field = std::map<Name, Entrant>;
-
-Field readField(Database& db, const std::string& sql) {
-    Field field;
-    const ResultSet rs = db.query(sql);
-    for (int r = 0; r < rs.rows(); ++r) {
-        const Name name{rs.at(0, r).text(), rs.at(1, r).text()};
-        EXPECT_EQ(field.count(name), 0U) << name.first << " twice in " << sql;
-        field[name] = {static_cast<int>(rs.at(2, r).integer()),
-                       static_cast<int>(rs.at(3, r).integer())};
-    }
-    return field;
-}
-
-void addUserProfile(Database& db) {
-    db.appendRow("giocatori", {{"cognome", "Collaudo"},
-                               {"nome", "Ugo"},
-                               {"nazionalita", "Italia"},
-                               {"anno", 1980},
-                               {"profilo", "1"},
-                               {"cambiocarte", "0"},
-                               {"aggressivita", "0"}});
-}
-
-// A started program with the generated pool and one user profile.
-struct Program {
-    explicit Program(const fs::path& folder) : app(surface, folder) {
-        if (!app.startUp()) throw std::runtime_error("no start");
-    }
-    MemorySurface surface;
-    ZelvaroApp app;
-};
 
 class TournamentRunTest : public ::testing::Test {
 protected:
@@ -384,33 +350,6 @@ TEST_F(TournamentRunTest, PotTournamentPlaysOnUntilTheHumanIsOutOrTheFinalIsOver
         expectHumanEliminated();
     else
         expectFinalPlayed();
-}
-
-TEST(TournamentReproducibilityTest, TwoProgramsOnCopiesOfOneFileAgreeAfterRoundOne) {
-    TempFolder folder;
-    fs::create_directories(folder.path() / "a");
-    {
-        Program first(folder.path() / "a");
-        addUserProfile(first.app.database());
-        first.app.database().execute("UPDATE opzioni SET punteggio='50 Punti'");
-        first.app.database().close();
-    }
-    tabletest::copyDatabaseFile(folder.path() / "a" / Database::kFileName,
-                                folder.path() / "b" / Database::kFileName);
-    std::vector<std::pair<Field, Field>> seen;
-    for (const char* copy : {"a", "b"}) {
-        Program program(folder.path() / copy);
-        TournamentDriver driver(program.app, program.surface);
-        ASSERT_TRUE(driver.start(kProfile));
-        const Field field = readField(program.app.database(), "SELECT * FROM torneo ");
-        driver.playRound([&] { leadHumansTable(program.app); });
-        seen.emplace_back(field, readField(program.app.database(), "SELECT * FROM classifica"));
-        seen.back().second.merge(readField(program.app.database(), "SELECT * FROM torneo "));
-    }
-    EXPECT_EQ(seen[0].first.size(), 1536U);
-    EXPECT_TRUE(seen[0].first == seen[1].first);
-    EXPECT_EQ(seen[0].second.size(), 1536U);
-    EXPECT_TRUE(seen[0].second == seen[1].second);
 }
 
 }  // namespace
