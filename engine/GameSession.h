@@ -5,18 +5,17 @@
 #include <cstdint>
 #include <string>
 
+#include "primitives/PlayerProfile.h"
 #include "rules/Card.h"
 #include "rules/CardWords.h"
 #include "rules/ExpertView.h"
 #include "rules/MatchOptions.h"
 #include "rules/Pile.h"
 #include "rules/Table.h"
-#include "primitives/PlayerProfile.h"
 
 namespace zelvaro {
 
 class Random;
-
 
 struct SeatStats {
     std::string surname;    // field 0

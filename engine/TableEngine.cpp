@@ -1,15 +1,15 @@
 #include "engine/TableEngine.h"
 
 #include "engine/ExpertSeat.h"
+#include "engine/display/TableDisplay.h"
+#include "primitives/Random.h"
+#include "primitives/Tournament.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/ExpertPlayer.h"
 #include "rules/LayRule.h"
-#include "primitives/Random.h"
 #include "rules/Rounding.h"
 #include "rules/Showdown.h"
-#include "engine/display/TableDisplay.h"
 #include "store/Nummag.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 namespace {
@@ -18,7 +18,9 @@ constexpr int kFastTick = 100;
 
 }  // namespace
 
-bool TableEngine::running() const { return surface_.enabled(ctl::Timer1); }
+bool TableEngine::running() const {
+    return surface_.enabled(ctl::Timer1);
+}
 
 void TableEngine::prepareTable() {
     const bool tournament = session_.gamemode == "Torneo";
@@ -154,10 +156,12 @@ void TableEngine::holdFullTrick() {
     if (session_.options.isPotGame()) {
         const PotResult pot = computePot(session_.trick);
         for (int k = 0; k < kSeats && pot.winnercount > 0; ++k) {
-            if (session_.trick[k].value == pot.winningvalue) winners |= 1u << session_.seatOfTrickSlot(k);
+            if (session_.trick[k].value == pot.winningvalue)
+                winners |= 1u << session_.seatOfTrickSlot(k);
         }
     } else {
-        const TrickOutcome outcome = findTrickWinner(session_.trick, session_.options.twoBeatsAce());
+        const TrickOutcome outcome =
+            findTrickWinner(session_.trick, session_.options.twoBeatsAce());
         const int winner = session_.seatOfTrickSlot(outcome.winnerSlot);
         winners = 1u << winner;
         display_.showWinningMarkerAt(winner);
@@ -236,7 +240,8 @@ void TableEngine::lookAtTrick() {
     const ProvisionalResult provisional =
         provisionalWinner(session_.trick, session_.options.twoBeatsAce());
     session_.trickmax = static_cast<std::int16_t>(provisional.trickmax);
-    session_.trickwinner = static_cast<std::int16_t>(session_.seatOfTrickSlot(provisional.winnerSlot));
+    session_.trickwinner =
+        static_cast<std::int16_t>(session_.seatOfTrickSlot(provisional.winnerSlot));
     display_.showWinningMarkerAt(session_.trickwinner);
 }
 
@@ -248,14 +253,19 @@ void TableEngine::cardClicked(int slot) {
     if (session_.turnseat != kHumanSeat) return display_.aids().showHint("Non è il tuo turno.");
     if (surface_.visible(ctl::Command1)) {
         if (markA_ >= 0 && markB_ >= 0 && markA_ != slot && markB_ != slot) {
-            return display_.aids().showHint("Si cambiano due carte: togline una per segnarne un'altra.");
+            return display_.aids().showHint(
+                "Si cambiano due carte: togline una per segnarne un'altra.");
         }
         // A mark set or taken away answers whatever the last hint asked.
         display_.aids().hideHint();
-        if (markA_ == slot) setMarks(-1, markB_);
-        else if (markB_ == slot) setMarks(markA_, -1);
-        else if (markA_ < 0) setMarks(slot, markB_);
-        else setMarks(markA_, slot);
+        if (markA_ == slot)
+            setMarks(-1, markB_);
+        else if (markB_ == slot)
+            setMarks(markA_, -1);
+        else if (markA_ < 0)
+            setMarks(slot, markB_);
+        else
+            setMarks(markA_, slot);
         return;
     }
     surface_.setVisible(ctl::Label29, false);
@@ -324,9 +334,10 @@ void TableEngine::resolveTrick() {
     const TrickOutcome outcome = findTrickWinner(session_.trick, session_.options.twoBeatsAce());
     session_.tiecount = static_cast<std::int16_t>(outcome.tiecount);
     session_.trickwinner = static_cast<std::int16_t>(session_.seatOfTrickSlot(outcome.winnerSlot));
-    session_.secondwinner = static_cast<std::int16_t>(
-        outcome.tiecount == 1 || outcome.secondSlot < 0 ? -1
-                                                        : session_.seatOfTrickSlot(outcome.secondSlot));
+    session_.secondwinner =
+        static_cast<std::int16_t>(outcome.tiecount == 1 || outcome.secondSlot < 0
+                                      ? -1
+                                      : session_.seatOfTrickSlot(outcome.secondSlot));
 
     if (session_.options.isPotGame()) {
         const PotResult pot = computePot(session_.trick);

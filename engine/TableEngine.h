@@ -18,8 +18,13 @@ class TableEngine {
 public:
     TableEngine(GameSession& session, Surface& surface, Random& random, Database& db,
                 TableDisplay& display, Tournament& tournament, MatchEvents& events)
-        : session_(session), surface_(surface), random_(random), db_(db), display_(display),
-          tournament_(tournament), events_(events),
+        : session_(session),
+          surface_(surface),
+          random_(random),
+          db_(db),
+          display_(display),
+          tournament_(tournament),
+          events_(events),
           matchEnd_(session, surface, db, display, tournament, *this) {}
     TableEngine(const TableEngine&) = delete;
     TableEngine& operator=(const TableEngine&) = delete;

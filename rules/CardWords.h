@@ -42,11 +42,17 @@ inline int laneSum(std::uint64_t counts) {
     return static_cast<int>((counts * kLaneOnes) >> (3 * kLaneBits));
 }
 // Each set lane as the number 1 in that lane.
-inline std::uint64_t laneOnes(std::uint64_t lanes) { return lanes >> (kLaneBits - 1); }
+inline std::uint64_t laneOnes(std::uint64_t lanes) {
+    return lanes >> (kLaneBits - 1);
+}
 // How many lanes are set.
-inline int laneCount(std::uint64_t lanes) { return laneSum(laneOnes(lanes)); }
+inline int laneCount(std::uint64_t lanes) {
+    return laneSum(laneOnes(lanes));
+}
 // The place, within its word, of the lowest lane set.
-inline int lowestLane(std::uint64_t lanes) { return std::countr_zero(lanes) / kLaneBits; }
+inline int lowestLane(std::uint64_t lanes) {
+    return std::countr_zero(lanes) / kLaneBits;
+}
 
 // Whether the values never rise from one place to the next, empty places (0) included. Each
 // lane is compared with the lane after it: lane | 0x100 minus the next keeps bit 8 exactly when

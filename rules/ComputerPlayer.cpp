@@ -9,7 +9,9 @@
 namespace zelvaro {
 namespace {
 
-int clampThreshold(int value) { return std::clamp(value, 1, 100); }
+int clampThreshold(int value) {
+    return std::clamp(value, 1, 100);
+}
 
 bool trickIsEmpty(const Trick& trick) {
     return std::all_of(trick.begin(), trick.end(), [](Card c) { return c.empty(); });
@@ -103,9 +105,12 @@ int computerPlayDecision(const PlayView& view, int draw) {
                     fallbackslot = j;
                 }
             }
-            if (v > trickmax) strength += v - 2 * trickmax;
-            else if (v == trickmax) strength += 1;
-            else strength += trickmax - v;
+            if (v > trickmax)
+                strength += v - 2 * trickmax;
+            else if (v == trickmax)
+                strength += 1;
+            else
+                strength += trickmax - v;
         }
     } else {
         for (const Card& card : hand) {
@@ -113,7 +118,8 @@ int computerPlayDecision(const PlayView& view, int draw) {
             ++owncount;
             ownsum += card.value;
         }
-        const int average = owncount > 0 ? static_cast<int>(intFloor(static_cast<double>(ownsum) / owncount)) : 0;
+        const int average =
+            owncount > 0 ? static_cast<int>(intFloor(static_cast<double>(ownsum) / owncount)) : 0;
         strength = average + 4 * owncount + 50 - 2 * view.othercards - 8;
     }
     if (acesplayed > 0) {

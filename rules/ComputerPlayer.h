@@ -27,8 +27,8 @@ struct PlayView {
     bool twoBeatsAce = false;
     bool potGame = false;
     const std::string& premio;  // which prize cards are face up
-    int prize0 = 0;       // value of the top pile card
-    int prize1 = 0;       // value of the second pile card
+    int prize0 = 0;             // value of the top pile card
+    int prize1 = 0;             // value of the second pile card
 };
 
 // The hand slot the seat lays.

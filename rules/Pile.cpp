@@ -80,7 +80,8 @@ Card Pile::take(int place) {
     places_[place] = kEmptyCard;
     --cards_;
     firstEmpty_ = std::min<std::int16_t>(firstEmpty_, static_cast<std::int16_t>(place));
-    if (place + 1 == cardsEnd_) cardsEnd_ = static_cast<std::int16_t>(endOfCardsBefore(places_, place));
+    if (place + 1 == cardsEnd_)
+        cardsEnd_ = static_cast<std::int16_t>(endOfCardsBefore(places_, place));
     return card;
 }
 
@@ -95,7 +96,8 @@ void Pile::compact() {
     int read = write;
     while (write < cards_ && read < kPileSize) {
         read = scan<Looking::ForCard>(places_, read);
-        const int runEnd = read - write == holes ? cardsEnd_ : scan<Looking::ForEmptyPlace>(places_, read);
+        const int runEnd =
+            read - write == holes ? cardsEnd_ : scan<Looking::ForEmptyPlace>(places_, read);
         std::copy(places_.begin() + read, places_.begin() + runEnd, places_.begin() + write);
         write += runEnd - read;
         read = runEnd;

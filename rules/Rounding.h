@@ -7,7 +7,9 @@
 namespace zelvaro {
 
 // "Int": rounds down (towards minus infinity).
-inline std::int64_t intFloor(double x) { return static_cast<std::int64_t>(std::floor(x)); }
+inline std::int64_t intFloor(double x) {
+    return static_cast<std::int64_t>(std::floor(x));
+}
 
 // Nearest whole number, halves to the even neighbour (16.5 -> 16, 17.5 -> 18).
 inline std::int64_t roundHalfEven(double x) {

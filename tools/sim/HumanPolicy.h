@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/GameSession.h"
-#include "primitives/Surface.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/Surface.h"
 
 namespace zelvaro {
 

@@ -36,7 +36,9 @@ extern "C" void removeAndStop(int signal) {
     ::raise(signal);
 }
 
-bool processExists(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+bool processExists(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
 
 }  // namespace
 
@@ -48,7 +50,8 @@ ScratchFolder::ScratchFolder(const fs::path& base)
     fs::create_directories(path_, ec);
     int k = 0;
     for (const char* name : {Database::kFileName, Database::kTempFileName}) {
-        for (const char* side : {"", "-wal", "-shm"}) cleanup.files[k++] = (path_ / name).string() + side;
+        for (const char* side : {"", "-wal", "-shm"})
+            cleanup.files[k++] = (path_ / name).string() + side;
     }
     cleanup.folder = path_.string();
     cleanup.armed = true;

@@ -33,7 +33,7 @@ struct SimOptions {
     bool play = true;      // --stats alone only prints the record the database holds
     // Stop as a closed window would, after this many of the player's hands (-1: never).
     long stopAfterHands = -1;
-    bool resume = false;  // --continue: go on with the game saved in --db
+    bool resume = false;                 // --continue: go on with the game saved in --db
     std::string opponents = "Classici";  // the computer seats' level: "Classici" or "Esperti"
     std::string policy = "lowest";       // seat 0: "lowest", "highest", "random", "expert"
 };

@@ -9,12 +9,12 @@
 
 #include "engine/GameSession.h"
 #include "engine/HeadlessClock.h"
-#include "primitives/MemorySurface.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
+#include "primitives/MemorySurface.h"
+#include "primitives/Tournament.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
-#include "primitives/Tournament.h"
 
 namespace zelvaro {
 
@@ -27,8 +27,8 @@ inline void leadHumansTable(ZelvaroApp& app) {
                             Database::fApici(human.nome) + "'";
     const ResultSet self = db.query("SELECT * FROM torneo where " + who);
     const std::string table = self.at("tavolo", 0).text();
-    const ResultSet best = db.query("SELECT max(punti) FROM torneo where tavolo='" + table +
-                                    "' and not(" + who + ")");
+    const ResultSet best =
+        db.query("SELECT max(punti) FROM torneo where tavolo='" + table + "' and not(" + who + ")");
     const long long others = best.at(0, 0).integer();
     if (self.at("punti", 0).integer() <= others) {
         db.execute("UPDATE torneo SET punti='" + std::to_string(others + 1) + "' WHERE " + who);

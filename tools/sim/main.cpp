@@ -9,17 +9,17 @@
 #include <vector>
 
 #include "engine/GameSession.h"
-#include "rules/MatchOptions.h"
 #include "engine/TableEngine.h"
 #include "front/ZelvaroApp.h"
 #include "primitives/MemorySurface.h"
 #include "primitives/Tournament.h"
+#include "rules/MatchOptions.h"
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "tools/sim/HumanPolicy.h"
 #include "tools/sim/SaveCopy.h"
-#include "tools/sim/SeatPolicy.h"
 #include "tools/sim/ScratchFolder.h"
+#include "tools/sim/SeatPolicy.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimStatistics.h"
 #include "tools/sim/TournamentDriver.h"
@@ -299,9 +299,13 @@ void setUpTheRun(Database& db, const SimOptions& options) {
     db.execute("UPDATE opzioni SET premio='" + options.prize + "'");
     db.execute("UPDATE opzioni SET limite='" + options.limit + "'");
     db.execute("DELETE FROM giocatori where cognome='Simulatore' and nome= 'Zelvaro'");
-    db.appendRow("giocatori", {{"cognome", "Simulatore"}, {"nome", "Zelvaro"},
-                               {"nazionalita", "Italia"}, {"anno", 1980}, {"profilo", "1"},
-                               {"cambiocarte", "0"}, {"aggressivita", "0"}});
+    db.appendRow("giocatori", {{"cognome", "Simulatore"},
+                               {"nome", "Zelvaro"},
+                               {"nazionalita", "Italia"},
+                               {"anno", 1980},
+                               {"profilo", "1"},
+                               {"cambiocarte", "0"},
+                               {"aggressivita", "0"}});
 }
 
 int run(const SimOptions& options) {
