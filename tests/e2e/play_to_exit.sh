@@ -53,6 +53,13 @@ done
 export DISPLAY=":$(head -n 1 "$work/display")"
 openbox >"$work/openbox.log" 2>&1 &
 wm_pid=$!
+# A window mapped while the manager is still starting may never be shown: wait for it.
+for _ in $(seq 1 100); do
+    wmctrl -m >/dev/null 2>&1 && break
+    kill -0 "$wm_pid" 2>/dev/null || fail "openbox did not start: $(cat "$work/openbox.log")"
+    sleep 0.1
+done
+wmctrl -m >/dev/null 2>&1 || fail "openbox is not managing the display after 10 s"
 xdotool mousemove 0 0
 
 # The program's visible windows: the main window, and any message box over it.
