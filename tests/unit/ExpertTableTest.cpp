@@ -56,6 +56,8 @@ protected:
                    const std::function<void()>& look) {
         session.avversari = level;
         const long last = engine.handsPlayed() + hands;
+        // A match of this table's options, never the one an earlier table left running.
+        surface.setEnabled(ctl::Timer1, false);
         for (int ticks = 0; engine.handsPlayed() < last; ++ticks) {
             ASSERT_LT(ticks, 100000 * hands) << "a hand that never ends";
             look();
