@@ -1,14 +1,22 @@
 #include "engine/SessionRecord.h"
 
+#include <optional>
+
 namespace zelvaro {
 namespace {
 
-// What a record of `version` opens the window's part with, when the window is this one.
+// What a record of `version` opens the window's part with, when the window is this one: the
+// fingerprint of its controls, or for version 1 the number of their slots.
 std::int64_t windowOpening(int version) {
     if (version > 1) return static_cast<std::int64_t>(controlsFingerprint());
-    // The number of controls, which no fingerprint replaced yet: a count is never negative,
-    // so with other controls nothing matches.
-    return controlsFingerprint() == kVersion1Controls ? controlSlotCount() : -1;
+    return controlSlotCount();
+}
+
+// How many of the window's controls, from the first, a record of `version` whose window's
+// part opens with `opening` holds: those of the window that wrote it. -1 for another window.
+int controlsOfRecord(int version, std::int64_t opening) {
+    return version > 1 ? controlsWithFingerprint(opening)
+                       : controlsWithSlotCount(opening, kVersion1Controls);
 }
 
 // A table and a tournament that can be: a known mode, seats that exist, a field.
@@ -32,11 +40,15 @@ std::string writeSavedGame(const SavedGame& game) {
     return out.finish();
 }
 
-SavedGame readSavedGame(std::string_view record) {
+namespace {
+
+// The record read with a window's part of the first `head` controls, opening with `opening`;
+// a window's part that opens otherwise throws UnexpectedValue.
+SavedGame readRecord(std::string_view record, std::optional<std::int64_t> opening, int head) {
     StateReader in(record, 1, kSavedGameVersion);
     SavedGame game;
     game.version = in.version();
-    game.window = blankSurface(windowOpening(in.version()));
+    game.window = blankSurface(opening.value_or(windowOpening(in.version())), head);
     RecordReader io(in);
     io(game);
     in.expectEnd();
@@ -44,6 +56,20 @@ SavedGame readSavedGame(std::string_view record) {
     // Read, the window's part is this window's, whatever it opened with.
     game.window.controls = static_cast<std::int64_t>(controlsFingerprint());
     return game;
+}
+
+}  // namespace
+
+SavedGame readSavedGame(std::string_view record) {
+    try {
+        return readRecord(record, std::nullopt, kControlIdCount);
+    } catch (const UnexpectedValue& other) {
+        // Written by a window with fewer controls: read again with those it had.
+        const int head = controlsOfRecord(StateReader(record, 1, kSavedGameVersion).version(),
+                                          other.found());
+        if (head < 0) throw;
+        return readRecord(record, other.found(), head);
+    }
 }
 
 std::uint64_t savedGameLayout() {

@@ -28,6 +28,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A record holding another value where one is expected: of another version, or of an earlier
+// one that its reader may still know by that value.
+class UnexpectedValue : public BadStateRecord {
+public:
+    explicit UnexpectedValue(std::int64_t found)
+        : BadStateRecord("of another version"), found_(found) {}
+    std::int64_t found() const { return found_; }
+
+private:
+    std::int64_t found_;
+};
+
 // FNV-1a, going on from `hash`.
 constexpr std::uint64_t fnv1a(std::string_view bytes, std::uint64_t hash = 0xcbf29ce484222325ULL) {
     for (const char c : bytes) {
@@ -195,7 +207,7 @@ public:
     }
     // A record holding another value here is of another version.
     void expect(std::int64_t value) {
-        if (in_.number() != value) throw BadStateRecord("of another version");
+        if (const std::int64_t found = in_.number(); found != value) throw UnexpectedValue(found);
     }
 
 private:

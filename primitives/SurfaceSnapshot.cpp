@@ -39,12 +39,31 @@ SavedSurface snapshotSurface(const Surface& surface) {
     return saved;
 }
 
-SavedSurface blankSurface(std::int64_t controls) {
+int controlsWithFingerprint(std::int64_t opening) {
+    for (int head = kControlIdCount; head > 0; --head) {
+        const auto controls = std::span(detail::kControlInfo).first(head);
+        if (static_cast<std::int64_t>(controlsFingerprint(controls)) == opening) return head;
+    }
+    return -1;
+}
+
+int controlsWithSlotCount(std::int64_t slots, std::uint64_t window) {
+    for (int head = kControlIdCount; head > 0; --head) {
+        const auto controls = std::span(detail::kControlInfo).first(head);
+        if (detail::kSlotRanges[head].first == slots && controlsFingerprint(controls) == window) {
+            return head;
+        }
+    }
+    return -1;
+}
+
+SavedSurface blankSurface(std::int64_t controls, int head) {
     SavedSurface blank;
     blank.controls = controls;
-    blank.looks.reserve(static_cast<std::size_t>(controlSlotCount()));
-    forEachControl(
-        [&](Control c, const ControlInfo& info) { blank.looks.push_back(blankLook(c, info)); });
+    blank.looks.reserve(static_cast<std::size_t>(detail::kSlotRanges[head].first));
+    forEachControl([&](Control c, const ControlInfo& info) {
+        if (static_cast<int>(c.id) < head) blank.looks.push_back(blankLook(c, info));
+    });
     return blank;
 }
 

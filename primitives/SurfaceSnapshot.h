@@ -29,6 +29,13 @@ constexpr std::uint64_t controlsFingerprint(std::span<const ControlInfo> control
 constexpr std::uint64_t controlsFingerprint() {
     return controlsFingerprint(detail::kControlInfo);
 }
+// A control the window gains goes at the end of its list, so that the controls of an earlier
+// window are the head of today's: how many, for a record that opens its window's part with
+// `opening`, the fingerprint of those controls; -1 when no head of the list has it.
+int controlsWithFingerprint(std::int64_t opening);
+// The same for the first records, which opened with the number of the controls' slots and
+// were all written by the window of fingerprint `window`.
+int controlsWithSlotCount(std::int64_t slots, std::uint64_t window);
 
 // One control as the window shows it.
 struct ControlLook {
@@ -82,10 +89,11 @@ void fields(Io& io, S& saved) {
 
 // The window as it stands.
 SavedSurface snapshotSurface(const Surface& surface);
-// Every control of the window, blank, to read a record into: the record must open with
-// `controls`. Reading changes nothing, so that a record that does not read leaves the window
-// as it was.
-SavedSurface blankSurface(std::int64_t controls);
+// The window's first `head` controls (all of them unless told), blank, to read a record into:
+// the record must open with `controls`. Reading changes nothing, so that a record that does
+// not read leaves the window as it was; put back, it leaves the controls past the head as
+// the window has them.
+SavedSurface blankSurface(std::int64_t controls, int head = kControlIdCount);
 void applySurface(Surface& surface, const SavedSurface& saved);
 
 }  // namespace zelvaro
