@@ -8,6 +8,7 @@
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "store/NameCollation.h"
+#include "store/OpponentLevel.h"
 #include "store/StatisticsStore.h"
 
 namespace zelvaro {
@@ -173,6 +174,7 @@ void ensureSchema(Database& db) {
     createTables(db);
     ensureStatisticsTables(db);
     ensureCheckpointTables(db);
+    ensureOpponentLevelTable(db);
     if (db.query("SELECT * FROM opzioni ").empty()) {
         db.appendRow("opzioni", {{"tipopartita", "Normale"},
                                  {"cambiocarte", "Si"},

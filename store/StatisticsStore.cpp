@@ -7,6 +7,7 @@
 
 #include "store/Database.h"
 #include "store/NameCollation.h"
+#include "store/OpponentLevel.h"
 
 namespace zelvaro {
 namespace {
@@ -19,12 +20,14 @@ const char* const kTables[] = {
     // one; numero keeps their order. A game has tipo 'partita', limite '' and 6
     // partecipanti; a tournament tipo 'torneo'. A line of the history an earlier version kept
     // (riportata 1) is listed like the others but counted through the riporto tables; what
-    // that history did not keep (vinta, finale) is left empty.
+    // that history did not keep (vinta, finale) is left empty. avversari is the computer
+    // seats' level the result was played against; every row written before the level existed
+    // was played against "Classici".
     "CREATE TABLE IF NOT EXISTS risultati (numero INTEGER PRIMARY KEY, cognome TEXT COLLATE "
     "ZELVARO_NOMI, nome TEXT COLLATE ZELVARO_NOMI, tipo TEXT COLLATE ZELVARO_NOMI, data TEXT, "
     "punteggio TEXT COLLATE ZELVARO_NOMI, limite TEXT COLLATE ZELVARO_NOMI, posto NUMERIC, "
     "partecipanti NUMERIC, punti NUMERIC, turno NUMERIC, finale NUMERIC, vinta NUMERIC, "
-    "riportata NUMERIC)",
+    "riportata NUMERIC, avversari TEXT COLLATE ZELVARO_NOMI DEFAULT 'Classici')",
     // The running totals an earlier version kept, by game type and by tournament kind, as they
     // stood when the file was converted; every figure adds them in. Never written again.
     "CREATE TABLE IF NOT EXISTS riportopartite (cognome TEXT COLLATE ZELVARO_NOMI, nome TEXT "
@@ -134,8 +137,21 @@ void carryOverRunningTotals(Database& db) {
     }
 }
 
+// A record made before the computer seats had levels gains the level's column; its rows were
+// all played against "Classici", which the column's default gives them.
+void addLevelColumn(Database& db) {
+    const ResultSet columns = db.query("PRAGMA main.table_info(risultati)");
+    for (int r = 0; r < columns.rows(); ++r) {
+        if (columns.at(1, r).text() == "avversari") return;
+    }
+    db.execute(
+        "ALTER TABLE risultati ADD COLUMN avversari TEXT COLLATE ZELVARO_NOMI DEFAULT "
+        "'Classici'");
+}
+
 void addResult(Database& db, const std::string& cognome, const std::string& nome, const char* kind,
-               const HistoryEntry& entry, bool finalReached, bool won) {
+               const HistoryEntry& entry, bool finalReached, bool won,
+               const std::string& avversari) {
     Transaction transaction(db);
     if (!isUserProfile(db, cognome, nome)) return;
     db.appendRow("risultati", {{"cognome", cognome},
@@ -150,7 +166,8 @@ void addResult(Database& db, const std::string& cognome, const std::string& nome
                                {"turno", entry.round},
                                {"finale", finalReached ? 1 : 0},
                                {"vinta", won ? 1 : 0},
-                               {"riportata", 0}});
+                               {"riportata", 0},
+                               {"avversari", avversari}});
     transaction.commit();
 }
 
@@ -259,11 +276,26 @@ std::vector<HistoryEntry> readHistory(Database& db, const std::string& cognome,
     return entries;
 }
 
+ExpertFigures readExpertFigures(Database& db, const std::string& cognome, const std::string& nome) {
+    const ResultSet rs = db.query(
+        "SELECT tipo, count(*), sum(vinta) FROM risultati WHERE cognome=? AND nome=? AND "
+        "avversari=? AND riportata=0 GROUP BY tipo",
+        {cognome, nome, std::string(kExpertOpponents)});
+    ExpertFigures figures;
+    for (int r = 0; r < rs.rows(); ++r) {
+        const bool game = rs.at(0, r).text() == kGameEntry;
+        (game ? figures.gamesPlayed : figures.tournamentsEntered) = asInt(rs.at(1, r));
+        (game ? figures.gamesWon : figures.tournamentsWon) = asInt(rs.at(2, r));
+    }
+    return figures;
+}
+
 }  // namespace
 
 void ensureStatisticsTables(Database& db) {
     Transaction transaction(db);
     for (const char* sql : kTables) db.execute(sql);
+    addLevelColumn(db);
     carryOverRunningTotals(db);
     transaction.commit();
 }
@@ -271,7 +303,8 @@ void ensureStatisticsTables(Database& db) {
 void recordGame(Database& db, const GameResult& result) {
     if (result.place < 1 || result.place > 6) return;
     addResult(db, result.cognome, result.nome, kGameEntry,
-              {now(), result.punteggio, "", result.place, 6, result.score, 0}, false, result.won);
+              {now(), result.punteggio, "", result.place, 6, result.score, 0}, false, result.won,
+              result.avversari);
 }
 
 void recordTournament(Database& db, const TournamentResult& result) {
@@ -279,7 +312,7 @@ void recordTournament(Database& db, const TournamentResult& result) {
     addResult(db, result.cognome, result.nome, kTournamentEntry,
               {now(), result.punteggio, result.limite, result.place, result.entrants, result.points,
                result.roundReached},
-              result.finalReached, result.finalReached && result.place == 1);
+              result.finalReached, result.finalReached && result.place == 1, result.avversari);
 }
 
 ProfileStatistics readStatistics(Database& db, const std::string& cognome,
@@ -289,6 +322,7 @@ ProfileStatistics readStatistics(Database& db, const std::string& cognome,
     stats.tournaments = readTournamentFigures(db, cognome, nome);
     stats.recentGames = readHistory(db, cognome, nome, kGameEntry);
     stats.recentTournaments = readHistory(db, cognome, nome, kTournamentEntry);
+    stats.againstExperts = readExpertFigures(db, cognome, nome);
     return stats;
 }
 

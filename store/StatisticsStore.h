@@ -27,6 +27,7 @@ struct GameResult {
     int place = 0;          // 1 to 6 at the table, as its ranking lists the seats
     int score = 0;          // the player's final score
     bool won = false;
+    std::string avversari = "Classici";  // the computer seats' level
 };
 
 // A tournament that ended for the player: he was eliminated or the final was played.
@@ -40,6 +41,7 @@ struct TournamentResult {
     int roundReached = 0;  // the last round he played
     bool finalReached = false;
     int points = 0;  // his total points in the standings
+    std::string avversari = "Classici";
 };
 
 // Each adds the result's row, inside the caller's transaction when there is one. A name that
@@ -83,11 +85,21 @@ struct HistoryEntry {
     int round = 0;  // tournaments only
 };
 
+// What he played against the expert level ("Esperti"), since the level exists.
+struct ExpertFigures {
+    int gamesPlayed = 0;
+    int gamesWon = 0;
+    int tournamentsEntered = 0;
+    int tournamentsWon = 0;
+    bool operator==(const ExpertFigures&) const = default;
+};
+
 struct ProfileStatistics {
     std::vector<GameTypeFigures> games;           // by game type, in its name's order
     std::vector<TournamentFigures> tournaments;   // by game type, then hand limit
     std::vector<HistoryEntry> recentGames;        // the last kHistoryLength, newest first
     std::vector<HistoryEntry> recentTournaments;  // the same for tournaments
+    ExpertFigures againstExperts;
 
     int gamesPlayed() const;
     int gamesWon() const;
