@@ -12,6 +12,7 @@
 #include "rules/Rounding.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
+#include "store/OpponentLevel.h"
 #include "store/ProfileRows.h"
 
 namespace zelvaro {
@@ -104,6 +105,8 @@ void GameStart::loadOptions() {
     options.punteggio = row.at(3, 0).text();
     options.premio = row.at(4, 0).text();
     options.limite = row.at(5, 0).text();
+    // The player's own table plays at the level chosen; the simulated tables never read it.
+    session_.avversari = readOpponentLevel(db_);
 }
 
 void GameStart::startSingleGame() {

@@ -10,6 +10,7 @@
 #include "rules/MatchOptions.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
+#include "store/OpponentLevel.h"
 
 namespace zelvaro {
 namespace {
@@ -39,6 +40,7 @@ void OptionsPanel::populate() {
     fill(surface_, ctl::Combo2, kGameTypes);
     fill(surface_, ctl::Combo3, kPrizes);
     fill(surface_, ctl::Combo8, kHandLimits);
+    fill(surface_, ctl::OpponentsList, kOpponentLevels);
 }
 
 void OptionsPanel::openOptions() {
@@ -51,6 +53,7 @@ void OptionsPanel::openOptions() {
         surface_.setChecked(ctl::Check1, row.at(1, 0).text() == "Si");
         surface_.setChecked(ctl::Check2, row.at(2, 0).text() == "Si");
     }
+    surface_.setCaption(ctl::OpponentsList, readOpponentLevel(db_));
     applyPotRule();
     surface_.showWindowPreferences();
     menu_.disableMenu();
@@ -84,6 +87,11 @@ void OptionsPanel::acceptOptions() {
         surface_.showMessage("Controlla il premio.", MessageButtons::Ok);
         return;
     }
+    const std::string opponents = surface_.caption(ctl::OpponentsList);
+    if (!isOneOf(kOpponentLevels, opponents)) {
+        surface_.showMessage("Controlla gli avversari.", MessageButtons::Ok);
+        return;
+    }
     const std::string handLimit = Database::fApici(surface_.caption(ctl::Combo8));
 
     Transaction transaction(db_);
@@ -94,6 +102,7 @@ void OptionsPanel::acceptOptions() {
     db_.execute("UPDATE opzioni SET punteggio='" + gameType + "'");
     db_.execute("UPDATE opzioni SET premio='" + prize + "'");
     db_.execute("UPDATE opzioni SET limite='" + handLimit + "'");
+    writeOpponentLevel(db_, opponents);
     transaction.commit();
     // The window's preferences on the panel go with its options: kept only when they are.
     surface_.keepWindowPreferences();

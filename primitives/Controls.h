@@ -65,7 +65,10 @@ namespace zelvaro {
     X(Label69, 0, 1) X(Label70, 0, 1) X(Label71, 0, 1) X(Label72, 0, 1) X(Label73, 0, 1)      \
     X(Picture29, 0, 1) X(Label74, 0, 1) X(Label75, 0, 1) X(Command9, 0, 1) X(Command10, 0, 1) \
     /* timers */                                                                              \
-    X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)
+    X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)                                           \
+    /* added since: at the end, so that an earlier window's controls are the head of the */   \
+    /* list. The options panel's "Avversari" */                                               \
+    X(Combo9, 0, 1)
 
 // clang-format on
 
@@ -225,6 +228,8 @@ inline constexpr auto PlaceChartTitle = Label73;
 inline constexpr auto PlaceChart = Picture29;
 inline constexpr auto ResetStatistics = Label74;
 inline constexpr auto CloseStatistics = Label75;
+// "Avversari" on the options panel: the computer seats' level, "Classici" or "Esperti".
+inline constexpr auto OpponentsList = Combo9;
 // "Continua" on the menu while a game is saved, and what it would continue.
 inline constexpr auto ContinueEntry = Label76;
 inline constexpr auto ContinueDescription = Label77;

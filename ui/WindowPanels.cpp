@@ -119,7 +119,7 @@ void WindowPanels::buildMenu() {
 }
 
 void WindowPanels::buildOptionsPanel() {
-    const QRect card(70, 236, 890, 262);
+    const QRect card(70, 236, 890, 306);
     PanelFrame* panel = overlay(make_, form_, ctl::Frame1, QStringLiteral("Opzioni"), card);
 
     const int row = 340;
@@ -154,6 +154,14 @@ void WindowPanels::buildOptionsPanel() {
     make_.combo(panel, ctl::Combo2, scoring, true);
     make_.combo(panel, ctl::Combo3, prize, true);
     make_.combo(panel, ctl::Combo8, limit, true);
+
+    // The computer seats' level, a row of its own under the window's choices, its caption
+    // and list in their columns.
+    auto* level = new QLabel(QStringLiteral("Avversari"), panel);
+    level->setGeometry(speed.left(), row + 88, 170, 28);
+    level->setFont(Theme::sans(13, true));
+    Theme::setTextColor(level, Theme::paleGold());
+    make_.combo(panel, ctl::OpponentsList, QRect(speed.left() + 176, row + 88, 118, 28), false);
 
     const int buttons = card.bottom() - 70;
     const int middle = card.center().x();

@@ -83,8 +83,9 @@ private slots:
             } else if (kind == QLatin1String("Combo")) {
                 auto* list = qobject_cast<QComboBox*>(object);
                 QVERIFY2(list != nullptr, qPrintable(name));
-                // The table number is picked from the list only; the others accept typing.
-                QCOMPARE(list->isEditable(), !(c == ctl::Combo7));
+                // The table number and the opponents' level are picked from the list only; the
+                // others accept typing.
+                QCOMPARE(list->isEditable(), !(c == ctl::Combo7 || c == ctl::OpponentsList));
             } else if (kind == QLatin1String("Check")) {
                 QVERIFY2(qobject_cast<QCheckBox*>(object) != nullptr, qPrintable(name));
             } else if (kind == QLatin1String("Text")) {
