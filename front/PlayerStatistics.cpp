@@ -29,7 +29,7 @@ void recordSingleGame(Database& db, const GameSession& session, int winner) {
     const PlayerProfile& human = session.humanprofile;
     recordGame(
         db, {human.cognome, human.nome, session.options.punteggio, tablePlace(session, kHumanSeat),
-             session.seatstats[kHumanSeat].score, winner == kHumanSeat});
+             session.seatstats[kHumanSeat].score, winner == kHumanSeat, session.avversari});
 }
 
 std::string bestPlaceLine(int place, int best) {
@@ -49,6 +49,7 @@ void recordTournamentEnd(Database& db, const GameSession& session, const Tournam
         {standings.totalPoints(0)});
     TournamentResult result{player.cognome, player.nome, session.options.punteggio,
                             session.options.limite};
+    result.avversari = session.avversari;
     for (int r = 0; r < rows.rows(); ++r) {
         if (rows.at(0, r).text() == player.cognome && rows.at(1, r).text() == player.nome) {
             result.points = static_cast<int>(rows.at(2, r).integer());

@@ -53,6 +53,23 @@ std::string joined(const std::vector<std::string>& cells, const char* separator)
     return line;
 }
 
+// What he played against the expert level, when he did: "  ·  Contro gli Esperti: 4 partite,
+// 1 vinta, 1 torneo, 0 vinti".
+std::string expertsOf(const ExpertFigures& f) {
+    if (f.gamesPlayed == 0 && f.tournamentsEntered == 0) return "";
+    const auto count = [](int n, const char* one, const char* many) {
+        return std::to_string(n) + (n == 1 ? one : many);
+    };
+    std::string line =
+        "  \u00b7  Contro gli Esperti: " + count(f.gamesPlayed, " partita, ", " partite, ") +
+        count(f.gamesWon, " vinta", " vinte");
+    if (f.tournamentsEntered > 0) {
+        line += ", " + count(f.tournamentsEntered, " torneo, ", " tornei, ") +
+                count(f.tournamentsWon, " vinto", " vinti");
+    }
+    return line;
+}
+
 std::string summaryOf(const ProfileStatistics& stats) {
     const int played = stats.gamesPlayed();
     const int entered = stats.tournamentsEntered();
@@ -72,7 +89,7 @@ std::string summaryOf(const ProfileStatistics& stats) {
                        std::to_string(stats.tournamentsWon()) +
                        (stats.tournamentsWon() == 1 ? " vinto" : " vinti");
     }
-    return games + "  \u00b7  " + tournaments;
+    return games + "  \u00b7  " + tournaments + expertsOf(stats.againstExperts);
 }
 
 // A table of `all` under `header`: the most played first (by `count`), as many as the table
