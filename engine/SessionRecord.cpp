@@ -37,6 +37,7 @@ std::string writeSavedGame(const SavedGame& game) {
     StateWriter out(kSavedGameVersion);
     RecordWriter io(out);
     io(game);
+    expertFields(io, game.session);
     return out.finish();
 }
 
@@ -51,6 +52,7 @@ SavedGame readRecord(std::string_view record, std::optional<std::int64_t> openin
     game.window = blankSurface(opening.value_or(windowOpening(in.version())), head);
     RecordReader io(in);
     io(game);
+    if (in.version() > kLastVersionBeforeExperts) expertFields(io, game.session);
     in.expectEnd();
     checkReadable(game);
     // Read, the window's part is this window's, whatever it opened with.
@@ -79,6 +81,7 @@ std::uint64_t savedGameLayout() {
     sample.window.looks = {timer, ControlLook()};
     LayoutWalk walk;
     walk(sample);
+    expertFields(walk, sample.session);
     return walk.fingerprint();
 }
 

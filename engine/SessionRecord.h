@@ -18,13 +18,15 @@
 namespace zelvaro {
 
 // Version 2 opens the window's part with the fingerprint of the window's controls; version 1
-// opened it with their number and is still read, while the controls are still its own.
-// Version 3 has version 2's layout, and its field and standings are the file's own tables as
-// the record's moment left them; a record of 1 or 2 keeps a copy of them beside it.
-inline constexpr int kSavedGameVersion = 3;
+// opened it with their number. Version 3 has version 2's layout, and its field and standings
+// are the file's own tables as the record's moment left them; a record of 1 or 2 keeps a copy
+// of them beside it. Version 4 ends with the computer seats' level and the cards the expert
+// seats saw go (expertFields); a game of an earlier record was played against "Classici".
+inline constexpr int kSavedGameVersion = 4;
 inline constexpr int kLastVersionWithFieldCopy = 2;
+inline constexpr int kLastVersionBeforeExperts = 3;
 // savedGameLayout() of this version.
-inline constexpr std::uint64_t kSavedGameLayout = 0xf34693f1d3a7d5b3;
+inline constexpr std::uint64_t kSavedGameLayout = 0x70a3d6472e6984ea;
 // The fingerprint of the controls the records of version 1 were written with.
 inline constexpr std::uint64_t kVersion1Controls = 0x94a5294dd3433fcf;
 
@@ -91,6 +93,14 @@ void fields(Io& io, S& s) {
         io(*counter);
     }
     io(s.pot, -2'000'000'000, 2'000'000'000);
+}
+
+// What version 4 adds at the record's end: the level the computer seats play at, and what
+// the expert seats remember of the hand, so that a continued hand plays on as it would have.
+template <class Io, Saved<GameSession> S>
+void expertFields(Io& io, S& s) {
+    io(s.avversari);
+    for (auto& count : s.cardsgone) io(count, 0, INT16_MAX);
 }
 
 template <class Io, Saved<Tournament> T>

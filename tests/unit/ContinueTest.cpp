@@ -23,6 +23,7 @@
 #include "primitives/Random.h"
 #include "primitives/StateRecord.h"
 #include "store/CheckpointStore.h"
+#include "store/OpponentLevel.h"
 #include "tests/unit/ContinueSupport.h"
 #include "tests/unit/TestDatabase.h"
 #include "tools/sim/TournamentDriver.h"
@@ -67,8 +68,9 @@ std::unique_ptr<TempFolder> copyOfTheFile(const fs::path& from) {
 
 struct Game {
     const char* type;
-    const char* limit = nullptr;
-};  // no limit: a single game
+    const char* limit = nullptr;  // none: a single game
+    std::string_view opponents = kClassicOpponents;
+};
 // Where a program stops, between two ticks as a closed window or a killed process does;
 // looked at before every tick, with the hands that program has played.
 using StopAt = std::function<bool(Program&)>;
@@ -119,7 +121,7 @@ std::string play(const Game& game, const std::vector<StopAt>& stops = {},
                     EXPECT_EQ(savedRecord(app.database()), left)
                         << "continued at stop " << next - 1;
                 }
-            } else if (game.limit) {
+            } else if (writeOpponentLevel(app.database(), game.opponents); game.limit) {
                 useOptions(app.database(), game.type, game.limit);
                 EXPECT_TRUE(driver.start("Ripresa Ada"));
             } else {
@@ -173,9 +175,21 @@ TEST(ContinueTest, AGameStoppedAtSeveralMomentsEndsAsIfItNeverStopped) {
     for (const Game& game :
          {Game{"25 Punti"}, Game{"3 Vinte"}, Game{"Chips"}, Game{"Eliminazione 25"},
           Game{"Piatto 500"}, Game{"50 Punti", "Senza Limite"},
-          Game{"Eliminazione 25", "Limite 10 Mani"}, Game{"Piatto 500", "Limite 20 Mani"}}) {
-        SCOPED_TRACE(std::string(game.type) + (game.limit ? " tournament" : ""));
-        EXPECT_EQ(play(game, game.limit ? inATournament : inAGame), play(game));
+          Game{"Eliminazione 25", "Limite 10 Mani"}, Game{"Piatto 500", "Limite 20 Mani"},
+          // The expert seats remember the cards gone: a hand stopped halfway goes on with them.
+          Game{"25 Punti", nullptr, kExpertOpponents},
+          Game{"Piatto 500", nullptr, kExpertOpponents},
+          Game{"Eliminazione 25", "Limite 10 Mani", kExpertOpponents}}) {
+        SCOPED_TRACE(std::string(game.type) + (game.limit ? " tournament " : " ") +
+                     std::string(game.opponents));
+        // Against the expert seats the player may well be out after the first round.
+        const bool experts = game.opponents == kExpertOpponents;
+        const std::vector<StopAt> inATournamentHeMayLose = {firstHand, midTrick, heldTrick,
+                                                            handsOn(3)};
+        const std::vector<StopAt>& stops = !game.limit ? inAGame
+                                           : experts   ? inATournamentHeMayLose
+                                                       : inATournament;
+        EXPECT_EQ(play(game, stops), play(game));
     }
 }
 

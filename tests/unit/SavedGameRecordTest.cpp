@@ -176,12 +176,6 @@ std::string keptRecord(const char* file) {
     return db.query("SELECT stato FROM salvataggio").at(0, 0).text();
 }
 
-// Whether the window still has the controls the kept records were written with; when it has
-// not, they are refused as of another version, and that is what the tests below then hold.
-bool windowOfVersion1() {
-    return controlsFingerprint() == kVersion1Controls;
-}
-
 std::vector<std::string> linesOf(const std::string& record) {
     std::vector<std::string> lines;
     std::istringstream in(record.substr(0, record.size() - 16));  // without the check
@@ -189,53 +183,74 @@ std::vector<std::string> linesOf(const std::string& record) {
     return lines;
 }
 
-TEST(SavedGameRecordTest, AKeptRecordIsWrittenAgainWithOnlyItsVersionAndWindowOpeningChanged) {
+// The game with only the first `controls` of its window: those an earlier window had.
+SavedGame withControls(SavedGame game, std::size_t controls) {
+    game.window.looks.resize(controls);
+    return game;
+}
+
+// The kept records were written by the window before the controls added since: written
+// again, they change their version, the window's opening (the slot count of the first
+// records, today's fingerprint) and end with the level and the cards gone of a game played
+// against "Classici" with nothing remembered.
+TEST(SavedGameRecordTest, AKeptRecordIsWrittenAgainWithItsVersionOpeningAndLevelChanged) {
     for (const char* file : kKeptFiles) {
         SCOPED_TRACE(file);
         const std::string kept = keptRecord(file);
-        if (!windowOfVersion1()) {
-            EXPECT_THROW(readSavedGame(kept), BadStateRecord);
-            continue;
-        }
+        const SavedGame game = readSavedGame(kept);
+        EXPECT_EQ(game.session.avversari, "Classici");
+        EXPECT_EQ(game.session.cardsgone, ValueCounts{});
         const std::vector<std::string> before = linesOf(kept);
-        const std::vector<std::string> after = linesOf(writeSavedGame(readSavedGame(kept)));
-        ASSERT_EQ(before.size(), after.size());
+        std::vector<std::string> after = linesOf(writeSavedGame(game));
+        std::vector<std::string> level{"8", "Classici"};
+        level.resize(2 + game.session.cardsgone.size(), "0");
+        ASSERT_EQ(after.size(), before.size() + level.size());
+        EXPECT_EQ(
+            std::vector<std::string>(after.end() - static_cast<long>(level.size()), after.end()),
+            level);
         std::vector<std::pair<std::string, std::string>> changed;
         for (std::size_t i = 0; i < before.size(); ++i) {
             if (before[i] != after[i]) changed.emplace_back(before[i], after[i]);
         }
         const std::vector<std::pair<std::string, std::string>> expected{
             {"1", std::to_string(kSavedGameVersion)},
-            {std::to_string(controlSlotCount()),
+            {std::to_string(game.window.looks.size()),
              std::to_string(static_cast<std::int64_t>(controlsFingerprint()))}};
         EXPECT_EQ(changed, expected);
     }
 }
 
 TEST(SavedGameRecordTest, TheWindowsPartMustOpenAsItsVersionWrites) {
-    if (!windowOfVersion1()) GTEST_SKIP() << "needs a record the window can read";
-    SavedGame game = readSavedGame(keptRecord(kKeptFiles[0]));
-    const std::string asRead = writeSavedGame(game);
+    // A game of the window before (version 1, its slot count) and one of today's window.
+    SavedGame earlier = readSavedGame(keptRecord(kKeptFiles[0]));
+    const auto earlierSlots = static_cast<std::int64_t>(earlier.window.looks.size());
+    SavedGame today = earlier;
+    today.window = snapshotSurface(MemorySurface());
     const auto fingerprint = static_cast<std::int64_t>(controlsFingerprint());
     const struct {
         int version;
         std::int64_t opening;
+        SavedGame* game;
         bool reads;
     } cases[] = {
-        {kSavedGameVersion, fingerprint, true},
-        {kSavedGameVersion, fingerprint ^ 1, false},     // another window
-        {kSavedGameVersion, controlSlotCount(), false},  // a count where the fingerprint goes
-        {1, controlSlotCount(), true},
-        {1, controlSlotCount() + 1, false},
-        {1, fingerprint, false},
-        {kSavedGameVersion + 1, fingerprint, false},
+        {kSavedGameVersion, fingerprint, &today, true},
+        {kSavedGameVersion, fingerprint ^ 1, &today, false},     // another window
+        {kSavedGameVersion, controlSlotCount(), &today, false},  // a count for the fingerprint
+        {1, earlierSlots, &earlier, true},
+        {1, earlierSlots + 1, &earlier, false},
+        {1, fingerprint, &earlier, false},
+        {kSavedGameVersion + 1, fingerprint, &today, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("version " + std::to_string(c.version) + ", " + std::to_string(c.opening));
+        SavedGame game = *c.game;
+        game.window.controls = fingerprint;
+        const std::string asRead = writeSavedGame(game);
         game.window.controls = c.opening;
         StateWriter out(c.version);
         RecordWriter writer(out);
         writer(game);
+        if (c.version > kLastVersionBeforeExperts) expertFields(writer, game.session);
         const std::string record = out.finish();
         if (c.reads) {
             EXPECT_EQ(writeSavedGame(readSavedGame(record)), asRead);
@@ -256,19 +271,16 @@ TEST(SavedGameRecordTest, ContinuaTakesUpAKeptGameAsItWasSaved) {
         ASSERT_TRUE(surface.visible(ctl::ContinueEntry));
         const std::string kept = keptRecord(file);
         app.click(ctl::ContinueEntry);
-        if (!windowOfVersion1()) {
-            ASSERT_EQ(surface.messages().size(), 1U);
-            EXPECT_NE(surface.messages()[0].text.find("di un'altra versione"), std::string::npos);
-            EXPECT_FALSE(hasCheckpoint(app.database()));
-            continue;
-        }
         EXPECT_TRUE(surface.messages().empty());
         EXPECT_TRUE(surface.visible(ctl::Picture1));
-        // Saved again at once, the game is the record's to the last field.
+        // Saved again at once, the game is the record's to the last field, the controls the
+        // window gained since aside.
         app.checkpoint().saveNow();
-        const std::string again =
-            app.database().query("SELECT stato FROM salvataggio").at(0, 0).text();
-        EXPECT_EQ(again, writeSavedGame(readSavedGame(kept)));
+        const SavedGame keptGame = readSavedGame(kept);
+        const SavedGame again =
+            readSavedGame(app.database().query("SELECT stato FROM salvataggio").at(0, 0).text());
+        EXPECT_EQ(writeSavedGame(withControls(again, keptGame.window.looks.size())),
+                  writeSavedGame(keptGame));
     }
 }
 
