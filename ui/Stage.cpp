@@ -113,15 +113,18 @@ void Stage::applyPlace(QWidget* widget) {
         if (widget->geometry() != parent->rect()) widget->setGeometry(parent->rect());
         return;
     }
+    const QRect place = shown(parent, d);
+    if (widget->geometry() != place) widget->setGeometry(place);
+}
+
+QRect Stage::shown(const QWidget* parent, const QRectF& design) {
     const qreal s = scale(parent);
     const QPointF origin = contentOrigin(parent);
-    // Both edges rounded on their own, so neighbours that touch in the design still touch.
-    const int left = qRound(origin.x() + d.left() * s);
-    const int top = qRound(origin.y() + d.top() * s);
-    const int right = qRound(origin.x() + (d.left() + d.width()) * s);
-    const int bottom = qRound(origin.y() + (d.top() + d.height()) * s);
-    const QRect shown(left, top, std::max(0, right - left), std::max(0, bottom - top));
-    if (widget->geometry() != shown) widget->setGeometry(shown);
+    const int left = qRound(origin.x() + design.left() * s);
+    const int top = qRound(origin.y() + design.top() * s);
+    const int right = qRound(origin.x() + (design.left() + design.width()) * s);
+    const int bottom = qRound(origin.y() + (design.top() + design.height()) * s);
+    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
 QFont Stage::designFont(const QWidget* widget) {

@@ -38,6 +38,9 @@ public:
     // A widget's place in its parent's design coordinates.
     static QRect design(const QWidget* widget);
     static void place(QWidget* widget, const QRect& design);
+    // Where a rectangle of the design inside `parent` shows, in the parent's pixels: each
+    // edge rounded on its own, so that neighbours that touch in the design still touch.
+    static QRect shown(const QWidget* parent, const QRectF& design);
     // The widget's own area in design coordinates: its design rectangle at 0,0, or for a
     // screen everything it covers, margins included.
     static QRectF designArea(const QWidget* widget);
