@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "front/ZelvaroApp.h"
+#include "ui/CardLift.h"
+#include "ui/CardMotion.h"
 #include "ui/ClickableLabel.h"
 #include "ui/ControlBuilder.h"
 #include "ui/FeltWidget.h"
@@ -68,6 +70,9 @@ MainWindow::MainWindow(const QString& assetFolder, QWidget* parent)
     make.adopt(form, ctl::Form1, QRect());
     WindowPanels(make, *form, *this).build();
     Stage::adopt(form);
+    auto* table = findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Picture1)));
+    cardMotion_ = new CardMotion(*table);
+    cardLift_ = new CardLift(*table, cardMotion_->veil());
     form->installEventFilter(this);
     // The window opens with the focus on the cloth, not on a control: Tab brings it to the
     // first one, and the table's keys reach the window.
@@ -125,6 +130,7 @@ void MainWindow::dispatch(Handler&& handler, std::optional<Control> timer) {
         if (events_ != nullptr) events_->failed(std::current_exception(), timer);
     }
     --handling_;
+    cardMotion_->play();
     followFastForward();
     followHand();
     followFocus();
@@ -143,6 +149,7 @@ void MainWindow::followFastForward() {
     const bool wanted = events_->fastForwarding();
     if (wanted == fastForwardDriver_.isActive()) return;
     if (wanted) {
+        cardMotion_->land();
         fastForwardDriver_.start();
     } else {
         fastForwardDriver_.stop();
@@ -175,6 +182,7 @@ void MainWindow::forwardTimerTick(Control timer) {
 void MainWindow::followHand() {
     // The outline is drawn where the game's keys put it.
     const int place = events_ != nullptr ? events_->outlinedPlace() : -1;
+    cardLift_->setOutlined(place);
     QWidget* card = nullptr;
     if (place >= 0) {
         card =
@@ -219,7 +227,12 @@ void MainWindow::setFullScreen(bool on) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Resize) Stage::fit(centralWidget());
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        // Cards on their way land at once; the lifted card follows its place.
+        cardMotion_->land();
+        Stage::fit(centralWidget());
+        cardLift_->follow();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -246,6 +259,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     placementSaver_.stop();
+    cardMotion_->land();
     WindowPlacement::save(*this);
     if (events_ != nullptr) events_->windowClosing();
     QMainWindow::closeEvent(event);
@@ -290,6 +304,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 MessageAnswer MainWindow::showMessageBox(const QString& text, MessageButtons buttons) {
+    cardMotion_->land();
     ++openMessages_;
     const MessageAnswer answer = showGameMessage(*this, inputStyle_, messageTitle_, text, buttons);
     --openMessages_;

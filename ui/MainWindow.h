@@ -21,6 +21,8 @@ class ZelvaroApp;
 
 namespace zelvaro::ui {
 
+class CardLift;
+class CardMotion;
 class GameStyle;
 class HandFocusFrame;
 
@@ -51,6 +53,9 @@ public:
     bool messageOpen() const { return openMessages_ > 0; }
     // The style shared by the window's text boxes, lists and check boxes.
     GameStyle* inputStyle() const { return inputStyle_; }
+    // The cards on their way between places, and the player's card lifted under the pointer.
+    CardMotion& cardMotion() const { return *cardMotion_; }
+    CardLift& cardLift() const { return *cardLift_; }
     // Puts the window where the player left it, or fits it to the screen the first time.
     void restorePlacement();
     void setFullScreen(bool on);
@@ -91,6 +96,8 @@ private:
     // Keeps the window's place a moment after the player stops moving or sizing it.
     QTimer placementSaver_;
     HandFocusFrame* handFocus_ = nullptr;
+    CardMotion* cardMotion_ = nullptr;
+    CardLift* cardLift_ = nullptr;
     int handling_ = 0;
     int openMessages_ = 0;
 };

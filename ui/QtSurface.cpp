@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/display/TableDisplay.h"
+#include "ui/Animations.h"
+#include "ui/CardLift.h"
+#include "ui/CardMotion.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 #include "ui/Stage.h"
@@ -28,7 +32,37 @@ QString toQString(const std::string& text) {
 }  // namespace
 
 QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
-    : window_(window), pictures_(std::make_shared<PictureCache>(assetFolder)), slots_(window) {}
+    : window_(window),
+      pictures_(std::make_shared<PictureCache>(assetFolder)),
+      slots_(window),
+      animationPace_(animationPace()) {
+    window_.cardLift().setEnabled(animationPace_ > 0);
+    window_.cardMotion().attach({[this] { return motionPace(); },
+                                 [this](Control c) { return toQString(slots_.at(c).picture); }});
+}
+
+QtSurface::~QtSurface() {
+    window_.cardMotion().attach({});
+}
+
+MotionPace QtSurface::motionPace() const {
+    // Nothing moves while the player skips ahead, nor in the game played for speed.
+    if (animationPace_ <= 0 || window_.fastForwarding()) return {};
+    static const std::string turbo = optionPicture("Turbo");
+    if (slots_.at(ctl::Picture15).picture == turbo) return {};
+    // A computer seat moves every third tick: each move's cards land before the next one.
+    const int tick = std::max(interval(ctl::Timer1), 100);
+    const double gap = 3.0 * tick;
+    const bool slow = tick >= 1000;
+    const double move = std::min(gap * 0.8, slow ? 450.0 : 230.0) * animationPace_;
+    const double deal = std::min(gap * 0.85, slow ? 1400.0 : 255.0) * animationPace_;
+    return {static_cast<int>(move), static_cast<int>(deal)};
+}
+
+void QtSurface::noteCard(Control c) {
+    const ControlSlot& s = slots_.at(c);
+    window_.cardMotion().noteCard(c, s.widget, toQString(s.picture));
+}
 
 QWidget* QtSurface::widget(Control c) const {
     return slots_.at(c).widget;
@@ -59,6 +93,7 @@ std::string QtSurface::caption(Control c) const {
 void QtSurface::setPicture(Control c, const std::string& path) {
     ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr || s.picture == path) return;
+    noteCard(c);
     s.picture = path;
     if (auto* box = qobject_cast<PictureBox*>(s.widget))
         box->showPicture(pictures_, toQString(path));
@@ -76,6 +111,10 @@ void QtSurface::setVisible(Control c, bool visible) {
         return;
     }
     if (w->isHidden() == !visible) return;
+    noteCard(c);
+    // A panel or a screen over the table, or the table gone: the cards land at once.
+    if (visible ? w->parentWidget() == window_.centralWidget() : c == ctl::Picture1)
+        window_.cardMotion().land();
     w->setVisible(visible);
 }
 
@@ -145,6 +184,11 @@ void QtSurface::setForeColor(Control c, std::uint32_t rgb) {
     ControlSlot& s = slots_.at(c);
     if (s.widget == nullptr || s.color == rgb) return;
     s.color = rgb;
+    // The held trick's winners are lit: the trick goes to them.
+    if (rgb == kHighlightColor) {
+        if (c == ctl::Label4) window_.cardMotion().noteWinner(0);
+        if (c.id == ctl::Label6.id) window_.cardMotion().noteWinner(c.index + 1);
+    }
     QPalette palette = s.widget->palette();
     const QColor color = rgb == kButtonTextColor
                              ? palette.color(QPalette::Active, QPalette::ButtonText)
@@ -264,11 +308,17 @@ void QtSurface::setMessageTitle(const std::string& title) {
 void QtSurface::showWindowPreferences() {
     auto* pause = window_.findChild<QComboBox*>(QString::fromLatin1(kTablePauseList));
     if (pause != nullptr) pause->setCurrentText(tablePause());
+    auto* motion = window_.findChild<QComboBox*>(QString::fromLatin1(kAnimationList));
+    if (motion != nullptr) motion->setCurrentText(animations());
 }
 
 void QtSurface::keepWindowPreferences() {
     const auto* pause = window_.findChild<QComboBox*>(QString::fromLatin1(kTablePauseList));
     if (pause != nullptr) setTablePause(pause->currentText());
+    const auto* motion = window_.findChild<QComboBox*>(QString::fromLatin1(kAnimationList));
+    if (motion != nullptr) setAnimations(motion->currentText());
+    animationPace_ = animationPace();
+    window_.cardLift().setEnabled(animationPace_ > 0);
 }
 
 void QtSurface::setWindowSize(int, int) {

@@ -11,6 +11,7 @@
 
 #include "primitives/Surface.h"
 #include "ui/ControlSlots.h"
+#include "ui/MotionPlan.h"
 #include "ui/PictureCache.h"
 
 class QTimer;
@@ -25,6 +26,9 @@ public:
     // Pictures are read from `assetFolder`. Throws std::logic_error when the window lacks
     // a control of the game.
     QtSurface(MainWindow& window, const QString& assetFolder);
+    ~QtSurface() override;
+    QtSurface(const QtSurface&) = delete;
+    QtSurface& operator=(const QtSurface&) = delete;
 
     void setCaption(Control c, const std::string& text) override;
     std::string caption(Control c) const override;
@@ -66,7 +70,7 @@ public:
     void resumeTimer(Control timer, int firstTickMs) override;
     MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
     void setMessageTitle(const std::string& title) override;
-    // "Pausa dopo la presa", kept in the player's settings.
+    // "Pausa dopo la presa" and "Animazioni", kept in the player's settings.
     void showWindowPreferences() override;
     void keepWindowPreferences() override;
 
@@ -81,6 +85,11 @@ public:
     QTimer* timer(Control c) const;
 
 private:
+    // How long the cards of a move that begins now may travel: nothing with "Animazioni" on
+    // "Nessuna", during "Avanti veloce" or in a "Turbo" game.
+    MotionPace motionPace() const;
+    // Tells the card motion what a card control shows before it changes.
+    void noteCard(Control c);
     // Sets one of the four edges of a control's place, in twips.
     void place(Control c, int ControlSlot::*edge, int twips);
 
@@ -88,6 +97,8 @@ private:
     // Shared with the picture boxes, which read their pictures again at each new size.
     std::shared_ptr<PictureCache> pictures_;
     ControlSlots slots_;
+    // "Animazioni" as the player last kept it.
+    double animationPace_;
 };
 
 }  // namespace zelvaro::ui

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "engine/display/TableLayout.h"
+#include "ui/Animations.h"
 #include "ui/ColumnHeader.h"
 #include "ui/ControlBuilder.h"
 #include "ui/HintLabel.h"
@@ -192,6 +193,17 @@ void WindowPanels::buildTablePauseChoice(PanelFrame* panel, const QRect& row) {
     fullScreen->setFont(Theme::sans(13, true));
     Theme::setTextColor(fullScreen, Theme::paleGold());
     fullScreen->setCursor(Qt::PointingHandCursor);
+
+    // Whether and how quickly the cards move on the table: the window's own too.
+    auto* motionCaption = new QLabel(QStringLiteral("Animazioni"), panel);
+    motionCaption->setGeometry(row.left() + 530, row.top(), 96, row.height());
+    motionCaption->setFont(Theme::sans(13, true));
+    Theme::setTextColor(motionCaption, Theme::paleGold());
+    QComboBox* motion = make_.windowList(panel, QString::fromLatin1(kAnimationList),
+                                         QRect(row.left() + 630, row.top(), 118, row.height()));
+    for (const AnimationChoice& choice : kAnimationChoices)
+        motion->addItem(QString::fromLatin1(choice.caption));
+    motion->setCurrentText(animations());
 }
 
 void WindowPanels::buildRulesPanel() {

@@ -1,0 +1,27 @@
+// "Animazioni": whether the cards move from place to place on the table, and how quickly. A
+// preference of the window, kept in the user's settings beside "Pausa dopo la presa".
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace zelvaro::ui {
+
+struct AnimationChoice {
+    const char* caption;
+    // Share of a move's usual length; 0 moves nothing.
+    double pace;
+};
+
+inline constexpr std::array<AnimationChoice, 3> kAnimationChoices{
+    {{"Nessuna", 0.0}, {"Rapide", 0.6}, {"Normali", 1.0}}};
+// The object name of its list on the options panel.
+inline constexpr char kAnimationList[] = "animazioni";
+
+// The caption of the choice in force ("Normali" when none was made or the stored one is
+// unknown), and the share of a move's length it gives.
+QString animations();
+void setAnimations(const QString& caption);
+double animationPace();
+
+}  // namespace zelvaro::ui
