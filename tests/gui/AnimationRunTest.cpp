@@ -13,7 +13,6 @@
 #include "engine/display/TableLayout.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/Animations.h"
-#include "ui/CardLift.h"
 #include "ui/CardMotion.h"
 #include "ui/CardSprite.h"
 #include "ui/Stage.h"
@@ -204,6 +203,7 @@ private slots:
         long flown = 0;
         long dealt = 0;
         long ticks = 0;
+        QStringList shot;
         while (table.app().engine().handsPlayed() < hands && ticks++ < kTickLimit) {
             table.step(skip, slow);
             ui::CardMotion& motion = table.motion();
@@ -214,8 +214,7 @@ private slots:
             checkRest(table, cards);
             checkFlights(table, flights);
             dealtNow(table, dealt);
-            if (!QTest::currentTestFailed() && motion.flightsInAir() > 0 && flown % 97 == 1)
-                shootHalfway(table, speed);
+            if (!QTest::currentTestFailed()) shootMoves(table, shot);
             // Its time over, every card has landed.
             motion.advance(motion.msToRest() + 1);
             QCOMPARE(motion.flightsInAir(), 0);
@@ -256,27 +255,6 @@ private slots:
             ++compared;
         }
         QVERIFY(compared > 50);
-    }
-
-    // The player's card under the pointer is drawn raised; its control does not move.
-    void theCardUnderThePointerLifts() {
-        QTemporaryDir folder;
-        PlayedTable table(folder.path(), "Normali");
-        QVERIFY(table.ok());
-        table.setOptions("Lenta", "100 Punti");
-        table.startIfAtMenu();
-        table.motion().advance(table.motion().msToRest() + 1);
-        QWidget* card = guitest::find(table.window(), ctl::Picture2[3]);
-        QVERIFY(card != nullptr && card->isVisible());
-        const QRect rest = card->geometry();
-        table.window().cardLift().setOutlined(3);
-        QCOMPARE(table.window().cardLift().lifted(), card);
-        QCOMPARE(card->geometry(), rest);
-        QCOMPARE(visibleSprites(table.window()), 1);
-        table.window().cardLift().setOutlined(-1);
-        QCOMPARE(table.window().cardLift().lifted(), nullptr);
-        QCOMPARE(visibleSprites(table.window()), 0);
-        QCOMPARE(table.motion().veil().count(), 0);
     }
 
 private:
@@ -348,11 +326,32 @@ private:
         total += dealt;
     }
 
-    static void shootHalfway(PlayedTable& table, const QString& speed) {
+    // With ZELVARO_SHOTS set, the first deal, card laid and trick taken of each table, caught
+    // on their way.
+    static void shootMoves(PlayedTable& table, QStringList& shot) {
         if (qEnvironmentVariableIsEmpty("ZELVARO_SHOTS")) return;
-        table.motion().advance(table.motion().msToRest() / 2);
-        static int shot = 0;
-        guitest::saveShot(table.window(), QStringLiteral("moving-%1-%2").arg(speed).arg(++shot));
+        const QRectF pile(16, 96, layout::kPrizeWidth, layout::kPrizeHeight);
+        int dealt = 0;
+        bool laid = false;
+        bool taken = false;
+        for (const ui::Flight& f : table.motion().plannedFlights()) {
+            const auto spot = f.target ? ui::cardSpotOf(*f.target) : std::nullopt;
+            dealt += spot && spot->role == ui::CardRole::Hand && f.from == pile ? 1 : 0;
+            laid = laid || (spot && spot->role == ui::CardRole::TablePlace);
+            taken = taken || (!f.target && f.to != pile);
+        }
+        const QString kind = dealt > 2 ? QStringLiteral("deal")
+                             : laid    ? QStringLiteral("laid")
+                             : taken   ? QStringLiteral("taken")
+                                       : QString();
+        if (kind.isEmpty() || shot.contains(kind)) return;
+        shot << kind;
+        table.motion().advance(table.motion().msToRest() * 2 / 5);
+        const QStringList row = QString::fromLatin1(QTest::currentDataTag()).split(", ");
+        const QString density = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                    ? QStringLiteral("-x") + qEnvironmentVariable("QT_SCALE_FACTOR")
+                                    : QString();
+        guitest::saveShot(table.window(), row.mid(0, 2).join('-') + density + '-' + kind);
     }
 };
 
