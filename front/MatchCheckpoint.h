@@ -6,9 +6,9 @@
 // a crash loses at most the time since the last save point, and continuing takes up the very
 // moment saved and plays on exactly as if the game had never stopped.
 //
-// Save points come after an event, at most every kSavePointMs of wall time, and at once when
-// a round has ended, the player leaves (Indietro, the window closed, the program stopped)
-// or a hand is dealt in a game not yet kept.
+// A game is kept from its first hand. Save points come after an event, at most every
+// kSavePointMs of wall time, and at once when a round has ended or the player leaves
+// (Indietro, the window closed, the program stopped); a game's end commits at once.
 #pragma once
 
 #include <chrono>
@@ -44,8 +44,8 @@ public:
 
     static constexpr std::chrono::milliseconds kSavePointMs{500};
 
-    // After each event, with what happened in it: a save point when one is due, the first when
-    // a hand has been dealt, and the last commit when the game is over (its end dropped the
+    // After each event, with what happened in it: the game kept from its first hand, a save
+    // point when one is due, and the last commit when the game is over (its end dropped the
     // saved game).
     void afterEvent(bool handStarted, bool roundEnded, bool gameOver);
     // A save point now, and the game kept from here on.
@@ -74,6 +74,7 @@ private:
     void restore(const std::string& record);
     void refuse(const std::string& why);
     void savePoint(bool goOn);
+    void keepFromNow();
     void drop();
 
     Surface& surface_;
@@ -85,7 +86,7 @@ private:
     TableDisplay& display_;
     Simulation& simulation_;
     bool live_ = false;
-    std::chrono::steady_clock::time_point lastSave_;
+    std::chrono::milliseconds lastSave_{};  // on the coarse clock of the save points
     // What is saved, as last seen: known, not asked of the file after every event.
     std::optional<std::string> description_;
     std::int64_t describedAt_ = -1;  // the file's changes when it was seen

@@ -199,21 +199,23 @@ void ZelvaroApp::click(Control c) {
     guarded([&] { dispatchClick(c); });
     // "Esci" has closed the file: nothing is left to save or show.
     if (closed()) return;
-    afterGameEvent();
+    afterGameEvent(true);
     afterEvent();
 }
 
-void ZelvaroApp::afterGameEvent() {
+void ZelvaroApp::afterGameEvent(bool menuMayShow) {
     guarded([&] {
         const MatchLife::Moments moments = matchLife_->takeMoments();
         checkpoint_->afterEvent(moments.handStarted, moments.roundEnded, moments.gameOver);
-        showContinueEntry();
+        if (menuMayShow || moments.gameOver) showContinueEntry();
     });
 }
 
 void ZelvaroApp::showContinueEntry() {
     // Only on the menu, and usable when the menu is.
     const bool onMenu = menuShown(shownScreen(surface_));
+    // Off the menu the entry is hidden, and stays so until the menu is back.
+    if (!onMenu && !surface_.visible(ctl::ContinueEntry)) return;
     const std::string saved = onMenu ? checkpoint_->savedDescription() : std::string();
     for (const Control c : {ctl::ContinueEntry, ctl::ContinueDescription}) {
         if (surface_.visible(c) != !saved.empty()) surface_.setVisible(c, !saved.empty());
@@ -333,12 +335,15 @@ void ZelvaroApp::comboSelected(Control c) {
 
 void ZelvaroApp::timerTick(Control timer) {
     if (closed() || !surface_.enabled(timer)) return;
+    // A tick brings the menu back only when a game ends, or fails.
+    bool menuMayShow = false;
     try {
         dispatchTick(timer);
     } catch (...) {
         failed(std::current_exception(), timer);
+        menuMayShow = true;
     }
-    afterGameEvent();
+    afterGameEvent(menuMayShow);
     afterEvent();
 }
 

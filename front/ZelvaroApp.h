@@ -138,8 +138,9 @@ private:
     std::unique_ptr<MatchCheckpoint> checkpoint_;
     std::unique_ptr<KeyboardPlay> keyboard_;
     std::unique_ptr<FailurePolicy> failures_;
-    // The saved game: written at each hand's start, and offered by "Continua" on the menu.
-    void afterGameEvent();
+    // After a click or a tick: the game kept at its moments, and the saved game offered by
+    // "Continua" when the menu may have come back.
+    void afterGameEvent(bool menuMayShow);
     void showContinueEntry();
     void continueSavedGame();
 };
