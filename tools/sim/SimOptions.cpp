@@ -32,8 +32,10 @@ constexpr const char* kUsage =
     "  --policy: how seat 0 plays its single games: it keeps its hand and lays its lowest,\n"
     "                   highest or a random card the rules accept, or it changes and lays\n"
     "                   as an expert seat would\n"
-    "  --stop-after-hands N: stop as a closed window would, after N of the player's hands\n"
-    "                   (from 0); the saved game stays in the file for --continue\n"
+    "  --stop-after-hands N, --stop-after-tricks N, --stop-after-cards N: stop as a closed\n"
+    "                   window would, after N of the player's hands, or N tricks taken or\n"
+    "                   cards laid at his table (from 0); the game is saved as it stands\n"
+    "                   (a trick half laid too) and stays in the file for --continue\n"
     "  --continue --db PATH: go on with the game saved there (the same options as for the\n"
     "                   run that stopped: --tournament, --to-the-final, --save); the game\n"
     "                   keeps its own type, limit and rules\n"
@@ -100,7 +102,11 @@ SimOptions parseSimOptions(int argc, char** argv) {
             gamesGiven = true;
             o.games = wholeNumber(arg, value, 1);
         } else if (arg == "--stop-after-hands") {
-            o.stopAfterHands = wholeNumber(arg, value, 0);
+            o.stopAfter.hands = wholeNumber(arg, value, 0);
+        } else if (arg == "--stop-after-tricks") {
+            o.stopAfter.tricks = wholeNumber(arg, value, 0);
+        } else if (arg == "--stop-after-cards") {
+            o.stopAfter.cards = wholeNumber(arg, value, 0);
         } else if (arg == "--chips-hands") {
             o.chipsHands = wholeNumber(arg, value, 1);
         } else if (arg == "--type") {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "tools/sim/StopPoint.h"
+
 namespace zelvaro {
 
 // The game types a tournament can be played in.
@@ -31,8 +33,9 @@ struct SimOptions {
     long chipsHands = 50;  // a "Chips" match never ends by itself: it is left after this many
     bool stats = false;    // print the simulated player's record at the end
     bool play = true;      // --stats alone only prints the record the database holds
-    // Stop as a closed window would, after this many of the player's hands (-1: never).
-    long stopAfterHands = -1;
+    // Stop as a closed window would, after this many of the player's hands, tricks taken or
+    // cards laid at his table.
+    StopAfter stopAfter;
     bool resume = false;                 // --continue: go on with the game saved in --db
     std::string opponents = "Classici";  // the computer seats' level: "Classici" or "Esperti"
     std::string policy = "lowest";       // seat 0: "lowest", "highest", "random", "expert"

@@ -22,6 +22,7 @@
 #include "tools/sim/SeatPolicy.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimStatistics.h"
+#include "tools/sim/StopPoint.h"
 #include "tools/sim/TournamentDriver.h"
 #include "tournament/Simulation.h"
 #include "tournament/Standings.h"
@@ -97,6 +98,14 @@ int winnerSeat(ZelvaroApp& app, const MemorySurface& surface) {
     return -1;
 }
 
+// Where a stopped run stopped; the game is saved as it stands when the program closes.
+void sayStopped(ZelvaroApp& app, const StopPoint& stop) {
+    std::printf(
+        "stopped after %ld of the player's hands, %ld tricks and %ld cards: the game "
+        "is saved\n",
+        app.engine().handsPlayed(), stop.tricks(), stop.cards());
+}
+
 SeatPolicy seatPolicy(const std::string& name) {
     if (name == "highest") return SeatPolicy::Highest;
     if (name == "random") return SeatPolicy::Random;
@@ -126,6 +135,7 @@ bool playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
     std::vector<long> chipsLeads(kSeats, 0);
     long abandoned = 0;
     SeatPlayer player(seatPolicy(options.policy));
+    StopPoint stop(options.stopAfter);
     const auto start = std::chrono::steady_clock::now();
     for (long game = 0; game < options.games; ++game) {
         if (!startGame(options, game, app, surface)) return false;
@@ -136,9 +146,8 @@ bool playGames(const SimOptions& options, ZelvaroApp& app, MemorySurface& surfac
         const long firstHand = engine.handsPlayed();
         bool left = false;
         while (surface.enabled(ctl::Timer1)) {
-            if (options.stopAfterHands >= 0 && engine.handsPlayed() >= options.stopAfterHands) {
-                std::printf("stopped after %ld of the player's hands: the game is saved\n",
-                            engine.handsPlayed());
+            if (stop.reached(app.session(), engine)) {
+                sayStopped(app, stop);
                 return true;
             }
             player.play(app, surface);
@@ -245,11 +254,12 @@ bool playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
     std::printf("tournament  type: %s  limit: %s  speed: %s%s\n", played.punteggio.c_str(),
                 played.limite.c_str(), played.tipopartita.c_str(),
                 options.toTheFinal ? "  (the human always qualifies)" : "");
-    // The run stops between two ticks, as a closed window does; the file keeps the game.
+    // The run stops between two steps, as a closed window does; the file keeps the game.
     struct Stopped {};
-    if (options.stopAfterHands >= 0) {
-        driver.beforeEveryTick([&](Control) {
-            if (app.engine().handsPlayed() >= options.stopAfterHands) throw Stopped{};
+    StopPoint stop(options.stopAfter);
+    if (options.stopAfter.any()) {
+        driver.beforeEveryMove([&] {
+            if (stop.reached(app.session(), app.engine())) throw Stopped{};
         });
     }
     // He qualifies from every round; the final he plays as it comes.
@@ -276,8 +286,7 @@ bool playTournament(const SimOptions& options, ZelvaroApp& app, MemorySurface& s
                         app.engine().handsPlayed() - human);
         }
     } catch (const Stopped&) {
-        std::printf("stopped after %ld of the player's hands: the game is saved\n",
-                    app.engine().handsPlayed());
+        sayStopped(app, stop);
         return true;
     }
     const double seconds =
@@ -337,7 +346,8 @@ int run(const SimOptions& options) {
                                     : playGames(options, app, surface);
     }
     if (played && options.stats) printStatistics(db);
-    db.close();
+    // Closed as the window closes: a game on the table is saved as it stands.
+    app.shutDown();
     if (!played) return 1;
     // Closed, the file holds everything: it can be opened with the game's key.
     if (!options.save.empty() && !saveCopy(folder / Database::kFileName, options.save)) return 1;
