@@ -36,7 +36,7 @@ inline void useOptions(Database& db, const std::string& type, const std::string&
     db.execute("UPDATE opzioni SET limite=?", {limit});
 }
 
-// "Partita" for Ripresa Ada: the first hand is dealt and saved.
+// "Partita" for Ripresa Ada: the first hand is dealt, and the game kept from there.
 inline void startSingleGame(Program& program, const std::string& type) {
     useOptions(program.app.database(), type, "Senza Limite");
     program.app.click(ctl::Label2);

@@ -3,10 +3,13 @@
 // standings, scores, cards and draws, whatever hand it stopped at.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -228,28 +231,90 @@ TEST(ContinueTest, MarksMadeAtTheChangeQuestionAreTakenUpWithIt) {
     }
 }
 
+// Where a program had got to, written by it as it plays and read by the one that kills it:
+// the draws it had made after its ticks, and when, a few samples a millisecond at most.
+struct Progress {
+    static constexpr int kSamples = 1 << 14;
+    std::atomic<int> written{0};
+    std::array<std::int64_t, kSamples> nanos{};
+    std::array<std::uint64_t, kSamples> draws{};
+
+    static std::int64_t now() {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    void note(std::uint64_t made) {
+        const int n = written.load();
+        if (n > 0 && now() - nanos[(n - 1) % kSamples] < 300'000) return;
+        nanos[n % kSamples] = now();
+        draws[n % kSamples] = made;
+        written.store(n + 1);
+    }
+    // When the program had made `made` draws: the first sample at or past them, the last
+    // when none is yet; -1 when the samples no longer reach back that far.
+    std::int64_t whenAt(std::uint64_t made) const {
+        const int n = written.load();
+        const int oldest = std::max(0, n - kSamples);
+        for (int i = oldest; i < n; ++i) {
+            if (draws[i % kSamples] < made) continue;
+            return i == oldest && oldest > 0 ? -1 : nanos[i % kSamples];
+        }
+        return n > 0 ? nanos[(n - 1) % kSamples] : -1;
+    }
+};
+
 TEST(ContinueTest, ATournamentKilledAtRandomMomentsGoesOnToTheSameEnd) {
     const Game game{"50 Punti", "Limite 10 Mani"};
     const std::string through = play(game);
+    // Shared with the killed program, which writes it as it plays.
+    void* shared = ::mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE,
+                          MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(shared, MAP_FAILED);
     std::mt19937 draw(20261209);
     int continued = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         SCOPED_TRACE("attempt " + std::to_string(attempt));
+        auto* progress = new (shared) Progress;
         TempFolder folder;
         const pid_t child = ::fork();
         if (child == 0) {  // the player's program, killed whenever the parent says
-            play(game, {}, folder.path());
+            // Each tick takes a little time, as a table's ticks do, so that the kills fall
+            // across the tournament.
+            const StopAt noteProgress = [progress](Program& p) {
+                progress->note(p.app.random().drawsMade());
+                std::this_thread::sleep_for(std::chrono::microseconds(20));
+                return false;
+            };
+            play(game, {noteProgress}, folder.path());
             ::_exit(0);
         }
         std::this_thread::sleep_for(
-            std::chrono::milliseconds(std::uniform_int_distribution<int>(150, 900)(draw)));
+            std::chrono::milliseconds(std::uniform_int_distribution<int>(300, 2500)(draw)));
         ::kill(child, SIGKILL);
+        const std::int64_t killedAt = Progress::now();
         ::waitpid(child, nullptr, 0);
-        const std::string outcome = play(game, {}, folder.path(), true);
-        if (outcome.empty()) continue;  // killed before the first hand or after the end
-        EXPECT_EQ(outcome, through);
+
+        // What the file kept: at most about a second of play is done again.
+        const auto twice = copyOfTheFile(folder.path());
+        std::string record;
+        {
+            const auto lookedAt = copyOfTheFile(folder.path());
+            Program looking(lookedAt->path());
+            record = savedRecord(looking.app.database());
+            looking.app.shutDown();
+        }
+        if (record.empty()) continue;  // killed before the first save point or after the end
+        const std::int64_t savedAt = progress->whenAt(readSavedGame(record).draws);
+        ASSERT_GE(savedAt, 0) << "the saved moment is older than the samples";
+        EXPECT_LT(killedAt - savedAt, 1'500'000'000) << "ns of play done again";
+
+        // Continued, and continued again from the same file: the same end as never stopped.
+        EXPECT_EQ(play(game, {}, folder.path(), true), through);
+        EXPECT_EQ(play(game, {}, twice->path(), true), through);
         ++continued;
     }
+    ::munmap(shared, sizeof(Progress));
     EXPECT_GT(continued, 0) << "no kill fell inside the tournament";
 }
 
