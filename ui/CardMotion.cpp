@@ -7,6 +7,7 @@
 #include "engine/display/TableLayout.h"
 #include "ui/CardSprite.h"
 #include "ui/PictureBox.h"
+#include "ui/SeatShade.h"
 #include "ui/Stage.h"
 
 namespace zelvaro::ui {
@@ -155,9 +156,32 @@ void CardMotion::play() {
         if (target != nullptr) veil_.veil(target);
         flights_.push_back({f, start, target, nullptr});
     }
+    followSeats(movePace_.on());
     if (flights_.empty()) return;
     frame();
     if (!manualClock_) frames_.start();
+}
+
+void CardMotion::followSeats(bool moving) {
+    std::array<bool, 6> holds{};
+    for (const auto& [control, card] : hands_) {
+        if (!card->isHidden()) holds[cardSpotOf(control)->seat] = true;
+    }
+    // A seat drops out while the others play on; when the hand is over every seat lights.
+    const auto holding = std::count(holds.begin(), holds.end(), true);
+    for (int seat = 0; seat < 6; ++seat) {
+        const bool out = moving && holding >= 2 && !holds[seat] && table_.isVisible();
+        if (shades_[seat] == nullptr) {
+            if (!out) continue;
+            using namespace layout;
+            const QRect plate =
+                seat == 0 ? QRect(kHumanPlate.x, kHumanPlate.y, kHumanPlateWidth, kHumanPlateHeight)
+                          : QRect(kSeatPanel[seat].x, kSeatPanel[seat].y, kSeatPanelWidth,
+                                  kSeatPanelHeight);
+            shades_[seat] = new SeatShade(plate, &table_);
+        }
+        shades_[seat]->dim(out, moving ? movePace_.moveMs + 150 : 0);
+    }
 }
 
 void CardMotion::frame() {
@@ -203,6 +227,9 @@ void CardMotion::finish(Airborne& a) {
 }
 
 void CardMotion::land() {
+    for (SeatShade* shade : shades_) {
+        if (shade != nullptr) shade->dim(shade->dimmed(), 0);
+    }
     for (Airborne& a : flights_) finish(a);
     flights_.clear();
     frames_.stop();

@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QObject>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -26,6 +27,7 @@ class QWidget;
 namespace zelvaro::ui {
 
 class CardSprite;
+class SeatShade;
 
 class CardMotion : public QObject {
 public:
@@ -83,6 +85,8 @@ private:
     void show(Airborne& a, double t);
     void finish(Airborne& a);
     TableHomes homes() const;
+    // Dims the seats out of the hand in play (none when nothing moves) and lights the others.
+    void followSeats(bool moving);
     // At a deal every card of the hands comes from the pile, also where a hand kept a card
     // that looks the same: the unchanged ones join the move.
     // `cards` holds each change's widget.
@@ -111,6 +115,7 @@ private:
     std::vector<Flight> planned_;
     // Sprites kept for the next moves, so that a deal does not make sixty widgets each time.
     std::vector<CardSprite*> spare_;
+    std::array<SeatShade*, 6> shades_{};
 };
 
 }  // namespace zelvaro::ui
