@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "engine/display/TableLayout.h"
+#include "tests/gui/AnimationTable.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/Animations.h"
 #include "ui/CardLift.h"
@@ -19,16 +20,7 @@ using namespace zelvaro;
 using guitest::find;
 using guitest::shown;
 
-namespace {
-
-int visibleSprites(QWidget& window) {
-    int count = 0;
-    for (const auto* sprite : window.findChildren<ui::CardSprite*>())
-        count += sprite->isVisible() ? 1 : 0;
-    return count;
-}
-
-}  // namespace
+using guitest::visibleSprites;
 
 class AnimationPanelTest : public guitest::StartedGameTest {
     Q_OBJECT

@@ -2,8 +2,9 @@
 // every tick each card control stands exactly where the game put it, each card on its way
 // lands on a control the game shows, before the game's next move, and once its time is over
 // nothing is left between two places. With "Nessuna", in a "Turbo" game and during "Avanti
-// veloce" nothing moves at all; a window without animations and one with them, played in
-// step, look the same whenever the cards are at rest.
+// veloce" nothing moves at all; a seat out of the hand is dimmed while the others play on; a
+// window without animations and one with them, played in step, look the same whenever the
+// cards are at rest.
 //
 // With ZELVARO_SHOTS set to a folder, the test saves pictures of cards on their way there.
 #include <QTest>
@@ -11,21 +12,22 @@
 #include "engine/GameSession.h"
 #include "engine/TableEngine.h"
 #include "engine/display/TableLayout.h"
+#include "tests/gui/AnimationTable.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/Animations.h"
 #include "ui/CardMotion.h"
 #include "ui/CardSprite.h"
+#include "ui/SeatShade.h"
 #include "ui/Stage.h"
 
 using namespace zelvaro;
-using guitest::GameWindow;
+using guitest::kHands;
+using guitest::placeOf;
+using guitest::visibleSprites;
 
 namespace {
 
 constexpr long kTickLimit = 400'000;
-
-constexpr std::array<ControlArray<12>, 6> kHands{ctl::Picture2, ctl::Picture4, ctl::Picture3,
-                                                 ctl::Picture8, ctl::Picture7, ctl::Picture5};
 
 std::vector<Control> cardControls() {
     std::vector<Control> cards;
@@ -37,112 +39,6 @@ std::vector<Control> cardControls() {
     cards.push_back(ctl::Picture17);
     return cards;
 }
-
-// Where the game put a control, in design pixels.
-QRectF placeOf(const ui::QtSurface& surface, Control c) {
-    constexpr double k = kTwipsPerPixel;
-    return {surface.left(c) / k, surface.top(c) / k, surface.width(c) / k, surface.height(c) / k};
-}
-
-int visibleSprites(QWidget& window) {
-    int count = 0;
-    for (const auto* sprite : window.findChildren<ui::CardSprite*>())
-        count += sprite->isVisible() ? 1 : 0;
-    return count;
-}
-
-// One game window played by the test: seat 0 through clicks, the table through the window's
-// own timer ticks.
-class PlayedTable {
-public:
-    PlayedTable(const QString& folder, const char* animations) {
-        ui::setAnimations(QString::fromLatin1(animations));
-        game_ = std::make_unique<GameWindow>(folder);
-        ok_ = guitest::showAndStart(*game_);
-        guitest::addUserProfile(game_->app, "Ferri", "Giulia");
-        window().cardMotion().useManualClock();
-        // The game's questions and its winner message are answered as they come.
-        answerer_.setInterval(5);
-        QObject::connect(&answerer_, &QTimer::timeout, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            QAbstractButton* button = box->button(QMessageBox::Ok);
-            if (button == nullptr) button = box->button(QMessageBox::Yes);
-            if (button != nullptr) button->click();
-        });
-        answerer_.start();
-    }
-    bool ok() const { return ok_; }
-    ui::MainWindow& window() { return game_->window; }
-    ui::QtSurface& surface() { return game_->surface; }
-    ZelvaroApp& app() { return game_->app; }
-    ui::CardMotion& motion() { return window().cardMotion(); }
-
-    void setOptions(const char* speed, const char* scoring) {
-        Database& db = app().database();
-        db.execute(std::string("UPDATE opzioni SET tipopartita='") + speed + "'");
-        db.execute(std::string("UPDATE opzioni SET punteggio='") + scoring + "'");
-        db.execute("UPDATE opzioni SET cambiocarte='Si'");
-        db.execute("UPDATE opzioni SET premio='2 Carte'");
-    }
-
-    // Starts a game when the table is not shown: the winner message of the last one is
-    // answered first.
-    void startIfAtMenu() {
-        if (surface().visible(ctl::Picture1)) return;
-        window().forwardClick(ctl::Label2);
-        surface().setCaption(ctl::Combo4, "Ferri Giulia");
-        window().forwardComboSelected(ctl::Combo4);
-        window().forwardClick(ctl::Label21);
-    }
-
-    // Seat 0's moves: every other change question changes two cards, a card is laid from the
-    // lowest up until the rules accept one, and an empty hand skips ahead when `skip`.
-    void playHumanTurn(bool skip) {
-        GameSession& session = app().session();
-        if (skip && surface().visible(ctl::TableFastForward)) {
-            window().forwardClick(ctl::TableFastForward);
-            return;
-        }
-        if (session.turnseat != kHumanSeat) return;
-        if (surface().visible(ctl::Command1)) {
-            const int held = session.cardsHeld(kHumanSeat);
-            if (++questions_ % 2 == 0 && held >= 2) {
-                window().forwardClick(ctl::Picture2[held - 1]);
-                window().forwardClick(ctl::Picture2[held - 2]);
-                window().forwardClick(ctl::Command1);
-            } else {
-                window().forwardClick(ctl::Command2);
-            }
-            return;
-        }
-        if (surface().visible(ctl::Picture14) || session.changedecisions != 6) return;
-        for (int slot = kHandSlots - 1; slot >= 0; --slot) {
-            if (session.hands[kHumanSeat][slot].empty()) continue;
-            window().forwardClick(ctl::Picture2[slot]);
-            if (surface().visible(ctl::Picture14)) return;
-        }
-    }
-
-    // One step of the game: the player's move and the table's tick, or a stretch of "Avanti
-    // veloce", which the window runs by itself.
-    void step(bool skip, bool slow) {
-        startIfAtMenu();
-        if (slow && surface().interval(ctl::Timer1) == 100) window().forwardClick(ctl::Label33);
-        playHumanTurn(skip);
-        if (window().fastForwarding()) {
-            QTest::qWait(1);
-        } else {
-            window().forwardTimerTick(ctl::Timer1);
-        }
-    }
-
-private:
-    std::unique_ptr<GameWindow> game_;
-    QTimer answerer_;
-    bool ok_ = false;
-    int questions_ = 0;
-};
 
 }  // namespace
 
@@ -194,7 +90,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(int, hands);
         QTemporaryDir folder;
-        PlayedTable table(folder.path(), qPrintable(animations));
+        guitest::AnimationTable table(folder.path(), qPrintable(animations));
         QVERIFY(table.ok());
         table.window().resize(size);
         table.setOptions(qPrintable(speed), qPrintable(scoring));
@@ -204,13 +100,15 @@ private slots:
         long dealt = 0;
         long ticks = 0;
         QStringList shot;
+        long skipped = 0;
         while (table.app().engine().handsPlayed() < hands && ticks++ < kTickLimit) {
             table.step(skip, slow);
             ui::CardMotion& motion = table.motion();
             const auto& flights = motion.plannedFlights();
             if (motion.flightsInAir() > 0) flown += motion.flightsInAir();
             QVERIFY(moves || motion.flightsInAir() == 0);
-            QVERIFY(!table.window().fastForwarding() || motion.flightsInAir() == 0);
+            QVERIFY(table.skippedAhead() == skipped || motion.flightsInAir() == 0);
+            skipped = table.skippedAhead();
             checkRest(table, cards);
             checkFlights(table, flights);
             dealtNow(table, dealt);
@@ -220,9 +118,11 @@ private slots:
             QCOMPARE(motion.flightsInAir(), 0);
             QCOMPARE(visibleSprites(table.window()), 0);
             QCOMPARE(motion.veil().count(), 0);
+            checkSeatShades(table, moves);
             if (QTest::currentTestFailed()) return;
         }
         QVERIFY2(ticks < kTickLimit, "the table stopped moving");
+        QVERIFY(!skip || skipped > 0);
         if (moves) {
             QVERIFY(flown > 0);
             QVERIFY(dealt > 0);
@@ -238,10 +138,10 @@ private slots:
     void atRestTheWindowLooksAsWithoutAnimations() {
         QTemporaryDir plainFolder;
         QTemporaryDir movingFolder;
-        PlayedTable plain(plainFolder.path(), "Nessuna");
-        PlayedTable moving(movingFolder.path(), "Normali");
+        guitest::AnimationTable plain(plainFolder.path(), "Nessuna");
+        guitest::AnimationTable moving(movingFolder.path(), "Normali");
         QVERIFY(plain.ok() && moving.ok());
-        for (PlayedTable* t : {&plain, &moving}) t->setOptions("Lenta", "100 Punti");
+        for (guitest::AnimationTable* t : {&plain, &moving}) t->setOptions("Lenta", "100 Punti");
         int compared = 0;
         for (long tick = 0; tick < 1500; ++tick) {
             plain.step(false, false);
@@ -249,8 +149,12 @@ private slots:
             QCOMPARE(moving.app().session().turnseat, plain.app().session().turnseat);
             if (tick % 25 != 0 && moving.motion().flightsInAir() == 0) continue;
             moving.motion().advance(moving.motion().msToRest() + 1);
+            // The seats out of the hand are dimmed only where the cards move.
+            const auto shades = moving.window().findChildren<ui::SeatShade*>();
+            for (auto* shade : shades) shade->setVisible(false);
             const QImage a = plain.window().grab().toImage();
             const QImage b = moving.window().grab().toImage();
+            for (auto* shade : shades) shade->setVisible(shade->dimmed());
             QVERIFY2(a == b, qPrintable(QStringLiteral("tick %1").arg(tick)));
             ++compared;
         }
@@ -260,7 +164,7 @@ private slots:
 private:
     // Every card control stands where the game put it; the ones a card flies to are shown
     // by the game and wait, unpainted, for it.
-    static void checkRest(PlayedTable& table, const std::vector<Control>& cards) {
+    static void checkRest(guitest::AnimationTable& table, const std::vector<Control>& cards) {
         for (const Control c : cards) {
             QWidget* card = table.surface().widget(c);
             const QRect expected =
@@ -271,7 +175,8 @@ private:
         }
     }
 
-    static void checkFlights(PlayedTable& table, const std::vector<ui::Flight>& flights) {
+    static void checkFlights(guitest::AnimationTable& table,
+                             const std::vector<ui::Flight>& flights) {
         ui::CardMotion& motion = table.motion();
         if (motion.flightsInAir() == 0) return;
         // Each move's cards land before the next move: a computer seat moves every third tick.
@@ -300,7 +205,7 @@ private:
     }
 
     // At a deal every card of the hands comes from the pile, seat by seat in the order dealt.
-    static void dealtNow(PlayedTable& table, long& total) {
+    static void dealtNow(guitest::AnimationTable& table, long& total) {
         const QRectF pile(16, 96, layout::kPrizeWidth, layout::kPrizeHeight);
         long dealt = 0;
         int lastDelay = -1;
@@ -326,9 +231,35 @@ private:
         total += dealt;
     }
 
+    // A seat is dimmed exactly while it holds no card and at least two others play on.
+    static void checkSeatShades(guitest::AnimationTable& table, bool moves) {
+        std::array<bool, 6> holds{};
+        for (int seat = 0; seat < 6; ++seat) {
+            for (int i = 0; i < 12; ++i)
+                holds[seat] = holds[seat] || table.surface().visible(kHands[seat][i]);
+        }
+        const auto holding = std::count(holds.begin(), holds.end(), true);
+        std::array<bool, 6> dimmed{};
+        for (const auto* shade : table.window().findChildren<ui::SeatShade*>()) {
+            if (!shade->dimmed()) continue;
+            QVERIFY(shade->isVisible());
+            const QPoint corner = ui::Stage::design(shade).topLeft();
+            for (int seat = 1; seat < 6; ++seat) {
+                if (corner == QPoint(layout::kSeatPanel[seat].x, layout::kSeatPanel[seat].y))
+                    dimmed[seat] = true;
+            }
+            if (corner == QPoint(layout::kHumanPlate.x, layout::kHumanPlate.y)) dimmed[0] = true;
+        }
+        for (int seat = 0; seat < 6; ++seat) {
+            const bool out =
+                moves && holding >= 2 && !holds[seat] && table.surface().visible(ctl::Picture1);
+            QVERIFY2(dimmed[seat] == out, qPrintable(QStringLiteral("seat %1").arg(seat)));
+        }
+    }
+
     // With ZELVARO_SHOTS set, the first deal, card laid and trick taken of each table, caught
     // on their way.
-    static void shootMoves(PlayedTable& table, QStringList& shot) {
+    static void shootMoves(guitest::AnimationTable& table, QStringList& shot) {
         if (qEnvironmentVariableIsEmpty("ZELVARO_SHOTS")) return;
         const QRectF pile(16, 96, layout::kPrizeWidth, layout::kPrizeHeight);
         int dealt = 0;
@@ -340,10 +271,14 @@ private:
             laid = laid || (spot && spot->role == ui::CardRole::TablePlace);
             taken = taken || (!f.target && f.to != pile);
         }
-        const QString kind = dealt > 2 ? QStringLiteral("deal")
-                             : laid    ? QStringLiteral("laid")
-                             : taken   ? QStringLiteral("taken")
-                                       : QString();
+        const auto shades = table.window().findChildren<ui::SeatShade*>();
+        const bool out = std::any_of(shades.begin(), shades.end(),
+                                     [](const ui::SeatShade* s) { return s->dimmed(); });
+        const QString kind = dealt > 2     ? QStringLiteral("deal")
+                             : out && laid ? QStringLiteral("seat-out")
+                             : laid        ? QStringLiteral("laid")
+                             : taken       ? QStringLiteral("taken")
+                                           : QString();
         if (kind.isEmpty() || shot.contains(kind)) return;
         shot << kind;
         table.motion().advance(table.motion().msToRest() * 2 / 5);
