@@ -87,6 +87,8 @@ bool KeyboardPlay::tableKey(GameKey key) {
                    clickIfOffered(ctl::TableFastForward, ctl::Picture1);
         case GameKey::Back:
             return clickIfOffered(ctl::Label18, ctl::Picture1);
+        case GameKey::Hint:
+            return clickIfOffered(ctl::SuggestionButton, ctl::Picture1);
         case GameKey::Rules:
             return false;
         default:

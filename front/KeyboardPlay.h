@@ -1,7 +1,7 @@
 // The table played from the keyboard. Each key stands for the click of a control: the cards
 // by their place among those held (1 to 9, 0 the tenth) or by a gold outline moved over them
-// with the arrows, and the table's buttons by their letter. A key whose control is offered is
-// clicked as the mouse would click it, so a refused key says why as the click does.
+// with the arrows, and the table's buttons by their letter (H "Suggerimento"). A key whose control
+// is offered is clicked as the mouse would click it, so a refused key says why as the click does.
 #pragma once
 
 #include <functional>
@@ -23,6 +23,7 @@ enum class GameKey {
     FastForward,  // F: "Avanti veloce", on the table or on the tournament's waiting notice
     Back,         // Esc: "Indietro"
     Rules,        // F1: "Regole", from the menu
+    Hint,         // H: "Suggerimento", the expert's choice marked on the player's cards
     // 1 to 9 and 0: the first to the tenth card held
     Card1,
     Card2,

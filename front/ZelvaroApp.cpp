@@ -291,6 +291,8 @@ void ZelvaroApp::dispatchClick(Control c) {
             return engine_->changeClicked();
         case ControlId::Command2:
             return engine_->keepClicked();
+        case ctl::SuggestionButton.id:
+            return display_->aids().showSuggestion();
         case ctl::TableFastForward.id:
         case ctl::WaitFastForward.id:
             return fastForward_->start();

@@ -67,8 +67,9 @@ namespace zelvaro {
     /* timers */                                                                              \
     X(Timer1, 0, 0) X(Timer2, 0, 0) X(Timer3, 0, 0)                                           \
     /* added since: at the end, so that an earlier window's controls are the head of the */   \
-    /* list. The options panel's "Avversari" */                                               \
-    X(Combo9, 0, 1)
+    /* list. The options panel's "Avversari"; the expert's suggestion on the table, its */    \
+    /* button and the marks on the player's cards */                                          \
+    X(Combo9, 0, 1) X(Command11, 0, 0) X(Shape9, 2, 0)
 
 // clang-format on
 
@@ -230,6 +231,9 @@ inline constexpr auto ResetStatistics = Label74;
 inline constexpr auto CloseStatistics = Label75;
 // "Avversari" on the options panel: the computer seats' level, "Classici" or "Esperti".
 inline constexpr auto OpponentsList = Combo9;
+// "Suggerimento" on the table, and the marks on the cards the expert would lay or give.
+inline constexpr auto SuggestionButton = Command11;
+inline constexpr auto SuggestionMarks = Shape9;
 // "Continua" on the menu while a game is saved, and what it would continue.
 inline constexpr auto ContinueEntry = Label76;
 inline constexpr auto ContinueDescription = Label77;

@@ -24,6 +24,8 @@ std::optional<GameKey> gameKeyOf(int key) {
             return GameKey::Back;
         case Qt::Key_F1:
             return GameKey::Rules;
+        case Qt::Key_H:
+            return GameKey::Hint;
         case Qt::Key_0:
             return GameKey::Card10;
         default:

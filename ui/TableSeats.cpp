@@ -1,6 +1,7 @@
 #include "ui/TableSeats.h"
 
 #include <QPainter>
+#include <QPushButton>
 #include <array>
 
 #include "engine/display/TableLayout.h"
@@ -133,6 +134,21 @@ void TableSeats::buildHuman() {
 
     make_.command(table_, ctl::Command1, QRect(474, 599, 136, 32), "Cambia Carte");
     make_.command(table_, ctl::Command2, QRect(620, 599, 136, 32), "Non Cambio");
+    buildSuggestion(firstCard);
+}
+
+void TableSeats::buildSuggestion(const QRect& firstCard) {
+    // "Suggerimento" left of the hand, under the name plate; the expert's choice framed in
+    // gold, over the blue of the player's own marks.
+    auto* button = make_.command(table_, ctl::SuggestionButton, QRect(4, 652, 82, 46),
+                                 QStringLiteral("Suggerimento\n(H)"));
+    button->setFont(Theme::condensed(11, true));
+    button->setStyleSheet(Theme::buttonStyle() + QStringLiteral("QPushButton { padding: 2px; }"));
+    button->setAccessibleName(QStringLiteral("Suggerimento"));
+    for (int i = 0; i < ctl::SuggestionMarks.size(); ++i) {
+        make_.shape(table_, ctl::SuggestionMarks[i], MarkerShape::Kind::WinningCard,
+                    firstCard.adjusted(-3, -3, 3, 3).translated(i * layout::kHumanHandStep, 0));
+    }
 }
 
 void TableSeats::paintCloth(QPainter& painter) {

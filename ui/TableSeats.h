@@ -5,6 +5,7 @@
 #pragma once
 
 class QPainter;
+class QRect;
 class QWidget;
 
 namespace zelvaro::ui {
@@ -26,6 +27,7 @@ private:
     void buildOpponents();
     void buildTrick();
     void buildHuman();
+    void buildSuggestion(const QRect& firstCard);
 
     ControlBuilder& make_;
     QWidget* table_;

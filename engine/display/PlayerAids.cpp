@@ -111,6 +111,7 @@ void PlayerAids::readShown() {
     shownPrompt_ = surface_.visible(ctl::TurnPrompt) ? kSomePrompt : nullptr;
     promptCaption_ = nullptr;
     hintShown_ = surface_.visible(ctl::TableHint);
+    suggestion_.readShown();
     resultLineShown_ = surface_.visible(ctl::HandResultLine) || surface_.visible(ctl::RoundLine);
     noteHandStart();
 }
@@ -150,7 +151,19 @@ void PlayerAids::hideTurnAids() {
     surface_.setVisible(ctl::TurnPrompt, false);
     litSeat_ = -1;
     shownPrompt_ = nullptr;
+    suggestion_.offer(false);
     hideHint();
+}
+
+void PlayerAids::showSuggestion() {
+    if (shownPrompt_ == nullptr) return;
+    const bool changeQuestion = surface_.visible(ctl::Command1);
+    const std::array<int, 2> marked = suggestion_.show(changeQuestion);
+    if (changeQuestion && marked[0] < 0) {
+        showHint("Suggerimento: non cambiare le carte.");
+    } else {
+        hideHint();
+    }
 }
 
 void PlayerAids::showHint(const char* text) {
@@ -209,6 +222,8 @@ void PlayerAids::showTurnPrompt() {
     if (prompt == shownPrompt_) return;
     // The turn has come to the player: a hint that it was not his is out of date.
     if (prompt != nullptr && shownPrompt_ == nullptr) hideHint();
+    // A new question, or none: the last suggestion's marks go.
+    suggestion_.offer(prompt != nullptr);
     if (prompt != nullptr && prompt != promptCaption_) {
         surface_.setCaption(ctl::TurnPrompt, prompt);
         promptCaption_ = prompt;

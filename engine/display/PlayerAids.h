@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/GameSession.h"
+#include "engine/display/Suggestion.h"
 #include "primitives/Surface.h"
 
 namespace zelvaro {
@@ -14,7 +15,7 @@ namespace zelvaro {
 class PlayerAids {
 public:
     PlayerAids(Surface& surface, const GameSession& session)
-        : surface_(surface), session_(session) {}
+        : surface_(surface), session_(session), suggestion_(surface, session) {}
 
     // The trick just resolved: each seat's card over its name, the winner's name lit; kept
     // until the next trick is resolved. Call before the trick is cleared.
@@ -37,8 +38,13 @@ public:
     // Why a click of the player's did nothing, in a short line on the table.
     void showHint(const char* text);
     void hideHint();
-    // The seat on turn lit, and what the player is to do when the turn is his.
+    // The seat on turn lit, and what the player is to do when the turn is his; while he is to
+    // act, "Suggerimento" is offered.
     void showTurnPrompt();
+    // "Suggerimento": the expert's choice marked on the player's cards while he is to act, a
+    // line when at the change it would keep them.
+    void showSuggestion();
+    const Suggestion& suggestion() const { return suggestion_; }
 
     // Takes what the window shows as what is shown: after a saved game was put back.
     void readShown();
@@ -71,6 +77,7 @@ private:
     const char* promptCaption_ = nullptr;  // what the prompt's label holds
     bool hintShown_ = false;
     bool watched_ = true;
+    Suggestion suggestion_;
 };
 
 }  // namespace zelvaro

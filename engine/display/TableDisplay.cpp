@@ -331,24 +331,11 @@ void TableDisplay::showPotTitle(const std::string& title) {
 }
 
 int TableDisplay::shownSelectionMark(Control shape) const {
-    if (!surface_.visible(shape)) return -1;
-    for (int slot = 0; slot < kHandSlots; ++slot) {
-        if (surface_.left(shape) ==
-            layout::twips(layout::kHumanHand.x + slot * layout::kHumanHandStep - 3))
-            return slot;
-    }
-    return -1;
+    return layout::markedHandPlace(surface_, shape);
 }
 
 void TableDisplay::showSelectionMark(Control shape, int slot) {
-    if (slot < 0) {
-        surface_.setVisible(shape, false);
-        return;
-    }
-    layout::placeAt(
-        surface_, shape,
-        {layout::kHumanHand.x + slot * layout::kHumanHandStep - 3, layout::kHumanHand.y - 3});
-    surface_.setVisible(shape, true);
+    layout::markHandPlace(surface_, shape, slot);
 }
 
 }  // namespace zelvaro

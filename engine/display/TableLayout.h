@@ -7,6 +7,7 @@
 
 #include "primitives/Controls.h"
 #include "primitives/Surface.h"
+#include "rules/Table.h"
 
 namespace zelvaro::layout {
 
@@ -75,6 +76,25 @@ inline constexpr int twips(int pixels) {
 inline void placeAt(Surface& surface, Control c, Point p) {
     surface.setLeft(c, twips(p.x));
     surface.setTop(c, twips(p.y));
+}
+
+// Frames hand place `slot` of the player's with the marker `shape`; hides it for -1.
+inline void markHandPlace(Surface& surface, Control shape, int slot) {
+    if (slot < 0) {
+        surface.setVisible(shape, false);
+        return;
+    }
+    placeAt(surface, shape, {kHumanHand.x + slot * kHumanHandStep - 3, kHumanHand.y - 3});
+    surface.setVisible(shape, true);
+}
+
+// The hand place the marker `shape` frames, -1 while it is hidden.
+inline int markedHandPlace(const Surface& surface, Control shape) {
+    if (!surface.visible(shape)) return -1;
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        if (surface.left(shape) == twips(kHumanHand.x + slot * kHumanHandStep - 3)) return slot;
+    }
+    return -1;
 }
 
 }  // namespace zelvaro::layout
