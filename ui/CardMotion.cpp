@@ -150,6 +150,9 @@ void CardMotion::play() {
     const qint64 start = now();
     for (const Flight& f : planned_) {
         QWidget* target = nullptr;
+        for (const auto& [control, card] : hands_) {
+            if (f.target && control == *f.target) target = card;
+        }
         for (std::size_t i = 0; i < changes.size() && f.target; ++i) {
             if (changes[i].control == *f.target) target = cards[i];
         }

@@ -47,6 +47,18 @@ std::optional<CardSpot> cardSpotOf(Control c) {
     return std::nullopt;
 }
 
+void MotionPlan::changeOfBacks(const CardChange& gone, std::vector<Flight>& flights) const {
+    // An opponent who changes lays two cards on the pile and draws one: his hand shows one
+    // back fewer, so the back before it goes too and comes back from the pile.
+    const int place = gone.spot.place - 1;
+    if (place < 0) return;
+    const int move = pace_.moveMs;
+    const Control kept = kHands[gone.spot.seat][place];
+    const QRectF at = gone.place.translated(-layout::kBackStep, 0);
+    flights.push_back({std::nullopt, gone.before.pixmap, at, homes_.pile, move / 10, move / 2});
+    flights.push_back({kept, gone.before.pixmap, homes_.pile, at, move * 6 / 10, move * 4 / 10});
+}
+
 bool MotionPlan::isDeal(const std::vector<CardChange>& changes) {
     unsigned seats = 0;
     for (const CardChange& c : changes) {
@@ -127,6 +139,7 @@ std::vector<Flight> MotionPlan::plan(const std::vector<CardChange>& changes,
     for (int seat = 0; seat < 6 && !dealing; ++seat) {
         for (const CardChange& c : handLeaving[seat])
             flights.push_back(departure(c, homes_.pile, 0, move * 6 / 10));
+        if (seat > 0 && handLeaving[seat].size() == 1) changeOfBacks(handLeaving[seat][0], flights);
     }
 
     // Cards come from the pile in the order they are dealt: seat by seat, place by place.

@@ -79,6 +79,10 @@ public:
     std::vector<Flight> plan(const std::vector<CardChange>& changes, unsigned winners) const;
 
 private:
+    // The two backs an opponent lays on the pile when his hand shows one fewer, and the one he
+    // draws back.
+    void changeOfBacks(const CardChange& gone, std::vector<Flight>& flights) const;
+
     TableHomes homes_;
     MotionPace pace_;
 };

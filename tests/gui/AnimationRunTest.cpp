@@ -64,7 +64,7 @@ private slots:
         // a window of another size, and the two paces that move nothing.
         QTest::newRow("Lenta, Normali") << "Lenta"
                                         << "100 Punti"
-                                        << "Normali" << false << false << QSize(1030, 750) << 70;
+                                        << "Normali" << false << false << QSize(1030, 750) << 55;
         QTest::newRow("Normale, Rapide, Velocizza")
             << "Normale"
             << "100 Punti"
@@ -72,7 +72,7 @@ private slots:
         QTest::newRow("Lenta, Piatto, Avanti veloce, larger")
             << "Lenta"
             << "Piatto 1000"
-            << "Normali" << false << true << QSize(1500, 860) << 70;
+            << "Normali" << false << true << QSize(1500, 860) << 55;
         QTest::newRow("Normale, Nessuna") << "Normale"
                                           << "Chips"
                                           << "Nessuna" << false << true << QSize(1030, 750) << 60;
