@@ -1,5 +1,6 @@
 #include "ui/CardMotion.h"
 
+#include <QPainter>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -9,6 +10,7 @@
 #include "ui/PictureBox.h"
 #include "ui/SeatShade.h"
 #include "ui/Stage.h"
+#include "ui/WidgetText.h"
 
 namespace zelvaro::ui {
 namespace {
@@ -41,6 +43,8 @@ CardMotion::CardMotion(QWidget& table) : QObject(&table), table_(table) {
     closer_.setInterval(0);
     connect(&closer_, &QTimer::timeout, this, [this] { play(); });
     clock_.start();
+    pot_ = table.findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Label34)));
+    chip_ = paintChip();
     constexpr std::array<ControlArray<12>, 6> kHands{ctl::Picture2, ctl::Picture4, ctl::Picture3,
                                                      ctl::Picture8, ctl::Picture7, ctl::Picture5};
     for (const auto& hand : kHands) {
@@ -49,6 +53,20 @@ CardMotion::CardMotion(QWidget& table) : QObject(&table), table_(table) {
             if (auto* card = table.findChild<QWidget*>(name)) hands_.emplace_back(hand[i], card);
         }
     }
+}
+
+QPixmap CardMotion::paintChip() {
+    QPixmap chip(64, 64);
+    chip.fill(Qt::transparent);
+    QPainter painter(&chip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x8a, 0x62, 0x10), 4));
+    painter.setBrush(QColor(0xf0, 0xc0, 0x40));
+    painter.drawEllipse(QRectF(3, 3, 58, 58));
+    painter.setPen(QPen(QColor(0xff, 0xf0, 0xb0), 3, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(14, 14, 36, 36));
+    return chip;
 }
 
 void CardMotion::dealWhole(std::vector<CardChange>& changes, std::vector<QWidget*>& cards) const {
@@ -87,6 +105,11 @@ TableHomes CardMotion::homes() const {
         const Point corner = kSeatPanel[seat];
         homes.seats[seat] =
             around(QPointF(corner.x + kSeatPanelWidth / 2.0, corner.y + kSeatPanelHeight), back);
+    }
+    // The pot's caption is written only in the pot games.
+    if (pot_ != nullptr && !pot_->isHidden() && !WidgetText::of(pot_).isEmpty()) {
+        homes.pot = QRectF(Stage::design(pot_));
+        homes.chip = chip_;
     }
     return homes;
 }

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QPixmap>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -85,6 +86,8 @@ private:
     void show(Airborne& a, double t);
     void finish(Airborne& a);
     TableHomes homes() const;
+    // The chip that carries a winner's share of the pot.
+    static QPixmap paintChip();
     // Dims the seats out of the hand in play (none when nothing moves) and lights the others.
     void followSeats(bool moving);
     // At a deal every card of the hands comes from the pile, also where a hand kept a card
@@ -116,6 +119,8 @@ private:
     // Sprites kept for the next moves, so that a deal does not make sixty widgets each time.
     std::vector<CardSprite*> spare_;
     std::array<SeatShade*, 6> shades_{};
+    QWidget* pot_ = nullptr;
+    QPixmap chip_;
 };
 
 }  // namespace zelvaro::ui

@@ -107,6 +107,14 @@ std::vector<Flight> MotionPlan::plan(const std::vector<CardChange>& changes,
         const QRectF to = takers.empty() ? homes_.pile : homes_.seats[takers[k % takers.size()]];
         flights.push_back(departure(taken[k], to, 0, move * 6 / 10));
     }
+    // In the pot games each winner's share of the pot goes to him as a chip.
+    for (const int seat : takers) {
+        if (!homes_.pot || taken.empty()) break;
+        const QSizeF chip(28, 28);
+        const QRectF from(homes_.pot->center() - QPointF(14, 14), chip);
+        const QRectF to(homes_.seats[seat].center() - QPointF(14, 14), chip);
+        flights.push_back({std::nullopt, homes_.chip, from, to, move / 5, move * 4 / 5});
+    }
 
     // The player's hand sorted anew: each card slides from its old place to its new one. A
     // new deal brings new cards, even where one looks like a card of the last hand.

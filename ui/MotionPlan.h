@@ -58,6 +58,9 @@ struct Flight {
 struct TableHomes {
     QRectF pile;
     std::array<QRectF, 6> seats;
+    // In the pot games, where the pot stands and the chip that carries each winner's share.
+    std::optional<QRectF> pot;
+    QPixmap chip;
 };
 
 struct MotionPace {

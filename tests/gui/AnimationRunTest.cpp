@@ -101,6 +101,7 @@ private slots:
         long ticks = 0;
         QStringList shot;
         long skipped = 0;
+        long chips = 0;
         while (table.app().engine().handsPlayed() < hands && ticks++ < kTickLimit) {
             table.step(skip, slow);
             ui::CardMotion& motion = table.motion();
@@ -109,6 +110,7 @@ private slots:
             QVERIFY(moves || motion.flightsInAir() == 0);
             QVERIFY(table.skippedAhead() == skipped || motion.flightsInAir() == 0);
             skipped = table.skippedAhead();
+            for (const ui::Flight& f : flights) chips += f.from.size() == QSizeF(28, 28) ? 1 : 0;
             checkRest(table, cards);
             checkFlights(table, flights);
             dealtNow(table, dealt);
@@ -123,6 +125,8 @@ private slots:
         }
         QVERIFY2(ticks < kTickLimit, "the table stopped moving");
         QVERIFY(!skip || skipped > 0);
+        // The pot's shares go to their winners as chips, in the pot games only.
+        QCOMPARE(chips > 0, moves && scoring.startsWith(QLatin1String("Piatto")));
         if (moves) {
             QVERIFY(flown > 0);
             QVERIFY(dealt > 0);
