@@ -140,10 +140,12 @@ void TableSeats::buildHuman() {
 void TableSeats::buildSuggestion(const QRect& firstCard) {
     // "Suggerimento" left of the hand, under the name plate; the expert's choice framed in
     // gold, over the blue of the player's own marks.
-    auto* button = make_.command(table_, ctl::SuggestionButton, QRect(4, 652, 82, 46),
+    auto* button = make_.command(table_, ctl::SuggestionButton, QRect(3, 651, 84, 48),
                                  QStringLiteral("Suggerimento\n(H)"));
-    button->setFont(Theme::condensed(11, true));
-    button->setStyleSheet(Theme::buttonStyle() + QStringLiteral("QPushButton { padding: 2px; }"));
+    // Narrow and without side padding: the word stays whole at every scale of the window.
+    button->setFont(Theme::condensed(10, true));
+    button->setStyleSheet(Theme::buttonStyle() +
+                          QStringLiteral("QPushButton { padding: 2px 0px; }"));
     button->setAccessibleName(QStringLiteral("Suggerimento"));
     for (int i = 0; i < ctl::SuggestionMarks.size(); ++i) {
         make_.shape(table_, ctl::SuggestionMarks[i], MarkerShape::Kind::WinningCard,

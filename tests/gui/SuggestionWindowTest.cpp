@@ -62,7 +62,7 @@ private slots:
         // Inside the panel's card, above its buttons.
         QVERIFY(list->geometry().bottom() < find(*window_, ctl::Label12)->geometry().top());
         list->setCurrentIndex(1);
-        guitest::saveShot(*window_, QStringLiteral("options-avversari"));
+        shot(QStringLiteral("options-avversari"));
         clickOn(*window_, ctl::Label12);
         QVERIFY(!shown(*window_, ctl::Frame1));
         QCOMPARE(readOpponentLevel(app_->database()), std::string(kExpertOpponents));
@@ -89,7 +89,7 @@ private slots:
                 continue;
             }
             checkMarks(expected);
-            guitest::saveShot(*window_, QStringLiteral("suggestion-change"));
+            shot(QStringLiteral("suggestion-change"));
             clickOn(*window_, ctl::Command2);
             QVERIFY(!shown(*window_, ctl::SuggestionMarks[0]));
             QVERIFY(!shown(*window_, ctl::SuggestionMarks[1]));
@@ -109,13 +109,29 @@ private slots:
         clickOn(*window_, ctl::SuggestionButton);
         const auto expected = Suggestion::expertChoice(app_->session(), false);
         checkMarks(expected);
-        guitest::saveShot(*window_, QStringLiteral("suggestion-trick"));
+        shot(QStringLiteral("suggestion-trick"));
+        // Scaled to other sizes, the button still overlaps nothing and the mark frames its card.
+        const QSize designed = window_->size();
+        for (const QSize size : {QSize(1440, 1000), QSize(800, 640), QSize(640, 480)}) {
+            window_->resize(size);
+            QTest::qWait(20);
+            QVERIFY2(overlapped(button->parentWidget(), button).isEmpty(),
+                     qPrintable(overlapped(button->parentWidget(), button).join(' ')));
+            checkMarks(expected);
+            shot(QStringLiteral("suggestion-trick-%1").arg(size.width()));
+        }
+        window_->resize(designed);
         clickOn(*window_, ctl::Picture2[expected[0]]);
         QVERIFY(!shown(*window_, ctl::SuggestionMarks[0]));
         QVERIFY(!shown(*window_, ctl::SuggestionButton));
     }
 
 private:
+    // A picture of the window once it has painted what it shows.
+    void shot(const QString& name) {
+        QTest::qWait(30);
+        guitest::saveShot(*window_, name);
+    }
     // The marks frame the hand places `places` (-1: no mark), each card inside its frame.
     void checkMarks(const std::array<int, 2>& places) {
         for (int i = 0; i < 2; ++i) {
