@@ -1,5 +1,6 @@
 // What the statistics panel shows of a record: its tables, the tournament places of a kind,
-// the dates of the best places; and where its arrows go among the profiles.
+// the dates of the best places, what was played against the experts; and where its arrows go
+// among the profiles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -113,6 +114,31 @@ TEST(StatisticsShownTest, EveryDateShownReadsDayThenMonth) {
         want.push_back(date);
     }
     EXPECT_EQ(shown, want) << line;
+}
+
+TEST(StatisticsShownTest, TheSummaryCountsWhatWasPlayedAgainstTheExpertsOnceThereIsAny) {
+    const struct {
+        ExpertFigures experts;
+        const char* shown;  // nullptr: no word of them
+    } rows[] = {
+        {{}, nullptr},
+        {{1, 1, 0, 0}, "Contro gli Esperti: 1 partita, 1 vinta"},
+        {{4, 0, 2, 1}, "Contro gli Esperti: 4 partite, 0 vinte, 2 tornei, 1 vinto"},
+        {{0, 0, 1, 0}, "Contro gli Esperti: 0 partite, 0 vinte, 1 torneo, 0 vinti"},
+    };
+    for (const auto& row : rows) {
+        ProfileStatistics stats;
+        stats.games.push_back({.punteggio = "50 Punti", .played = 6, .won = 2});
+        stats.againstExperts = row.experts;
+        const std::string summary = statisticsTexts(stats).summary;
+        SCOPED_TRACE(summary);
+        EXPECT_NE(summary.find("Partite singole: 6 giocate, 2 vinte"), std::string::npos);
+        if (row.shown == nullptr) {
+            EXPECT_EQ(summary.find("Esperti"), std::string::npos);
+        } else {
+            EXPECT_TRUE(summary.ends_with(row.shown));
+        }
+    }
 }
 
 // The arrows go round the profiles in the list's order: "<" on the first shows the last, ">"
