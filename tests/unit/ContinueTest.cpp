@@ -130,6 +130,8 @@ std::string play(const Game& game, const std::vector<StopAt>& stops = {},
             } else {
                 startSingleGame(program, game.type);
             }
+            // The player's table plays at the level chosen, and a continued game at its own.
+            EXPECT_EQ(app.session().avversari, game.opponents);
             try {
                 while (driver.playRound()) {
                 }
