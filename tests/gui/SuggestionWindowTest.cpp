@@ -5,7 +5,6 @@
 //
 // With ZELVARO_SHOTS set to a folder, the test saves pictures of these moments.
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 
 #include "engine/GameSession.h"
@@ -15,7 +14,6 @@
 #include "front/ZelvaroApp.h"
 #include "store/Database.h"
 #include "store/OpponentLevel.h"
-#include "store/StatisticsStore.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tools/sim/HumanPolicy.h"
 #include "ui/MainWindow.h"
@@ -126,25 +124,6 @@ private slots:
         clickOn(*window_, ctl::Picture2[expected[0]]);
         QVERIFY(!shown(*window_, ctl::SuggestionMarks[0]));
         QVERIFY(!shown(*window_, ctl::SuggestionButton));
-    }
-
-    void theStatisticsSummaryTellsOfTheExperts() {
-        auto go = guitest::answerNextMessage(QMessageBox::Yes);
-        clickOn(*window_, ctl::Label18);
-        QVERIFY(go->seen);
-        for (int game = 0; game < 3; ++game) {
-            GameResult result{"Ferri", "Giulia", "Eliminazione 25", game + 1, 10, game == 0};
-            result.avversari = "Esperti";
-            recordGame(app_->database(), result);
-        }
-        recordTournament(app_->database(),
-                         {"Ferri", "Giulia", "50 Punti", "Senza Limite", 37, 1536, 3, false, 80});
-        clickOn(*window_, ctl::MenuStatistics);
-        const QString summary = find<QLabel>(*window_, ctl::StatisticsSummary)->text();
-        QVERIFY2(summary.endsWith(QStringLiteral("Contro gli Esperti: 3 partite, 1 vinta")),
-                 qPrintable(summary));
-        shot(QStringLiteral("statistics-esperti"));
-        clickOn(*window_, ctl::CloseStatistics);
     }
 
 private:

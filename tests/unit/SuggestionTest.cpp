@@ -116,20 +116,5 @@ TEST(SuggestionTest, HMarksTheExpertsChoiceAndAskingChangesNothingOfTheGame) {
     EXPECT_GT(toGive, 0) << "the expert always kept its cards";
 }
 
-TEST(SuggestionTest, NothingIsMarkedWhenThePlayerIsNotToAct) {
-    TempFolder folder;
-    Program program(folder.path());
-    continuetest::startSingleGame(program, "25 Punti");
-    // The table is dealt; whoever is on turn, no mark comes before the button is offered.
-    for (int tick = 0; tick < 200 && !program.surface.visible(ctl::SuggestionButton); ++tick) {
-        EXPECT_FALSE(program.app.keyPressed(GameKey::Hint));
-        EXPECT_EQ(markedPlaces(program.surface), (std::array<int, 2>{-1, -1}));
-        program.app.timerTick(ctl::Timer1);
-    }
-    ASSERT_TRUE(program.surface.visible(ctl::SuggestionButton));
-    program.app.click(ctl::SuggestionButton);
-    EXPECT_TRUE(markedPlaces(program.surface)[0] >= 0 || program.surface.visible(ctl::TableHint));
-}
-
 }  // namespace
 }  // namespace zelvaro
