@@ -71,8 +71,7 @@ void ProfilePanel::prepareForOpening() {
 }
 
 void ProfilePanel::fillNationList() {
-    // The nations are the file's from its first start on: listed once, at the first opening.
-    if (!surface_.items(ctl::Combo5).empty()) return;
+    surface_.clearItems(ctl::Combo5);
     const ResultSet rows = db_.query("SELECT nazione FROM nazioni order by nazione asc ");
     std::string last;
     for (int row = 0; row < rows.rows(); ++row) {
