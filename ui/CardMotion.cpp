@@ -115,7 +115,9 @@ TableHomes CardMotion::homes() const {
 }
 
 void CardMotion::noteCard(Control c, QWidget* card, const QString& picture) {
-    if (!source_.pace) return;
+    // Only the cards make a move: the blinking turn marker lands nothing.
+    const std::optional<CardSpot> spot = cardSpotOf(c);
+    if (!source_.pace || !spot) return;
     if (!recording_) {
         recording_ = true;
         movePace_ = source_.pace();
@@ -128,8 +130,6 @@ void CardMotion::noteCard(Control c, QWidget* card, const QString& picture) {
     for (const Noted& n : noted_) {
         if (n.control == c) return;
     }
-    const std::optional<CardSpot> spot = cardSpotOf(c);
-    if (!spot) return;
     noted_.push_back({c, card, *spot, {!card->isHidden(), picture, pictureOf(card)}});
     // Until the move is planned the card shows neither its old look nor its new one.
     veil_.veil(card);
@@ -159,6 +159,7 @@ void CardMotion::play() {
         cards.push_back(n.card);
     }
     planned_.clear();
+    if (!changes.empty()) ++moves_;
     dealWhole(changes, cards);
     // Cards move only on the table the player sees, at the pace the game goes on at now that
     // the move is made (a new hand starts at the quick pace).

@@ -59,6 +59,8 @@ public:
     int msToRest() const;
     const CardVeil& veil() const { return veil_; }
     CardVeil& veil() { return veil_; }
+    // How many moves changed a card so far.
+    int moves() const { return moves_; }
     // The flights of the move being drawn, as planned.
     const std::vector<Flight>& plannedFlights() const { return planned_; }
 
@@ -114,6 +116,7 @@ private:
     unsigned winners_ = 0;
     bool winnersTaken_ = false;
 
+    int moves_ = 0;
     std::vector<Airborne> flights_;
     std::vector<Flight> planned_;
     // Sprites kept for the next moves, so that a deal does not make sixty widgets each time.
