@@ -194,6 +194,9 @@ void MainWindow::followHand() {
     }
     if (handFocus_ == nullptr) handFocus_ = new HandFocusFrame(card->parentWidget());
     handFocus_->frame(card);
+    // The outline goes up with the lifted card.
+    if (cardLift_->lifted() == card)
+        Stage::place(handFocus_, Stage::design(handFocus_).translated(0, -CardLift::kRise));
 }
 
 void MainWindow::buildWindowKeys() {

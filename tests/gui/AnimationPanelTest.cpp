@@ -60,9 +60,23 @@ private slots:
         window_->forwardClick(ctl::Label13);
     }
 
-    void theOutlinedCardLiftsInPlace() {
+    // The window's own frames carry the dealt cards to their places.
+    void cardsLandOnTheirOwnClock() {
         setAnimations("Normali");
         startGame();
+        ui::CardMotion& motion = window_->cardMotion();
+        QVERIFY(motion.flightsInAir() > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(motion.flightsInAir() == 0, 3000);
+        QCOMPARE(visibleSprites(*window_), 0);
+        QCOMPARE(motion.veil().count(), 0);
+        motion.useManualClock();
+        motion.advance(motion.msToRest() + 1);
+    }
+
+    void theOutlinedCardLiftsInPlace() {
+        // The game is held still: no tick moves a card under the test's feet.
+        game_->surface.setEnabled(ctl::Timer1, false);
+        window_->cardMotion().advance(window_->cardMotion().msToRest() + 1);
         QWidget* card = find(*window_, ctl::Picture2[3]);
         QVERIFY(card != nullptr && card->isVisible());
         const QRect rest = card->geometry();
@@ -119,8 +133,6 @@ private:
         window_->forwardComboSelected(ctl::Combo4);
         guitest::clickToStartNew(*window_, *app_, ctl::Label21);
         QVERIFY(shown(*window_, ctl::Picture1));
-        window_->cardMotion().useManualClock();
-        window_->cardMotion().advance(window_->cardMotion().msToRest() + 1);
     }
 };
 
