@@ -5,22 +5,26 @@
 #include <QString>
 #include <array>
 
+#include "ui/WindowChoice.h"
+
 namespace zelvaro::ui {
 
-struct TablePauseChoice {
-    const char* caption;
-    double factor;
-};
-
-inline constexpr std::array<TablePauseChoice, 4> kTablePauseChoices{
+inline constexpr std::array<ScaledChoice, 4> kTablePauseChoices{
     {{"Nessuna", 0.0}, {"Breve", 0.5}, {"Normale", 1.0}, {"Lunga", 2.0}}};
 // The object name of its list on the options panel.
 inline constexpr char kTablePauseList[] = "pausaDopoPresa";
 
 // The caption of the choice in force ("Normale" when none was made or the stored one is
 // unknown), and the share of the pause it gives.
-QString tablePause();
-void setTablePause(const QString& caption);
-double tablePauseFactor();
+inline constexpr WindowChoice kTablePause{"tavolo/pausaDopoPresa", "Normale", kTablePauseChoices};
+inline QString tablePause() {
+    return kTablePause.current();
+}
+inline void setTablePause(const QString& caption) {
+    kTablePause.keep(caption);
+}
+inline double tablePauseFactor() {
+    return kTablePause.factor();
+}
 
 }  // namespace zelvaro::ui

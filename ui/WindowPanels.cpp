@@ -26,6 +26,21 @@ namespace {
 
 using Look = ClickableLabel::Look;
 
+// A preference of the window on the options panel: its caption in `captionPlace`, and the
+// list of its choices in `listPlace`, opened on the one in force.
+void windowChoiceRow(ControlBuilder& make, PanelFrame* panel, const QString& caption,
+                     const QRect& captionPlace, const char* listName, const WindowChoice& kept,
+                     const QRect& listPlace) {
+    auto* label = new QLabel(caption, panel);
+    label->setGeometry(captionPlace);
+    label->setFont(Theme::sans(13, true));
+    Theme::setTextColor(label, Theme::paleGold());
+    QComboBox* list = make.windowList(panel, QString::fromLatin1(listName), listPlace);
+    for (const ScaledChoice& choice : kept.choices())
+        list->addItem(QString::fromLatin1(choice.caption));
+    list->setCurrentText(kept.current());
+}
+
 const QRect kWholeWindow(0, 0, layout::kWindowWidth, layout::kWindowHeight);
 
 // A panel button: a word on a soft plate, like the menu's entries but smaller.
@@ -176,15 +191,9 @@ void WindowPanels::buildOptionsPanel() {
 void WindowPanels::buildTablePauseChoice(PanelFrame* panel, const QRect& row) {
     // How long a full trick stays on the table: the window's own preference, beside the
     // game's options. The options panel shows it and keeps it (Surface::keepWindowPreferences).
-    auto* caption = new QLabel(QStringLiteral("Pausa dopo la presa"), panel);
-    caption->setGeometry(row.left(), row.top(), 170, row.height());
-    caption->setFont(Theme::sans(13, true));
-    Theme::setTextColor(caption, Theme::paleGold());
-    QComboBox* pause = make_.windowList(panel, QString::fromLatin1(kTablePauseList),
-                                        QRect(row.left() + 176, row.top(), 118, row.height()));
-    for (const TablePauseChoice& choice : kTablePauseChoices)
-        pause->addItem(QString::fromLatin1(choice.caption));
-    pause->setCurrentText(tablePause());
+    windowChoiceRow(make_, panel, QStringLiteral("Pausa dopo la presa"),
+                    QRect(row.left(), row.top(), 170, row.height()), kTablePauseList, kTablePause,
+                    QRect(row.left() + 176, row.top(), 118, row.height()));
 
     // Full screen, like F11: a choice of the window that takes effect at once.
     QCheckBox* fullScreen = make_.windowCheck(panel, QStringLiteral("schermoIntero"),
@@ -195,15 +204,9 @@ void WindowPanels::buildTablePauseChoice(PanelFrame* panel, const QRect& row) {
     fullScreen->setCursor(Qt::PointingHandCursor);
 
     // Whether and how quickly the cards move on the table: the window's own too.
-    auto* motionCaption = new QLabel(QStringLiteral("Animazioni"), panel);
-    motionCaption->setGeometry(row.left() + 530, row.top(), 96, row.height());
-    motionCaption->setFont(Theme::sans(13, true));
-    Theme::setTextColor(motionCaption, Theme::paleGold());
-    QComboBox* motion = make_.windowList(panel, QString::fromLatin1(kAnimationList),
-                                         QRect(row.left() + 630, row.top(), 118, row.height()));
-    for (const AnimationChoice& choice : kAnimationChoices)
-        motion->addItem(QString::fromLatin1(choice.caption));
-    motion->setCurrentText(animations());
+    windowChoiceRow(make_, panel, QStringLiteral("Animazioni"),
+                    QRect(row.left() + 530, row.top(), 96, row.height()), kAnimationList,
+                    kAnimations, QRect(row.left() + 630, row.top(), 118, row.height()));
 }
 
 void WindowPanels::buildRulesPanel() {
