@@ -30,6 +30,7 @@ public:
     // broken in two lines where the label is tall enough; only what even so does not fit is
     // cut with an ellipsis, and shown whole in its tooltip.
     void setFitToWidth(bool fit);
+    bool fitsToWidth() const { return fitToWidth_; }
 
     // How a text is set in a box: the font, its lines, and whether it is whole (not cut).
     struct Fit {

@@ -76,6 +76,8 @@ void TablePanel::buildHelpers(ControlBuilder& make) {
     // Why a click did nothing, below the middle of the table.
     auto* hint = make.adopt(new HintLabel(this), ctl::TableHint, QRect(232, 558, 380, 30));
     hint->setFont(Theme::sans(13, true));
+    // The longest hints are set smaller to stand whole between the seats' cards.
+    hint->setFitToWidth(true);
     Theme::setTextColor(hint, QColor(0xff, 0xe8, 0x9c));
 
     // How the last hand ended, and how the player went on to a new round: across the middle

@@ -63,6 +63,13 @@ PoolNames poolNames(Database& db) {
 // The longest figures: points of a Piatto 2000 tournament and stored negative ones, the last
 // place of a whole field, the last table, the widest gap between two neighbours' points.
 const QStringList kPoints{QStringLiteral("20000"), QStringLiteral("-6450")};
+// Every hint the table shows below its middle.
+const QStringList kTableHints{
+    QStringLiteral("Non è il tuo turno."),
+    QStringLiteral("Si cambiano due carte: togline una per segnarne un'altra."),
+    QStringLiteral("Non puoi aprire con un Asso finché hai altre carte."),
+    QStringLiteral("Segna due carte per cambiarle."),
+    QStringLiteral("Suggerimento: non cambiare le carte.")};
 const QStringList kPlaces{QStringLiteral("1536")};
 const QStringList kTables{QStringLiteral("256")};
 const QStringList kGaps{QStringLiteral("26450")};
@@ -188,6 +195,7 @@ private slots:
                         cutIn({ctl::Label51[3]}, kTables, true) +
                         cutIn({ctl::Label51[5], ctl::Label51[6]}, kGaps, true);
              }},
+            {"table hints", [&] { return cutIn({ctl::TableHint}, kTableHints); }},
             {"statistics profile", [&] { return cutIn({ctl::StatisticsProfile}, fullNames); }},
             {"statistics tables and lines", [&] { return cutInStatistics(); }},
             {"statistics chart", [&] { return cutInChart(); }},
@@ -220,7 +228,12 @@ private:
                     const ui::ClickableLabel::Fit fit = label->fitOf(line);
                     const bool ownSize =
                         fit.font.pixelSize() == ui::Stage::designFont(label).pixelSize();
-                    if (!fit.whole || (figures && !ownSize)) cut.append(line);
+                    // A label that neither fits its text nor sets it in rows shows it as is.
+                    const bool asIs = !label->fitsToWidth() && label->rowHeight() == 0;
+                    const bool wider =
+                        QFontMetricsF(ui::Stage::designFont(label)).horizontalAdvance(line) >
+                        ui::Stage::designArea(label).width();
+                    if (!fit.whole || (figures && !ownSize) || (asIs && wider)) cut.append(line);
                 }
             }
         }
