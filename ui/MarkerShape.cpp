@@ -58,6 +58,18 @@ void MarkerShape::paintEvent(QPaintEvent*) {
             painter.drawRoundedRect(box.adjusted(2, 2, -2, -2), 10, 10);
             break;
         }
+        case Kind::Suggestion: {
+            // Green and dashed, apart from the gold of the keys' outline and of the winning
+            // card and from the blue of the player's own marks.
+            const QRectF outer = box.adjusted(1.5, 1.5, -1.5, -1.5);
+            painter.setBrush(QColor(0x5c, 0xe0, 0x7c, 36));
+            painter.setPen(QPen(QColor(0x0c, 0x4a, 0x1c, 160), 5.0));
+            painter.drawRoundedRect(outer.adjusted(1, 1, -1, -1), 8, 8);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(QColor(0x6c, 0xf0, 0x8c), 3.0, Qt::DashLine));
+            painter.drawRoundedRect(outer, 9, 9);
+            break;
+        }
         case Kind::RowBand: {
             painter.setPen(Stage::outline(painter, QColor(0xff, 0xd8, 0x50, 200), 1.2));
             painter.setBrush(QColor(0xc9, 0xa4, 0x3a, 70));

@@ -11,7 +11,7 @@ namespace zelvaro::ui {
 class MarkerShape : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Selection, TurnDot, WinningCard, SeatLight, RowBand };
+    enum class Kind { Selection, TurnDot, WinningCard, SeatLight, RowBand, Suggestion };
 
     MarkerShape(Kind kind, QWidget* parent = nullptr);
     Kind kind() const { return kind_; }

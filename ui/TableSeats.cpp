@@ -139,7 +139,7 @@ void TableSeats::buildHuman() {
 
 void TableSeats::buildSuggestion(const QRect& firstCard) {
     // "Suggerimento" left of the hand, under the name plate; the expert's choice framed in
-    // gold, over the blue of the player's own marks.
+    // dashed green, over the blue of the player's own marks.
     auto* button = make_.command(table_, ctl::SuggestionButton, QRect(3, 651, 84, 48),
                                  QStringLiteral("Suggerimento\n(H)"));
     // Narrow and without side padding: the word stays whole at every scale of the window.
@@ -148,7 +148,7 @@ void TableSeats::buildSuggestion(const QRect& firstCard) {
                           QStringLiteral("QPushButton { padding: 2px 0px; }"));
     button->setAccessibleName(QStringLiteral("Suggerimento"));
     for (int i = 0; i < ctl::SuggestionMarks.size(); ++i) {
-        make_.shape(table_, ctl::SuggestionMarks[i], MarkerShape::Kind::WinningCard,
+        make_.shape(table_, ctl::SuggestionMarks[i], MarkerShape::Kind::Suggestion,
                     firstCard.adjusted(-3, -3, 3, 3).translated(i * layout::kHumanHandStep, 0));
     }
 }
