@@ -118,6 +118,9 @@ void CardMotion::noteCard(Control c, QWidget* card, const QString& picture) {
     // Only the cards make a move: the blinking turn marker lands nothing.
     const std::optional<CardSpot> spot = cardSpotOf(c);
     if (!source_.pace || !spot) return;
+    // A card laid on the table: the trick's winners are the seats lit after it, whatever was
+    // lit before (a trick taken while nothing moved, a game left and continued).
+    if (spot->role == CardRole::TablePlace && card->isHidden()) winners_ = 0;
     if (!recording_) {
         recording_ = true;
         movePace_ = source_.pace();
@@ -136,10 +139,6 @@ void CardMotion::noteCard(Control c, QWidget* card, const QString& picture) {
 }
 
 void CardMotion::noteWinner(int seat) {
-    if (winnersTaken_) {
-        winners_ = 0;
-        winnersTaken_ = false;
-    }
     winners_ |= 1u << seat;
 }
 
@@ -167,10 +166,6 @@ void CardMotion::play() {
     if (!changes.empty() && table_.isVisible() && movePace_.on())
         planned_ = MotionPlan(homes(), movePace_).plan(changes, winners_);
     for (const Noted& n : noted) veil_.unveil(n.card);
-    for (const CardChange& c : changes) {
-        if (c.spot.role == CardRole::TablePlace && c.before.shown && !c.after.shown)
-            winnersTaken_ = true;
-    }
     const qint64 start = now();
     for (const Flight& f : planned_) {
         QWidget* target = nullptr;

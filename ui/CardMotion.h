@@ -47,7 +47,8 @@ public:
 
     // Before a card control changes: `card` still shows its old look.
     void noteCard(Control c, QWidget* card, const QString& picture);
-    // Seats lit as the held trick's winners, where the trick will go.
+    // Seats lit as the held trick's winners, where the trick will go: those lit since its last
+    // card was laid.
     void noteWinner(int seat);
     // The move is over: its cards set off.
     void play();
@@ -114,7 +115,6 @@ private:
     MotionPace movePace_;
     std::vector<Noted> noted_;
     unsigned winners_ = 0;
-    bool winnersTaken_ = false;
 
     int moves_ = 0;
     std::vector<Airborne> flights_;

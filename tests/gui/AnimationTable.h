@@ -4,13 +4,17 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLineF>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <tuple>
 
 #include "engine/GameSession.h"
+#include "engine/display/TableLayout.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "ui/Animations.h"
 #include "ui/CardMotion.h"
@@ -25,6 +29,23 @@ inline constexpr std::array<ControlArray<12>, 6> kHands{
 inline QRectF placeOf(const ui::QtSurface& surface, Control c) {
     constexpr double k = kTwipsPerPixel;
     return {surface.left(c) / k, surface.top(c) / k, surface.width(c) / k, surface.height(c) / k};
+}
+
+// The seat whose plate or hand stands nearest to `at`, in design pixels.
+inline int seatNear(QPointF at) {
+    int nearest = 0;
+    double best = 1e9;
+    for (int seat = 0; seat < 6; ++seat) {
+        const layout::Point panel = layout::kSeatPanel[seat];
+        const QPointF anchor =
+            seat == 0
+                ? QPointF(layout::kHumanHand.x + 6 * layout::kHumanHandStep, layout::kHumanHand.y)
+                : QPointF(panel.x + layout::kSeatPanelWidth / 2.0,
+                          panel.y + layout::kSeatPanelHeight / 2.0);
+        const double distance = QLineF(at, anchor).length();
+        if (distance < best) std::tie(best, nearest) = std::pair(distance, seat);
+    }
+    return nearest;
 }
 
 inline int visibleSprites(QWidget& window) {
@@ -118,8 +139,43 @@ public:
         if (window().fastForwarding()) {
             QTest::qWait(1);
         } else {
+            litAtTick_ = litSeats();
             window().forwardTimerTick(ctl::Timer1);
         }
+    }
+
+    // How many cards the trick on the table holds.
+    int cardsOnTable() {
+        int laid = 0;
+        for (const Control place : layout::kTablePlaceControl)
+            laid += surface().visible(place) ? 1 : 0;
+        return laid;
+    }
+    // The seats lit just before the last step's tick of the table.
+    unsigned litAtTick() const { return litAtTick_; }
+    // The seats whose names the game lit: the held trick's winners.
+    unsigned litSeats() {
+        unsigned lit = 0;
+        for (int seat = 0; seat < 6; ++seat) {
+            const Control name = seat == 0 ? ctl::Label4 : ctl::Label6[seat - 1];
+            if (surface().foreColor(name) == kHighlightColor) lit |= 1u << seat;
+        }
+        return lit;
+    }
+
+    // "Indietro", answered "Sì", "Animazioni" chosen anew on the options panel, then "Continua"
+    // from the menu, or a new game when not `resume`. Whether the way went as said.
+    bool leaveTable(bool resume, const char* animations) {
+        window().forwardClick(ctl::Label18);
+        const bool left =
+            !surface().visible(ctl::Picture1) && surface().visible(ctl::ContinueEntry);
+        window().forwardClick(ctl::Label10);
+        auto* list = window().findChild<QComboBox*>(QString::fromLatin1(ui::kAnimationList));
+        list->setCurrentText(QString::fromLatin1(animations));
+        window().forwardClick(ctl::Label12);
+        if (resume) window().forwardClick(ctl::ContinueEntry);
+        startIfAtMenu();
+        return left && surface().visible(ctl::Picture1) && ui::animations() == animations;
     }
 
 private:
@@ -128,6 +184,7 @@ private:
     bool ok_ = false;
     int questions_ = 0;
     long skipped_ = 0;
+    unsigned litAtTick_ = 0;
 };
 
 }  // namespace zelvaro::guitest
