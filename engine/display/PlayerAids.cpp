@@ -56,12 +56,16 @@ void PlayerAids::holdFullTrick(unsigned winners, int paceMs) {
     surface_.holdTable(paceMs >= kSlowPaceMs ? kFullTrickSlowMs : kFullTrickMs);
 }
 
-void PlayerAids::showLastTrick(int winner) {
+void PlayerAids::unlightTableNames() {
     for (int seat = 0; seat < kSeats && litTableNames_ != 0; ++seat) {
         if ((litTableNames_ & (1u << seat)) != 0)
             surface_.setForeColor(seatName(seat), kButtonTextColor);
     }
     litTableNames_ = 0;
+}
+
+void PlayerAids::showLastTrick(int winner) {
+    unlightTableNames();
     if (!watched_) return;
     // Each seat's card in its own place, so that only the cards change from trick to trick
     // (the names are written with the seats, at every hand).

@@ -20,6 +20,9 @@ public:
     // The trick just resolved: each seat's card over its name, the winner's name lit; kept
     // until the next trick is resolved. Call before the trick is cleared.
     void showLastTrick(int winner);
+    // The held trick's winners' names back to their colour: the trick is taken, or the table
+    // is left (a new game must not open with the last one's winner lit).
+    void unlightTableNames();
     void hideLastTrick();
     // A full trick stays on the table for a moment the player can read, at `paceMs` (the
     // table's tick), the winners' names lit: the seats in `winners`, a bit each.

@@ -267,6 +267,8 @@ void TableDisplay::forgetShown() {
 
 void TableDisplay::leaveTable() {
     for (Control timer : kTimers) surface_.setEnabled(timer, false);
+    // Kept as it stood in the saved game; the next table starts with no trick held.
+    aids_.unlightTableNames();
     surface_.setVisible(ctl::Label52, true);
     surface_.setVisible(ctl::Picture1, false);
 }

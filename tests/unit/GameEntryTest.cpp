@@ -245,5 +245,38 @@ TEST_F(GameEntryTest, TheSavedGamesLineNamesEverySeatWithTheScoreItGoesOnFrom) {
     removeCheckpoint(app().database());
 }
 
+TEST_F(GameEntryTest, ANewGameOpensWithNoWinnerLitFromTheGameLeft) {
+    const auto litNames = [] {
+        std::string lit;
+        for (const Control name :
+             {Control(ctl::Label4), Control(ctl::Label6[0]), Control(ctl::Label6[1]),
+              Control(ctl::Label6[2]), Control(ctl::Label6[3]), Control(ctl::Label6[4])}) {
+            if (surface().foreColor(name) == kHighlightColor) lit += objectName(name) + " ";
+        }
+        return lit;
+    };
+    const auto startNew = [] {
+        app().click(ctl::Label2);
+        if (hasCheckpoint(app().database())) surface().scriptAnswers({MessageAnswer::Yes});
+        app().click(ctl::Label21);
+    };
+    setOption("punteggio", "50 Punti");
+    startNew();
+    // Left while a full trick is held, its winner lit.
+    for (int tick = 0; tick < 20000 && litNames().empty(); ++tick) {
+        playHumanTurn(app(), surface());
+        app().timerTick(ctl::Timer1);
+    }
+    ASSERT_FALSE(litNames().empty());
+    surface().scriptAnswers({MessageAnswer::Yes});
+    app().click(ctl::Label18);
+    startNew();
+    ASSERT_TRUE(surface().visible(ctl::Picture1));
+    EXPECT_EQ(litNames(), "");
+    surface().scriptAnswers({MessageAnswer::Yes});
+    app().click(ctl::Label18);
+    removeCheckpoint(app().database());
+}
+
 }  // namespace
 }  // namespace zelvaro
