@@ -29,7 +29,9 @@ fs::path folder() {
 }
 
 std::string quoted(const fs::path& file) {
-    return "'" + file.string() + "'";
+    std::string text(1, '\'');
+    text.append(file.string()).push_back('\'');
+    return text;
 }
 
 // What a run says of the game's end: its lines without those that tell how far this run got
@@ -57,7 +59,7 @@ std::vector<std::string> rowsOf(const fs::path& file) {
         for (int row = 0; row < r.rows(); ++row) {
             std::string line = table;
             for (int column = 0; column < r.columnCount(); ++column)
-                line += "|" + r.at(column, row).text();
+                line.append(1, '|').append(r.at(column, row).text());
             rows.push_back(line);
         }
     };
