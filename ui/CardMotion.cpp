@@ -44,6 +44,8 @@ CardMotion::CardMotion(QWidget& table) : QObject(&table), table_(table) {
     connect(&closer_, &QTimer::timeout, this, [this] { play(); });
     clock_.start();
     pot_ = table.findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Label34)));
+    winningFrame_ =
+        table.findChild<QWidget*>(QString::fromStdString(zelvaro::objectName(ctl::Shape6)));
     chip_ = paintChip();
     constexpr std::array<ControlArray<12>, 6> kHands{ctl::Picture2, ctl::Picture4, ctl::Picture3,
                                                      ctl::Picture8, ctl::Picture7, ctl::Picture5};
@@ -176,7 +178,14 @@ void CardMotion::play() {
             if (changes[i].control == *f.target) target = cards[i];
         }
         if (target != nullptr) veil_.veil(target);
-        flights_.push_back({f, start, target, nullptr});
+        // A card that wins the trick so far lands before its frame shows.
+        QWidget* frame = nullptr;
+        if (target != nullptr && winningFrame_ != nullptr && !winningFrame_->isHidden() &&
+            winningFrame_->geometry().contains(target->geometry().center())) {
+            frame = winningFrame_;
+            veil_.veil(frame);
+        }
+        flights_.push_back({f, start, target, nullptr, frame});
     }
     followSeats(movePace_.on());
     if (flights_.empty()) return;
@@ -246,6 +255,7 @@ void CardMotion::finish(Airborne& a) {
         a.sprite = nullptr;
     }
     if (a.target != nullptr) veil_.unveil(a.target);
+    if (a.frame != nullptr) veil_.unveil(a.frame);
 }
 
 void CardMotion::land() {

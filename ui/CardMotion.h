@@ -75,6 +75,8 @@ private:
         qint64 startMs;
         QWidget* target;
         CardSprite* sprite;
+        // The winning card's frame round the table place the card flies to: it waits too.
+        QWidget* frame = nullptr;
     };
     struct Noted {
         Control control;
@@ -123,6 +125,7 @@ private:
     std::vector<CardSprite*> spare_;
     std::array<SeatShade*, 6> shades_{};
     QWidget* pot_ = nullptr;
+    QWidget* winningFrame_ = nullptr;
     QPixmap chip_;
 };
 
