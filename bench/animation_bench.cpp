@@ -157,7 +157,7 @@ int main(int argc, char* argv[]) {
     // The player's own settings are left alone.
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
-    zelvaro::ui::setAnimations(QStringLiteral("Normali"));
+    zelvaro::ui::kAnimations.keep(QStringLiteral("Normali"));
     QTemporaryDir folder;
     BenchWindow game(BenchApplication::assets(), folder.path());
     if (!game.app.startUp()) return 1;

@@ -15,17 +15,7 @@ inline constexpr std::array<ScaledChoice, 3> kAnimationChoices{
 // The object name of its list on the options panel.
 inline constexpr char kAnimationList[] = "animazioni";
 
-// The caption of the choice in force ("Normali" when none was made or the stored one is
-// unknown), and the share of a move's length it gives.
+// Kept in the user's settings; "Normali" when none was chosen or the kept one is unknown.
 inline constexpr WindowChoice kAnimations{"tavolo/animazioni", "Normali", kAnimationChoices};
-inline QString animations() {
-    return kAnimations.current();
-}
-inline void setAnimations(const QString& caption) {
-    kAnimations.keep(caption);
-}
-inline double animationPace() {
-    return kAnimations.factor();
-}
 
 }  // namespace zelvaro::ui

@@ -35,7 +35,7 @@ QtSurface::QtSurface(MainWindow& window, const QString& assetFolder)
     : window_(window),
       pictures_(std::make_shared<PictureCache>(assetFolder)),
       slots_(window),
-      animationPace_(animationPace()) {
+      animationPace_(kAnimations.factor()) {
     window_.cardLift().setEnabled(animationPace_ > 0);
     window_.cardMotion().attach({[this] { return motionPace(); },
                                  [this](Control c) { return toQString(slots_.at(c).picture); }});
@@ -283,7 +283,7 @@ void QtSurface::resumeTimer(Control timer, int firstTickMs) {
 
 void QtSurface::holdTable(int ms) {
     if (window_.fastForwarding()) return;
-    ms = static_cast<int>(ms * tablePauseFactor());
+    ms = static_cast<int>(ms * kTablePause.factor());
     std::array<SurfaceTimer*, 3> running{};
     int soonest = ms;
     int count = 0;
@@ -307,17 +307,17 @@ void QtSurface::setMessageTitle(const std::string& title) {
 
 void QtSurface::showWindowPreferences() {
     auto* pause = window_.findChild<QComboBox*>(QString::fromLatin1(kTablePauseList));
-    if (pause != nullptr) pause->setCurrentText(tablePause());
+    if (pause != nullptr) pause->setCurrentText(kTablePause.current());
     auto* motion = window_.findChild<QComboBox*>(QString::fromLatin1(kAnimationList));
-    if (motion != nullptr) motion->setCurrentText(animations());
+    if (motion != nullptr) motion->setCurrentText(kAnimations.current());
 }
 
 void QtSurface::keepWindowPreferences() {
     const auto* pause = window_.findChild<QComboBox*>(QString::fromLatin1(kTablePauseList));
-    if (pause != nullptr) setTablePause(pause->currentText());
+    if (pause != nullptr) kTablePause.keep(pause->currentText());
     const auto* motion = window_.findChild<QComboBox*>(QString::fromLatin1(kAnimationList));
-    if (motion != nullptr) setAnimations(motion->currentText());
-    animationPace_ = animationPace();
+    if (motion != nullptr) kAnimations.keep(motion->currentText());
+    animationPace_ = kAnimations.factor();
     window_.cardLift().setEnabled(animationPace_ > 0);
 }
 

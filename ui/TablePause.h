@@ -14,17 +14,7 @@ inline constexpr std::array<ScaledChoice, 4> kTablePauseChoices{
 // The object name of its list on the options panel.
 inline constexpr char kTablePauseList[] = "pausaDopoPresa";
 
-// The caption of the choice in force ("Normale" when none was made or the stored one is
-// unknown), and the share of the pause it gives.
+// Kept in the user's settings; "Normale" when none was chosen or the kept one is unknown.
 inline constexpr WindowChoice kTablePause{"tavolo/pausaDopoPresa", "Normale", kTablePauseChoices};
-inline QString tablePause() {
-    return kTablePause.current();
-}
-inline void setTablePause(const QString& caption) {
-    kTablePause.keep(caption);
-}
-inline double tablePauseFactor() {
-    return kTablePause.factor();
-}
 
 }  // namespace zelvaro::ui

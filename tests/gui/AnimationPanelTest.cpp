@@ -49,13 +49,13 @@ private slots:
 
         list->setCurrentText(QStringLiteral("Nessuna"));
         window_->forwardClick(ctl::Label13);  // Rifiuta
-        QCOMPARE(ui::animations(), QStringLiteral("Normali"));
+        QCOMPARE(ui::kAnimations.current(), QStringLiteral("Normali"));
         QCOMPARE(openOptions()->currentText(), QStringLiteral("Normali"));
 
         openOptions()->setCurrentText(QStringLiteral("Rapide"));
         window_->forwardClick(ctl::Label12);  // Accetta
         QVERIFY(!shown(*window_, ctl::Frame1));
-        QCOMPARE(ui::animations(), QStringLiteral("Rapide"));
+        QCOMPARE(ui::kAnimations.current(), QStringLiteral("Rapide"));
         QCOMPARE(openOptions()->currentText(), QStringLiteral("Rapide"));
         window_->forwardClick(ctl::Label13);
     }

@@ -59,7 +59,7 @@ inline int visibleSprites(QWidget& window) {
 class AnimationTable {
 public:
     AnimationTable(const QString& folder, const char* animations) {
-        ui::setAnimations(QString::fromLatin1(animations));
+        ui::kAnimations.keep(QString::fromLatin1(animations));
         game_ = std::make_unique<GameWindow>(folder);
         ok_ = guitest::showAndStart(*game_);
         guitest::addUserProfile(game_->app, "Ferri", "Giulia");
@@ -175,7 +175,7 @@ public:
         window().forwardClick(ctl::Label12);
         if (resume) window().forwardClick(ctl::ContinueEntry);
         startIfAtMenu();
-        return left && surface().visible(ctl::Picture1) && ui::animations() == animations;
+        return left && surface().visible(ctl::Picture1) && ui::kAnimations.current() == animations;
     }
 
 private:

@@ -103,7 +103,7 @@ private slots:
     void thePauseAfterATrickIsKeptByAccettaOnly() {
         auto* pause = window_->findChild<QComboBox*>(QStringLiteral("pausaDopoPresa"));
         QVERIFY(pause != nullptr);
-        QCOMPARE(ui::tablePause(), QStringLiteral("Normale"));
+        QCOMPARE(ui::kTablePause.current(), QStringLiteral("Normale"));
         const struct {
             const char* pick;
             Control button;
@@ -113,14 +113,14 @@ private slots:
                      {"Normale", ctl::Label12, "Normale"}};
         for (const auto& step : steps) {
             clickOn(*window_, ctl::Label10);
-            QCOMPARE(pause->currentText(), ui::tablePause());  // it opens on what is kept
+            QCOMPARE(pause->currentText(), ui::kTablePause.current());  // it opens on what is kept
             pause->setCurrentText(QString::fromLatin1(step.pick));
             if (step.button == ctl::Label12)
                 guitest::saveShot(*window_, QStringLiteral("options-pause"));
             clickOn(*window_, step.button);
-            QCOMPARE(ui::tablePause(), QString::fromLatin1(step.kept));
+            QCOMPARE(ui::kTablePause.current(), QString::fromLatin1(step.kept));
         }
-        QCOMPARE(ui::tablePauseFactor(), 1.0);
+        QCOMPARE(ui::kTablePause.factor(), 1.0);
     }
 
     void theLastTrickStaysAndGrowsWhenClicked() {
