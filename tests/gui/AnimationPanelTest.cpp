@@ -38,13 +38,10 @@ private slots:
         // A player who never chose sees the cards move.
         QCOMPARE(list->currentText(), QStringLiteral("Normali"));
         // Its caption and its list overlap no other control of the panel.
-        QWidget* panel = list->parentWidget();
         const QRect own = list->geometry().united(captionOf(list)->geometry());
-        QVERIFY(panel->rect().contains(own));
-        for (QWidget* other : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other == list || other == captionOf(list) || !other->isVisible()) continue;
-            QVERIFY2(!own.intersects(other->geometry()), qPrintable(other->objectName()));
-        }
+        QVERIFY(list->parentWidget()->rect().contains(own));
+        const QStringList over = guitest::shownOver(own, {list, captionOf(list)});
+        QVERIFY2(over.isEmpty(), qPrintable(over.join(QLatin1Char(' '))));
         guitest::saveShot(*window_, QStringLiteral("options-animazioni"));
 
         list->setCurrentText(QStringLiteral("Nessuna"));

@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -193,6 +194,18 @@ inline void saveShot(QWidget& window, const QString& name) {
                        ? QGuiApplication::primaryScreen()->grabWindow(0)
                        : window.grab();
     shot.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The names of the shown controls beside `own` (children of the same parent) that lie over
+// `area`, the controls of `own` aside: empty when nothing overlaps it.
+inline QStringList shownOver(const QRect& area, const QList<const QWidget*>& own) {
+    QStringList names;
+    for (const QWidget* other :
+         own.front()->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (own.contains(other) || !other->isVisible()) continue;
+        if (other->geometry().intersects(area)) names << other->objectName();
+    }
+    return names;
 }
 
 }  // namespace zelvaro::guitest

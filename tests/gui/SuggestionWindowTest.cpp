@@ -27,16 +27,6 @@ namespace {
 
 constexpr long kTickLimit = 200'000;
 
-// The visible widgets among `parent`'s children, other than `except`, that `widget` overlaps.
-QStringList overlapped(QWidget* parent, QWidget* widget) {
-    QStringList names;
-    for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (other == widget || !other->isVisible()) continue;
-        if (other->geometry().intersects(widget->geometry())) names << other->objectName();
-    }
-    return names;
-}
-
 }  // namespace
 
 class SuggestionWindowTest : public guitest::StartedGameTest {
@@ -57,8 +47,7 @@ private slots:
         QCOMPARE(list->currentText(), QStringLiteral("Classici"));
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->itemText(1), QStringLiteral("Esperti"));
-        QVERIFY2(overlapped(list->parentWidget(), list).isEmpty(),
-                 qPrintable(overlapped(list->parentWidget(), list).join(' ')));
+        checkClear(list);
         // Inside the panel's card, above its buttons.
         QVERIFY(list->geometry().bottom() < find(*window_, ctl::Label12)->geometry().top());
         list->setCurrentIndex(1);
@@ -104,8 +93,7 @@ private slots:
             window_->forwardTimerTick(ctl::Timer1);
         QVERIFY(!shown(*window_, ctl::Command1));
         QWidget* button = find(*window_, ctl::SuggestionButton);
-        QVERIFY2(overlapped(button->parentWidget(), button).isEmpty(),
-                 qPrintable(overlapped(button->parentWidget(), button).join(' ')));
+        checkClear(button);
         clickOn(*window_, ctl::SuggestionButton);
         const auto expected = Suggestion::expertChoice(app_->session(), false);
         checkMarks(expected);
@@ -115,8 +103,7 @@ private slots:
         for (const QSize size : {QSize(1440, 1000), QSize(800, 640), QSize(640, 480)}) {
             window_->resize(size);
             QTest::qWait(20);
-            QVERIFY2(overlapped(button->parentWidget(), button).isEmpty(),
-                     qPrintable(overlapped(button->parentWidget(), button).join(' ')));
+            checkClear(button);
             checkMarks(expected);
             shot(QStringLiteral("suggestion-trick-%1").arg(size.width()));
         }
@@ -127,6 +114,11 @@ private slots:
     }
 
 private:
+    // No other shown control of its parent lies over `widget`.
+    static void checkClear(const QWidget* widget) {
+        const QStringList over = guitest::shownOver(widget->geometry(), {widget});
+        QVERIFY2(over.isEmpty(), qPrintable(over.join(QLatin1Char(' '))));
+    }
     // A picture of the window once it has painted what it shows.
     void shot(const QString& name) {
         QTest::qWait(30);
