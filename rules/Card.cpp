@@ -23,32 +23,43 @@ constexpr auto kSuitIndex = [] {
     return index;
 }();
 
-struct PictureTable {
-    std::array<std::array<std::string, 4>, 15> faces;
+// Each card's picture and name, made once: the table asks for them at every card it shows.
+struct CardTexts {
+    std::array<std::array<std::string, 4>, 15> pictures;
+    std::array<std::array<std::string, 4>, 15> names;
     std::string emptyPlace = "carte/0 o.jpg";
-    PictureTable() {
+    std::string noName;
+    CardTexts() {
         for (int value = 2; value <= kAce; ++value) {
             for (std::size_t s = 0; s < kSuits.size(); ++s) {
-                faces[value][s] = "carte/" + std::to_string(value) + " " + kSuits[s] + ".jpg";
+                pictures[value][s] = "carte/" + std::to_string(value) + " " + kSuits[s] + ".jpg";
+                names[value][s] = std::string(kValueNames[static_cast<std::size_t>(value - 2)]) +
+                                  " di " + std::string(kSuitNames[s]);
             }
         }
     }
 };
 
+const CardTexts& cardTexts() {
+    static const CardTexts texts;
+    return texts;
+}
+
+// The suit's place for a real card, -1 for an empty place, a pass or an unknown suit.
+int suitOf(Card card) {
+    return card.isReal() ? kSuitIndex[static_cast<unsigned char>(card.suit)] : -1;
+}
+
 }  // namespace
 
 const std::string& cardPicture(Card card) {
-    static const PictureTable table;
-    const int suit = kSuitIndex[static_cast<unsigned char>(card.suit)];
-    if (!card.isReal() || suit < 0) return table.emptyPlace;
-    return table.faces[card.value][suit];
+    const int suit = suitOf(card);
+    return suit < 0 ? cardTexts().emptyPlace : cardTexts().pictures[card.value][suit];
 }
 
-std::string cardName(Card card) {
-    const int suit = kSuitIndex[static_cast<unsigned char>(card.suit)];
-    if (!card.isReal() || suit < 0) return {};
-    std::string name(kValueNames[static_cast<std::size_t>(card.value - 2)]);
-    return name.append(" di ").append(kSuitNames[static_cast<std::size_t>(suit)]);
+const std::string& cardName(Card card) {
+    const int suit = suitOf(card);
+    return suit < 0 ? cardTexts().noName : cardTexts().names[card.value][suit];
 }
 
 }  // namespace zelvaro

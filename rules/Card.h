@@ -35,7 +35,7 @@ static_assert(std::has_unique_object_representations_v<Card>);
 // "carte/14 c.jpg"; an empty place is "carte/0 o.jpg".
 const std::string& cardPicture(Card card);
 // The card as a player names it, "Asso di cuori"; empty for an empty place or a pass.
-std::string cardName(Card card);
+const std::string& cardName(Card card);
 inline const std::string kCardBack = "carte/retro.jpg";
 
 }  // namespace zelvaro
