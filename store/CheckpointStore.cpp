@@ -100,8 +100,12 @@ void restoreCheckpointField(Database& db) {
 }
 
 void removeCheckpoint(Database& db) {
+    // Emptying a table rewrites its first page even when it has no row: an empty one is left
+    // alone, so that a game that ends with nothing saved writes only its result.
     for (const char* table : {"salvataggio", "salvatorneo", "salvaclassifica"}) {
-        db.execute(std::string("DELETE FROM ") + table);
+        const std::string name(table);
+        if (!db.query("SELECT 1 FROM " + name + " LIMIT 1").empty())
+            db.execute("DELETE FROM " + name);
     }
 }
 
