@@ -230,6 +230,8 @@ void ZelvaroApp::continueSavedGame() {
 }
 
 void ZelvaroApp::afterEvent() {
+    // The "Avanti veloce" offer and the keys' outline are there for a watching player.
+    if (!display_->aids().watched()) return;
     fastForward_->refresh();
     keyboard_->followHand();
 }

@@ -81,7 +81,9 @@ public:
     FastForward& fastForward();
 
     // A run that nobody watches (a simulation, a benchmark): the table leaves out what only
-    // helps a watching player follow the play. Cards, scores and standings are as ever.
+    // helps a watching player follow the play (the last trick, the turn light, the cards'
+    // names, the keys' outline, the "Avanti veloce" offer). Cards, scores and standings are
+    // as ever.
     void playUnwatched();
 
     Database& database();

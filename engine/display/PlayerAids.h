@@ -52,9 +52,10 @@ public:
     // Takes what the window shows as what is shown: after a saved game was put back.
     void readShown();
 
-    // In a run that nobody watches (a simulation, a benchmark) the last trick and the turn
-    // light are not drawn: they would only cost time.
+    // In a run that nobody watches (a simulation, a benchmark) the last trick, the turn
+    // light and the names of the player's cards are not drawn: they would only cost time.
     void setWatched(bool watched) { watched_ = watched; }
+    bool watched() const { return watched_; }
 
 private:
     Surface& surface_;

@@ -103,7 +103,8 @@ void TableDisplay::showHandOf(int seat) {
                 surface_.setVisible(picture, true);
             }
             // The player's cards are named for a screen reader; the backs say nothing.
-            if (seat == kHumanSeat) surface_.setDescription(picture, cardName(card));
+            if (seat == kHumanSeat && aids_.watched())
+                surface_.setDescription(picture, cardName(card));
         }
     }
     shownLooks_[seat] = look;
