@@ -12,11 +12,8 @@
 #include "store/Nummag.h"
 
 namespace zelvaro {
-namespace {
 
 constexpr int kFastTick = 100;
-
-}  // namespace
 
 bool TableEngine::running() const {
     return surface_.enabled(ctl::Timer1);
@@ -92,7 +89,7 @@ void TableEngine::startHand() {
     session_.tickcount = 0;
 }
 
-void TableEngine::tableTick() {
+bool TableEngine::tableTick() {
     display_.showTableStandings();
     if (session_.turnseat == kHumanSeat && session_.pulsanticambio == 0) {
         surface_.setVisible(ctl::Command1, true);
@@ -105,12 +102,14 @@ void TableEngine::tableTick() {
 
     const int seat = session_.turnseat;
     const bool changePhase = session_.options.changeAllowed() && session_.changedecisions != 6;
+    bool moved = false;
     if (session_.tickcount > 2 && !changePhase && !session_.holdsCards(seat)) {
         // A seat on turn without a card (the provisional winner that laid its last one, or
         // the human out of cards) passes, so the trick always completes.
         session_.passInTrick();
         advanceTurn();
         session_.tickcount = 0;
+        moved = true;
     } else if (seat != kHumanSeat && session_.tickcount > 2) {
         if (changePhase) {
             computerChange(seat);
@@ -119,9 +118,11 @@ void TableEngine::tableTick() {
             computerPlay(seat);
         }
         session_.tickcount = 0;
+        moved = true;
     }
 
     if (session_.tickcount == 1 && !session_.trick[5].empty()) {
+        moved = true;
         surface_.setVisible(ctl::Shape5, false);
         resolveTrick();
         const int holding = session_.seatsHoldingCards();
@@ -134,6 +135,7 @@ void TableEngine::tableTick() {
         }
     }
     display_.aids().showTurnPrompt();
+    return moved;
 }
 
 void TableEngine::advanceTurn() {

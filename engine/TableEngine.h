@@ -33,8 +33,9 @@ public:
     void prepareTable();
     // Shuffle, deal and the card-change state of a new hand.
     void startHand();
-    // One tick of Timer1.
-    void tableTick();
+    // One tick of Timer1. Returns whether the table moved: a card laid or passed, a change
+    // decided or a trick taken. The other ticks only count down the table's pauses.
+    bool tableTick();
     // Moves the turn on, letting seats without cards pass.
     void advanceTurn();
 

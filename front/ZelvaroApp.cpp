@@ -225,10 +225,6 @@ void ZelvaroApp::showContinueEntry() {
         surface_.setCaption(ctl::ContinueDescription, saved);
 }
 
-void ZelvaroApp::continueSavedGame() {
-    checkpoint_->continueSaved();
-}
-
 void ZelvaroApp::afterEvent() {
     // The "Avanti veloce" offer and the keys' outline are there for a watching player.
     if (!display_->aids().watched()) return;
@@ -244,7 +240,8 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label35:
             return gameStart_->openTournament();
         case ctl::ContinueEntry.id:
-            return continueSavedGame();
+            checkpoint_->continueSaved();
+            return;
         case ControlId::Label10:
             return options_->openOptions();
         case ControlId::Label15:
@@ -341,26 +338,31 @@ void ZelvaroApp::timerTick(Control timer) {
     if (closed() || !surface_.enabled(timer)) return;
     // A tick brings the menu back only when a game ends, or fails.
     bool menuMayShow = false;
+    bool moved = true;
     try {
-        dispatchTick(timer);
+        moved = dispatchTick(timer);
     } catch (...) {
         failed(std::current_exception(), timer);
         menuMayShow = true;
     }
+    // Most of the table's ticks only count down its pauses: nothing to keep, nothing to show.
+    if (!moved && !menuMayShow) return;
     afterGameEvent(menuMayShow);
     afterEvent();
 }
 
-void ZelvaroApp::dispatchTick(Control timer) {
+bool ZelvaroApp::dispatchTick(Control timer) {
     switch (timer.id) {
         case ControlId::Timer1:
             return engine_->tableTick();
         case ControlId::Timer2:
-            return simulation_->simulationTick();
+            simulation_->simulationTick();
+            return true;
         case ControlId::Timer3:
-            return standings_->refreshOverallTop();
+            standings_->refreshOverallTop();
+            return true;
         default:
-            return;
+            return false;
     }
 }
 

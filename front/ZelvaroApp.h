@@ -113,7 +113,8 @@ private:
         }
     }
     void dispatchClick(Control c);
-    void dispatchTick(Control timer);
+    // Returns whether the tick moved anything (see TableEngine::tableTick).
+    bool dispatchTick(Control timer);
     void afterEvent();
 
     Surface& surface_;
@@ -144,7 +145,6 @@ private:
     // "Continua" when the menu may have come back.
     void afterGameEvent(bool menuMayShow);
     void showContinueEntry();
-    void continueSavedGame();
 };
 
 }  // namespace zelvaro

@@ -8,6 +8,7 @@
 #include <numeric>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "front/GameStart.h"
 #include "front/ProfilePanel.h"
@@ -63,6 +64,13 @@ protected:
     MatchSoakTest()
         : profiles(surface, db),
           start(surface, db, random, session, tournament, profiles, display, engine) {}
+
+    // What a move changes: the cards held and laid, the seat on turn, the change decisions,
+    // the scores and the pot.
+    auto tableState() const {
+        return std::tuple(session.hands, session.trick, session.turnseat, session.changedecisions,
+                          scores(), session.pot);
+    }
 
     // Seat 0's moves: answer the change question alternately by keeping and by giving up
     // the two lowest cards; lay the lowest card that the rules accept.
@@ -138,8 +146,12 @@ protected:
             const bool trickFull = !trickBefore[5].empty();
 
             if (trickFull) checkFullTrickHeld(where, trickBefore, leaderBefore);
-            engine.tableTick();
+            const auto tableBefore = tableState();
+            const bool moved = engine.tableTick();
             ++ticksThisHand;
+            // The window keeps and redraws nothing after a tick that reports no move: such a
+            // tick must have changed nothing of the game but its pause.
+            EXPECT_EQ(moved, tableState() != tableBefore) << where;
             if (::testing::Test::HasFatalFailure()) return hands;
             checkTable(where);
             checkDisplay(where);
