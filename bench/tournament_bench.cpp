@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
         if (surface.enabled(ctl::Timer1)) leaveTable(app, surface);
     }
 
-    // Save points as the game makes them, between stretches of play mid-round (the record of
+    // Save points as the game makes them, half a second of play apart mid-round (the record of
     // the moment and the commit of everything written since), and continuing from the menu.
     std::vector<double> saveMs, saveCpuMs, continueMs;
     {
@@ -181,8 +181,11 @@ int main(int argc, char** argv) {
             if (surface.enabled(ctl::Timer1)) playHumanTurn(app, surface);
             driver.clock().fireNext();
         }
+        // In the window the game's clock is the wall clock, which spaces the save points.
+        const std::int64_t spacing = MatchCheckpoint::kSavePointMs.count();
         for (int i = 0; i < 400; ++i) {
-            for (int fired = 0; fired < 40 && surface.enabled(ctl::Timer1); ++fired) {
+            const std::int64_t due = driver.clock().now() + spacing;
+            while (driver.clock().now() < due && surface.enabled(ctl::Timer1)) {
                 playHumanTurn(app, surface);
                 driver.clock().fireNext();
             }
