@@ -4,17 +4,6 @@
 
 namespace zelvaro {
 
-double Random::next() {
-    state_ = state_ * kMultiplier + kIncrement;
-    ++draws_;
-    // The low bits of an LCG are weak; mix the state before taking 53 bits.
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z ^= z >> 31;
-    return static_cast<double>(z >> 11) * 0x1.0p-53;
-}
-
 void Random::discard(std::uint64_t count) {
     // Jump ahead (Brown, "Random number generation with arbitrary strides").
     std::uint64_t accMult = 1, accPlus = 0;
