@@ -1,7 +1,5 @@
 #include "front/MatchLife.h"
 
-#include <utility>
-
 #include "front/PlayerStatistics.h"
 #include "store/CheckpointStore.h"
 #include "store/Database.h"
@@ -30,10 +28,6 @@ void MatchLife::tournamentEnded(int roundReached) {
 
 void MatchLife::finalStandingsShown() {
     showBestPlaceLine(surface_, db_, session_);
-}
-
-MatchLife::Moments MatchLife::takeMoments() {
-    return std::exchange(moments_, Moments{});
 }
 
 }  // namespace zelvaro

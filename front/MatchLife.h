@@ -4,6 +4,8 @@
 // a round ended, the game over) are kept for the application to take after the event.
 #pragma once
 
+#include <utility>
+
 #include "engine/MatchEvents.h"
 
 namespace zelvaro {
@@ -36,7 +38,7 @@ public:
         bool roundEnded = false;
         bool gameOver = false;  // its statistics written and the saved game dropped
     };
-    Moments takeMoments();
+    Moments takeMoments() { return std::exchange(moments_, Moments{}); }
 
 private:
     template <typename Record>
