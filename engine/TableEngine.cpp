@@ -149,11 +149,11 @@ void TableEngine::advanceTurn() {
         session_.passInTrick();
     }
     display_.showTurnMarkerAt(session_.turnseat);
-    if (!session_.trick[kSeats - 1].empty()) holdFullTrick();
+    if (!session_.trick[kSeats - 1].empty() && display_.aids().watched()) holdFullTrick();
 }
 
 void TableEngine::holdFullTrick() {
-    // The winners as the showdown will find them, without touching the table's state.
+    // Shows a watching player the winners as the showdown will find them; changes no state.
     unsigned winners = 0;
     if (session_.options.isPotGame()) {
         const PotResult pot = computePot(session_.trick);

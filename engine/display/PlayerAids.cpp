@@ -184,8 +184,7 @@ void PlayerAids::hideHint() {
     hintShown_ = false;
 }
 
-void PlayerAids::showTurnPrompt() {
-    if (!watched_) return;
+void PlayerAids::drawTurnPrompt() {
     // Behind the wait panel the player's table is over: nobody is on turn.
     if (surface_.visible(ctl::Frame6)) {
         if (litSeat_ >= 0 || shownPrompt_ != nullptr) hideTurnAids();

@@ -43,7 +43,9 @@ public:
     void hideHint();
     // The seat on turn lit, and what the player is to do when the turn is his; while he is to
     // act, "Suggerimento" is offered.
-    void showTurnPrompt();
+    void showTurnPrompt() {
+        if (watched_) drawTurnPrompt();
+    }
     // "Suggerimento": the expert's choice marked on the player's cards while he is to act, a
     // line when at the change it would keep them.
     void showSuggestion();
@@ -58,6 +60,8 @@ public:
     bool watched() const { return watched_; }
 
 private:
+    void drawTurnPrompt();
+
     Surface& surface_;
     const GameSession& session_;
 

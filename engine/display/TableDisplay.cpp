@@ -285,6 +285,10 @@ void TableDisplay::showTurnMarkerAt(int seat) {
     surface_.setVisible(ctl::Shape5, true);
 }
 
+void TableDisplay::blinkTurnMarker() {
+    if (aids_.watched()) surface_.setVisible(ctl::Shape5, !surface_.visible(ctl::Shape5));
+}
+
 void TableDisplay::showWinningMarkerAt(int seat) {
     if (seat == winningMarkerSeat_) return;
     winningMarkerSeat_ = seat;

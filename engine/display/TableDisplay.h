@@ -51,10 +51,12 @@ public:
     // Back to the menu from the table: its timers off, the table gone.
     void leaveTable();
 
-    // Markers and labels the engine moves from seat to seat. The turn marker blinks: moving it
-    // leaves it as it is, showing it makes it visible there.
+    // Markers and labels the engine moves from seat to seat. The turn marker blinks at every
+    // tick, for a watching player: moving it leaves it as it is, showing it makes it visible
+    // there.
     void moveTurnMarkerTo(int seat);
     void showTurnMarkerAt(int seat);
+    void blinkTurnMarker();
     void showWinningMarkerAt(int seat);
     void showDecision(int seat, const std::string& text);
     void showLaidCard(int seat, Card card);
