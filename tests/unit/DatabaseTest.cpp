@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "primitives/Random.h"
+#include "store/CheckpointStore.h"
 #include "store/Database.h"
 #include "store/Nummag.h"
 #include "store/Schema.h"
@@ -83,6 +85,18 @@ TEST_F(DatabaseTest, ApostropheSurnameIsFoundAgainByTheSameLookup) {
     db.execute("DELETE FROM giocatori where cognome='" + Database::fApici("O'Brien") +
                "' and nome= 'Sean'");
     EXPECT_TRUE(db.query("SELECT * FROM giocatori  ").empty());
+}
+
+// A save point replaces the saved game without wiping the pages the old record frees (the new
+// one takes them again at once); afterwards the file wipes what it deletes, as before.
+TEST_F(DatabaseTest, ReplacingTheSavedGameLeavesTheFileWipingWhatItDeletes) {
+    for (const char fill : {'a', 'b'})
+        saveCheckpoint(db, {"Partita", std::string(20000, fill), "Rossi", "Mario"});
+    const std::optional<Checkpoint> saved = loadCheckpoint(db);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->state, std::string(20000, 'b'));
+    EXPECT_EQ(db.query("PRAGMA secure_delete").at(0, 0).integer(), 1);
+    removeCheckpoint(db);
 }
 
 TEST_F(DatabaseTest, QuotedNumbersAreStoredAsNumbersAndSortNumerically) {
