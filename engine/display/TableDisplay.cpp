@@ -275,12 +275,13 @@ void TableDisplay::leaveTable() {
 }
 
 void TableDisplay::moveTurnMarkerTo(int seat) {
-    if (seat == turnMarkerSeat_) return;
+    if (seat == turnMarkerSeat_ || !aids_.watched()) return;
     layout::placeAt(surface_, ctl::Shape5, layout::kTurnMarker[seat]);
     turnMarkerSeat_ = seat;
 }
 
 void TableDisplay::showTurnMarkerAt(int seat) {
+    if (!aids_.watched()) return;
     moveTurnMarkerTo(seat);
     surface_.setVisible(ctl::Shape5, true);
 }
@@ -290,7 +291,7 @@ void TableDisplay::blinkTurnMarker() {
 }
 
 void TableDisplay::showWinningMarkerAt(int seat) {
-    if (seat == winningMarkerSeat_) return;
+    if (seat == winningMarkerSeat_ || !aids_.watched()) return;
     winningMarkerSeat_ = seat;
     const layout::Point place = layout::kTablePlace[seat];
     layout::placeAt(surface_, ctl::Shape6,
