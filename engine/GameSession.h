@@ -64,6 +64,8 @@ public:
     int seatsHoldingCards() const;
     // Trick places holding a real card (not empty, not a pass).
     int realCardsInTrick() const;
+    // Every seat has laid or passed: the table holds the trick a moment before taking it.
+    bool trickIsFull() const { return !trick[kSeats - 1].empty(); }
     // Seat that laid trick place k.
     int seatOfTrickSlot(int k) const { return (k + trickleader) % kSeats; }
     // Trick place where `seat` lays (or laid) in the current trick.

@@ -121,7 +121,7 @@ bool TableEngine::tableTick() {
         moved = true;
     }
 
-    if (session_.tickcount == 1 && !session_.trick[5].empty()) {
+    if (session_.tickcount == 1 && session_.trickIsFull()) {
         moved = true;
         surface_.setVisible(ctl::Shape5, false);
         resolveTrick();

@@ -57,10 +57,18 @@ void MatchCheckpoint::afterEvent(bool handStarted, bool roundEnded, bool gameOve
     }
     if (!live_) {
         // The game is kept from its first hand; its first save point comes when one is due.
-        if (handStarted && surface_.visible(ctl::Picture1)) keepFromNow();
+        if (handStarted && surface_.visible(ctl::Picture1)) {
+            if (logIsLong()) db_.foldLog();
+            keepFromNow();
+        }
         return;
     }
-    if (roundEnded || clockNow() - lastSave_ >= kSavePointMs) savePoint(true);
+    const bool foldLog = (handStarted || session_.trickIsFull()) && logIsLong();
+    if (roundEnded || foldLog || clockNow() - lastSave_ >= kSavePointMs) savePoint(true, foldLog);
+}
+
+bool MatchCheckpoint::logIsLong() const {
+    return db_.logFrames() >= kLongLogFrames;
 }
 
 void MatchCheckpoint::keepFromNow() {
@@ -79,12 +87,13 @@ void MatchCheckpoint::abandon() {
     description_.reset();
 }
 
-void MatchCheckpoint::savePoint(bool goOn) {
+void MatchCheckpoint::savePoint(bool goOn, bool foldLog) {
     if (!db_.inTransaction()) db_.beginTransaction();
     const PlayerProfile& player = session_.humanprofile;
     const std::string description = describe();
     saveCheckpoint(db_, {description, record(), player.cognome, player.nome});
     db_.commit();
+    if (foldLog) db_.foldLog();
     description_ = description;
     describedAt_ = db_.changesMade();
     lastSave_ = clockNow();

@@ -9,6 +9,11 @@
 // A game is kept from its first hand. Save points come after an event, at most every
 // kSavePointMs of wall time, and at once when a round has ended or the player leaves
 // (Indietro, the window closed, the program stopped); a game's end commits at once.
+//
+// A commit only appends to the database's write-ahead log. Folding the log back into the file
+// flushes both to the disk, some milliseconds: it is done where the table pauses anyway (a
+// hand's start, a full trick held before it is taken) once the log holds kLongLogFrames
+// pages, and never while a trick is being laid.
 #pragma once
 
 #include <chrono>
@@ -43,6 +48,7 @@ public:
           simulation_(simulation) {}
 
     static constexpr std::chrono::milliseconds kSavePointMs{500};
+    static constexpr int kLongLogFrames = 1000;  // pages of 1 KB
 
     // After each event, with what happened in it: the game kept from its first hand, a save
     // point when one is due, and the last commit when the game is over (its end dropped the
@@ -73,8 +79,9 @@ private:
     std::string record() const;
     void restore(const std::string& record);
     void refuse(const std::string& why);
-    void savePoint(bool goOn);
+    void savePoint(bool goOn, bool foldLog = false);
     void keepFromNow();
+    bool logIsLong() const;
     void drop();
 
     Surface& surface_;

@@ -87,6 +87,16 @@ public:
     void rollback();
     bool inTransaction() const;
 
+    // The write-ahead log: how many pages it holds since it last started over, as of the
+    // last commit. A commit that takes it past kLogFoldBound folds it back into the file
+    // itself; the game folds it sooner where it pauses anyway (foldLog), as that costs the
+    // file's flushes to the disk.
+    static constexpr int kLogFoldBound = 4000;
+    int logFrames() const { return logFrames_; }
+    // Copies the log's pages into the file, so that the log starts over; only outside a
+    // transaction, and never waiting for another connection's readers.
+    void foldLog();
+
     // Compacts the file in its place and closes; see compactDatabase.
     bool compact(const std::function<bool(int step)>& continueAfterStep = {});
     void close();
@@ -121,8 +131,11 @@ private:
     // The kept statement for `sql`, bound to `parameters` and ready to step.
     KeptQuery& preparedQuery(const std::string& sql, const Parameters& parameters);
 
+    static int afterLogCommit(void* self, sqlite3* db, const char* name, int frames);
+
     std::filesystem::path file_;
     sqlite3* db_ = nullptr;
+    int logFrames_ = 0;
     std::unordered_map<std::string, KeptQuery> queries_;
 };
 
