@@ -34,7 +34,7 @@ void checkReadable(const SavedGame& game) {
 }  // namespace
 
 std::string writeSavedGame(const SavedGame& game) {
-    StateWriter out(kSavedGameVersion);
+    StateWriter out(kSavedGameVersion, StateWriter::Repeats::On);
     RecordWriter io(out);
     io(game);
     expertFields(io, game.session);
@@ -46,7 +46,7 @@ namespace {
 // The record read with a window's part of the first `head` controls, opening with `opening`;
 // a window's part that opens otherwise throws UnexpectedValue.
 SavedGame readRecord(std::string_view record, std::optional<std::int64_t> opening, int head) {
-    StateReader in(record, 1, kSavedGameVersion);
+    StateReader in(record, 1, kSavedGameVersion, kFirstVersionWithRepeats);
     SavedGame game;
     game.version = in.version();
     game.window = blankSurface(opening.value_or(windowOpening(in.version())), head);

@@ -1,6 +1,8 @@
 // A saved state written as text, field after field, and read back in the same order: each
 // field on its own line, a text as its length and its bytes, and at the end a check of the
 // whole, so that a record cut short, damaged or edited by hand is never taken for a good one.
+// A record may be written with repeats: a run of fields equal to those a fixed distance before
+// (the same field of the control before, of the card before) is then one line, "=run,distance".
 //
 // A saved type lists its fields once, in a function `fields(io, value)` beside the type, that
 // hands each field to `io` in order: `io(x)` for a field, `io(x, low, high)` for a whole number
@@ -49,9 +51,13 @@ constexpr std::uint64_t fnv1a(std::string_view bytes, std::uint64_t hash = 0xcbf
     return hash;
 }
 
+// Fields written with repeats are compared with those this many fields before them, in turn.
+inline constexpr std::array<std::uint32_t, 4> kRepeatDistances = {11, 2, 1, 22};
+
 class StateWriter {
 public:
-    explicit StateWriter(int version);
+    enum class Repeats { Off, On };
+    explicit StateWriter(int version, Repeats repeats = Repeats::Off);
     void number(std::int64_t value);
     void text(std::string_view value);
     void flag(bool value) { number(value ? 1 : 0); }
@@ -61,15 +67,27 @@ public:
     std::string finish();
 
 private:
-    std::string record_;
+    // Room for `bytes` more at the end of the plain record; where they go.
+    char* extend(std::size_t bytes);
+    // The plain record with its runs of repeated fields written as repeats.
+    std::string withRepeats() const;
+
+    // The record written plainly, one field a line, its first `written_` bytes so far; with
+    // repeats, where each field starts in it.
+    std::string plain_;
+    std::size_t written_ = 0;
+    bool repeats_ = false;
+    std::vector<std::uint32_t> fieldStarts_;
 };
 
 class StateReader {
 public:
+    static constexpr int kNoRepeats = std::numeric_limits<int>::max();
     // Checks the record as a whole and its version before anything is read.
     StateReader(std::string_view record, int version) : StateReader(record, version, version) {}
-    // A record of any version from `oldest` to `newest`.
-    StateReader(std::string_view record, int oldest, int newest);
+    // A record of any version from `oldest` to `newest`, written with repeats from version
+    // `repeatsFrom` on.
+    StateReader(std::string_view record, int oldest, int newest, int repeatsFrom = kNoRepeats);
     int version() const { return version_; }
     std::int64_t number();
     // A number that must lie within [low, high].
@@ -83,9 +101,20 @@ public:
 
 private:
     std::string_view line();
+    // The next field, of `kind` ('n' or 't').
+    std::string_view field(char kind);
+    std::string_view plainField(char kind);
+
     std::string_view body_;
     std::size_t at_ = 0;
     int version_ = 0;
+    bool repeats_ = false;
+    struct Field {
+        char kind;
+        std::string_view bytes;
+    };
+    std::vector<Field> fields_;
+    std::size_t repeatsLeft_ = 0, repeatDistance_ = 0;
 };
 
 // `S` is `T`, or `T` as it is written (const): one fields() serves writing and reading.

@@ -1,0 +1,125 @@
+// Records written with repeats: any run of fields reads back as written, whatever repeats
+// it holds, and a repeat that points at fields not written, or at another kind of field,
+// makes the record unreadable rather than wrong.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "primitives/StateRecord.h"
+
+namespace zelvaro {
+namespace {
+
+using Field = std::variant<std::int64_t, std::string>;
+using Fields = std::vector<Field>;
+
+std::string write(const Fields& fields, StateWriter::Repeats repeats) {
+    StateWriter out(7, repeats);
+    for (const Field& f : fields) {
+        if (const auto* number = std::get_if<std::int64_t>(&f)) {
+            out.number(*number);
+        } else {
+            out.text(std::get<std::string>(f));
+        }
+    }
+    return out.finish();
+}
+
+// The record read back as fields of the kinds written.
+Fields read(const std::string& record, const Fields& kinds) {
+    StateReader in(record, 7, 7, 7);
+    Fields fields;
+    for (const Field& f : kinds) {
+        if (std::holds_alternative<std::int64_t>(f)) {
+            fields.emplace_back(in.number());
+        } else {
+            fields.emplace_back(in.text());
+        }
+    }
+    in.expectEnd();
+    return fields;
+}
+
+// A body of lines with the check the writer would give it.
+std::string signedRecord(const std::string& lines) {
+    std::string body = "zelvaro-stato\n7\n" + lines;
+    std::uint64_t hash = fnv1a(body);
+    std::string check(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        check[static_cast<std::size_t>(i)] = "0123456789abcdef"[hash & 0xF];
+    return body + check;
+}
+
+// Fifty controls' looks of eleven fields, most as the one before: what the window's part is.
+Fields looks() {
+    Fields fields;
+    for (std::int64_t c = 0; c < 50; ++c) {
+        for (Field f : {Field(""), Field("carte/retro.jpg"), Field(1), Field(0), Field(0),
+                        Field(120 + 15 * (c % 6)), Field(2400), Field(70), Field(100),
+                        Field(4294967295), Field(0)}) {
+            fields.push_back(std::move(f));
+        }
+    }
+    return fields;
+}
+
+TEST(StateRepeatsTest, AnyRunOfFieldsReadsBackAsWritten) {
+    const struct {
+        const char* name;
+        Fields fields;
+    } cases[] = {
+        {"controls' looks", looks()},
+        {"cards of one suit", {2, 99, 3, 99, 4, 99, 5, 99, 5, 99, 5, 99}},
+        {"a number and a text alike", {5, "5", 5, "5", "5", 5, 5}},
+        {"texts that look like repeats", {"=2,1", "=2,1", "a\n=1,1", "a\n=1,1", "", "", ""}},
+        {"one long text again", {"una didascalia lunga", 0, "una didascalia lunga"}},
+        {"nothing", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string record = write(c.fields, StateWriter::Repeats::On);
+        EXPECT_EQ(read(record, c.fields), c.fields);
+        // A plain record reads alike where repeats may be.
+        EXPECT_EQ(read(write(c.fields, StateWriter::Repeats::Off), c.fields), c.fields);
+    }
+    EXPECT_LT(write(looks(), StateWriter::Repeats::On).size() * 4,
+              write(looks(), StateWriter::Repeats::Off).size());
+
+    // Random runs from a few values, so that repeats at every distance start, grow and break.
+    std::mt19937 random(20261210);
+    const Fields values{0, 1, 4294967295, "", "=", "x\ny"};
+    for (int trial = 0; trial < 300; ++trial) {
+        Fields fields(std::uniform_int_distribution<std::size_t>(0, 80)(random));
+        for (Field& f : fields) f = values[random() % values.size()];
+        ASSERT_EQ(read(write(fields, StateWriter::Repeats::On), fields), fields) << trial;
+    }
+}
+
+TEST(StateRepeatsTest, ARepeatOfFieldsNotWrittenOrOfAnotherKindDoesNotRead) {
+    const Fields numbers{std::int64_t{1}, std::int64_t{2}, std::int64_t{3}};
+    const Fields text{std::int64_t{1}, std::string("a")};
+    const struct {
+        const char* lines;
+        const Fields& kinds;
+    } cases[] = {
+        {"=1,1\n2\n3\n", numbers},     // nothing before the first field
+        {"1\n=2,2\n", numbers},        // two fields back from the second
+        {"1\n=0,1\n2\n3\n", numbers},  // a run of none
+        {"1\n=1\n2\n", numbers},       // no distance
+        {"1\n=a,1\n2\n", numbers},     // a run that is no number
+        {"1\n=2,1\n", text},           // a text repeating a number
+        {"1\n=5,1\n", numbers},        // a run past the last field
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines);
+        EXPECT_THROW(read(signedRecord(c.lines), c.kinds), BadStateRecord);
+    }
+    EXPECT_EQ(read(signedRecord("1\n=2,1\n"), numbers), (Fields{1, 1, 1}));
+}
+
+}  // namespace
+}  // namespace zelvaro
