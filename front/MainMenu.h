@@ -17,6 +17,9 @@ public:
     void mouseMoved(Control over);
     // Mouse button pressed: only Label53 lights up on a press.
     void mousePressed(Control on);
+    // The table's buttons as with the mouse on the table: a continued game comes back without
+    // the light of the button it was left with.
+    void unlightTable() { mouseMoved(ctl::Picture1); }
 
 private:
     Surface& surface_;

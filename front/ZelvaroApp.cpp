@@ -240,7 +240,7 @@ void ZelvaroApp::dispatchClick(Control c) {
         case ControlId::Label35:
             return gameStart_->openTournament();
         case ctl::ContinueEntry.id:
-            checkpoint_->continueSaved();
+            if (checkpoint_->continueSaved()) menu_->unlightTable();
             return;
         case ControlId::Label10:
             return options_->openOptions();

@@ -200,6 +200,21 @@ TEST(ContinueTest, AGameStoppedAtSeveralMomentsEndsAsIfItNeverStopped) {
 
 // Two cards marked at the change question, the window closed: continued, "Cambia Carte" gives
 // those two.
+// Left with "Indietro", the mouse on it, the table comes back with no button lit.
+TEST(ContinueTest, AContinuedTableComesBackWithNoButtonLit) {
+    TempFolder folder;
+    Program program(folder.path());
+    startSingleGame(program, "50 Punti");
+    program.app.mouseMove(ctl::Label18);
+    ASSERT_EQ(program.surface.foreColor(ctl::Label18), kHighlightColor);
+    program.surface.scriptAnswers({MessageAnswer::Yes});
+    program.app.click(ctl::Label18);
+    program.app.click(ctl::ContinueEntry);
+    ASSERT_TRUE(program.surface.visible(ctl::Picture1));
+    for (const Control button : {ctl::Label18, ctl::Label33, ctl::Label52})
+        EXPECT_EQ(program.surface.foreColor(button), kButtonTextColor) << button.index;
+}
+
 TEST(ContinueTest, MarksMadeAtTheChangeQuestionAreTakenUpWithIt) {
     TempFolder folder;
     Hand marked{};
