@@ -106,6 +106,7 @@ MatchCheckpoint& ZelvaroApp::checkpoint() {
 }
 void ZelvaroApp::playUnwatched() {
     display_->aids().setWatched(false);
+    db_->stopFlushingLog();
 }
 FastForward& ZelvaroApp::fastForward() {
     return *fastForward_;
@@ -113,7 +114,6 @@ FastForward& ZelvaroApp::fastForward() {
 bool ZelvaroApp::fastForwarding() const {
     return fastForward_->active();
 }
-
 bool ZelvaroApp::fastForwardFor(std::chrono::milliseconds budget) {
     return fastForward_->runFor(budget);
 }

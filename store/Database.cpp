@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "store/DatabaseCompaction.h"
+#include "store/LogSyncer.h"
 #include "store/NameCollation.h"
 
 namespace zelvaro {
@@ -68,6 +69,8 @@ bool foldWholeLog(sqlite3* db, const char* name) {
 
 }  // namespace
 
+Database::Database() = default;
+
 Database::~Database() {
     close();
 }
@@ -87,8 +90,9 @@ void Database::openUnchanged(const fs::path& file) {
 }
 
 void Database::useWriteAheadLog() {
-    query("PRAGMA journal_mode=WAL");
+    const bool logging = query("PRAGMA journal_mode=WAL").at(0, 0).text() == "wal";
     execute("PRAGMA synchronous=NORMAL");
+    if (logging) logSyncer_ = std::make_unique<LogSyncer>(file_.string() + "-wal");
     // In place of SQLite's own folding at every 1000 pages, which a save point would pay for
     // wherever it fell.
     sqlite3_wal_hook(db_, &Database::afterLogCommit, this);
@@ -97,8 +101,17 @@ void Database::useWriteAheadLog() {
 int Database::afterLogCommit(void* self, sqlite3* db, const char* name, int frames) {
     auto& database = *static_cast<Database*>(self);
     database.logFrames_ = frames;
+    if (database.logSyncer_) database.logSyncer_->committed();
     if (frames >= kLogFoldBound && foldWholeLog(db, name)) database.logFrames_ = 0;
     return SQLITE_OK;
+}
+
+std::int64_t Database::logFlushes() const {
+    return logSyncer_ ? logSyncer_->flushes() : 0;
+}
+
+void Database::stopFlushingLog() {
+    logSyncer_.reset();
 }
 
 void Database::foldLog() {
@@ -271,6 +284,7 @@ void Database::rollback() {
 }
 
 void Database::close() {
+    logSyncer_.reset();
     forgetPreparedStatements();
     if (db_) {
         sqlite3_close_v2(db_);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,13 +34,15 @@ private:
     int code_;
 };
 
+class LogSyncer;
+
 class Database {
 public:
     static constexpr const char* kFileName = "zelvaro.mdb";
     static constexpr const char* kTempFileName = "zelvaroTemp.mdb";
     static constexpr const char* kPassword = "kq27053864ramelo";
 
-    Database() = default;
+    Database();
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -93,6 +96,12 @@ public:
     // file's flushes to the disk.
     static constexpr int kLogFoldBound = 4000;
     int logFrames() const { return logFrames_; }
+    // How many times the log has been flushed to the disk after a commit (LogSyncer).
+    std::int64_t logFlushes() const;
+    // Leaves commits to the system from now on, no longer flushed soon after: for a run no
+    // one plays (a simulation, a benchmark), where a flush on another thread would only slow
+    // the commits that meet it.
+    void stopFlushingLog();
     // Copies the log's pages into the file, so that the log starts over; only outside a
     // transaction, and never waiting for another connection's readers.
     void foldLog();
@@ -136,6 +145,7 @@ private:
     std::filesystem::path file_;
     sqlite3* db_ = nullptr;
     int logFrames_ = 0;
+    std::unique_ptr<LogSyncer> logSyncer_;
     std::unordered_map<std::string, KeptQuery> queries_;
 };
 
