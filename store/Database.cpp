@@ -115,7 +115,12 @@ void Database::stopFlushingLog() {
 }
 
 void Database::foldLog() {
-    if (db_ && !inTransaction() && foldWholeLog(db_, nullptr)) logFrames_ = 0;
+    if (!db_ || inTransaction() || !foldWholeLog(db_, nullptr)) return;
+    logFrames_ = 0;
+    // The first commit after a fold starts the log over, a tenth of a millisecond more than
+    // any other: a commit of the file's version number, unchanged, takes that on here.
+    const std::int64_t version = query("PRAGMA user_version").at(0, 0).integer();
+    execute("PRAGMA user_version = " + std::to_string(version));
 }
 
 void Database::openReadOnly(const fs::path& file) {

@@ -102,7 +102,7 @@ public:
     // one plays (a simulation, a benchmark), where a flush on another thread would only slow
     // the commits that meet it.
     void stopFlushingLog();
-    // Copies the log's pages into the file, so that the log starts over; only outside a
+    // Copies the log's pages into the file and starts the log over; only outside a
     // transaction, and never waiting for another connection's readers.
     void foldLog();
 
