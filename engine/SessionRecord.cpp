@@ -67,8 +67,9 @@ SavedGame readSavedGame(std::string_view record) {
         return readRecord(record, std::nullopt, kControlIdCount);
     } catch (const UnexpectedValue& other) {
         // Written by a window with fewer controls: read again with those it had.
-        const int head =
-            controlsOfRecord(StateReader(record, 1, kSavedGameVersion).version(), other.found());
+        const int head = controlsOfRecord(
+            StateReader(record, 1, kSavedGameVersion, kFirstVersionWithRepeats).version(),
+            other.found());
         if (head < 0) throw;
         return readRecord(record, other.found(), head);
     }

@@ -22,8 +22,8 @@ namespace zelvaro {
 // are the file's own tables as the record's moment left them; a record of 1 or 2 keeps a copy
 // of them beside it. Version 4 ends with the computer seats' level and the cards the expert
 // seats saw go (expertFields); a game of an earlier record was played against "Classici".
-// Version 5 has version 4's layout, written with repeats (StateWriter::Repeats): a save point
-// writes some 10 KB instead of 18.
+// Version 5 has version 4's layout, written with repeats (StateWriter::Repeats) and checked
+// by words: a save point writes some 10 KB instead of 18.
 inline constexpr int kSavedGameVersion = 5;
 inline constexpr int kFirstVersionWithRepeats = 5;
 inline constexpr int kLastVersionWithFieldCopy = 2;

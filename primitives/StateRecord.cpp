@@ -9,16 +9,6 @@ namespace {
 
 constexpr std::string_view kMagic = "zelvaro-stato";
 
-// FNV-1a over the record's body, as sixteen hex digits.
-std::string checkOf(std::string_view body) {
-    std::uint64_t hash = fnv1a(body);
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex(16, '0');
-    for (int i = 15; i >= 0; --i, hash >>= 4)
-        hex[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
-    return hex;
-}
-
 std::int64_t parseNumber(std::string_view text) {
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -29,6 +19,21 @@ std::int64_t parseNumber(std::string_view text) {
 }
 
 }  // namespace
+
+std::string recordCheck(std::string_view body, bool byWords) {
+    std::uint64_t hash = fnv1a("");
+    for (; byWords && body.size() >= 8; body.remove_prefix(8)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, body.data(), 8);
+        hash = (hash ^ word) * 0x100000001b3ULL;
+    }
+    hash = fnv1a(body, hash);
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        hex[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
+    return hex;
+}
 
 StateWriter::StateWriter(int version, Repeats repeats) {
     // A saved game's record: some 5,300 fields, 18 KB written plainly.
@@ -137,20 +142,24 @@ std::string StateWriter::finish() {
         plain_.resize(written_);
         record = std::move(plain_);
     }
-    record += checkOf(record);
+    record += recordCheck(record, repeats_);
     return record;
 }
 
 StateReader::StateReader(std::string_view record, int oldest, int newest, int repeatsFrom) {
     if (record.size() < 16) throw BadStateRecord("too short");
     body_ = record.substr(0, record.size() - 16);
-    if (checkOf(body_) != record.substr(record.size() - 16))
-        throw BadStateRecord("the check fails");
     if (line() != kMagic) throw BadStateRecord("not a saved state");
     const std::int64_t version = number();
+    // A record of a version that has repeats ends with the check by words, unless it was
+    // written plainly.
+    const bool repeats = version >= repeatsFrom;
+    const std::string_view check = record.substr(record.size() - 16);
+    if ((!repeats || recordCheck(body_, true) != check) && recordCheck(body_, false) != check)
+        throw BadStateRecord("the check fails");
     if (version < oldest || version > newest) throw BadStateRecord("another version");
     version_ = static_cast<int>(version);
-    repeats_ = version_ >= repeatsFrom;
+    repeats_ = repeats;
 }
 
 std::string_view StateReader::line() {

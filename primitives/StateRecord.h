@@ -51,6 +51,10 @@ constexpr std::uint64_t fnv1a(std::string_view bytes, std::uint64_t hash = 0xcbf
     return hash;
 }
 
+// The check that ends a record: FNV-1a over its body as sixteen hex digits, byte by byte, or
+// for a record written with repeats eight bytes at a step, an eighth of the time.
+std::string recordCheck(std::string_view body, bool byWords);
+
 // Fields written with repeats are compared with those this many fields before them, in turn.
 inline constexpr std::array<std::uint32_t, 4> kRepeatDistances = {11, 2, 1, 22};
 

@@ -46,12 +46,8 @@ Fields read(const std::string& record, const Fields& kinds) {
 
 // A body of lines with the check the writer would give it.
 std::string signedRecord(const std::string& lines) {
-    std::string body = "zelvaro-stato\n7\n" + lines;
-    std::uint64_t hash = fnv1a(body);
-    std::string check(16, '0');
-    for (int i = 15; i >= 0; --i, hash >>= 4)
-        check[static_cast<std::size_t>(i)] = "0123456789abcdef"[hash & 0xF];
-    return body + check;
+    const std::string body = "zelvaro-stato\n7\n" + lines;
+    return body + recordCheck(body, true);
 }
 
 TEST(StateRepeatsTest, AnyRunOfFieldsReadsBackAsWritten) {
@@ -101,6 +97,17 @@ TEST(StateRepeatsTest, ARepeatOfFieldsNotWrittenOrOfAnotherKindDoesNotRead) {
         EXPECT_THROW(read(signedRecord(c.lines), c.kinds), BadStateRecord);
     }
     EXPECT_EQ(read(signedRecord("1\n=2,1\n"), numbers), (Fields{1, 1, 1}));
+
+    // Any byte changed, in a record written either way, and the check refuses it.
+    const Fields fields{7, "due\nrighe", 7, "due\nrighe", 123456789, ""};
+    for (const auto repeats : {StateWriter::Repeats::On, StateWriter::Repeats::Off}) {
+        const std::string record = write(fields, repeats);
+        for (std::size_t at = 0; at < record.size(); ++at) {
+            std::string damaged = record;
+            damaged[at] = static_cast<char>(damaged[at] ^ 0x10);
+            EXPECT_THROW(read(damaged, fields), BadStateRecord) << "byte " << at;
+        }
+    }
 }
 
 }  // namespace
