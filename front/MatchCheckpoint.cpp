@@ -64,7 +64,18 @@ void MatchCheckpoint::afterEvent(bool handStarted, bool roundEnded, bool gameOve
         return;
     }
     const bool foldLog = (handStarted || session_.trickIsFull()) && logIsLong();
-    if (roundEnded || foldLog || clockNow() - lastSave_ >= kSavePointMs) savePoint(true, foldLog);
+    if (roundEnded || foldLog || savePointDue()) savePoint(true, foldLog);
+}
+
+bool MatchCheckpoint::savePointDue() {
+    if (--eventsUntilClock_ > 0) return false;
+    eventsUntilClock_ = eventsBetweenClockReads_;
+    return clockNow() - lastSave_ >= kSavePointMs;
+}
+
+void MatchCheckpoint::playUnwatched() {
+    db_.stopFlushingLog();
+    eventsBetweenClockReads_ = kUnwatchedEventsBetweenClockReads;
 }
 
 bool MatchCheckpoint::logIsLong() const {

@@ -62,6 +62,12 @@ public:
     // A failure stopped the game: its writes since the last save point are undone, so the file
     // and the saved game still agree.
     void abandon();
+    // A run nobody plays (a simulation, a benchmark), its events microseconds apart: the
+    // commits are left to the system, no longer flushed soon after, and the save points'
+    // clock is read at every kUnwatchedEventsBetweenClockReads-th event only, a save point
+    // slipping by microseconds.
+    static constexpr int kUnwatchedEventsBetweenClockReads = 32;
+    void playUnwatched();
     // Whether a game is being kept.
     bool live() const { return live_; }
     // What "Continua" would continue, empty when nothing is saved.
@@ -82,6 +88,7 @@ private:
     void savePoint(bool goOn, bool foldLog = false);
     void keepFromNow();
     bool logIsLong() const;
+    bool savePointDue();
     void drop();
 
     Surface& surface_;
@@ -94,6 +101,8 @@ private:
     Simulation& simulation_;
     bool live_ = false;
     std::chrono::milliseconds lastSave_{};  // on the coarse clock of the save points
+    int eventsBetweenClockReads_ = 1;
+    int eventsUntilClock_ = 0;
     // What is saved, as last seen: known, not asked of the file after every event.
     std::optional<std::string> description_;
     std::int64_t describedAt_ = -1;  // the file's changes when it was seen

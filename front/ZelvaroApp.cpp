@@ -106,7 +106,7 @@ MatchCheckpoint& ZelvaroApp::checkpoint() {
 }
 void ZelvaroApp::playUnwatched() {
     display_->aids().setWatched(false);
-    db_->stopFlushingLog();
+    checkpoint_->playUnwatched();
 }
 FastForward& ZelvaroApp::fastForward() {
     return *fastForward_;

@@ -82,9 +82,9 @@ public:
 
     // A run that nobody watches (a simulation, a benchmark): the table leaves out what only
     // helps a watching player follow the play (the last trick, the turn light, the cards'
-    // names, the keys' outline, the "Avanti veloce" offer), and the file's commits are no
-    // longer flushed to the disk soon after, which only a player's game needs to outlast a
-    // power cut. Cards, scores, standings and save points are as ever.
+    // names, the keys' outline, the "Avanti veloce" offer), and the saved game is kept as
+    // suits such a run (MatchCheckpoint::playUnwatched). Cards, scores and standings are as
+    // ever.
     void playUnwatched();
 
     Database& database();
