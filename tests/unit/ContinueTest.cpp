@@ -215,6 +215,43 @@ TEST(ContinueTest, AContinuedTableComesBackWithNoButtonLit) {
         EXPECT_EQ(program.surface.foreColor(button), kButtonTextColor) << button.index;
 }
 
+// The log is folded into the file only where the table pauses (a hand's start, a full trick
+// held before it is taken) and only once it is long; a save point mid-trick only appends.
+TEST(ContinueTest, TheLogIsFoldedOnlyWhereTheTablePausesOnceItIsLong) {
+    const struct {
+        const char* name;
+        bool handStarted;
+        int cardsOnTable;  // laid in the trick, from its first place
+        bool longLog, folds;
+    } moments[] = {
+        {"a trick being laid", false, 3, true, false},
+        {"a full trick", false, 6, true, true},
+        {"a hand's start", true, 0, true, true},
+        {"a full trick, the log short", false, 6, false, false},
+    };
+    for (const auto& m : moments) {
+        SCOPED_TRACE(m.name);
+        TempFolder folder;
+        Program program(folder.path());
+        startSingleGame(program, "50 Punti");
+        Database& db = program.app.database();
+        // The game's transaction takes some pages more, and a save point commits them.
+        db.execute("CREATE TABLE zavorra (testo TEXT)");
+        for (int i = 0; m.longLog && i < MatchCheckpoint::kLongLogFrames; ++i)
+            db.execute("INSERT INTO zavorra VALUES (?)", {std::string(700, 'z')});
+        program.app.checkpoint().saveNow();
+        const int logged = db.logFrames();
+        ASSERT_EQ(logged >= MatchCheckpoint::kLongLogFrames, m.longLog);
+        for (int place = 0; place < kSeats; ++place) {
+            program.app.session().trick[place] =
+                place < m.cardsOnTable ? Card(2 + place, 'c') : Card();
+        }
+        program.app.checkpoint().afterEvent(m.handStarted, false, false);
+        EXPECT_EQ(db.logFrames() < logged, m.folds) << db.logFrames() << " pages after " << logged;
+        EXPECT_TRUE(db.inTransaction()) << "the game's writes are no longer kept together";
+    }
+}
+
 TEST(ContinueTest, MarksMadeAtTheChangeQuestionAreTakenUpWithIt) {
     TempFolder folder;
     Hand marked{};
